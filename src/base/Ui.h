@@ -1,0 +1,90 @@
+#pragma once
+// The seam through which the core shows things to the user: message boxes, questions, the progress
+// window, the status bar, the port settings dialog, file choosers, the message view. The desktop
+// program implements it with widgets, the CLI on the terminal, the tests with a recorder.
+// Every call may come from any thread; an implementation marshals to its own UI thread.
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/PortSettings.h"
+#include "base/Texts.h"
+
+namespace feld {
+
+enum class Icon { None, Information, Exclamation, Stop, Question };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+inline bool accepted(Answer a) { return a == Answer::Ok || a == Answer::Yes; }
+
+// The four kinds of the "Process" window.
+enum class ProgressKind { Sending = 0, Receiving = 1, Format = 2, Defragment = 3 };
+
+// One open progress window. Destroying it closes the window.
+class ProgressView {
+public:
+    virtual ~ProgressView() = default;
+    virtual void setPercent(int percent) = 0;  // 0 .. 100
+    virtual void setLabel(const std::string& text) = 0;
+};
+
+// What a file chooser asks for.
+struct FileRequest {
+    std::string title;
+    std::string filter;         // as the program words it, e.g. "Kernel File (*.bin) | *.bin ||"
+    std::string initialName;    // e.g. "*.bin"
+    std::string initialFolder;
+    bool mustExist = true;
+    bool save = false;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // A message box. id is the text id the text came from, 0 for a fixed text.
+    virtual void showMessage(int id, const std::string& text, Icon icon) = 0;
+    // A question; the answer is one of the two buttons offered.
+    virtual Answer ask(int id, const std::string& text, Buttons buttons, Icon icon) = 0;
+    // Opens the progress window of a kind; caption and label as the caller words them.
+    virtual std::unique_ptr<ProgressView> openProgress(ProgressKind kind, const std::string& caption,
+                                                       const std::string& label) = 0;
+    // Status bar: pane 0 text, pane 2 activity icon (1-4 busy frames, anything else removes it),
+    // pane 1 port text or the disconnected icon.
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual void setActivityIcon(int code) = 0;
+    virtual void showPortStatus(bool disconnected, const std::string& portText) = 0;
+    // The port settings dialog: edits the record in place, true for OK.
+    virtual bool editPortSettings(PortSettings& settings) = 0;
+    virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
+    virtual std::optional<std::string> chooseFolder(const std::string& title, const std::string& start) = 0;
+    virtual void setWaitCursor(bool on) = 0;
+    // A line for the message view (newest on top).
+    virtual void addMessageLine(const std::string& line) = 0;
+    // A terminal folder's contents changed (the terminal tree re-lists it).
+    virtual void terminalFolderChanged(const std::string& terminalPath) = 0;
+    // Debug output of the link (the system's debug channel); silent unless an implementation shows it.
+    virtual void debugLine(const std::string& line) { (void)line; }
+
+    // Conveniences: look a text up by id and format it.
+    void message(int id, Icon icon = Icon::Information, std::initializer_list<TextArg> args = {});
+    void fixedMessage(const std::string& text, Icon icon = Icon::Information);
+    Answer question(int id, Buttons buttons, Icon icon = Icon::Question, std::initializer_list<TextArg> args = {});
+};
+
+// Shows the wait cursor for the life of the object.
+class WaitCursor {
+public:
+    explicit WaitCursor(Ui& ui) : ui_(ui) { ui_.setWaitCursor(true); }
+    ~WaitCursor() { ui_.setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Ui& ui_;
+};
+
+}  // namespace feld
