@@ -1,0 +1,244 @@
+// feldspan-cli cradle: the cradle's DFU devices, its firmware files, and the firmware update.
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/Clock.h"
+#include "base/Ui.h"
+#include "cli/CliCommand.h"
+#include "cradle/CradleUpdate.h"
+#include "cradle/DfuDeviceList.h"
+#include "cradle/DfuFile.h"
+#include "cradle/DfuWorker.h"
+#include "cradle/stdfu/SimDfuBackend.h"
+#include "cradle/stdfu/Stdfu.h"
+
+#if __has_include("cli/CradleVersion.h")
+#include "cli/CradleVersion.h"
+#define FELD_HAVE_CRADLE_VERSION 1
+#endif
+
+namespace {
+
+using namespace feld;
+using namespace feld::cli;
+
+std::string hex4(unsigned v)
+{
+    char b[8];
+    std::snprintf(b, sizeof b, "0x%04X", v & 0xFFFF);
+    return b;
+}
+
+std::string idsText(unsigned vendor, unsigned product, unsigned release)
+{
+    return "vendor " + hex4(vendor) + ", product " + hex4(product) + ", release " + hex4(release);
+}
+
+// What a worker error means, in words.
+std::string errorText(std::uint32_t code)
+{
+    char b[16];
+    std::snprintf(b, sizeof b, "0x%08X", static_cast<unsigned>(code));
+    std::string text = b;
+    if (code == kDfuWorkerBusy)
+        return text + ": another cradle update is running";
+    if (code == kDfuNoThread)
+        return text + ": the update could not be started";
+    if (code >= kDfuStatusBase + 0x1000 && (code - kDfuStatusBase) % 0x1000 == 0 &&
+        (code - kDfuStatusBase) / 0x1000 <= 0xFF)
+        return text + ": the cradle reported DFU status " + std::to_string((code - kDfuStatusBase) / 0x1000);
+    std::string why = stdfu::STDFU_LastError();
+    return text + ": " + (why.empty() ? stdfu::codeText(code) : why);
+}
+
+bool parseIndex(const std::string& text, int& out)
+{
+    if (text.empty() || text.size() > 4)
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    out = std::atoi(text.c_str());
+    return true;
+}
+
+int listCommand(CliContext& ctx)
+{
+    std::vector<DfuDeviceInfo> devices;
+    std::string why;
+    if (!ListDfuDevices(ctx.ui(), devices, &why)) {
+        if (!why.empty())
+            ctx.ui().fixedMessage(why, Icon::Stop);
+        return kExitFailure;
+    }
+    for (const auto& d : devices)
+        std::printf("%u: %s (%s)\n", d.index, d.name.c_str(), idsText(d.vendor, d.product, d.release).c_str());
+    return kExitOk;
+}
+
+int checkCommand(CliContext& ctx, const std::string& path)
+{
+    auto image = std::make_unique<DfuImage>();
+    DfuFileResult r = LoadDfuFile(path, image.get());
+    if (!r.ok()) {
+        ctx.ui().message(61291, Icon::Stop);
+        ctx.ui().fixedMessage(path + ": " + r.reason, Icon::Stop);
+        return kExitFailure;
+    }
+    std::size_t used = 0;
+    for (std::uint8_t b : *image)
+        used += b != 0xFF;
+    std::printf("%s: valid cradle firmware (%s), %zu image bytes other than 0xFF\n", path.c_str(),
+                idsText(r.vendor, r.product, r.release).c_str(), used);
+    return kExitOk;
+}
+
+int imageCommand(CliContext& ctx, const std::string& path, const std::string& out)
+{
+    auto image = std::make_unique<DfuImage>();
+    DfuFileResult r = LoadDfuFile(path, image.get());
+    if (!r.ok()) {
+        ctx.ui().message(61291, Icon::Stop);
+        ctx.ui().fixedMessage(path + ": " + r.reason, Icon::Stop);
+        return kExitFailure;
+    }
+    // Written beside the target first, so a failed write leaves no half image where a whole one
+    // is expected.
+    const std::string part = out + ".part";
+    std::FILE* f = std::fopen(part.c_str(), "wb");
+    bool ok = f && std::fwrite(image->data(), 1, image->size(), f) == image->size();
+    if (f)
+        ok = (std::fclose(f) == 0) && ok;
+    if (!ok || std::rename(part.c_str(), out.c_str()) != 0) {
+        std::remove(part.c_str());
+        ctx.ui().fixedMessage("cannot write the image to " + out, Icon::Stop);
+        return kExitFailure;
+    }
+    std::printf("%s: %zu bytes written\n", out.c_str(), image->size());
+    return kExitOk;
+}
+
+int updateCommand(CliContext& ctx, const std::string& path, int index)
+{
+    Ui& ui = ctx.ui();
+    std::vector<DfuDeviceInfo> devices;
+    std::string why;
+    if (!ListDfuDevices(ui, devices, &why)) {
+        if (!why.empty())
+            ui.fixedMessage(why, Icon::Stop);
+        return kExitFailure;
+    }
+    // --index is the number 'cradle list' prints: the device's place in the library's list, which
+    // differs from its place here when a device before it could not be read.
+    int selected = index < 0 ? 0 : -1;  // without --index: the first device listed
+    for (std::size_t i = 0; i < devices.size() && index >= 0; ++i)
+        if (static_cast<int>(devices[i].index) == index)
+            selected = static_cast<int>(i);
+    if (selected < 0) {
+        ui.fixedMessage("there is no DFU device " + std::to_string(index) + " ('cradle list' shows the devices)",
+                        Icon::Stop);
+        return kExitFailure;
+    }
+    ChosenDfuFile file;
+    if (!ChooseDfuFile(ui, path, file, &why)) {
+        ui.fixedMessage(path + ": " + why, Icon::Stop);
+        return kExitFailure;
+    }
+    std::unique_ptr<DfuImage> image = CheckCradleUpdate(ui, devices, selected, file, &why);
+    if (!image) {
+        if (!why.empty())
+            ui.fixedMessage(path + ": " + why, Icon::Stop);
+        return kExitFailure;
+    }
+    const DfuDeviceInfo& device = devices[static_cast<std::size_t>(selected)];
+    DfuProgress result;
+    {
+        auto bar = ui.openProgress(ProgressKind::Sending, "Cradle firmware update", device.name);
+        result = RunCradleUpdate(ui, systemClock(), device.index, std::move(image), bar.get());
+    }
+    if (result.error != kDfuOk) {
+        ui.fixedMessage("the cradle update failed in phase " + std::to_string(result.phase) + ", " +
+                            errorText(result.error),
+                        Icon::Stop);
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int versionCommand(CliContext& ctx, const std::vector<std::string>& rest)
+{
+#ifdef FELD_HAVE_CRADLE_VERSION
+    return cradleVersionCommand(ctx, rest);
+#else
+    (void)rest;
+    ctx.ui().fixedMessage("cradle version: not available in this build", Icon::Stop);
+    return kExitFailure;
+#endif
+}
+
+int runCradle(CliContext& ctx, const std::vector<std::string>& argsIn)
+{
+    // --sim DESCRIPTION puts a simulated cradle behind the DFU functions for this run.
+    std::vector<std::string> args;
+    int index = -1;
+    bool indexGiven = false;
+    for (std::size_t i = 0; i < argsIn.size(); ++i) {
+        const std::string& a = argsIn[i];
+        std::string value;
+        bool isSim = a == "--sim" || a.rfind("--sim=", 0) == 0;
+        bool isIndex = a == "--index" || a.rfind("--index=", 0) == 0;
+        if (isSim || isIndex) {
+            std::size_t eq = a.find('=');
+            if (eq != std::string::npos) {
+                value = a.substr(eq + 1);
+            } else if (i + 1 < argsIn.size()) {
+                value = argsIn[++i];
+            } else {
+                std::fprintf(stderr, "feldspan-cli cradle: %s needs a value\n", a.c_str());
+                return kExitUsage;
+            }
+            if (isSim) {
+                stdfu::STDFU_UseBackend(stdfu::SimDfuBackend::fromDescription(value.empty() ? "1" : value));
+            } else if (!parseIndex(value, index)) {
+                std::fprintf(stderr, "feldspan-cli cradle: --index needs a device number from 'cradle list'\n");
+                return kExitUsage;
+            } else {
+                indexGiven = true;
+            }
+            continue;
+        }
+        args.push_back(a);
+    }
+    if (args.empty()) {
+        std::fprintf(stderr, "feldspan-cli cradle: name a sub-command: list, check, image, update or version\n");
+        return kExitUsage;
+    }
+    const std::string& sub = args[0];
+    if (indexGiven && sub != "update") {
+        std::fprintf(stderr, "feldspan-cli cradle: --index belongs to 'cradle update'\n");
+        return kExitUsage;
+    }
+    if (sub == "list" && args.size() == 1)
+        return listCommand(ctx);
+    if (sub == "check" && args.size() == 2)
+        return checkCommand(ctx, args[1]);
+    if (sub == "image" && args.size() == 3)
+        return imageCommand(ctx, args[1], args[2]);
+    if (sub == "update" && args.size() == 2)
+        return updateCommand(ctx, args[1], index);
+    if (sub == "version")
+        return versionCommand(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
+    std::fprintf(stderr, "feldspan-cli cradle: wrong sub-command or arguments\n");
+    return kExitUsage;
+}
+
+}  // namespace
+
+FELD_CLI_COMMAND("cradle",
+                 "cradle list | cradle check FILE.dfu | cradle image FILE.dfu OUT.bin | "
+                 "cradle update FILE.dfu [--index N] | cradle version   [--sim DESCRIPTION]",
+                 "the cradle: DFU devices, firmware files, firmware update, version", runCradle);

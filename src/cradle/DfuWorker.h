@@ -1,0 +1,87 @@
+#pragma once
+// The cradle update's worker thread and the progress record it shares with whoever polls it.
+//
+// The worker prepares the device (detach to DFU mode, or clear an error it was left in), sends the
+// start command, writes every block of the write area that holds a byte other than 0xFF, ends the
+// download and closes the device. Only one worker runs at a time. All waits go through a Clock.
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "base/Clock.h"
+#include "cradle/DfuFile.h"
+
+namespace feld {
+
+constexpr std::uint32_t kDfuOk = 0x12340000;
+constexpr std::uint32_t kDfuWorkerBusy = 0x12340018;  // a worker is already running
+constexpr std::uint32_t kDfuNoThread = 0x12340019;    // no thread could be created
+constexpr std::uint32_t kDfuStatusBase = 0x1234001F;  // + 0x1000 x the device's DFU status byte
+
+// The code a device's DFU status byte turns into.
+constexpr std::uint32_t dfuStatusCode(std::uint8_t status) { return kDfuStatusBase + 0x1000u * status; }
+
+// Phases of the record: 0 started, 2 start command, 3 writing blocks, 4 finished.
+struct DfuProgress {
+    int percent = 0;
+    int phase = 0;
+    std::uint32_t error = kDfuOk;
+};
+
+// Which part of the image is written and how, from the device's transfer size.
+struct DfuWriteGeometry {
+    unsigned blockLength = 0;
+    std::uint32_t firstAddress = 0;
+    unsigned blockCount = 0;
+};
+constexpr std::uint32_t kDfuWriteAreaEnd = 0xF000;
+constexpr std::uint32_t kDfuLongestWaitMs = 60000;
+
+// Transfer size 8: 8-byte blocks from 0xC000; 128: 128-byte blocks from 0x8000; any other: blocks
+// of `extra` bytes (the descriptor call's largest block) from 0x8000. False when the block length
+// cannot address the cradle's memory (0, not a multiple of 8, or longer than the write area).
+bool dfuWriteGeometry(unsigned transferSize, unsigned extra, DfuWriteGeometry& out);
+
+class DfuWorker {
+public:
+    DfuWorker() = default;
+    ~DfuWorker();  // waits for a running worker
+    DfuWorker(const DfuWorker&) = delete;
+    DfuWorker& operator=(const DfuWorker&) = delete;
+
+    // The program's one worker.
+    static DfuWorker& instance();
+
+    // Resets the record and starts the worker on the device at `deviceIndex` (its place in the
+    // DFU library's last device list). The worker owns the image from then on.
+    std::uint32_t start(unsigned deviceIndex, std::unique_ptr<DfuImage> image, Clock& clock);
+    // Copies the record; always succeeds.
+    std::uint32_t progress(DfuProgress& out) const;
+    bool running() const;
+    // Waits until no worker runs.
+    void wait();
+
+    // The update itself, on the calling thread: 1 on success, 0 on failure (the reason in the record).
+    int run(unsigned deviceIndex, const DfuImage& image, Clock& clock);
+
+private:
+    void set(int phase, int percent);
+    void setPercent(int percent);
+    void setError(std::uint32_t code);
+
+    mutable std::mutex mutex_;
+    std::condition_variable ended_;
+    DfuProgress record_;
+    bool running_ = false;
+    std::thread thread_;
+};
+
+// The program's worker, as the update dialog and the CLI call it.
+std::uint32_t StartDfuUpdate(unsigned deviceIndex, std::unique_ptr<DfuImage> image, Clock& clock = systemClock());
+std::uint32_t GetDfuProgress(DfuProgress& out);
+int DfuUpdateThread(unsigned deviceIndex, const DfuImage& image, Clock& clock = systemClock());
+
+}  // namespace feld
