@@ -1,0 +1,95 @@
+#include "link/TransferProgress.h"
+
+#include "base/Clock.h"
+#include "base/Texts.h"
+
+namespace feld {
+
+namespace {
+int captionId(ProgressKind kind)
+{
+    switch (kind) {
+    case ProgressKind::Sending: return 61274;
+    case ProgressKind::Receiving: return 61273;
+    case ProgressKind::Format: return 61279;
+    case ProgressKind::Defragment: return 61280;
+    }
+    return 61274;
+}
+}  // namespace
+
+TransferProgress::TransferProgress(ProgressKind kind, int low, int high, const std::string& path, Ui* ui, Clock* clock)
+    : kind_(kind), low_(low), high_(high), ui_(ui), clock_(clock)
+{
+    caption_ = TextCatalog::instance().text(captionId(kind));
+    if (kind == ProgressKind::Sending)
+        label_ = "...\\" + FileNamePart(path);
+}
+
+TransferProgress::~TransferProgress() { Close(); }
+
+void TransferProgress::Create()
+{
+    if (ui_ && !view_) {
+        view_ = ui_->openProgress(kind_, caption_, label_);
+        if (view_)
+            view_->setPercent(percent_);
+    }
+}
+
+void TransferProgress::Close() { view_.reset(); }
+
+int TransferProgress::PercentOf(std::int64_t value, std::int64_t low, std::int64_t high)
+{
+    std::int64_t range = high - low;
+    if (range <= 0)
+        return 0;
+    std::int64_t p = value * 100 / range;
+    if (p < 0)
+        return 0;
+    return p > 100 ? 100 : static_cast<int>(p);
+}
+
+std::string TransferProgress::FileNamePart(const std::string& path)
+{
+    std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+void TransferProgress::SetPos(std::int64_t value)
+{
+    int p = PercentOf(value, low_, high_);
+    if (p == percent_)
+        return;  // the window only hears about real changes
+    percent_ = p;
+    if (view_)
+        view_->setPercent(p);
+}
+
+void TransferProgress::StartTimed()
+{
+    std::int64_t start = clock_ ? clock_->monotonicSeconds() : 0;
+    low_ = start;
+    high_ = start + kTimedSeconds;
+    endTime_ = high_;
+    label_.clear();
+    timed_ = true;
+    if (view_)
+        view_->setLabel(label_);
+}
+
+bool TransferProgress::Tick()
+{
+    if (!timed_)
+        return true;
+    std::int64_t now = clock_ ? clock_->monotonicSeconds() : endTime_;
+    if (now < endTime_) {
+        SetPos(now - low_);
+        return true;
+    }
+    timed_ = false;
+    Close();
+    return false;
+}
+
+}  // namespace feld

@@ -1,0 +1,65 @@
+#pragma once
+// The progress window's model: a count between low and high shown as a percentage, or (for a
+// format) a bar that fills in 12 seconds of clock time. The window itself lives behind the Ui seam.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "base/Ui.h"
+
+namespace feld {
+
+class Clock;
+
+class TransferProgress {
+public:
+    static constexpr int kTimedSeconds = 12;
+
+    // `path`: the label shows "...\" and the path's file name (sending only).
+    TransferProgress(ProgressKind kind, int low, int high, const std::string& path, Ui* ui, Clock* clock);
+    ~TransferProgress();
+    TransferProgress(const TransferProgress&) = delete;
+    TransferProgress& operator=(const TransferProgress&) = delete;
+
+    // Opens the window (modeless); without it the model only computes.
+    void Create();
+    bool IsShown() const { return view_ != nullptr; }
+    void Close();
+
+    // Shows value * 100 / (high - low) percent.
+    void SetPos(std::int64_t value);
+    void SetHigh(std::int64_t high) { high_ = high; }
+    // Timed mode: low = now, high = now + 12 s, empty label.
+    void StartTimed();
+    // Timed mode tick (every 500 ms): moves the bar; false once the 12 s are over (the window closed).
+    bool Tick();
+    bool Timed() const { return timed_; }
+
+    int Percent() const { return percent_; }
+    std::int64_t Low() const { return low_; }
+    std::int64_t High() const { return high_; }
+    ProgressKind Kind() const { return kind_; }
+    const std::string& Caption() const { return caption_; }
+    const std::string& Label() const { return label_; }
+
+    // The percentage a value stands for, clamped to 0..100; a range of 0 shows 0.
+    static int PercentOf(std::int64_t value, std::int64_t low, std::int64_t high);
+    // The text after the last backslash or slash.
+    static std::string FileNamePart(const std::string& path);
+
+private:
+    ProgressKind kind_;
+    std::int64_t low_;
+    std::int64_t high_;
+    std::string caption_;
+    std::string label_;
+    Ui* ui_;
+    Clock* clock_;
+    std::unique_ptr<ProgressView> view_;
+    int percent_ = 0;
+    bool timed_ = false;
+    std::int64_t endTime_ = 0;
+};
+
+}  // namespace feld

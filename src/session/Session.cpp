@@ -1,0 +1,127 @@
+#include "session/Session.h"
+
+#include <cstdlib>
+
+#include "base/Clock.h"
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "link/LinkPort.h"
+#include "session/Config.h"
+
+namespace feld {
+
+Session::Session(Config& config, Ui& ui, Clock& clock, PortFactory makePort)
+    : config_(config), ui_(ui), clock_(clock), makePort_(std::move(makePort)), tracePath_(DefaultTracePath())
+{
+}
+
+Session::Session(Config& config, Ui& ui) : Session(config, ui, systemClock()) {}
+
+Session::~Session() { link_.reset(); }
+
+std::string Session::DefaultTracePath()
+{
+    const char* on = std::getenv("FELDSPAN_TRACE");
+    if (!on || std::string(on) != "1")
+        return {};
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg)
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::string(home) + "/.cache";
+    else
+        return {};
+    return base + "/feldspan/transfer-trace.dat";
+}
+
+int Session::ConnectLink(int force)
+{
+    if (!link_) {
+        LinkEnv env;
+        env.settings = &config_.port;
+        env.ui = &ui_;
+        env.clock = &clock_;
+        env.host = this;
+        env.mainPath = config_.mainPath;
+        env.firmwareUpdateFlag = &firmwareUpdate_;
+        env.makePort = makePort_;
+        env.tracePath = tracePath_;
+        link_ = std::make_unique<PdtLink>(std::move(env));
+    }
+    if (link_->Connect(force))
+        return 1;
+    bool shown = link_->ConnectFailureShown();
+    std::string why = link_->LastConnectError();
+    link_.reset();
+    if (!shown) {
+        std::string text = TextCatalog::instance().text(61243);
+        if (!why.empty())
+            text += "\n" + why;
+        ui_.showMessage(61243, text, Icon::Exclamation);
+    }
+    return 0;
+}
+
+int Session::CheckConnected()
+{
+    if (!link_) {
+        ui_.message(61276, Icon::Exclamation);
+        return 0;
+    }
+    if (!link_->IsPortOpen()) {
+        ui_.message(61221, Icon::Exclamation);
+        return 0;
+    }
+    return 1;
+}
+
+void Session::DropLink() { link_.reset(); }
+
+void Session::BeginOperation()
+{
+    operationStart_.store(clock_.calendarSeconds());
+    busy_.store(1);
+}
+
+void Session::EndOperation()
+{
+    operationEnd_.store(clock_.calendarSeconds());
+    CheckMissedSchedule();
+    busy_.store(0);
+}
+
+void Session::AbortOperation() { busy_.store(0); }
+
+void Session::CheckMissedSchedule()
+{
+    std::int64_t start = operationStart_.load();
+    std::int64_t end = operationEnd_.load();
+    for (std::int64_t fixed : config_.standby.fixTime) {
+        if (start < fixed && fixed < end)
+            missedSchedule_.store(1);
+    }
+}
+
+std::string Session::PortStatusText(const PortSettings& port)
+{
+    if (port.portChoice == 0)
+        return "USB";
+    std::string text = formatText("Com%d,%ld,N,%d,%d",
+                                  {port.serialPort, static_cast<long>(port.baudrate), port.databits, port.stopbits == 0 ? 1 : port.stopbits});
+    std::size_t n = text.find(",N,");
+    if (n != std::string::npos && (port.parity == 1 || port.parity == 2))
+        text[n + 1] = port.parity == 1 ? 'O' : 'E';
+    return text;
+}
+
+void Session::ShowPortStatus(int disconnected)
+{
+    if (disconnected) {
+        residentTimerArmed_.store(false);
+        ui_.showPortStatus(true, {});
+    } else {
+        ui_.showPortStatus(false, PortStatusText(config_.port));
+    }
+}
+
+}  // namespace feld

@@ -1,0 +1,90 @@
+#pragma once
+// The session: what the main frame is to the terminal without being a window. It owns the one
+// PdtLink, connects it on demand, keeps the busy flag and the operation times of long operations
+// (safe to read from another thread), catches up fixed collection times that fell inside one, and
+// shows the port's state. The CLI uses it today, the main window wraps it.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "link/LinkHost.h"
+#include "link/PdtLink.h"
+
+namespace feld {
+
+class Clock;
+class Config;
+class Ui;
+
+class Session : public LinkHost {
+public:
+    // makePort empty: the real serial port. The config and the ui outlive the session.
+    Session(Config& config, Ui& ui, Clock& clock, PortFactory makePort = {});
+    Session(Config& config, Ui& ui);
+    ~Session() override;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Creates the link when there is none and connects it. On failure the link is discarded and
+    // 61243 shown (once, with the reason when one is known). 1 connected, 0 not.
+    int ConnectLink(int force);
+    // 61276 without a link, 61221 when its port is closed; 1 when connected.
+    int CheckConnected();
+    // The link, or nullptr before the first successful ConnectLink.
+    PdtLink* Link() { return link_.get(); }
+    // Discards the link (the next ConnectLink makes a fresh one).
+    void DropLink();
+
+    // ---- the busy window (LinkHost) --------------------------------------------------------------
+    void BeginOperation() override;
+    void EndOperation() override;
+    void AbortOperation() override;
+    bool Busy() const { return busy_.load() != 0; }
+    std::int64_t OperationStart() const { return operationStart_.load(); }
+    std::int64_t OperationEnd() const { return operationEnd_.load(); }
+
+    // Sets the missed-schedule flag when a fixed collection time (enabled or not) lies strictly
+    // between the operation's start and end.
+    void CheckMissedSchedule();
+    bool MissedSchedule() const { return missedSchedule_.load() != 0; }
+    // Reads and clears the flag (a fixed-time tick consumes it).
+    bool TakeMissedSchedule() { return missedSchedule_.exchange(0) != 0; }
+
+    // ---- status bar ----------------------------------------------------------------------------
+    void ShowPortStatus(int disconnected) override;
+    // "Com1,115200,N,8,1" (O or E for odd and even parity), "USB" for USB.
+    static std::string PortStatusText(const PortSettings& port);
+
+    // Resident mode's timer: the port status "disconnected" stops it (resident mode stays on).
+    void SetResidentTimerArmed(bool armed) { residentTimerArmed_.store(armed); }
+    bool ResidentTimerArmed() const { return residentTimerArmed_.load(); }
+
+    // Set while a firmware update or the cradle version runs: Connect skips the link check.
+    std::atomic<int>& FirmwareUpdateFlag() { return firmwareUpdate_; }
+
+    // Where the transfer trace goes: set when FELDSPAN_TRACE=1, else empty (no trace).
+    static std::string DefaultTracePath();
+    void SetTracePath(std::string path) { tracePath_ = std::move(path); }
+
+    Config& config() { return config_; }
+    Ui& ui() { return ui_; }
+    Clock& clock() { return clock_; }
+
+private:
+    Config& config_;
+    Ui& ui_;
+    Clock& clock_;
+    PortFactory makePort_;
+    std::unique_ptr<PdtLink> link_;
+    std::atomic<int> busy_{0};
+    std::atomic<std::int64_t> operationStart_{0};
+    std::atomic<std::int64_t> operationEnd_{0};
+    std::atomic<int> missedSchedule_{0};
+    std::atomic<bool> residentTimerArmed_{false};
+    std::atomic<int> firmwareUpdate_{0};
+    std::string tracePath_;
+};
+
+}  // namespace feld
