@@ -1,0 +1,60 @@
+#include "app/Maintenance.h"
+
+#include <string>
+
+#include "base/Ui.h"
+#include "link/PdtLink.h"
+#include "link/wire/TermCodec.h"
+#include "session/Session.h"
+
+namespace feld {
+
+int Maintenance::Format(const char* drive)
+{
+    int r = session_.Link()->RunCommand(wire::kOpFormat, drive);
+    if (r) {
+        ui_.message(61244, Icon::Information);
+        ui_.terminalFolderChanged(drive);
+    } else {
+        ui_.message(61245, Icon::Exclamation);
+    }
+    session_.EndOperation();
+    return r ? 1 : 0;
+}
+
+int Maintenance::FormatC()
+{
+    if (!session_.ConnectLink(0))
+        return 0;
+    if (!accepted(ui_.question(61247, Buttons::YesNo, Icon::Exclamation)))
+        return 0;
+    session_.BeginOperation();
+    return Format("C:\\");
+}
+
+int Maintenance::FormatD()
+{
+    if (!session_.ConnectLink(0))
+        return 0;
+    session_.BeginOperation();
+    int count = 0;
+    const std::uint8_t* entries = session_.Link()->ListDirectory("C:\\", count);
+    if (!entries) {
+        // The terminal did not answer the listing: that says nothing about drive C:.
+        ui_.message(61245, Icon::Exclamation);
+        session_.AbortOperation();
+        return 0;
+    }
+    if (count == 0) {
+        ui_.message(61246, Icon::Exclamation);
+        session_.AbortOperation();
+        return 0;
+    }
+    if (!accepted(ui_.question(61247, Buttons::YesNo, Icon::Exclamation))) {
+        session_.AbortOperation();
+        return 0;
+    }
+    return Format("D:\\");
+}
+
+}  // namespace feld

@@ -1,0 +1,344 @@
+// The everyday terminal commands of feldspan-cli: info, ls, get, put, rm, format, firmware, and the
+// cradle's version. Each is a thin shell over the core procedures: they ask, report and keep the
+// busy window; this file only parses arguments and prints results.
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/Maintenance.h"
+#include "app/UpdateCommands.h"
+#include "base/Texts.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "cli/CliUi.h"
+#include "cli/CradleVersion.h"
+#include "explorer/TransferProcedures.h"
+#include "link/wire/TermCodec.h"
+#include "session/Config.h"
+
+namespace feld::cli {
+namespace {
+
+// Splits "--json" off the arguments.
+bool takeFlag(std::vector<std::string>& args, const char* flag)
+{
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == flag) {
+            args.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+// How many problems the CLI's Ui has shown so far (0 when the Ui is another one).
+int problemsShown(CliContext& ctx)
+{
+    auto* ui = dynamic_cast<CliUi*>(&ctx.ui());
+    return ui ? ui->problemsShown() : 0;
+}
+
+void problem(CliContext& ctx, const std::string& text)
+{
+    ctx.ui().fixedMessage(text, Icon::Exclamation);
+}
+
+// A JSON string: the terminal's bytes as they are when they are UTF-8, else U+FFFD in their place.
+std::string jsonString(const std::string& s)
+{
+    std::string out = "\"";
+    for (std::size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+            ++i;
+        } else if (c < 0x20 || c == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+            ++i;
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+        } else {
+            std::size_t len = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+            bool ok = len > 0 && i + len <= s.size();
+            for (std::size_t k = 1; ok && k < len; ++k)
+                ok = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+            if (ok) {
+                out.append(s, i, len);
+                i += len;
+            } else {
+                out += "\\ufffd";
+                ++i;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// For a terminal listing on screen: control characters become "?".
+std::string printable(const std::string& s)
+{
+    std::string out = s;
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return out;
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A local file that can be read, or its system reason on stderr.
+bool readableFile(CliContext& ctx, const std::string& path)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        problem(ctx, path + ": " + std::strerror(errno));
+        return false;
+    }
+    std::fclose(f);
+    if (isDirectory(path)) {
+        problem(ctx, path + ": " + std::strerror(EISDIR));
+        return false;
+    }
+    return true;
+}
+
+struct Disk {
+    int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
+};
+
+// The disk information; false (with a message) when the terminal did not give it.
+bool diskInfo(CliContext& ctx, Session& session, Disk& d)
+{
+    int r = session.Link()->GetDiskInfo(d.version, d.cTotal, d.cFree, d.dTotal, d.dFree);
+    if (r != 1) {
+        problem(ctx, formatText("the terminal did not report its disk information (status %d)", {r}));
+        return false;
+    }
+    return true;
+}
+
+std::string driveText(int total, int free)
+{
+    if (free < 0)
+        return formatText("%d bytes, not formatted", {total});
+    return formatText("%d bytes, %d free", {total, free});
+}
+
+int infoCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
+{
+    std::vector<std::string> args = argsIn;
+    bool json = takeFlag(args, "--json");
+    if (!args.empty())
+        return kExitUsage;
+    CliSession cli(ctx);
+    if (!cli->ConnectLink(0))
+        return kExitFailure;
+    Disk d;
+    if (!diskInfo(ctx, cli.session(), d))
+        return kExitFailure;
+    if (json) {
+        std::printf("{\"firmware\":%d,\"c\":{\"total\":%d,\"free\":%d},\"d\":{\"total\":%d,\"free\":%d}}\n", d.version,
+                    d.cTotal, d.cFree, d.dTotal, d.dFree);
+    } else {
+        std::printf("firmware  %d.%02d\n", d.version / 100, d.version % 100);
+        std::printf("drive C:  %s\n", driveText(d.cTotal, d.cFree).c_str());
+        std::printf("drive D:  %s\n", driveText(d.dTotal, d.dFree).c_str());
+    }
+    return kExitOk;
+}
+
+const char* kindOf(std::uint8_t attribute)
+{
+    if (attribute & wire::kAttrFolder)
+        return "folder";
+    if (attribute == wire::kAttrDrive)
+        return "drive";
+    return "file";
+}
+
+int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
+{
+    std::vector<std::string> args = argsIn;
+    bool json = takeFlag(args, "--json");
+    if (args.size() != 1)
+        return kExitUsage;
+    const std::string& folder = args[0];
+    CliSession cli(ctx);
+    if (!cli->ConnectLink(0))
+        return kExitFailure;
+    // The dates in a listing are written the way this firmware writes them.
+    Disk d;
+    if (!diskInfo(ctx, cli.session(), d))
+        return kExitFailure;
+    int count = 0;
+    const std::uint8_t* data = cli->Link()->ListDirectory(folder, count);
+    if (!data) {
+        problem(ctx, "could not list " + folder + " on the terminal");
+        return kExitFailure;
+    }
+    std::vector<wire::DirEntry> entries = wire::decodeDirectory(data, static_cast<std::size_t>(count) * wire::kDirEntrySize);
+    std::string out = json ? "[" : "";
+    bool first = true;
+    for (const auto& e : entries) {
+        wire::TermDateTime t = wire::decodeDateTime(e.date.data(), e.time.data(), d.version);
+        std::string when = formatText("%04d-%02d-%02dT%02d:%02d:%02d", {t.year, t.month, t.day, t.hour, t.minute, t.second});
+        if (json) {
+            out += first ? "" : ",";
+            out += "{\"name\":" + jsonString(e.name) + ",\"kind\":\"" + kindOf(e.attribute) +
+                   "\",\"size\":" + std::to_string(e.size) + ",\"modified\":\"" + when + "\"}";
+        } else {
+            out += formatText("%-12s  %-6s  %10u  %s\n", {printable(e.name), kindOf(e.attribute), e.size, when});
+        }
+        first = false;
+    }
+    if (json)
+        out += "]\n";
+    std::fputs(out.c_str(), stdout);
+    return kExitOk;
+}
+
+int getCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return kExitUsage;
+    const std::string& terminalPath = args[0];
+    std::string local = args[1];
+    if (isDirectory(local) || (!local.empty() && local.back() == '/')) {
+        // Into a folder: under the terminal file's own name, which must stay inside that folder.
+        std::string name = TransferProcedures::TerminalFileName(terminalPath);
+        if (!wire::isSafeTerminalName(name)) {
+            problem(ctx, "the terminal name '" + printable(name) + "' cannot be used as a file name here; give a local file name");
+            return kExitFailure;
+        }
+        if (local.back() != '/')
+            local += '/';
+        local += name;
+    }
+    CliSession cli(ctx);
+    TransferProcedures procedures(cli.session(), ctx.ui());
+    if (procedures.FetchExact(terminalPath, local) != 1)
+        return kExitFailure;
+    std::error_code ec;
+    auto size = std::filesystem::file_size(local, ec);
+    std::printf("%s -> %s (%llu bytes)\n", terminalPath.c_str(), local.c_str(), static_cast<unsigned long long>(ec ? 0 : size));
+    return kExitOk;
+}
+
+int putCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return kExitUsage;
+    if (!readableFile(ctx, args[0]))
+        return kExitFailure;
+    CliSession cli(ctx);
+    TransferProcedures procedures(cli.session(), ctx.ui());
+    const int shownBefore = problemsShown(ctx);
+    int r = procedures.Upload(args[0], args[1]);
+    if (r == 1)
+        return kExitOk;
+    if (problemsShown(ctx) == shownBefore)
+        problem(ctx, formatText("%s was not sent (result %d)", {args[0], r}));
+    return kExitFailure;
+}
+
+int rmCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return kExitUsage;
+    CliSession cli(ctx);
+    if (!cli->ConnectLink(0))
+        return kExitFailure;
+    int failures = 0;
+    cli->BeginOperation();
+    for (const auto& path : args) {
+        int r = cli->Link()->RunCommand(wire::kOpDelete, path);
+        if (r == 1) {
+            std::printf("removed %s\n", path.c_str());
+        } else {
+            ++failures;
+            problem(ctx, formatText("could not remove %s (terminal status %d)", {path, r}));
+        }
+    }
+    cli->EndOperation();
+    return failures ? kExitFailure : kExitOk;
+}
+
+int formatCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return kExitUsage;
+    std::string drive = args[0];
+    if (!drive.empty() && drive.back() == '\\')
+        drive.pop_back();
+    bool c = drive == "C:" || drive == "c:";
+    bool d = drive == "D:" || drive == "d:";
+    if (!c && !d)
+        return kExitUsage;
+    CliSession cli(ctx);
+    Maintenance maintenance(cli.session(), ctx.ui());
+    const int shownBefore = problemsShown(ctx);
+    if ((c ? maintenance.FormatC() : maintenance.FormatD()) == 1)
+        return kExitOk;
+    if (problemsShown(ctx) == shownBefore)
+        problem(ctx, "drive " + drive + " was not formatted");
+    return kExitFailure;
+}
+
+int firmwareCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return kExitUsage;
+    if (!readableFile(ctx, args[0]))
+        return kExitFailure;
+    auto* ui = dynamic_cast<CliUi*>(&ctx.ui());
+    if (!ui) {
+        problem(ctx, "this front end cannot hand the kernel file to the update");
+        return kExitFailure;
+    }
+    // The update chooses its file through the Ui: the chooser answers with the one given here.
+    ui->presetFile(args[0]);
+    CliSession cli(ctx);
+    UpdateCommands commands(cli.session(), ctx.config(), ctx.ui());
+    return commands.FirmwareUpdate() == 1 ? kExitOk : kExitFailure;
+}
+
+FELD_CLI_COMMAND("info", "info [--json]", "the terminal's firmware version and drive sizes", infoCommand);
+FELD_CLI_COMMAND("ls", "ls [--json] FOLDER", "list a terminal folder, e.g. ls 'C:\\Data'", lsCommand);
+FELD_CLI_COMMAND("get", "get TERMINAL_PATH LOCAL_PATH", "fetch a terminal file byte for byte", getCommand);
+FELD_CLI_COMMAND("put", "put LOCAL_FILE TERMINAL_FOLDER", "send a file into a terminal folder, e.g. put a.txt 'C:\\Data'",
+                 putCommand);
+FELD_CLI_COMMAND("rm", "rm TERMINAL_PATH...", "delete files on the terminal", rmCommand);
+FELD_CLI_COMMAND("format", "format C:|D:", "format a terminal drive (all its files are lost)", formatCommand);
+FELD_CLI_COMMAND("firmware", "firmware KERNEL.bin", "replace the terminal's kernel (drives C: and D: are erased)",
+                 firmwareCommand);
+
+}  // namespace
+
+int cradleVersionCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (!args.empty())
+        return kExitUsage;
+    CliSession cli(ctx);
+    UpdateCommands commands(cli.session(), ctx.config(), ctx.ui());
+    UpdateCommands::CradleVersion v = commands.AboutCradle();
+    if (!v.ok)
+        return kExitFailure;
+    std::printf("%s\n", v.text.c_str());
+    return kExitOk;
+}
+
+}  // namespace feld::cli

@@ -1,0 +1,224 @@
+#include "explorer/TransferProcedures.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "link/PdtLink.h"
+#include "session/Session.h"
+
+namespace feld {
+
+namespace {
+
+// Below this firmware version the terminal may not use files sent to it properly.
+constexpr int kOldFirmware = 200;
+// From this version on the terminal takes a file with its full path.
+constexpr int kPathFirmware = 201;
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// Ends the busy window however the procedure leaves.
+class BusyWindow {
+public:
+    explicit BusyWindow(Session& s) : session_(s) { session_.BeginOperation(); }
+    ~BusyWindow() { session_.EndOperation(); }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    Session& session_;
+};
+
+}  // namespace
+
+std::string TransferProcedures::PcFileName(const std::string& path)
+{
+#ifdef _WIN32
+    std::size_t cut = path.find_last_of("\\/");
+#else
+    std::size_t cut = path.rfind('/');
+#endif
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string TransferProcedures::TerminalFileName(const std::string& path)
+{
+    std::size_t cut = path.rfind('\\');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string TransferProcedures::MakeTempBeside(const std::string& destination)
+{
+    static std::atomic<unsigned> serial{0};
+#ifdef _WIN32
+    std::size_t cut = destination.find_last_of("\\/");
+#else
+    std::size_t cut = destination.rfind('/');
+#endif
+    std::string folder = cut == std::string::npos ? std::string() : destination.substr(0, cut + 1);
+    std::string name = cut == std::string::npos ? destination : destination.substr(cut + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = folder + "." + name + ".part-" + std::to_string(::getpid()) + "-" +
+                                std::to_string(serial.fetch_add(1));
+        // O_EXCL: never reuse (or follow a link planted as) someone else's file.
+        int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return candidate;
+        }
+        if (errno != EEXIST)
+            return {};
+    }
+    errno = EEXIST;
+    return {};
+}
+
+int TransferProcedures::Send(const std::string& sourcePath, std::string& destination, bool& appended, int overwrite,
+                             int firmware)
+{
+    PdtLink* link = session_.Link();
+    if (!link)
+        return 0;
+    if (firmware >= kPathFirmware) {
+        if (!appended) {
+            // The terminal takes the full path of the file: folder, backslash, name, exactly once.
+            if (destination.empty() || destination.back() != '\\')
+                destination += '\\';
+            destination += PcFileName(sourcePath);
+            appended = true;
+        }
+        return link->PutFileToPath(sourcePath, destination, static_cast<std::uint8_t>(overwrite), 0, true);
+    }
+    return link->PutFile(sourcePath, destination, static_cast<std::uint8_t>(overwrite), false, true);
+}
+
+int TransferProcedures::Upload(const std::string& sourcePath, const std::string& terminalFolder)
+{
+    if (!session_.ConnectLink(0))
+        return 0;
+    BusyWindow busy(session_);
+    std::string destination = lower(terminalFolder);
+    const std::string folder = destination;  // which drive the messages name
+
+    int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
+    int result = session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree);
+    std::string line;
+    bool failureBox = false;
+    if (result == 1) {
+        int overwrite = 0;
+        bool appended = false;
+        bool cancelled = false;
+        for (;;) {
+            ui_.setWaitCursor(true);
+            if (version < kOldFirmware && !accepted(ui_.question(61283, Buttons::YesNo))) {
+                ui_.setWaitCursor(false);
+                return 0;
+            }
+            if (folder.size() <= 3) {
+                // A drive root such as "c:\" cannot take a file this way.
+                ui_.message(61278, Icon::Exclamation);
+                result = 0;
+            } else {
+                result = Send(sourcePath, destination, appended, overwrite, version);
+            }
+            ui_.setWaitCursor(false);
+            if (result != 6)
+                break;
+            if (accepted(ui_.question(61272, Buttons::OkCancel, Icon::Question, {PcFileName(sourcePath)}))) {
+                overwrite = 1;
+                continue;
+            }
+            cancelled = true;
+            result = 0;
+            break;
+        }
+
+        const bool onC = folder.find("c:\\") != std::string::npos;
+        switch (result) {
+        case 1:
+            line = trf(61235, {sourcePath});
+            break;
+        case 4:
+            line = trf(onC ? 61268 : 61269, {});
+            failureBox = true;
+            result = 0;
+            break;
+        case 5:
+            line = trf(onC ? 61270 : 61271, {});
+            failureBox = true;
+            result = 0;
+            break;
+        case 11:
+            ui_.message(61281, Icon::Exclamation);
+            break;
+        case 13:
+            ui_.message(61282, Icon::Exclamation);
+            break;
+        default:
+            if (!cancelled)
+                line = trf(61236, {sourcePath});
+            break;
+        }
+    }
+    if (result == 0)
+        failureBox = true;
+    if (failureBox)
+        ui_.message(61251, Icon::Exclamation);
+    if (!line.empty())
+        ui_.addMessageLine(line);
+    if (result == 1)
+        ui_.terminalFolderChanged(terminalFolder);
+    return result;
+}
+
+int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
+{
+    auto failed = [&](const std::string& why) {
+        if (!why.empty())
+            ui_.fixedMessage(why, Icon::Exclamation);
+        ui_.message(61236, Icon::Exclamation, {terminalPath});
+        return 0;
+    };
+    struct stat st {};
+    if (::stat(localPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return failed(localPath + ": " + std::strerror(EISDIR));
+    if (!session_.ConnectLink(0))
+        return 0;
+
+    const std::string temp = MakeTempBeside(localPath);
+    if (temp.empty())
+        return failed(localPath + ": " + std::strerror(errno));
+
+    BusyWindow busy(session_);
+    int result;
+    {
+        WaitCursor cursor(ui_);
+        result = session_.Link()->GetFile(terminalPath, temp, true);
+    }
+    if (result) {
+        if (std::rename(temp.c_str(), localPath.c_str()) != 0) {
+            std::string why = localPath + ": " + std::strerror(errno);
+            std::remove(temp.c_str());
+            return failed(why);
+        }
+        return 1;
+    }
+    std::remove(temp.c_str());
+    return failed(std::string());
+}
+
+}  // namespace feld

@@ -1,0 +1,100 @@
+// Replacing the terminal's kernel: the flash writer first, then the kernel image, then the order to
+// start flashing. Only the models we have a flash writer for are served.
+
+#include <filesystem>
+#include <optional>
+
+#include "base/Clock.h"
+#include "base/Ui.h"
+#include "link/LinkHost.h"
+#include "link/PdtLink.h"
+#include "link/wire/TermCodec.h"
+
+namespace feld {
+
+namespace {
+
+constexpr int kUpdateBaud = 115200;
+
+bool supportedModel(std::int16_t modelClass, std::int16_t modelNumber)
+{
+    if (modelClass != wire::kModelReportClass)
+        return false;
+    switch (modelNumber) {
+    case 9035:
+    case 9051:
+    case 9067:
+    case 10113:
+    case 10121:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+int PdtLink::UpdateFirmware()
+{
+    Ui* ui = env_.ui;
+    if (env_.host)
+        env_.host->BeginOperation();
+    const bool serial = env_.settings && env_.settings->portChoice != 0;
+    const int previousBaud = env_.settings ? env_.settings->baudrate : 0;
+    if (serial)
+        ReopenPort(kUpdateBaud);
+
+    // Whatever happens, the port goes back to the rate the user chose.
+    auto end = [&](int result) {
+        if (serial)
+            ReopenPort(previousBaud);
+        if (result) {
+            MarkLinkAlive();
+            if (env_.host)
+                env_.host->EndOperation();
+        } else if (env_.host) {
+            env_.host->AbortOperation();
+        }
+        return result;
+    };
+
+    if (!ui || !accepted(ui->question(61254, Buttons::OkCancel, Icon::Question)))
+        return end(0);
+
+    // The time spent choosing the file must not cost a link check (which would also put the port
+    // back to the stored rate).
+    MarkLinkAlive();
+    FileRequest request;
+    request.filter = "Kernel File (*.bin) | *.bin ||";
+    request.initialName = "*.bin";
+    request.initialFolder = env_.mainPath;
+    request.mustExist = true;
+    std::optional<std::string> kernel = ui->chooseFile(request);
+    if (!kernel || kernel->empty())
+        return end(0);
+
+    if (!RunCommand(wire::kOpModel, std::string()))
+        return end(0);
+    if (!supportedModel(modelClass_, modelNumber_)) {
+        ui->message(61223, Icon::Exclamation);
+        return end(0);
+    }
+    flashWriterPath_ = (std::filesystem::path(env_.mainPath) / "DP" / "SST_RW.abp").string();
+
+    // From here on drive C: is emptied.
+    if (!RunCommand(wire::kOpFormat, "C:\\"))
+        return end(0);
+    // Anything but "written" means the file is not on the terminal; flashing without it would
+    // leave the terminal without a working kernel.
+    if (PutFile(flashWriterPath_, "c:\\program", 1, true, true) != 1)
+        return end(0);
+    if (PutFile(*kernel, std::string(), 1, false, true) != 1)
+        return end(0);
+    if (!accepted(ui->question(61255, Buttons::OkCancel, Icon::Question)))
+        return end(0);
+    if (!RunCommand(wire::kOpFirmware, std::string()))
+        return end(0);
+    return end(1);
+}
+
+}  // namespace feld

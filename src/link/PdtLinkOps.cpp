@@ -1,0 +1,423 @@
+// The terminal operations built on the transfers: commands, folder listings, sending a file into a
+// folder or to a full path, fetching a file, the disk information and the cradle version.
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "base/Clock.h"
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "link/LinkPort.h"
+#include "link/PdtLink.h"
+#include "link/TransferProgress.h"
+#include "link/wire/TermCodec.h"
+
+namespace feld {
+
+namespace {
+
+constexpr int kWriteTimeout = 1000;
+constexpr int kFormatWaitMs = 12000;
+constexpr int kFormatTickMs = 500;
+// A terminal that keeps asking for the flash writer after it was given it would keep us sending
+// it for ever; after this many rounds within one operation we give up.
+constexpr int kMaxFlashWriterRounds = 3;
+constexpr const char* kFlashWriterFolder = "c:\\program";
+
+// Set while the flash writer itself is on its way: a request for it in the middle of that is not
+// answered with yet another copy (which would never end).
+thread_local int flashWriterDepth = 0;
+
+struct DepthGuard {
+    DepthGuard() { ++flashWriterDepth; }
+    ~DepthGuard() { --flashWriterDepth; }
+};
+
+// The file-name part of a PC path: what follows the last separator of the platform.
+std::string pcFileName(const std::string& path)
+{
+#ifdef _WIN32
+    std::size_t cut = path.find_last_of("\\/");
+#else
+    std::size_t cut = path.rfind('/');
+#endif
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+struct LocalFile {
+    std::vector<std::uint8_t> bytes;
+    std::int64_t modified = 0;  // Unix seconds
+};
+
+// Reads a whole PC file. On failure the user is told the system's reason and nothing is returned.
+std::optional<LocalFile> readLocalFile(const std::string& path, Ui* ui)
+{
+    auto fail = [&](int err) -> std::optional<LocalFile> {
+        if (ui)
+            ui->fixedMessage(path + ": " + std::strerror(err), Icon::Exclamation);
+        return std::nullopt;
+    };
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return fail(errno);
+    LocalFile file;
+    struct stat st {};
+    if (fstat(fileno(f), &st) != 0) {
+        int err = errno;
+        std::fclose(f);
+        return fail(err);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        std::fclose(f);
+        return fail(EISDIR);
+    }
+    // The size field on the wire is 32 bits, and a kernel image carries 8 bytes more.
+    if (static_cast<std::uint64_t>(st.st_size) > 0xFFFFFFFFull - 8) {
+        std::fclose(f);
+        return fail(EFBIG);
+    }
+    file.modified = static_cast<std::int64_t>(st.st_mtime);
+    file.bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = file.bytes.empty() ? 0 : std::fread(file.bytes.data(), 1, file.bytes.size(), f);
+    bool bad = std::ferror(f) != 0 || got != file.bytes.size();
+    int err = errno;
+    std::fclose(f);
+    if (bad)
+        return fail(err ? err : EIO);
+    return file;
+}
+
+// The bytes that follow a file header: the file itself, or for a kernel image its body (length,
+// file, word sum).
+bool appendContent(std::vector<std::uint8_t>& payload, const std::vector<std::uint8_t>& file, bool kernel)
+{
+    if (!kernel) {
+        payload.insert(payload.end(), file.begin(), file.end());
+        return true;
+    }
+    std::vector<std::uint8_t> body = wire::makeKernelBody(file.data(), file.size());
+    if (body.empty())
+        return false;
+    payload.insert(payload.end(), body.begin(), body.end());
+    return true;
+}
+
+}  // namespace
+
+// The terminal answered status 3: it wants the flash writer. Sends it from flashWriterPath_ into
+// "c:\program" as "ROMWrite.abp". Returns PutFile's result; 4 has been explained (C: must be
+// formatted first). 0 when there is nothing to send: the model was not one we have a writer for
+// (the link said so when the request came), or the writer itself is what is being sent.
+static int SendFlashWriterOnDemand(PdtLink& link)
+{
+    if (link.flashWriterPath_.empty() || flashWriterDepth > 0)
+        return 0;
+    DepthGuard guard;
+    int r = link.PutFile(link.flashWriterPath_, kFlashWriterFolder, 1, true, false);
+    if (r == 4 && link.env_.ui)
+        link.env_.ui->message(61277, Icon::Exclamation);
+    return r;
+}
+
+static void TooManyFlashWriterRequests(PdtLink& link)
+{
+    if (link.env_.ui)
+        link.env_.ui->fixedMessage("The terminal keeps asking for the flash writer; giving up.", Icon::Exclamation);
+}
+
+int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
+{
+    if (!EnsureLink())
+        return 0;
+    const std::vector<std::uint8_t> packet = wire::makeCommand(op, argument);
+    int rounds = 0;
+    for (;;) {
+        int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
+        if (r == 3) {
+            if (++rounds > kMaxFlashWriterRounds) {
+                TooManyFlashWriterRequests(*this);
+                return 0;
+            }
+            int w = SendFlashWriterOnDemand(*this);
+            if (w == 0 || w == 4)
+                return 0;
+            continue;  // the terminal has its writer now: the same command again
+        }
+        switch (r) {
+        case 0:
+        case 10:
+        case kWriteTimeout:
+            return 0;
+        case 11:
+            if (env_.ui)
+                env_.ui->message(61281, Icon::Exclamation);
+            return 0;
+        case 12:
+        case 13:
+        case 14:
+            if (env_.ui)
+                env_.ui->message(61282, Icon::Exclamation);
+            return 0;
+        default:
+            break;
+        }
+        break;
+    }
+
+    // Formatting D: takes the terminal about 12 seconds, during which it does not answer.
+    if (op == wire::kOpFormat && argument == "D:\\") {
+        if (showFormatWait_) {
+            TransferProgress wait(ProgressKind::Format, 0, 100, std::string(), env_.ui, env_.clock);
+            wait.Create();
+            wait.StartTimed();
+            while (wait.Tick())
+                env_.clock->sleepMs(kFormatTickMs);
+        } else {
+            env_.clock->sleepMs(kFormatWaitMs);
+        }
+    }
+
+    if (!ReceiveTransfer(false))
+        return 0;
+    // The answer to a command is reply data; a file or anything else is no answer to it.
+    if (replyKind_ != wire::kCommand && replyKind_ != wire::kReplyData)
+        return 0;
+
+    const std::uint8_t* data = replyData_.data();
+    const std::size_t size = replyData_.size();
+    int result = 0;
+    switch (op) {
+    case wire::kOpList:
+        result = 1;
+        break;
+    case wire::kOpDiskInfo:
+        if (auto info = wire::parseDiskInfoReply(data, size)) {
+            firmwareVersion_ = info->firmware;
+            cTotal_ = info->cTotal;
+            cFree_ = info->cFree;
+            dTotal_ = info->dTotal;
+            dFree_ = info->dFree;
+            result = *wire::replyDataStatus(data, size);
+        }
+        break;
+    case wire::kOpModel:
+        if (auto model = wire::parseModelInfoReply(data, size)) {
+            modelClass_ = model->modelClass;
+            modelNumber_ = model->modelNumber;
+            result = *wire::replyDataStatus(data, size);
+        }
+        break;
+    default:
+        result = wire::replyDataStatus(data, size).value_or(0);
+        break;
+    }
+    MarkLinkAlive();
+    return result;
+}
+
+const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
+{
+    count = 0;
+    if (path.size() > wire::kMaxListPath) {
+        // The terminal's listing command carries at most 77 bytes of path.
+        if (env_.ui)
+            env_.ui->fixedMessage(formatText("The terminal folder path is too long (%d bytes, at most %d): %s",
+                                             {static_cast<int>(path.size()), static_cast<int>(wire::kMaxListPath), path}),
+                                  Icon::Exclamation);
+        return nullptr;
+    }
+    if (!EnsureLink())
+        return nullptr;
+    const std::vector<std::uint8_t> packet = wire::makeCommand(wire::kOpList, path);
+    int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
+    if (r == 0 || r == kWriteTimeout)
+        return nullptr;
+    if (!ReceiveTransfer(false))
+        return nullptr;
+    if (replyKind_ != wire::kCommand && replyKind_ != wire::kReplyData)
+        return nullptr;
+    MarkLinkAlive();
+    count = replyRecordCount_;
+    // Callers read whole 28-byte records: a short last record is read as if padded with zeros.
+    replyData_.resize(static_cast<std::size_t>(count) * wire::kDirEntrySize, 0);
+    // An empty folder is a success with no entries: hand back a valid (if empty) pointer.
+    static const std::uint8_t kNoEntries[wire::kDirEntrySize] = {};
+    return replyData_.empty() ? kNoEntries : replyData_.data();
+}
+
+int PdtLink::PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
+                     bool show)
+{
+    const std::string name = pcFileName(localPath);
+    if (name.size() > wire::kFileNameField) {
+        if (env_.ui)
+            env_.ui->message(61222, Icon::Exclamation);
+        return 0;
+    }
+    if (!EnsureLink())
+        return 0;
+    transferTitle_ = localPath;
+    wire::FileHeader header;
+    // Only the file's own name says whether it is a kernel image: a ".bin" somewhere in its
+    // folders ("/home/me/old.bin.d/DATA1.TXT") does not make a data file one.
+    header.type = wire::fileTypeFor(folder, name);
+    header.name = asFlashWriter ? std::string(wire::kFlashWriterName) : name;
+    header.overwrite = overwrite;
+    const bool kernel = header.type == wire::kTypeKernel;
+
+    std::optional<LocalFile> file = readLocalFile(localPath, env_.ui);
+    if (!file)
+        return 0;
+
+    // The date and time words are written the way this terminal's firmware reads them.
+    int version = 0, ct = 0, cf = 0, dt = 0, df = 0;
+    GetDiskInfo(version, ct, cf, dt, df);
+    const wire::TermDateTime when = wire::termDateTimeFromUnix(file->modified);
+    header.date = wire::encodeDate(when, firmwareVersion_);
+    header.time = wire::encodeTime(when, firmwareVersion_);
+    header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file->bytes.size()), kernel);
+
+    auto head = wire::makeFileHeader(header);
+    if (!head)
+        return 0;
+    std::vector<std::uint8_t> payload(head->begin(), head->end());
+    if (!appendContent(payload, file->bytes, kernel))
+        return 0;
+    file.reset();
+
+    int result = 0;
+    int rounds = 0;
+    for (;;) {
+        int r = SendTransfer(wire::kFile, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
+        if (r == 3) {
+            if (asFlashWriter || ++rounds > kMaxFlashWriterRounds) {
+                if (!asFlashWriter)
+                    TooManyFlashWriterRequests(*this);
+                result = 0;
+                break;
+            }
+            int w = SendFlashWriterOnDemand(*this);
+            if (w == 1) {
+                transferTitle_ = localPath;
+                continue;
+            }
+            result = w == 4 ? 0 : w;
+            break;
+        }
+        result = r == kWriteTimeout ? 0 : r;
+        break;
+    }
+    if (result != 0)
+        MarkLinkAlive();
+    return result;
+}
+
+int PdtLink::PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite,
+                           int unused, bool show)
+{
+    (void)unused;
+    const std::string name = pcFileName(localPath);
+    if (name.size() > wire::kFileNameField) {
+        if (env_.ui)
+            env_.ui->message(61222, Icon::Exclamation);
+        return 0;
+    }
+    if (!EnsureLink())
+        return 0;
+    transferTitle_ = localPath;
+    std::optional<LocalFile> file = readLocalFile(localPath, env_.ui);
+    if (!file)
+        return 0;
+
+    // This form of sending exists only on newer firmware, so its words always use the newer encoding.
+    const bool kernel = name.find(".bin") != std::string::npos;
+    const wire::TermDateTime when = wire::termDateTimeFromUnix(file->modified);
+    wire::PathFileHeader header;
+    header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file->bytes.size()), kernel);
+    header.date = wire::encodeDate(when, wire::kFatDateFirmware);
+    header.time = wire::encodeTime(when, wire::kFatDateFirmware);
+    header.overwrite = overwrite;
+    header.path = terminalPath;
+    auto head = wire::makePathFileHeader(header);
+    if (!head) {
+        if (env_.ui)
+            env_.ui->fixedMessage("The terminal path is too long: " + terminalPath, Icon::Exclamation);
+        return 0;
+    }
+    std::vector<std::uint8_t> payload = std::move(*head);
+    if (!appendContent(payload, file->bytes, kernel))
+        return 0;
+    file.reset();
+
+    OpenTrace();
+    int result = 0;
+    int rounds = 0;
+    for (;;) {
+        int r = SendTransfer(wire::kPathFile, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
+        if (r == 3) {
+            if (++rounds > kMaxFlashWriterRounds) {
+                TooManyFlashWriterRequests(*this);
+                result = 0;
+                break;
+            }
+            int w = SendFlashWriterOnDemand(*this);
+            if (w == 1) {
+                transferTitle_ = localPath;
+                continue;
+            }
+            result = w == 4 ? 0 : w;
+            break;
+        }
+        result = r == kWriteTimeout ? 0 : r;
+        break;
+    }
+    if (result != 0)
+        MarkLinkAlive();
+    CloseTrace();
+    return result;
+}
+
+int PdtLink::GetFile(const std::string& terminalPath, const std::string& localPath, bool show)
+{
+    if (!EnsureLink())
+        return 0;
+    transferTitle_ = terminalPath;
+    receivedFilePath_ = localPath;
+    const std::vector<std::uint8_t> packet = wire::makeCommand(wire::kOpGetFile, terminalPath);
+    OpenTrace();
+    int result = 0;
+    int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
+    if (r != 0 && r != kWriteTimeout) {
+        result = ReceiveTransfer(show);
+        // Only a file answers this command; reply data instead (the terminal's refusal) means
+        // nothing was fetched.
+        if (result && replyKind_ != wire::kFile)
+            result = 0;
+        if (result)
+            MarkLinkAlive();
+    }
+    CloseTrace();
+    return result;
+}
+
+int PdtLink::GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree)
+{
+    int r = RunCommand(wire::kOpDiskInfo, std::string());
+    version = firmwareVersion_;
+    cTotal = cTotal_;
+    cFree = cFree_;
+    dTotal = dTotal_;
+    dFree = dFree_;
+    return r;
+}
+
+int PdtLink::GetCradleVersion()
+{
+    return port_ ? port_->Device().CradleVersion() : 0;
+}
+
+}  // namespace feld

@@ -1,0 +1,178 @@
+// feldspan-cli's everyday commands against feldspan-pdtsim over a pseudo-terminal: files of every
+// awkward size there and back byte for byte at each firmware, the listing and the disk information,
+// the statuses the terminal answers with, and bad input.
+
+#include "TerminalCli.h"
+
+namespace feld::test {
+namespace {
+
+class TerminalRoundTrip : public TerminalCliFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TerminalRoundTrip, FilesGoThereAndBackByteForByte)
+{
+    const int firmware = GetParam();
+    StartSim({"--firmware", std::to_string(firmware)});
+    const std::vector<std::size_t> sizes{0, 1, 511, 512, 513, 300000};
+    for (std::size_t size : sizes) {
+        std::string name = "F" + std::to_string(size) + ".DAT";
+        fs::path src = PcFile(name, size, static_cast<unsigned>(size));
+        CliRun put = Cli({"put", src.string(), "C:\\Data"});
+        ASSERT_EQ(put.rc, 0) << name << "\n" << put.err;
+        if (firmware < 200) {
+            EXPECT_TRUE(Has(put.err, Text(61283))) << "old firmware is warned about";
+        }
+        fs::path back = dir / "pc" / ("back-" + name);
+        CliRun get = Cli({"get", "C:\\Data\\" + name, back.string()});
+        ASSERT_EQ(get.rc, 0) << name << "\n" << get.err;
+        EXPECT_EQ(ReadFile(back), ReadFile(src)) << name;
+    }
+    // At 201 the terminal gets the full path; before that the folder.
+    const std::string form = firmware >= 201 ? "\"code\":8" : "\"code\":3";
+    EXPECT_EQ(LogWith({"stored", form}).size(), sizes.size());
+
+    CliRun ls = Cli({"ls", "--json", "C:\\Data"});
+    ASSERT_EQ(ls.rc, 0) << ls.err;
+    for (std::size_t size : sizes)
+        EXPECT_TRUE(Has(ls.out, "{\"name\":\"F" + std::to_string(size) + ".DAT\",\"kind\":\"file\",\"size\":" +
+                                    std::to_string(size) + ",\"modified\":\""))
+            << ls.out;
+    EXPECT_EQ(ls.out.front(), '[');
+}
+
+INSTANTIATE_TEST_SUITE_P(Firmware, TerminalRoundTrip, ::testing::Values(199, 200, 201));
+
+using TerminalCommands = TerminalCliFixture;
+
+TEST_F(TerminalCommands, InfoReportsFirmwareAndDrivesWithAnUnformattedDNegative)
+{
+    StartSim({"--firmware", "200", "--c-size", "1000000", "--d-size", "500000", "--unformatted", "D"});
+    CliRun info = Cli({"info", "--json"});
+    ASSERT_EQ(info.rc, 0) << info.err;
+    EXPECT_TRUE(Has(info.out, "{\"firmware\":200,\"c\":{\"total\":1000000,\"free\":1000000},\"d\":{\"total\":500000,\"free\":-"))
+        << info.out;
+    CliRun text = Cli({"info"});
+    ASSERT_EQ(text.rc, 0);
+    EXPECT_TRUE(Has(text.out, "not formatted")) << text.out;
+}
+
+TEST_F(TerminalCommands, ListingShowsFoldersAndAnEmptyFolderIsAnEmptyList)
+{
+    StartSim();
+    fs::create_directories(TermRoot("C") / "EMPTY");
+    WriteFile(TermRoot("C") / "DATA" / "A.TXT", Pattern(10));
+    CliRun root = Cli({"ls", "--json", "C:\\"});
+    ASSERT_EQ(root.rc, 0) << root.err;
+    EXPECT_TRUE(Has(root.out, "\"name\":\"EMPTY\",\"kind\":\"folder\"")) << root.out;
+    CliRun empty = Cli({"ls", "--json", "C:\\EMPTY"});
+    ASSERT_EQ(empty.rc, 0) << empty.err;
+    EXPECT_EQ(empty.out, "[]\n");
+    CliRun tooLong = Cli({"ls", "C:\\" + std::string(80, 'A')});
+    EXPECT_EQ(tooLong.rc, 1);
+    EXPECT_TRUE(Has(tooLong.err, "too long")) << tooLong.err;
+}
+
+TEST_F(TerminalCommands, UnformattedDriveGivesItsMessage)
+{
+    StartSim({"--unformatted", "C"});
+    CliRun put = Cli({"put", PcFile("A.TXT", 100).string(), "C:\\Data"});
+    EXPECT_EQ(put.rc, 1);
+    EXPECT_TRUE(Has(put.out + put.err, Text(61268))) << put.out << put.err;
+    EXPECT_TRUE(Has(put.err, Text(61251)));
+}
+
+TEST_F(TerminalCommands, FullDriveGivesItsMessage)
+{
+    StartSim({"--d-size", "2000"});
+    CliRun put = Cli({"put", PcFile("BIG.SFT", 5000).string(), "D:\\Fonts"});
+    EXPECT_EQ(put.rc, 1);
+    EXPECT_TRUE(Has(put.out + put.err, Text(61271))) << put.out << put.err;
+}
+
+TEST_F(TerminalCommands, ExistingFileIsReplacedOnlyWhenTheUserSaysSo)
+{
+    StartSim();
+    WriteFile(TermRoot("C") / "DATA" / "A.TXT", Pattern(3));
+    fs::path src = PcFile("A.TXT", 700, 1);
+    CliRun no = Cli({"put", src.string(), "C:\\Data"}, false);
+    EXPECT_EQ(no.rc, 1);
+    EXPECT_TRUE(Has(no.err, Text(61272, {"A.TXT"}))) << no.err;
+    EXPECT_TRUE(Has(no.err, Text(61251)));
+    EXPECT_EQ(ReadFile(TermRoot("C") / "DATA" / "A.TXT"), Pattern(3));
+
+    CliRun yes = Cli({"put", src.string(), "C:\\Data"});
+    EXPECT_EQ(yes.rc, 0) << yes.err;
+    EXPECT_EQ(ReadFile(TermRoot("C") / "DATA" / "A.TXT"), Pattern(700, 1));
+}
+
+TEST_F(TerminalCommands, DefragmentNeededAndFileInUseGiveTheirMessages)
+{
+    StartSim({"--force-status", "11:file", "--force-status", "13:op=1"});
+    CliRun put = Cli({"put", PcFile("P.ABP", 100).string(), "D:\\Program"});
+    EXPECT_EQ(put.rc, 1);
+    EXPECT_TRUE(Has(put.err, Text(61281))) << put.err;
+
+    WriteFile(TermRoot("C") / "DATA" / "B.TXT", Pattern(3));
+    CliRun rm = Cli({"rm", "C:\\Data\\B.TXT"});
+    EXPECT_EQ(rm.rc, 1);
+    EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "B.TXT"));
+    CliRun again = Cli({"rm", "C:\\Data\\B.TXT"});
+    EXPECT_EQ(again.rc, 0) << again.err;
+    EXPECT_FALSE(fs::exists(TermRoot("C") / "DATA" / "B.TXT"));
+}
+
+TEST_F(TerminalCommands, FormatEmptiesTheDriveAndDWantsAFormattedC)
+{
+    StartSim();
+    WriteFile(TermRoot("D") / "PROGRAM" / "P.ABP", Pattern(3));
+    CliRun d = Cli({"format", "D:"});
+    EXPECT_EQ(d.rc, 1);
+    EXPECT_TRUE(Has(d.err, Text(61246))) << d.err;
+    EXPECT_TRUE(fs::exists(TermRoot("D") / "PROGRAM" / "P.ABP"));
+
+    WriteFile(TermRoot("C") / "DATA" / "A.TXT", Pattern(3));
+    CliRun declined = Cli({"format", "D:"}, false);
+    EXPECT_EQ(declined.rc, 1);
+    EXPECT_TRUE(fs::exists(TermRoot("D") / "PROGRAM" / "P.ABP"));
+    d = Cli({"format", "D:"});
+    EXPECT_EQ(d.rc, 0) << d.err;
+    EXPECT_TRUE(Has(d.err + d.out, Text(61244)));
+    EXPECT_FALSE(fs::exists(TermRoot("D") / "PROGRAM" / "P.ABP"));
+    EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "A.TXT"));
+    CliRun c = Cli({"format", "C:"});
+    EXPECT_EQ(c.rc, 0) << c.err;
+    EXPECT_FALSE(fs::exists(TermRoot("C") / "DATA" / "A.TXT"));
+}
+
+TEST_F(TerminalCommands, BadInputIsRefusedWithItsReason)
+{
+    StartSim();
+    CliRun missing = Cli({"put", (dir / "pc" / "NOPE.TXT").string(), "C:\\Data"});
+    EXPECT_EQ(missing.rc, 1);
+    EXPECT_TRUE(Has(missing.err, "No such file or directory")) << missing.err;
+
+    // A terminal name that would climb out of the chosen folder never becomes a PC path.
+    fs::create_directories(dir / "pc" / "into");
+    CliRun dots = Cli({"get", "C:\\Data\\..", (dir / "pc" / "into").string()});
+    EXPECT_EQ(dots.rc, 1);
+    EXPECT_TRUE(fs::is_empty(dir / "pc" / "into"));
+
+    // A file the terminal does not have leaves nothing behind.
+    CliRun none = Cli({"get", "C:\\Data\\NONE.TXT", (dir / "pc" / "none.txt").string()});
+    EXPECT_EQ(none.rc, 1);
+    EXPECT_FALSE(fs::exists(dir / "pc" / "none.txt"));
+    EXPECT_TRUE(Has(none.err, Text(61236, {"C:\\Data\\NONE.TXT"}))) << none.err;
+
+    // Into a folder: under the terminal file's own name.
+    WriteFile(TermRoot("C") / "DATA" / "OK.TXT", Pattern(33));
+    CliRun into = Cli({"get", "C:\\Data\\OK.TXT", (dir / "pc" / "into").string()});
+    EXPECT_EQ(into.rc, 0) << into.err;
+    EXPECT_EQ(ReadFile(dir / "pc" / "into" / "OK.TXT"), Pattern(33));
+
+    CliRun cradle = Cli({"cradle", "version"});
+    EXPECT_EQ(cradle.rc, 1);
+    EXPECT_TRUE(Has(cradle.err, Text(61297))) << cradle.err;
+}
+
+}  // namespace
+}  // namespace feld::test

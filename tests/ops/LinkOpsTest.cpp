@@ -1,0 +1,195 @@
+// The terminal operations against the simulated terminal: names, kernel images, the format wait,
+// disk information, the flash writer on demand, listings and fetches.
+
+#include <algorithm>
+
+#include "OpsFixture.h"
+#include "link/LinkPort.h"
+#include "link/wire/TermCodec.h"
+
+namespace feld::test {
+namespace {
+
+using Ops = OpsFixture;
+
+TEST_F(Ops, FileNamesOfTwelveBytesGoThroughAndThirteenAreRefusedBeforeAnyExchange)
+{
+    Connected();
+    std::string twelve = PcFile("ABCDEFGH.TXT", 40);
+    EXPECT_EQ(Link().PutFile(twelve, "c:\\data", 0, false, false), 1);
+    EXPECT_EQ(ReadFile(TermFile("C", "DATA/ABCDEFGH.TXT")), Pattern(40));
+
+    const auto linesBefore = log->lines().size();
+    std::string thirteen = PcFile("ABCDEFGHI.TXT", 40);
+    EXPECT_EQ(Link().PutFile(thirteen, "c:\\data", 0, false, false), 0);
+    EXPECT_EQ(Link().PutFileToPath(thirteen, "C:\\ABCDEFGHI.TXT", 0, 0, false), 0);
+    EXPECT_EQ(Count(ui.shownIds(), 61222), 2);
+    EXPECT_EQ(log->lines().size(), linesBefore) << "nothing may reach the terminal";
+}
+
+TEST_F(Ops, MissingLocalFileGivesTheSystemsReason)
+{
+    Connected();
+    EXPECT_EQ(Link().PutFile((dir / "pc" / "NOPE.TXT").string(), "c:\\data", 0, false, false), 0);
+    auto texts = ui.shownTexts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_NE(texts.back().find("No such file or directory"), std::string::npos) << texts.back();
+}
+
+TEST_F(Ops, KernelImageTravelsWithLengthAndWordSumWhateverTheFolder)
+{
+    Connected();
+    std::vector<std::uint8_t> image = Pattern(1000, 11);
+    std::string path = (dir / "pc" / "KERNEL.bin").string();
+    WriteFile(path, image);
+    ASSERT_EQ(Link().PutFile(path, "", 1, false, false), 1);
+
+    std::vector<std::uint8_t> body = term->kernelImage();
+    ASSERT_EQ(body.size(), 1008u);
+    EXPECT_EQ(wire::get32(body.data()), 1008u);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), body.begin() + 4));
+    std::uint32_t sum = 0;
+    for (std::size_t i = 0; i < 250; ++i)
+        sum += wire::get32(image.data() + 4 * i);
+    EXPECT_EQ(wire::get32(body.data() + 1004), sum);
+    EXPECT_FALSE(LogLines({"\"type\":4", "\"size_field\":1008", "\"kernel_sum_ok\":true"}).empty());
+}
+
+TEST_F(Ops, OnlyTheFileNameMakesAKernelImage)
+{
+    Connected();
+    fs::path src = dir / "pc" / "old.bin.d" / "A.TXT";
+    WriteFile(src, Pattern(100, 2));
+    EXPECT_EQ(Link().PutFile(src.string(), "c:\\data", 0, false, false), 1);
+    EXPECT_EQ(Link().PutFileToPath(src.string(), "C:\\DATA\\B.TXT", 0, 0, false), 1);
+    EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(100, 2));
+    EXPECT_EQ(ReadFile(TermFile("C", "DATA/B.TXT")), Pattern(100, 2));
+    EXPECT_TRUE(term->kernelImage().empty());
+}
+
+TEST_F(Ops, FormattingDWaitsTwelveSecondsButOtherDrivesDoNot)
+{
+    Connected();
+    // With the waiting window: the window of kind format opens for "D:\" only.
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "C:\\"), 1);
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "d:\\"), 1);
+    for (const auto& e : ui.eventsOf("progress-open"))
+        EXPECT_NE(e.value, static_cast<int>(ProgressKind::Format));
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "D:\\"), 1);
+    auto opened = ui.eventsOf("progress-open");
+    ASSERT_FALSE(opened.empty());
+    EXPECT_EQ(opened.back().value, static_cast<int>(ProgressKind::Format));
+
+    // Without it: a plain 12-second sleep on the clock, again only for "D:\".
+    Link().showFormatWait_ = 0;
+    auto before = clock.sleptMs();
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "d:\\"), 1);
+    EXPECT_LT(clock.sleptMs() - before, 12000);
+    before = clock.sleptMs();
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "D:\\"), 1);
+    EXPECT_GE(clock.sleptMs() - before, 12000);
+}
+
+TEST_F(Ops, DiskInformationShowsAnUnformattedDriveAsNegativeFree)
+{
+    simConfig.dUnformatted = true;
+    simConfig.firmware = 200;
+    Connected();
+    int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
+    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 1);
+    EXPECT_EQ(v, 200);
+    EXPECT_EQ(ct, simConfig.cSize);
+    EXPECT_GE(cf, 0);
+    EXPECT_LT(df, 0);
+}
+
+TEST_F(Ops, StatusThreeSendsTheFlashWriterOnceAndRepeatsTheCommand)
+{
+    sim::ForcedStatus once;
+    once.status = 3;
+    once.when = sim::ForcedStatus::When::Frame;
+    simConfig.forced.push_back(once);
+    ConnectedQuietly();
+    int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
+    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 1);
+    EXPECT_EQ(v, 201);
+    EXPECT_EQ(Link().modelNumber_, 9067);
+    EXPECT_EQ(ReadFile(TermFile("C", "PROGRAM/ROMWrite.abp")), Pattern(700, 3));
+    EXPECT_EQ(LogLines({"stored", "ROMWrite.abp"}).size(), 1u) << "the writer goes once";
+    // The writer's own disk-information query, then the command again.
+    EXPECT_EQ(LogLines({"\"event\":\"command\"", "\"op\":5"}).size(), 2u);
+}
+
+TEST_F(Ops, StatusThreeToAFileSendsTheWriterThenTheFileAgain)
+{
+    simConfig.needFlashWriter = true;
+    Connected();
+    EXPECT_EQ(Link().PutFile(PcFile("A.TXT", 600), "c:\\data", 0, false, false), 1);
+    EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(600));
+    EXPECT_EQ(LogLines({"stored", "ROMWrite.abp"}).size(), 1u);
+    EXPECT_EQ(LogLines({"stored", "A.TXT"}).size(), 1u);
+}
+
+TEST_F(Ops, FlashWriterRequestFromAnUnknownModelSendsNothing)
+{
+    sim::ForcedStatus once;
+    once.status = 3;
+    once.when = sim::ForcedStatus::When::Frame;
+    simConfig.forced.push_back(once);
+    simConfig.modelNumber = 9000;
+    ConnectedQuietly();
+    int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
+    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 0);
+    EXPECT_EQ(Count(ui.shownIds(), 61223), 1);
+    EXPECT_TRUE(LogLines({"ROMWrite.abp"}).empty());
+}
+
+TEST_F(Ops, ListingsOfEmptyAndFullFoldersAndOverlongPaths)
+{
+    fs::create_directories(fs::path(simConfig.root) / "C" / "EMPTY");
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "A.TXT", Pattern(5));
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "B.DAT", Pattern(600));
+    Connected();
+
+    int count = -1;
+    EXPECT_NE(Link().ListDirectory("C:\\EMPTY", count), nullptr);
+    EXPECT_EQ(count, 0);
+
+    const std::uint8_t* data = Link().ListDirectory("C:\\DATA", count);
+    ASSERT_NE(data, nullptr);
+    ASSERT_EQ(count, 2);
+    std::vector<wire::DirEntry> entries = wire::decodeDirectory(data, 2 * wire::kDirEntrySize);
+    std::vector<std::string> names{entries[0].name, entries[1].name};
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"A.TXT", "B.DAT"}));
+
+    std::string longPath = "C:\\" + std::string(75, 'A');  // 78 bytes
+    EXPECT_EQ(Link().ListDirectory(longPath, count), nullptr);
+    EXPECT_EQ(count, 0);
+    ASSERT_FALSE(ui.shownTexts().empty());
+    EXPECT_NE(ui.shownTexts().back().find("78"), std::string::npos);
+    EXPECT_NE(Link().ListDirectory("C:\\" + std::string(74, 'A'), count), nullptr) << "77 bytes still go";
+    // The refused path never went out. Checked after a later exchange, by which time the terminal
+    // has logged everything that came before it.
+    EXPECT_TRUE(LogLines({std::string(75, 'A')}).empty());
+}
+
+TEST_F(Ops, FetchedFilesArriveWhole)
+{
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "F.TXT", Pattern(1500, 5));
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "Z.TXT", {});
+    Connected();
+    fs::path out = dir / "pc" / "f.txt";
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", out.string(), false), 1);
+    EXPECT_EQ(ReadFile(out), Pattern(1500, 5));
+    fs::path zero = dir / "pc" / "z.txt";
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\Z.TXT", zero.string(), false), 1);
+    EXPECT_TRUE(fs::exists(zero));
+    EXPECT_EQ(fs::file_size(zero), 0u);
+    fs::path none = dir / "pc" / "none.txt";
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\NONE.TXT", none.string(), false), 0);
+    EXPECT_FALSE(fs::exists(none));
+}
+
+}  // namespace
+}  // namespace feld::test
