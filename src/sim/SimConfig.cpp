@@ -1,0 +1,276 @@
+#include "sim/SimConfig.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace feld::sim {
+
+namespace {
+
+bool toInt64(const std::string& s, std::int64_t& out, bool sizeSuffix = false)
+{
+    if (s.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long long v = std::strtoll(s.c_str(), &end, 10);
+    if (errno != 0 || end == s.c_str())
+        return false;
+    std::string rest(end);
+    if (sizeSuffix && (rest == "K" || rest == "k"))
+        v *= 1024;
+    else if (sizeSuffix && (rest == "M" || rest == "m"))
+        v *= 1024 * 1024;
+    else if (!rest.empty())
+        return false;
+    out = v;
+    return true;
+}
+
+bool toInt(const std::string& s, int& out, int lo, int hi)
+{
+    std::int64_t v = 0;
+    if (!toInt64(s, v) || v < lo || v > hi)
+        return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+}  // namespace
+
+bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& error)
+{
+    ForcedStatus f;
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        auto colon = text.find(':', start);
+        parts.push_back(text.substr(start, colon == std::string::npos ? std::string::npos : colon - start));
+        if (colon == std::string::npos)
+            break;
+        start = colon + 1;
+    }
+    if (parts.size() > 3) {
+        error = "--force-status takes STATUS[:WHEN[:COUNT]]: " + text;
+        return false;
+    }
+    if (parts[0] == "none")
+        f.status = -1;
+    else if (!toInt(parts[0], f.status, 0, 255)) {
+        error = "--force-status: the status must be 0 to 255 or none: " + text;
+        return false;
+    }
+    if (parts.size() > 1) {
+        const std::string& w = parts[1];
+        if (w == "file")
+            f.when = ForcedStatus::When::File;
+        else if (w == "frame")
+            f.when = ForcedStatus::When::Frame;
+        else if (w == "header")
+            f.when = ForcedStatus::When::Header;
+        else if (w == "op")
+            f.when = ForcedStatus::When::Op;
+        else if (w.rfind("op=", 0) == 0 && toInt(w.substr(3), f.op, 0, 255))
+            f.when = ForcedStatus::When::Op;
+        else {
+            error = "--force-status: WHEN must be file, frame, header, op or op=N: " + text;
+            return false;
+        }
+    }
+    if (parts.size() > 2) {
+        if (parts[2] == "all")
+            f.count = 0;
+        else if (!toInt(parts[2], f.count, 1, 1 << 30)) {
+            error = "--force-status: COUNT must be a positive number or all: " + text;
+            return false;
+        }
+    }
+    if (f.status < 0 && (f.when == ForcedStatus::When::File || f.when == ForcedStatus::When::Op)) {
+        error = "--force-status: \"none\" (no answer) goes with frame or header: " + text;
+        return false;
+    }
+    out = f;
+    return true;
+}
+
+bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& error)
+{
+    help = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        std::string value;
+        auto eq = a.find('=');
+        bool hasInline = a.rfind("--", 0) == 0 && eq != std::string::npos;
+        if (hasInline) {
+            value = a.substr(eq + 1);
+            a = a.substr(0, eq);
+        }
+        auto need = [&](std::string& v) {
+            if (hasInline) {
+                v = value;
+                return true;
+            }
+            if (i + 1 >= argc) {
+                error = a + " needs a value";
+                return false;
+            }
+            v = argv[++i];
+            return true;
+        };
+        auto bad = [&](const std::string& v, const char* what) {
+            error = a + ": " + what + ", not \"" + v + "\"";
+            return false;
+        };
+        std::string v;
+        std::int64_t n = 0;
+        if (a == "--help" || a == "-h") {
+            help = true;
+        } else if (a == "--stdin-lifetime") {
+            c.stdinLifetime = true;
+        } else if (a == "--need-flash-writer") {
+            c.needFlashWriter = true;
+        } else if (a == "--hostile-names") {
+            c.hostileNames = true;
+        } else if (a == "--device") {
+            if (!need(c.device))
+                return false;
+        } else if (a == "--root") {
+            if (!need(c.root))
+                return false;
+        } else if (a == "--log") {
+            if (!need(c.logPath))
+                return false;
+        } else if (a == "--baud") {
+            if (!need(v))
+                return false;
+            if (!toInt64(v, n) || n < 0 || n > 100'000'000)
+                return bad(v, "a bit rate from 1 to 100000000, or 0 for unpaced");
+            c.baud = static_cast<long>(n);
+        } else if (a == "--c-size" || a == "--d-size") {
+            if (!need(v))
+                return false;
+            if (!toInt64(v, n, true) || n < 0 || n > 0x7FFFFFFF)
+                return bad(v, "a size in bytes (K and M suffixes allowed) up to 2 GiB - 1");
+            (a == "--c-size" ? c.cSize : c.dSize) = n;
+        } else if (a == "--unformatted") {
+            if (!need(v))
+                return false;
+            if (v == "C" || v == "c" || v == "C:")
+                c.cUnformatted = true;
+            else if (v == "D" || v == "d" || v == "D:")
+                c.dUnformatted = true;
+            else
+                return bad(v, "C or D");
+        } else if (a == "--firmware") {
+            if (!need(v))
+                return false;
+            if (!toInt(v, c.firmware, 1, 99999))
+                return bad(v, "a version in hundredths such as 199, 200 or 201");
+        } else if (a == "--model") {
+            if (!need(v))
+                return false;
+            auto colon = v.find(':');
+            if (colon == std::string::npos || !toInt(v.substr(0, colon), c.modelClass, -32768, 32767) ||
+                !toInt(v.substr(colon + 1), c.modelNumber, -32768, 32767))
+                return bad(v, "CLASS:NUMBER such as 191:9067");
+        } else if (a == "--seed") {
+            if (!need(v))
+                return false;
+            if (!toInt64(v, n) || n < 0)
+                return bad(v, "a non-negative number");
+            c.seed = static_cast<std::uint64_t>(n);
+        } else if (a == "--corrupt-every" || a == "--drop-every" || a == "--busy-every" ||
+                   a == "--restart-every" || a == "--duplicate-every") {
+            if (!need(v))
+                return false;
+            int every = 0;
+            if (!toInt(v, every, 0, 1 << 30))
+                return bad(v, "a number of frames (0 = never)");
+            if (a == "--corrupt-every")
+                c.corruptEvery = every;
+            else if (a == "--drop-every")
+                c.dropEvery = every;
+            else if (a == "--busy-every")
+                c.busyEvery = every;
+            else if (a == "--restart-every")
+                c.restartEvery = every;
+            else
+                c.duplicateEvery = every;
+        } else if (a == "--force-status") {
+            if (!need(v))
+                return false;
+            ForcedStatus f;
+            if (!parseForcedStatus(v, f, error))
+                return false;
+            c.forced.push_back(f);
+        } else {
+            error = "unknown option " + a + " (see --help)";
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* simUsage()
+{
+    return R"(Usage: feldspan-pdtsim [options]
+
+A simulated data terminal. It opens a pseudo-terminal, prints {"device": "/dev/pts/N"} as its first
+line on stdout and serves the terminal's side of the link there until it is killed (SIGTERM or
+SIGINT end it cleanly) or, with --stdin-lifetime, until its stdin closes.
+
+Line:
+  --device PATH          serve an existing device instead of a new pseudo-terminal
+  --baud N               pace both directions as an 8N1 line at N bit/s (10 bits a byte);
+                         absent or 0: as fast as the pseudo-terminal goes
+Drives:
+  --root DIR             drive C: is DIR/C, drive D: is DIR/D (created when missing);
+                         default: a fresh temporary folder, removed at exit
+  --c-size N, --d-size N drive sizes in bytes (K, M suffixes); free = size - bytes stored
+                         (defaults 32M and 16M)
+  --unformatted C|D      start with that drive unformatted (free space reported as -1;
+                         storing answers status 4; op 4 formats it); repeatable
+Terminal:
+  --firmware N           199, 200, 201 ... (default 201). Below 200 dates use the old encoding;
+                         up to 200 the terminal does not take code-8 files (it refuses their header)
+  --model CLASS:NUMBER   model report (default 191:9067)
+  --need-flash-writer    answer status 3 (with the model) to every file sent until
+                         C:\Program\ROMWrite.abp is stored; op 17 always answers 3 while it is absent
+  --hostile-names        a terminal gone wrong, for testing the PC side: every folder listing
+                         also holds entries named ".", "..", "../EVIL.TXT" and "..\EVIL.TXT", and
+                         op 3 for such a name answers with a 4-byte file "EVIL"
+Log:
+  --log FILE             one JSON object per line: "event" is one of
+                         receive / send (a transfer: code, length, result),
+                         link-check, command (op, argument, status), stored (code, type, name,
+                         path, size_field, date, time (the two words as hex bytes), overwrite,
+                         and for kernel images kernel_length_ok and kernel_sum_ok),
+                         refused (why, status), format (drive), delete (path), firmware-update,
+                         fault (kind: corrupt, drop, busy, restart, duplicate, forced);
+                         every line has "seq" (from 1) and "ms" (since start)
+Faults (deterministic; --seed N shifts which frames are hit and which bytes are corrupted):
+  --corrupt-every N      corrupt every Nth header or data frame the terminal sends
+  --drop-every N         leave every Nth PC data frame unanswered (the resend is answered)
+  --busy-every N         answer every Nth PC data frame with status 7 first
+  --restart-every N      send a code-7 header before every Nth transfer it sends
+  --duplicate-every N    send every Nth data frame twice (only full frames with a counter above 0,
+                         which the PC can tell apart as duplicates)
+  --force-status STATUS[:WHEN[:COUNT]]
+                         answer with STATUS on demand; repeatable. STATUS is 0-255, or "none" for
+                         no answer at all (with frame or header). WHEN:
+                           file    (default) the first data frame of the next file sent to the
+                                   terminal (code 3 or 8); the file is not stored
+                           frame   the next PC data frame of any transfer
+                           header  the next PC header
+                           op      the reply data of the next command (byte 0 = STATUS + 100)
+                           op=N    the same, only for op N
+                         COUNT: how many times (default 1), or "all". Status 3 replies carry the
+                         model. Examples: --force-status 11:op=1  --force-status none:header
+                         --force-status 12:file:all
+  --stdin-lifetime       end when stdin closes
+  --help                 this text
+)";
+}
+
+}  // namespace feld::sim

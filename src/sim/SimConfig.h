@@ -1,0 +1,63 @@
+#pragma once
+// Everything the simulated terminal can be told at start: its line, its drives, its firmware and
+// model, its log, and the faults it injects. Filled from the command line by parseSimArgs, or by a
+// test directly.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace feld::sim {
+
+// An answer given on demand instead of the one the terminal would give.
+struct ForcedStatus {
+    enum class When {
+        File,    // the first data frame of a PC file transfer (code 3 or 8): the file is not stored
+        Frame,   // the next PC data frame of any transfer
+        Header,  // the next PC header
+        Op,      // the reply data of a command (op < 0: any op)
+    };
+    int status = 0;      // -1: no answer at all (Header and Frame only)
+    When when = When::File;
+    int op = -1;
+    int count = 1;       // how many times; 0 = every time
+};
+
+struct SimConfig {
+    std::string device;       // serve this device instead of a new pseudo-terminal
+    long baud = 0;            // 0: unpaced
+    std::string root;         // drives in root/C and root/D; empty: a temporary folder
+    std::int64_t cSize = 32 * 1024 * 1024;
+    std::int64_t dSize = 16 * 1024 * 1024;
+    bool cUnformatted = false;
+    bool dUnformatted = false;
+    int firmware = 201;
+    int modelClass = 191;
+    int modelNumber = 9067;
+    std::string logPath;
+    std::uint64_t seed = 0;
+    int corruptEvery = 0;     // every Nth header or data frame the terminal sends is corrupted
+    int dropEvery = 0;        // every Nth PC data frame is left unanswered
+    int busyEvery = 0;        // every Nth PC data frame is answered with status 7 first
+    int restartEvery = 0;     // a code-7 header before every Nth transfer the terminal sends
+    int duplicateEvery = 0;   // every Nth data frame the terminal sends goes out twice
+    bool needFlashWriter = false;
+    bool hostileNames = false;  // listings add entries named ".", ".." and with separators
+    std::vector<ForcedStatus> forced;
+    bool stdinLifetime = false;
+    int replyTimeoutMs = 10000;  // the terminal's wait for a PC reply to a data frame
+    int headerTimeoutMs = 20000; // its wait for the reply to its header (the PC may format D: first)
+    int frameTimeoutMs = 12000;  // its wait for the PC's next data frame
+};
+
+// Parses one --force-status value: STATUS[:WHEN[:COUNT]], STATUS a number or "none",
+// WHEN file | frame | header | op | op=N, COUNT a number or "all".
+bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& error);
+
+// Parses the command line (without argv[0] handling of --help: `help` is set instead).
+bool parseSimArgs(int argc, char** argv, SimConfig& config, bool& help, std::string& error);
+
+// The --help text.
+const char* simUsage();
+
+}  // namespace feld::sim

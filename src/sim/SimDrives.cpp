@@ -1,0 +1,324 @@
+#include "sim/SimDrives.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace feld::sim {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool sameNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string upper(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::int64_t mtimeOf(const fs::path& p)
+{
+    struct stat st{};
+    if (::lstat(p.c_str(), &st) != 0)
+        return 0;
+    return st.st_mtim.tv_sec;
+}
+
+}  // namespace
+
+SimDrives::SimDrives(fs::path root, std::int64_t cSize, std::int64_t dSize) : root_(std::move(root))
+{
+    size_[kDriveC] = cSize;
+    size_[kDriveD] = dSize;
+}
+
+bool SimDrives::prepare(std::string& error)
+{
+    std::error_code ec;
+    for (int d : {kDriveC, kDriveD}) {
+        fs::create_directories(driveFolder(d), ec);
+        if (ec) {
+            error = "cannot create " + driveFolder(d).string() + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
+
+int SimDrives::driveOf(std::string_view p)
+{
+    if (p.size() < 2 || p[1] != ':')
+        return -1;
+    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(p[0])));
+    return c == 'C' ? kDriveC : c == 'D' ? kDriveD : -1;
+}
+
+std::optional<SimDrives::Resolved> SimDrives::resolve(std::string_view path) const
+{
+    int drive = driveOf(path);
+    if (drive < 0)
+        return std::nullopt;
+    std::string_view rest = path.substr(2);
+    if (!rest.empty() && rest[0] != '\\')
+        return std::nullopt;  // "C:DATA" (relative to a current folder) is not a form the terminal takes
+    std::vector<std::string_view> parts;
+    while (!rest.empty()) {
+        auto sep = rest.find('\\');
+        std::string_view part = rest.substr(0, sep);
+        if (!part.empty())
+            parts.push_back(part);
+        rest = sep == std::string_view::npos ? std::string_view{} : rest.substr(sep + 1);
+    }
+    if (!parts.empty() && parts.back() == "*.*")
+        parts.pop_back();
+
+    Resolved r;
+    r.drive = drive;
+    r.host = driveFolder(drive);
+    r.terminalPath = std::string(1, letter(drive)) + ":\\";
+    r.isRoot = parts.empty();
+    bool parentExists = true;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (!wire::splitName83(parts[i], nullptr, nullptr))
+            return std::nullopt;
+        std::string name(parts[i]);
+        if (parentExists) {
+            std::error_code ec;
+            bool found = false;
+            for (const auto& e : fs::directory_iterator(r.host, ec)) {
+                std::string have = e.path().filename().string();
+                if (sameNoCase(have, name)) {
+                    name = have;
+                    found = true;
+                    break;
+                }
+            }
+            parentExists = found;
+            if (found) {
+                // A link in a drive folder could lead anywhere: the terminal has no such thing.
+                if (fs::is_symlink(fs::symlink_status(r.host / name, ec)))
+                    return std::nullopt;
+                if (i + 1 < parts.size() && !fs::is_directory(r.host / name, ec))
+                    return std::nullopt;
+            }
+        }
+        r.host /= name;
+        r.terminalPath += (i ? "\\" : "") + name;
+    }
+    return r;
+}
+
+std::int64_t SimDrives::used(int drive) const
+{
+    std::int64_t total = 0;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(driveFolder(drive), ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (it->is_regular_file(ec) && !it->is_symlink(ec))
+            total += static_cast<std::int64_t>(it->file_size(ec));
+    }
+    return total;
+}
+
+std::int64_t SimDrives::freeBytes(int drive) const
+{
+    if (!formatted_[drive])
+        return -1;
+    return std::max<std::int64_t>(0, size_[drive] - used(drive));
+}
+
+bool SimDrives::format(int drive, std::string& error)
+{
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(driveFolder(drive), ec)) {
+        fs::remove_all(e.path(), ec);
+        if (ec) {
+            error = "cannot empty " + e.path().string() + ": " + ec.message();
+            return false;
+        }
+    }
+    if (ec) {
+        error = "cannot read " + driveFolder(drive).string() + ": " + ec.message();
+        return false;
+    }
+    formatted_[drive] = true;
+    return true;
+}
+
+std::string SimDrives::folderForType(std::uint8_t type, const std::string& name)
+{
+    // The flash writer goes where the PC's kernel update expects it, whatever type it came as.
+    if (sameNoCase(name, wire::kFlashWriterName))
+        return "C:\\Program";
+    switch (type) {
+    case wire::kTypeProgram: return "D:\\Program";
+    case wire::kTypeLookup: return "D:\\Lookup";
+    case wire::kTypeFont: return "D:\\Fonts";
+    case wire::kTypeData: return "C:\\Data";
+    default: return {};
+    }
+}
+
+std::vector<std::uint8_t> SimDrives::list(std::string_view path, int firmware) const
+{
+    std::vector<std::uint8_t> out;
+    auto add = [&](const wire::DirEntry& e) {
+        auto b = wire::encodeDirEntry(e);
+        out.insert(out.end(), b.begin(), b.end());
+    };
+    if (path.empty() || path == "\\") {
+        for (int d : {kDriveC, kDriveD}) {
+            wire::DirEntry e;
+            e.name = std::string(1, letter(d)) + ":\\";
+            e.attribute = wire::kAttrDrive;
+            e.size = static_cast<std::uint32_t>(size_[d]);
+            add(e);
+        }
+        return out;
+    }
+    auto r = resolve(path);
+    if (!r || !formatted_[r->drive])
+        return out;
+    std::error_code ec;
+    if (!fs::is_directory(fs::symlink_status(r->host, ec)))
+        return out;
+    struct Item {
+        std::string key;
+        wire::DirEntry entry;
+    };
+    std::vector<Item> items;
+    for (const auto& e : fs::directory_iterator(r->host, ec)) {
+        std::string name = e.path().filename().string();
+        // Files the terminal could not hold (long names, links, devices) are not part of its drive.
+        if (!wire::splitName83(name, nullptr, nullptr) || e.is_symlink(ec))
+            continue;
+        wire::DirEntry d;
+        d.name = name;
+        if (e.is_directory(ec))
+            d.attribute = wire::kAttrFolder;
+        else if (e.is_regular_file(ec)) {
+            d.attribute = wire::kAttrFile;
+            d.size = static_cast<std::uint32_t>(e.file_size(ec));
+        } else
+            continue;
+        auto when = wire::termDateTimeFromUnix(mtimeOf(e.path()));
+        d.date = wire::encodeDate(when, firmware);
+        d.time = wire::encodeTime(when, firmware);
+        items.push_back({upper(name), d});
+    }
+    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.key < b.key; });
+    for (const auto& i : items)
+        add(i.entry);
+    return out;
+}
+
+bool SimDrives::fileExists(const Resolved& where) const
+{
+    std::error_code ec;
+    return !where.isRoot && fs::is_regular_file(fs::symlink_status(where.host, ec));
+}
+
+int SimDrives::store(const Resolved& where, const std::uint8_t* bytes, std::size_t n, bool overwrite,
+                     std::optional<std::int64_t> mtime, std::string& why)
+{
+    if (!formatted_[where.drive]) {
+        why = "drive not formatted";
+        return 4;
+    }
+    std::error_code ec;
+    auto st = fs::symlink_status(where.host, ec);
+    if (where.isRoot || fs::is_directory(st)) {
+        why = "a folder has that name";
+        return 2;
+    }
+    std::int64_t existing = 0;
+    if (fs::exists(st)) {
+        if (!fs::is_regular_file(st)) {
+            why = "not a file";
+            return 2;
+        }
+        if (!overwrite) {
+            why = "file exists";
+            return 6;
+        }
+        existing = static_cast<std::int64_t>(fs::file_size(where.host, ec));
+    }
+    if (static_cast<std::int64_t>(n) > freeBytes(where.drive) + existing) {
+        why = "not enough room";
+        return 5;
+    }
+    // Folders on the way are made on demand; their names were checked when the path was resolved.
+    fs::create_directories(where.host.parent_path(), ec);
+    if (ec) {
+        why = "cannot create the folder: " + ec.message();
+        return 2;
+    }
+    // Written beside the target and renamed over it, so a failed write never leaves half a file.
+    fs::path tmp = where.host.parent_path() / (".incoming-" + where.host.filename().string());
+    {
+        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
+        if (n)
+            f.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(n));
+        f.flush();
+        if (!f) {
+            f.close();
+            fs::remove(tmp, ec);
+            why = "cannot write the file";
+            return 5;
+        }
+    }
+    if (mtime) {
+        timespec times[2] = {{*mtime, 0}, {*mtime, 0}};
+        ::utimensat(AT_FDCWD, tmp.c_str(), times, 0);
+    }
+    fs::rename(tmp, where.host, ec);
+    if (ec) {
+        fs::remove(tmp, ec);
+        why = "cannot write the file";
+        return 2;
+    }
+    return 1;
+}
+
+int SimDrives::remove(const Resolved& where)
+{
+    if (!formatted_[where.drive])
+        return 4;
+    if (where.isRoot)
+        return 0;
+    std::error_code ec;
+    auto st = fs::symlink_status(where.host, ec);
+    if (fs::is_regular_file(st) || fs::is_directory(st))
+        return fs::remove(where.host, ec) && !ec ? 1 : 0;  // a folder only when it is empty
+    return 0;
+}
+
+bool SimDrives::read(const Resolved& where, std::vector<std::uint8_t>& out, std::int64_t& mtime) const
+{
+    if (!formatted_[where.drive] || !fileExists(where))
+        return false;
+    std::ifstream f(where.host, std::ios::binary);
+    if (!f)
+        return false;
+    out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    mtime = mtimeOf(where.host);
+    return !f.bad();
+}
+
+}  // namespace feld::sim

@@ -1,0 +1,51 @@
+#include "sim/SimFaults.h"
+
+namespace feld::sim {
+
+SimFaults::SimFaults(const SimConfig& c)
+    : corruptEvery_(c.corruptEvery), dropEvery_(c.dropEvery), busyEvery_(c.busyEvery), restartEvery_(c.restartEvery),
+      duplicateEvery_(c.duplicateEvery), seed_(c.seed), rng_(c.seed), forced_(c.forced)
+{
+}
+
+bool SimFaults::hit(std::uint64_t& count, int every)
+{
+    if (every <= 0)
+        return false;
+    ++count;
+    return (count + seed_) % static_cast<std::uint64_t>(every) == 0;
+}
+
+std::size_t SimFaults::corruptPosition(std::size_t size)
+{
+    // Bytes 6 .. size-4 are payload, size-2 and size-1 the sum; a header (14 bytes) has its code,
+    // length and sum at 5 .. 13.
+    if (size == 14) {
+        std::uniform_int_distribution<std::size_t> d(5, 13);
+        return d(rng_);
+    }
+    std::size_t payload = size >= 9 ? size - 9 : 0;
+    std::uniform_int_distribution<std::size_t> d(0, payload + 1);
+    std::size_t k = d(rng_);
+    return k < payload ? 6 + k : size - 2 + (k - payload);
+}
+
+std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int op)
+{
+    for (auto it = forced_.begin(); it != forced_.end(); ++it) {
+        if (it->when != when)
+            continue;
+        if (when == ForcedStatus::When::Op) {
+            // A plain "op" leaves listings alone: their answer has no status byte to carry it.
+            if (it->op < 0 ? op == 0 : it->op != op)
+                continue;
+        }
+        ForcedStatus f = *it;
+        if (it->count > 0 && --it->count == 0)
+            forced_.erase(it);
+        return f;
+    }
+    return std::nullopt;
+}
+
+}  // namespace feld::sim

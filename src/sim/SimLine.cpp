@@ -1,0 +1,269 @@
+#include "sim/SimLine.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+namespace feld::sim {
+
+namespace {
+
+// A paced write goes out in slices of about this long, each when its last byte would have left.
+constexpr std::int64_t kSliceNs = 10'000'000;
+constexpr std::size_t kReadChunk = 65536;
+
+timespec toTimespec(std::int64_t ns)
+{
+    if (ns < 0)
+        ns = 0;
+    return timespec{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+}
+
+}  // namespace
+
+std::int64_t SimLine::nowNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return std::int64_t(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
+
+SimLine::SimLine(int fd, long baud)
+    : fd_(fd), baud_(baud), byteNs_(baud > 0 ? 10'000'000'000LL / baud : 0)
+{
+    wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    in_.resize(kReadChunk * 2);
+}
+
+SimLine::~SimLine()
+{
+    if (wakeFd_ >= 0)
+        close(wakeFd_);
+}
+
+void SimLine::stop()
+{
+    std::uint64_t one = 1;
+    [[maybe_unused]] auto r = ::write(wakeFd_, &one, sizeof one);
+}
+
+bool SimLine::stopped() const
+{
+    pollfd p{wakeFd_, POLLIN, 0};
+    return poll(&p, 1, 0) > 0;
+}
+
+int SimLine::waitFor(short events, std::int64_t untilNs)
+{
+    pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {fd_, events, 0}};
+    // After end of file (a device whose other side went away) poll would report the descriptor
+    // at once forever: sleep in steps instead and try again.
+    bool watchFd = !(events == POLLIN && eofSeen_);
+    timespec ts{};
+    timespec* tsp = nullptr;
+    std::int64_t now = nowNs();
+    std::int64_t until = untilNs;
+    if (!watchFd) {
+        std::int64_t step = now + 50'000'000;
+        until = until < 0 ? step : std::min(until, step);
+    }
+    if (until >= 0) {
+        ts = toTimespec(until - now);
+        tsp = &ts;
+    }
+    int r = ppoll(fds, watchFd ? 2 : 1, tsp, nullptr);
+    if (r < 0)
+        return 0;
+    if (fds[0].revents)
+        return -1;  // stopped
+    if (!watchFd) {
+        eofSeen_ = false;
+        return 1;
+    }
+    return fds[1].revents ? 1 : 0;
+}
+
+bool SimLine::readAvailable()
+{
+    bool any = false;
+    for (;;) {
+        if (head_ > 0 && head_ == tail_) {
+            head_ = tail_ = 0;
+        } else if (head_ > kReadChunk * 4) {
+            std::copy(in_.begin() + static_cast<std::ptrdiff_t>(head_), in_.begin() + static_cast<std::ptrdiff_t>(tail_), in_.begin());
+            tail_ -= head_;
+            head_ = 0;
+        }
+        // The buffer only grows, so reading costs no clearing of fresh space.
+        if (in_.size() < tail_ + kReadChunk)
+            in_.resize(tail_ + kReadChunk);
+        std::size_t old = tail_;
+        ssize_t r = ::read(fd_, in_.data() + old, kReadChunk);
+        if (r > 0) {
+            tail_ = old + static_cast<std::size_t>(r);
+            std::int64_t now = nowNs();
+            std::uint64_t begin = consumedAbs_ + (old - head_);
+            if (byteNs_ == 0) {
+                released_ += static_cast<std::size_t>(r);
+            } else {
+                std::int64_t start = std::max(now, inFreeNs_);
+                segments_.push_back({begin, begin + static_cast<std::uint64_t>(r), start});
+                inFreeNs_ = start + r * byteNs_;
+            }
+            any = true;
+            if (static_cast<std::size_t>(r) < kReadChunk)
+                return true;
+            continue;
+        }
+        if (r == 0 || (r < 0 && errno == EIO)) {
+            // No one holds the other end (only possible on a device we were given).
+            eofSeen_ = true;
+            return any;
+        }
+        if (r < 0 && (errno == EAGAIN || errno == EINTR))
+            return true;
+        return any;
+    }
+}
+
+std::int64_t SimLine::releaseTimeOf(std::uint64_t absIndex) const
+{
+    for (const auto& s : segments_)
+        if (absIndex < s.end)
+            return s.startNs + std::int64_t(absIndex - s.begin + 1) * byteNs_;
+    return -1;
+}
+
+void SimLine::release(std::int64_t now)
+{
+    if (byteNs_ == 0)
+        return;
+    std::uint64_t releasedAbs = consumedAbs_ + released_;
+    while (!segments_.empty()) {
+        Segment& s = segments_.front();
+        std::uint64_t upTo = s.end;
+        if (now < s.startNs + std::int64_t(s.end - s.begin) * byteNs_) {
+            std::int64_t done = now <= s.startNs ? 0 : (now - s.startNs) / byteNs_;
+            upTo = s.begin + static_cast<std::uint64_t>(done);
+        }
+        if (upTo > releasedAbs)
+            releasedAbs = upTo;
+        if (upTo < s.end)
+            break;
+        segments_.pop_front();
+    }
+    released_ = static_cast<std::size_t>(releasedAbs - consumedAbs_);
+}
+
+void SimLine::consume(std::size_t n)
+{
+    n = std::min(n, released_);
+    head_ += n;
+    released_ -= n;
+    consumedAbs_ += n;
+}
+
+SimLine::Wait SimLine::fill(std::size_t want, std::int64_t deadlineNs)
+{
+    for (;;) {
+        std::int64_t now = nowNs();
+        release(now);
+        if (released_ >= want)
+            return Wait::Ok;
+        // Try the descriptor first: a ready frame costs one read and no poll.
+        if (!eofSeen_ && readAvailable()) {
+            release(nowNs());
+            if (released_ >= want)
+                return Wait::Ok;
+        }
+        std::size_t have = tail_ - head_;
+        std::int64_t until = deadlineNs;
+        if (have >= want && byteNs_ > 0) {
+            std::int64_t t = releaseTimeOf(consumedAbs_ + want - 1);
+            if (t >= 0 && (until < 0 || t < until))
+                until = t;
+        }
+        if (deadlineNs >= 0 && now >= deadlineNs)
+            return Wait::Timeout;
+        int w = waitFor(POLLIN, until);
+        if (w < 0)
+            return Wait::Stopped;
+    }
+}
+
+void SimLine::dropAll()
+{
+    consumedAbs_ += tail_ - head_;
+    head_ = tail_ = 0;
+    released_ = 0;
+    segments_.clear();
+}
+
+void SimLine::discardUntilQuiet(int quietMs, int maxMs)
+{
+    std::int64_t end = msFromNow(maxMs);
+    for (;;) {
+        readAvailable();
+        dropAll();
+        std::int64_t now = nowNs();
+        if (now >= end)
+            return;
+        int w = waitFor(POLLIN, std::min(end, now + std::int64_t(quietMs) * 1'000'000));
+        if (w <= 0)
+            return;  // quiet (or stopped)
+    }
+}
+
+SimLine::Wait SimLine::write(const std::uint8_t* p, std::size_t n, int writeTimeoutMs)
+{
+    std::int64_t start = std::max(nowNs(), outFreeNs_);
+    std::size_t slice = n;
+    if (byteNs_ > 0) {
+        slice = static_cast<std::size_t>(std::max<std::int64_t>(1, kSliceNs / byteNs_));
+        outFreeNs_ = start + std::int64_t(n) * byteNs_;
+    }
+    std::size_t sent = 0;
+    while (sent < n) {
+        std::size_t len = std::min(slice, n - sent);
+        if (byteNs_ > 0) {
+            // Wait until the last byte of this slice would have left a real line; keep reading
+            // meanwhile so the PC's bytes are timed as they come.
+            std::int64_t due = start + std::int64_t(sent + len) * byteNs_;
+            for (;;) {
+                std::int64_t now = nowNs();
+                if (now >= due)
+                    break;
+                int w = waitFor(POLLIN, due);
+                if (w < 0)
+                    return Wait::Stopped;
+                if (w > 0)
+                    readAvailable();
+            }
+        }
+        std::size_t done = 0;
+        std::int64_t giveUp = msFromNow(writeTimeoutMs);
+        while (done < len) {
+            ssize_t r = ::write(fd_, p + sent + done, len - done);
+            if (r > 0) {
+                done += static_cast<std::size_t>(r);
+                continue;
+            }
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r < 0 && errno != EAGAIN)
+                return Wait::Failed;
+            if (nowNs() >= giveUp)
+                return Wait::Failed;
+            int w = waitFor(POLLOUT, giveUp);
+            if (w < 0)
+                return Wait::Stopped;
+        }
+        sent += len;
+    }
+    return Wait::Ok;
+}
+
+}  // namespace feld::sim

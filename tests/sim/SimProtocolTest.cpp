@@ -1,0 +1,220 @@
+// The terminal's side of the link, seen from the PC's end of the line.
+
+#include "SimHarness.h"
+
+namespace feld::sim::test {
+
+class SimProtocol : public SimRig {};
+
+TEST_F(SimProtocol, LinkCheckAnsweredFrameByFrame)
+{
+    start();
+    Bytes r;
+    pc_->write(wire::makeHeader(wire::kLinkCheck, 0));
+    ASSERT_TRUE(pc_->read(r, 12));
+    EXPECT_EQ(r, (Bytes{0x02, 0x01, 0x02, 0x00, 0x00, 0x00, 0x01, 0x0D, 0x0A, 0x02, 0x1F, 0x00}));
+    const Bytes empty{0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x04, 0x00};
+    pc_->write(empty);
+    ASSERT_TRUE(pc_->read(r, 12));
+    EXPECT_EQ(r[6], 1);
+    // A link check has no answer transfer.
+    EXPECT_TRUE(pc_->quiet(200));
+    EXPECT_EQ(logCount({"\"link-check\""}), 1);
+}
+
+TEST_F(SimProtocol, BadHeaderAndBadFrameAreRefusedThenTaken)
+{
+    start();
+    auto h = wire::makeHeader(wire::kCommand, 3);
+    auto bad = h;
+    bad[12] ^= 1;
+    pc_->write(bad);
+    auto r = pc_->readReply();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.counter, 0);
+
+    // Garbage before a good header is skipped.
+    pc_->write(Bytes{0x55, 0x1B, 0x00, 0x13});
+    pc_->write(h);
+    ASSERT_EQ(pc_->readReply().status, 1);
+    auto cmd = wire::makeCommand(wire::kOpDiskInfo, "");
+    auto frame = wire::makeDataFrame(0, cmd.data(), cmd.size());
+    auto spoilt = frame;
+    spoilt[6] ^= 0x10;
+    pc_->write(spoilt);
+    EXPECT_EQ(pc_->readReply().status, 0);
+    pc_->write(frame);
+    EXPECT_EQ(pc_->readReply().status, 1);
+    Bytes answer;
+    ASSERT_EQ(pc_->receive(answer), wire::kCommand);
+    auto info = wire::parseDiskInfoReply(answer.data(), answer.size());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->firmware, 201);
+}
+
+TEST_F(SimProtocol, CountersWrapAndResentFramesAreNotTakenTwice)
+{
+    start();
+    // 51 frames: the 51st carries counter 0 again.
+    Bytes body = randomBytes(50 * 512 + 100 - 32, 1);
+    ASSERT_EQ(pc_->send(wire::kFile, filePayload("WRAP.DAT", body)), 1);
+    EXPECT_EQ(readHost("C/Data/WRAP.DAT"), body);
+
+    // The first frame (counter 0) sent twice: the copy is answered with its counter, not stored.
+    Bytes small = randomBytes(700, 2);
+    auto payload = filePayload("TWICE.DAT", small);
+    pc_->write(wire::makeHeader(wire::kFile, static_cast<std::uint32_t>(payload.size())));
+    ASSERT_EQ(pc_->readReply().status, 1);
+    auto f0 = wire::makeDataFrame(0, payload.data(), 512);
+    pc_->write(f0);
+    ASSERT_EQ(pc_->readReply().status, 1);
+    pc_->write(f0);
+    auto again = pc_->readReply();
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.counter, 0);
+    auto f1 = wire::makeDataFrame(1, payload.data() + 512, payload.size() - 512);
+    pc_->write(f1);
+    ASSERT_EQ(pc_->readReply().status, 1);
+    EXPECT_EQ(readHost("C/Data/TWICE.DAT"), small);
+}
+
+TEST_F(SimProtocol, CorruptedFramesAreResentUntilTheFileArrivesWhole)
+{
+    SimConfig c;
+    c.corruptEvery = 5;
+    c.seed = 3;
+    start(c);
+    Bytes body = randomBytes(20000, 3);
+    ASSERT_EQ(pc_->send(wire::kFile, filePayload("C.DAT", body)), 1);
+    Bytes got;
+    ASSERT_EQ(pc_->command(wire::kOpGetFile, "C:\\Data\\C.DAT", got), 1);
+    ASSERT_GE(got.size(), 32u);
+    EXPECT_EQ(Bytes(got.begin() + 32, got.end()), body);
+    // 40 frames and a header went out first time; every 5th was spoilt and seen as bad.
+    EXPECT_GE(pc_->badFrames_, 7);
+    EXPECT_EQ(pc_->badFrames_, logCount({"\"corrupt\""}));
+}
+
+TEST_F(SimProtocol, DroppedAnswerIsGivenToTheResend)
+{
+    SimConfig c;
+    c.dropEvery = 2;
+    start(c);
+    // Two frames: the second (last) answer is left out; the resend is answered, the file is whole.
+    Bytes body = randomBytes(600, 4);
+    ASSERT_EQ(pc_->send(wire::kFile, filePayload("D.DAT", body), 300), 1);
+    EXPECT_EQ(pc_->resends_, 1);
+    EXPECT_EQ(readHost("C/Data/D.DAT"), body);
+    EXPECT_EQ(logCount({"\"drop\""}), 1);
+}
+
+TEST_F(SimProtocol, BusyAnswersSevenFirstAndTakesTheFrameOnce)
+{
+    SimConfig c;
+    c.busyEvery = 1;  // every frame: 7 first, then taken
+    start(c);
+    Bytes body = randomBytes(1500, 5);
+    ASSERT_EQ(pc_->send(wire::kFile, filePayload("B.DAT", body)), 1);
+    EXPECT_EQ(pc_->resends_, 3);
+    EXPECT_EQ(readHost("C/Data/B.DAT"), body);
+}
+
+TEST_F(SimProtocol, RestartHeaderAndDuplicateFramesOnTheWayBack)
+{
+    SimConfig c;
+    c.restartEvery = 1;
+    c.duplicateEvery = 1;
+    start(c);
+    Bytes body = randomBytes(4000, 6);
+    ASSERT_EQ(pc_->send(wire::kFile, filePayload("R.DAT", body)), 1);
+    Bytes got;
+    ASSERT_EQ(pc_->command(wire::kOpGetFile, "c:\\data\\r.dat", got), 1);
+    EXPECT_EQ(Bytes(got.begin() + 32, got.end()), body);
+    EXPECT_EQ(pc_->restarts_, 1);
+    // 4032 bytes: frames 0-6 full, frame 7 short. Frames 1-5 (full, counter above 0, a full frame
+    // after them) go out twice.
+    EXPECT_EQ(pc_->duplicates_, 5);
+}
+
+TEST_F(SimProtocol, ForcedStatusesAndAnUnansweredHeader)
+{
+    SimConfig c;
+    ForcedStatus none{-1, ForcedStatus::When::Header};
+    ForcedStatus eleven{11, ForcedStatus::When::File};
+    ForcedStatus inUse{13, ForcedStatus::When::Op, wire::kOpDelete};
+    c.forced = {none, eleven, inUse};
+    start(c);
+    pc_->write(wire::makeHeader(wire::kLinkCheck, 0));
+    EXPECT_TRUE(pc_->quiet(300));
+    EXPECT_EQ(pc_->send(wire::kFile, filePayload("X.DAT", randomBytes(10, 7))), 11);
+    EXPECT_FALSE(std::filesystem::exists(hostFile("C/Data/X.DAT")));
+    EXPECT_EQ(pc_->send(wire::kFile, filePayload("X.DAT", randomBytes(10, 7))), 1);
+    EXPECT_EQ(pc_->commandStatus(wire::kOpDelete, "C:\\Data\\X.DAT"), 13);
+    EXPECT_TRUE(std::filesystem::exists(hostFile("C/Data/X.DAT")));
+    EXPECT_EQ(pc_->commandStatus(wire::kOpDelete, "C:\\Data\\X.DAT"), 1);
+}
+
+// The line's pace: at 19200 bit/s a byte takes 10/19200 s both ways.
+TEST_F(SimProtocol, PacedLineTakesAndGivesBytesAtTheLineRate)
+{
+    SimConfig c;
+    c.baud = 19200;
+    start(c);
+    const double byteS = 10.0 / 19200;
+    Bytes body = randomBytes(8 * 512 - 32, 8);
+    auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(pc_->send(wire::kFile, filePayload("P.DAT", body)), 1);
+    double putS = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    // Header and reply, then 8 frames of 521 bytes each answered with 12.
+    double expected = (14 + 12 + 8 * (521 + 12)) * byteS;
+    EXPECT_GT(putS, expected * 0.97);
+    EXPECT_LT(putS, expected * 1.10);
+
+    Bytes got;
+    t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(pc_->command(wire::kOpGetFile, "C:\\Data\\P.DAT", got), 1);
+    double getS = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    double cmdBytes = 14 + 12 + 9 + 20 + 12;
+    EXPECT_GT(getS, (cmdBytes + 14 + 12 + 8 * 533) * byteS * 0.97);
+    EXPECT_LT(getS, (cmdBytes + 14 + 12 + 8 * 533) * byteS * 1.10);
+    EXPECT_EQ(Bytes(got.begin() + 32, got.end()), body);
+}
+
+TEST(SimConfigParse, ForcedStatusForms)
+{
+    ForcedStatus f;
+    std::string err;
+    ASSERT_TRUE(parseForcedStatus("6", f, err));
+    EXPECT_EQ(f.status, 6);
+    EXPECT_EQ(f.when, ForcedStatus::When::File);
+    EXPECT_EQ(f.count, 1);
+    ASSERT_TRUE(parseForcedStatus("12:op=1:all", f, err));
+    EXPECT_EQ(f.when, ForcedStatus::When::Op);
+    EXPECT_EQ(f.op, 1);
+    EXPECT_EQ(f.count, 0);
+    ASSERT_TRUE(parseForcedStatus("none:header:2", f, err));
+    EXPECT_EQ(f.status, -1);
+    EXPECT_EQ(f.count, 2);
+    for (const char* bad : {"", "x", "300", "none", "none:op", "5:later", "5:file:0", "5:file:1:2", "5:op=x"})
+        EXPECT_FALSE(parseForcedStatus(bad, f, err)) << bad;
+
+    SimConfig c;
+    bool help = false;
+    const char* argv[] = {"sim", "--baud", "9600", "--c-size", "64K", "--unformatted", "D", "--model", "191:-3",
+                          "--force-status", "4:frame", "--firmware=199"};
+    ASSERT_TRUE(parseSimArgs(12, const_cast<char**>(argv), c, help, err)) << err;
+    EXPECT_EQ(c.baud, 9600);
+    EXPECT_EQ(c.cSize, 65536);
+    EXPECT_TRUE(c.dUnformatted);
+    EXPECT_EQ(c.modelNumber, -3);
+    EXPECT_EQ(c.firmware, 199);
+    ASSERT_EQ(c.forced.size(), 1u);
+    const char* bad1[] = {"sim", "--model", "191"};
+    EXPECT_FALSE(parseSimArgs(3, const_cast<char**>(bad1), c, help, err));
+    const char* bad2[] = {"sim", "--unformatted", "E"};
+    EXPECT_FALSE(parseSimArgs(3, const_cast<char**>(bad2), c, help, err));
+    const char* bad3[] = {"sim", "--baud"};
+    EXPECT_FALSE(parseSimArgs(2, const_cast<char**>(bad3), c, help, err));
+}
+
+}  // namespace feld::sim::test
