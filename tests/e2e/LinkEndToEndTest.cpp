@@ -1,8 +1,10 @@
 // The link over a real pseudo-terminal against feldspan-pdtsim: the real serial port class, the
 // real I/O thread, the simulator's faults.
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -34,8 +36,10 @@ protected:
 
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("feld-e2e-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // Parameterised cases are named "Case/N": keep the folder one level deep.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        dir = fs::temp_directory_path() / ("feld-e2e-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(dir);
         fs::create_directories(dir / "root");
     }
