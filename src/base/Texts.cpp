@@ -198,6 +198,12 @@ bool TextCatalog::loadPack(const std::string& path, std::string* error)
         if (eq == std::string::npos || eq == 0)
             continue;
         std::string key = line.substr(0, eq);
+        // Blanks around the key do not count; the text after "=" is kept as it stands.
+        while (!key.empty() && (key.back() == ' ' || key.back() == '\t'))
+            key.pop_back();
+        key.erase(0, key.find_first_not_of(" \t"));
+        if (key.empty())
+            continue;
         std::string value = unescape(line.substr(eq + 1));
         int id = 0;
         auto [p, ec] = std::from_chars(key.data(), key.data() + key.size(), id);

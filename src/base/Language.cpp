@@ -1,0 +1,116 @@
+#include "base/Language.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "base/Texts.h"
+
+namespace feld {
+namespace {
+
+std::string lower(std::string s)
+{
+    for (auto& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+}  // namespace
+
+int localeIdFromPosix(const std::string& posixLocale)
+{
+    // language[_territory][.codeset][@modifier]
+    std::string name = posixLocale.substr(0, posixLocale.find_first_of(".@"));
+    auto underscore = name.find_first_of("_-");
+    std::string language = lower(name.substr(0, underscore));
+    std::string territory = underscore == std::string::npos ? std::string() : lower(name.substr(underscore + 1));
+
+    if (language == "zh") {
+        if (territory == "tw")
+            return 0x0404;
+        if (territory == "cn")
+            return 0x0804;
+        if (territory == "hk")
+            return 0x0C04;
+        if (territory == "sg")
+            return 0x1004;
+        if (territory == "mo")
+            return 0x1404;
+        return 0x0004;
+    }
+    if (language == "pl")
+        return 0x0415;
+    if (language == "ru")
+        return 0x0419;
+    return 0x0409;
+}
+
+std::string posixMessageLocale()
+{
+    for (const char* var : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* v = std::getenv(var); v && *v)
+            return v;
+    return "C";
+}
+
+int languageCodeFromLocale(int localeId)
+{
+    switch (localeId & 0xFF) {
+    case 0x04:
+        if (localeId == 0x0804)
+            return 1;
+        if (localeId == 0x0404)
+            return 2;
+        return 3;
+    case 0x15:
+        return 4;
+    case 0x19:
+        return 5;
+    default:
+        return 3;
+    }
+}
+
+int effectiveLanguageCode(int configuredCode, const std::string& posixLocale)
+{
+    if (configuredCode != 0)
+        return configuredCode;
+    return languageCodeFromLocale(localeIdFromPosix(posixLocale));
+}
+
+const char* languagePackName(int code)
+{
+    switch (code) {
+    case 1: return "SpanSC";
+    case 3: return "SpanUSA";
+    case 4: return "SpanPL";
+    case 5: return "SpanRU";
+    default: return nullptr;
+    }
+}
+
+std::string languagePackFile(int code)
+{
+    const char* name = languagePackName(code);
+    return name ? std::string(name) + ".lang" : std::string();
+}
+
+bool applyLanguage(TextCatalog& catalog, int code, const std::string& langFolder)
+{
+    std::string file = languagePackFile(code);
+    if (file.empty() || langFolder.empty()) {
+        catalog.clearPack();
+        return false;
+    }
+    std::string path = langFolder;
+    if (path.back() != '/')
+        path += '/';
+    path += file;
+    if (!catalog.loadPack(path)) {
+        catalog.clearPack();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace feld

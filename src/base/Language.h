@@ -1,0 +1,40 @@
+#pragma once
+// Which language the program speaks: a language code from the configuration, else one derived
+// from the locale, and the language pack that code names. Plain functions, so the rule can be
+// tested with any locale.
+
+#include <string>
+
+namespace feld {
+
+class TextCatalog;
+
+// Windows-style locale identifier for a POSIX locale name such as "zh_TW.UTF-8":
+// zh_TW 0x0404, zh_CN 0x0804, zh_HK 0x0C04, zh_SG 0x1004, zh_MO 0x1404, other zh 0x0004,
+// pl_* 0x0415, ru_* 0x0419, anything else (C, POSIX, en_US, de_DE, ...) 0x0409.
+int localeIdFromPosix(const std::string& posixLocale);
+
+// The POSIX locale that decides message language: LC_ALL, else LC_MESSAGES, else LANG.
+std::string posixMessageLocale();
+
+// The language code of a locale identifier: Chinese 0x0804 -> 1 (Simplified Chinese),
+// Chinese 0x0404 -> 2 (the program's own texts), other Chinese -> 3 (English),
+// Polish -> 4, Russian -> 5, anything else -> 3 (English).
+int languageCodeFromLocale(int localeId);
+
+// The configured code when it is non-zero, else the code of the given POSIX locale.
+int effectiveLanguageCode(int configuredCode, const std::string& posixLocale);
+
+// The pack a code names ("SpanSC", "SpanUSA", "SpanPL", "SpanRU" for 1, 3, 4, 5), or nullptr
+// for code 2 and every other code: those keep the program's own texts.
+const char* languagePackName(int code);
+
+// The pack's file name in the language folder, e.g. "SpanUSA.lang"; empty when none.
+std::string languagePackFile(int code);
+
+// Loads the pack of a code from a folder into the catalog. Code 2, an unknown code, a missing
+// or unreadable pack: the catalog keeps (or returns to) the program's own texts, silently.
+// Returns true when a pack was loaded.
+bool applyLanguage(TextCatalog& catalog, int code, const std::string& langFolder);
+
+}  // namespace feld

@@ -1,0 +1,311 @@
+#include "cli/CliUi.h"
+
+#include <unistd.h>
+
+#include <cctype>
+
+namespace feld::cli {
+namespace {
+
+const char* prefixOf(Icon icon)
+{
+    switch (icon) {
+    case Icon::Stop: return "error: ";
+    case Icon::Exclamation: return "warning: ";
+    case Icon::Question: return "question: ";
+    default: return "";
+    }
+}
+
+// Texts carry Windows line ends ("\r\n"); a terminal wants "\n".
+std::string plainLines(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += text[i] == '\r' ? '\n' : text[i];
+    }
+    return out;
+}
+
+const char* buttonsHint(Buttons b)
+{
+    switch (b) {
+    case Buttons::YesNo: return " [y/N] ";
+    case Buttons::OkCancel: return " [ok/Cancel] ";
+    default: return " [Enter] ";
+    }
+}
+
+const char* answerName(Answer a)
+{
+    switch (a) {
+    case Answer::Ok: return "OK";
+    case Answer::Cancel: return "Cancel";
+    case Answer::Yes: return "Yes";
+    case Answer::No: return "No";
+    }
+    return "";
+}
+
+std::string lower(std::string s)
+{
+    for (auto& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+const char* kindName(ProgressKind k)
+{
+    switch (k) {
+    case ProgressKind::Sending: return "sending";
+    case ProgressKind::Receiving: return "receiving";
+    case ProgressKind::Format: return "formatting";
+    case ProgressKind::Defragment: return "defragmenting";
+    }
+    return "";
+}
+
+}  // namespace
+
+// One progress window: a bar redrawn in place on a terminal, a few plain lines otherwise.
+class CliUi::Bar : public ProgressView {
+public:
+    Bar(CliUi& ui, std::string caption, std::string label) : ui_(ui), caption_(std::move(caption)), label_(std::move(label))
+    {
+        draw(0, true);
+    }
+    ~Bar() override
+    {
+        std::lock_guard lock(ui_.mutex_);
+        if (ui_.barDrawn_) {
+            std::fputc('\n', ui_.io_.err);
+            ui_.barDrawn_ = false;
+        }
+        std::fflush(ui_.io_.err);
+    }
+    void setPercent(int percent) override { draw(percent < 0 ? 0 : percent > 100 ? 100 : percent, false); }
+    void setLabel(const std::string& text) override
+    {
+        {
+            std::lock_guard lock(ui_.mutex_);
+            label_ = plainLines(text);
+            for (auto& c : label_)
+                if (c == '\n')
+                    c = ' ';
+        }
+        draw(percent_, true);
+    }
+
+private:
+    void draw(int percent, bool force)
+    {
+        std::lock_guard lock(ui_.mutex_);
+        if (!force && percent == percent_)
+            return;
+        percent_ = percent;
+        if (ui_.errTerminal_) {
+            constexpr int width = 30;
+            int filled = percent * width / 100;
+            std::string bar(static_cast<std::size_t>(filled), '#');
+            bar.append(static_cast<std::size_t>(width - filled), '-');
+            std::fprintf(ui_.io_.err, "\r%s [%s] %3d%%%s%s\x1b[K", caption_.c_str(), bar.c_str(), percent,
+                         label_.empty() ? "" : " ", label_.c_str());
+            ui_.barDrawn_ = true;
+        } else if (force || percent >= lastPrinted_ + 25 || (percent == 100 && lastPrinted_ < 100)) {
+            // Not a terminal (a log, a pipe): a line at the start, each quarter and the end.
+            std::fprintf(ui_.io_.err, "%s: %d%%%s%s\n", caption_.c_str(), percent, label_.empty() ? "" : " ", label_.c_str());
+            lastPrinted_ = percent - percent % 25;
+            if (percent == 100)
+                lastPrinted_ = 100;
+        }
+        std::fflush(ui_.io_.err);
+    }
+
+    CliUi& ui_;
+    std::string caption_;
+    std::string label_;
+    int percent_ = -1;
+    int lastPrinted_ = 0;
+};
+
+CliUi::CliUi(bool yes, bool verbose) : CliUi(yes, verbose, Streams{}) {}
+
+CliUi::CliUi(bool yes, bool verbose, Streams streams) : yes_(yes), verbose_(verbose), io_(streams)
+{
+    interactive_ = io_.interactive ? *io_.interactive : ::isatty(::fileno(io_.in)) == 1;
+    errTerminal_ = io_.errIsTerminal ? *io_.errIsTerminal : ::isatty(::fileno(io_.err)) == 1;
+}
+
+void CliUi::presetFile(const std::string& path)
+{
+    std::lock_guard lock(mutex_);
+    presets_.push_back(path);
+}
+
+void CliUi::writeErrLocked(const std::string& text)
+{
+    if (barDrawn_) {
+        std::fputc('\n', io_.err);
+        barDrawn_ = false;
+    }
+    std::fputs(text.c_str(), io_.err);
+    std::fflush(io_.err);
+}
+
+void CliUi::errorLine(const std::string& text)
+{
+    std::lock_guard lock(mutex_);
+    writeErrLocked(text + "\n");
+}
+
+void CliUi::showMessage(int id, const std::string& text, Icon icon)
+{
+    (void)id;
+    std::lock_guard lock(mutex_);
+    if (icon == Icon::Stop || icon == Icon::Exclamation)
+        ++problems_;
+    writeErrLocked(std::string(prefixOf(icon)) + plainLines(text) + "\n");
+}
+
+int CliUi::problemsShown() const
+{
+    std::lock_guard lock(mutex_);
+    return problems_;
+}
+
+Answer CliUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
+{
+    (void)id;
+    (void)icon;
+    const Answer positive = buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    const Answer negative = buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+    std::lock_guard lock(mutex_);
+    std::string question = plainLines(text);
+    if (yes_ || buttons == Buttons::Ok) {
+        writeErrLocked(question + " -> " + answerName(positive) + (yes_ ? " (--yes)\n" : "\n"));
+        return positive;
+    }
+    if (!interactive_) {
+        writeErrLocked(question + " -> " + answerName(negative) + " (no terminal to ask; use --yes to accept)\n");
+        return negative;
+    }
+    writeErrLocked(question + buttonsHint(buttons));
+    char buf[64];
+    if (!std::fgets(buf, sizeof buf, io_.in)) {
+        writeErrLocked(std::string("\n-> ") + answerName(negative) + "\n");
+        return negative;
+    }
+    std::string reply = buf;
+    // Drop the rest of an over-long line so it does not answer the next question.
+    if (reply.find('\n') == std::string::npos) {
+        int c;
+        while ((c = std::fgetc(io_.in)) != EOF && c != '\n') {
+        }
+    }
+    while (!reply.empty() && std::isspace(static_cast<unsigned char>(reply.back())))
+        reply.pop_back();
+    reply = lower(reply);
+    bool yes = buttons == Buttons::YesNo ? (reply == "y" || reply == "yes") : (reply == "o" || reply == "ok" || reply == "y" || reply == "yes");
+    return yes ? positive : negative;
+}
+
+std::unique_ptr<ProgressView> CliUi::openProgress(ProgressKind kind, const std::string& caption, const std::string& label)
+{
+    std::string c = caption.empty() ? kindName(kind) : plainLines(caption);
+    std::string l = plainLines(label);
+    for (auto& ch : l)
+        if (ch == '\n')
+            ch = ' ';
+    return std::make_unique<Bar>(*this, c, l);
+}
+
+void CliUi::setStatusText(const std::string& text)
+{
+    if (!verbose_ || text.empty())
+        return;
+    std::lock_guard lock(mutex_);
+    writeErrLocked("status: " + plainLines(text) + "\n");
+}
+
+void CliUi::setActivityIcon(int code)
+{
+    (void)code;  // the progress bar already shows that something is happening
+}
+
+void CliUi::showPortStatus(bool disconnected, const std::string& portText)
+{
+    if (!verbose_)
+        return;
+    std::lock_guard lock(mutex_);
+    writeErrLocked("port: " + (disconnected ? std::string("not connected") : portText) + "\n");
+}
+
+bool CliUi::editPortSettings(PortSettings& settings)
+{
+    // The port comes from the stored settings and the command line; nothing to ask here.
+    (void)settings;
+    if (verbose_) {
+        std::lock_guard lock(mutex_);
+        writeErrLocked("port settings: taken from the settings and the command line\n");
+    }
+    return true;
+}
+
+std::optional<std::string> CliUi::nextPreset(const char* what, const std::string& title)
+{
+    std::lock_guard lock(mutex_);
+    if (presets_.empty()) {
+        if (verbose_)
+            writeErrLocked(std::string(what) + " \"" + plainLines(title) + "\": none given -> Cancel\n");
+        return std::nullopt;
+    }
+    std::string path = presets_.front();
+    presets_.pop_front();
+    return path;
+}
+
+std::optional<std::string> CliUi::chooseFile(const FileRequest& request)
+{
+    return nextPreset("file", request.title);
+}
+
+std::optional<std::string> CliUi::chooseFolder(const std::string& title, const std::string& start)
+{
+    (void)start;
+    return nextPreset("folder", title);
+}
+
+void CliUi::setWaitCursor(bool on)
+{
+    (void)on;
+}
+
+void CliUi::addMessageLine(const std::string& line)
+{
+    std::lock_guard lock(mutex_);
+    if (barDrawn_) {
+        std::fputc('\n', io_.err);
+        std::fflush(io_.err);
+        barDrawn_ = false;
+    }
+    std::fputs((plainLines(line) + "\n").c_str(), io_.out);
+    std::fflush(io_.out);
+}
+
+void CliUi::terminalFolderChanged(const std::string& terminalPath)
+{
+    (void)terminalPath;
+}
+
+void CliUi::debugLine(const std::string& line)
+{
+    if (!verbose_)
+        return;
+    std::lock_guard lock(mutex_);
+    writeErrLocked("debug: " + plainLines(line) + "\n");
+}
+
+}  // namespace feld::cli

@@ -1,0 +1,118 @@
+#pragma once
+// The stored configuration: every value the program keeps between runs, read once at start into
+// this one object, changed in memory by the commands, written back by one explicit save().
+//
+// The store is QSettings with organisation "TOLVERANET SOFTWARE" and application "FeldBuilder",
+// so on Windows the values land under HKCU\Software\TOLVERANET SOFTWARE\FeldBuilder and on Linux
+// in ~/.config/TOLVERANET SOFTWARE/FeldBuilder.conf, in the groups FeldSpan/Settings,
+// FeldSpan/Standby, FeldSpan/PATH and PATH. A settings file given to the constructor (an INI file)
+// replaces that store, for tests and scripts.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/PortSettings.h"
+
+namespace feld {
+
+class Ui;
+
+// The resident-mode schedule, in the order the resident settings dialog edits it.
+struct StandbyBlock {
+    int type = 0;                          // 0 every interval, 1 at fixed times
+    int timeInterval = 10;                 // seconds
+    std::array<int, 3> fixTimeEnable{};    // a fixed time is used only when its flag is non-zero
+    std::array<std::int64_t, 3> fixTime{}; // calendar seconds since 1970-01-01 UTC (stored as 32-bit)
+    std::array<int, 10> fileEnable{};      // collect the terminal file of the same number
+    std::array<std::string, 10> fileName;  // full terminal path names, e.g. "C:\Data\DATA1.TXT"
+    std::string savePath;                  // PC folder for collected files
+    std::string savePath1;                 // PC folder the Receive dialog offers
+
+    bool operator==(const StandbyBlock&) const = default;
+};
+
+class Config {
+public:
+    // The values the program writes at every start.
+    static constexpr int kVersion = 1300;
+    static constexpr const char* kVersionEx = "A";
+
+    // Port values (Settings group) and the receive options.
+    PortSettings port;
+    int carriageReturn = 1;      // keep the CR of CR LF pairs in received files
+    int lineFeed = 1;            // keep the LF of CR LF pairs in received files
+    int deleteAfterReceive = 0;  // delete the terminal's file after receiving it
+    int id = 0;                  // carried unchanged
+    int dump = 0;                // non-zero: the disk-image dump commands are offered; never saved
+
+    StandbyBlock standby;
+
+    // Folders, both ending in the platform's separator.
+    std::string mainPath;          // the installation's data folder (flash writer in DP/, help)
+    std::string projectPath;       // the project folder, root of all local work files
+    std::string transferTempFile;  // projectPath + "FSSPAN.tmp": every download lands here first
+
+    int languageCode = 0;            // PATH/LANGUAGE; 0 = choose by the locale
+    std::string handedOverProject;   // from Builder.ini in the project folder
+    bool builderIniFound = false;    // Builder.ini exists: start in project mode
+    bool pathsFound = true;          // false when a folder path had to be defaulted
+    bool newerSystem = true;         // Linux: always set
+    bool is64Bit = false;            // Linux: never set, so nothing is greyed out for it
+
+    // settingsFile empty: the user's own store. Otherwise an INI file used instead.
+    // Nothing is read until load() or startUp() runs.
+    explicit Config(std::string settingsFile = {});
+
+    // Reads every stored value, with the defaults for whatever is missing or cannot be parsed,
+    // and derives the folder values. Writes nothing and creates nothing.
+    void load();
+
+    // The program's start-up: load(), then write VERSION/VERSIONEX, create the project folder
+    // when it is missing, run the installation check (its message through ui) and read
+    // Builder.ini. Returns false only when the store cannot be written (a message was shown).
+    bool startUp(Ui& ui);
+
+    // Writes the Settings and Standby values back (all but Dump). On failure returns false and
+    // puts the reason in *error.
+    bool save(std::string* error = nullptr) const;
+
+    // --- Single values by their full key, e.g. "FeldSpan/Settings/Baudrate" or "PATH/LANGUAGE".
+    // Keys compare without case, as the registry's do.
+
+    // Every key this object knows, in listing order, with its current value as text.
+    std::vector<std::pair<std::string, std::string>> entries() const;
+    // The canonical spelling of a key, or nothing when the key is unknown.
+    static std::optional<std::string> canonicalKey(const std::string& key);
+    std::optional<std::string> value(const std::string& key) const;
+    // Sets one value in memory (and the derived values it feeds). False with a reason when the
+    // key is unknown or the value does not fit it.
+    bool setValue(const std::string& key, const std::string& value, std::string* error = nullptr);
+    // Writes one key's current value to the store (Dump included: that is the user's own edit).
+    bool storeValue(const std::string& key, std::string* error = nullptr) const;
+
+    // The device path that opens the serial port: serialDevice, else "/dev/ttyS(n-1)".
+    static std::string serialDevicePath(const PortSettings& port);
+
+    const std::string& settingsFile() const { return settingsFile_; }
+    // Where the store lives, for messages ("~/.config/..." or the INI file).
+    std::string storeLocation() const;
+
+    // Derived-value helpers, exposed for tests.
+    // The text after the first "[FeldBuilder]=" up to the next CR LF (or the end of the data).
+    static std::string handedOverProjectFrom(const std::string& data);
+    // Reads at most maxBytes of a file; nothing when it cannot be opened.
+    static std::optional<std::string> readFileBounded(const std::string& path, std::size_t maxBytes);
+    // Appends the separator when the path does not already end in one.
+    static std::string withTrailingSeparator(std::string path);
+    // The Linux defaults.
+    static std::string defaultMainPath();
+    static std::string defaultProjectPath();
+
+private:
+    std::string settingsFile_;
+};
+
+}  // namespace feld
