@@ -4,9 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 
-echo
-echo "== The effective configuration (feldspan-cli config) =="
-build/bin/feldspan-cli config
 
 # A short session with the simulated terminal, which stands in for a real one: a few sample files on
 # its drive C:, a 115200 bit/s line on a pseudo-terminal, and settings of its own for this run only.

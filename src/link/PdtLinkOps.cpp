@@ -129,6 +129,28 @@ static void TooManyFlashWriterRequests(PdtLink& link)
         link.env_.ui->fixedMessage("The terminal keeps asking for the flash writer; giving up.", Icon::Exclamation);
 }
 
+// Sends a file payload (code 3 or 8) and serves the terminal's requests for the flash writer on
+// the way: after the writer went over, the file is sent again. The writer itself is never answered
+// with another copy of itself. Returns the terminal's status, 0 for failure or a write time-out.
+static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::vector<std::uint8_t>& payload,
+                                   const std::string& localPath, bool asFlashWriter, bool show)
+{
+    for (int rounds = 0;;) {
+        int r = link.SendTransfer(code, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
+        if (r != 3)
+            return r == kWriteTimeout ? 0 : r;
+        if (asFlashWriter || ++rounds > kMaxFlashWriterRounds) {
+            if (!asFlashWriter)
+                TooManyFlashWriterRequests(link);
+            return 0;
+        }
+        int w = SendFlashWriterOnDemand(link);
+        if (w != 1)
+            return w == 4 ? 0 : w;
+        link.transferTitle_ = localPath;
+    }
+}
+
 int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
 {
     if (!EnsureLink())
@@ -289,28 +311,7 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
         return 0;
     file.reset();
 
-    int result = 0;
-    int rounds = 0;
-    for (;;) {
-        int r = SendTransfer(wire::kFile, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
-        if (r == 3) {
-            if (asFlashWriter || ++rounds > kMaxFlashWriterRounds) {
-                if (!asFlashWriter)
-                    TooManyFlashWriterRequests(*this);
-                result = 0;
-                break;
-            }
-            int w = SendFlashWriterOnDemand(*this);
-            if (w == 1) {
-                transferTitle_ = localPath;
-                continue;
-            }
-            result = w == 4 ? 0 : w;
-            break;
-        }
-        result = r == kWriteTimeout ? 0 : r;
-        break;
-    }
+    int result = SendFileWithFlashWriter(*this, wire::kFile, payload, localPath, asFlashWriter, show);
     if (result != 0)
         MarkLinkAlive();
     return result;
@@ -354,27 +355,7 @@ int PdtLink::PutFileToPath(const std::string& localPath, const std::string& term
     file.reset();
 
     OpenTrace();
-    int result = 0;
-    int rounds = 0;
-    for (;;) {
-        int r = SendTransfer(wire::kPathFile, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
-        if (r == 3) {
-            if (++rounds > kMaxFlashWriterRounds) {
-                TooManyFlashWriterRequests(*this);
-                result = 0;
-                break;
-            }
-            int w = SendFlashWriterOnDemand(*this);
-            if (w == 1) {
-                transferTitle_ = localPath;
-                continue;
-            }
-            result = w == 4 ? 0 : w;
-            break;
-        }
-        result = r == kWriteTimeout ? 0 : r;
-        break;
-    }
+    int result = SendFileWithFlashWriter(*this, wire::kPathFile, payload, localPath, false, show);
     if (result != 0)
         MarkLinkAlive();
     CloseTrace();
