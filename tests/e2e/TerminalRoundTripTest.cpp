@@ -174,5 +174,28 @@ TEST_F(TerminalCommands, BadInputIsRefusedWithItsReason)
     EXPECT_TRUE(Has(cradle.err, Text(61297))) << cradle.err;
 }
 
+TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)
+{
+    StartSim();
+    WriteFile(TermRoot("C") / "DATA" / "BIG.DAT", Pattern(300000));
+    fs::create_directories(dir / "pc" / "full");
+    const fs::path target = dir / "pc" / "full" / "BIG.DAT";
+
+    // A file-size limit stands in for a full disk: with SIGXFSZ ignored, writes past it fail
+    // with an error, as they do when the disk fills up.
+    std::string cmd = "trap '' XFSZ; ulimit -f 40; exec '" + Bin("feldspan-cli") + "' --settings '" +
+                      (dir / "settings.ini").string() + "' --device '" + sim.device() +
+                      "' get 'C:\\Data\\BIG.DAT' '" + target.string() + "'";
+    CliRun full = Run({"/bin/sh", "-c", cmd}, 300);
+    EXPECT_EQ(full.rc, 1) << full.err;
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(fs::is_empty(dir / "pc" / "full")) << "no temporary file may stay behind";
+
+    // The terminal still has its file, and a fetch with room for it works.
+    CliRun ok = Cli({"get", "C:\\Data\\BIG.DAT", target.string()});
+    EXPECT_EQ(ok.rc, 0) << ok.err;
+    EXPECT_EQ(ReadFile(target), Pattern(300000));
+}
+
 }  // namespace
 }  // namespace feld::test
