@@ -21,6 +21,7 @@
 
 #include "base/Texts.h"
 #include "support/SimProcess.h"
+#include "support/TestFiles.h"
 
 namespace feld::test {
 
@@ -164,24 +165,6 @@ protected:
         return out;
     }
 
-    static void WriteFile(const fs::path& p, const std::vector<std::uint8_t>& bytes)
-    {
-        fs::create_directories(p.parent_path());
-        std::ofstream f(p, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    static std::vector<std::uint8_t> ReadFile(const fs::path& p)
-    {
-        std::ifstream f(p, std::ios::binary);
-        return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    }
-    static std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7)
-    {
-        std::vector<std::uint8_t> v(n);
-        for (std::size_t i = 0; i < n; ++i)
-            v[i] = static_cast<std::uint8_t>((i * 167 + seed + (i >> 10)) & 0xFF);
-        return v;
-    }
     fs::path PcFile(const std::string& name, std::size_t size, unsigned seed = 7)
     {
         fs::path p = dir / "pc" / name;

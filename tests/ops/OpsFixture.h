@@ -22,6 +22,7 @@
 #include "sim/SimTerminal.h"
 #include "base/Clock.h"
 #include "support/RecorderUi.h"
+#include "support/TestFiles.h"
 
 namespace feld::test {
 
@@ -167,24 +168,6 @@ protected:
         return s;
     }
 
-    static void WriteFile(const fs::path& p, const std::vector<std::uint8_t>& bytes)
-    {
-        fs::create_directories(p.parent_path());
-        std::ofstream f(p, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    static std::vector<std::uint8_t> ReadFile(const fs::path& p)
-    {
-        std::ifstream f(p, std::ios::binary);
-        return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    }
-    static std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7)
-    {
-        std::vector<std::uint8_t> v(n);
-        for (std::size_t i = 0; i < n; ++i)
-            v[i] = static_cast<std::uint8_t>((i * 131 + seed + (i >> 9)) & 0xFF);
-        return v;
-    }
     // A PC file under dir/pc.
     std::string PcFile(const std::string& name, std::size_t size, unsigned seed = 7)
     {
