@@ -27,24 +27,6 @@ using namespace feld;
 
 namespace {
 
-// Shows nothing; counts messages so a failure can be reported.
-class QuietUi : public Ui {
-public:
-    std::string lastMessage;
-    void showMessage(int, const std::string& text, Icon) override { lastMessage = text; }
-    Answer ask(int, const std::string&, Buttons, Icon) override { return Answer::No; }
-    std::unique_ptr<ProgressView> openProgress(ProgressKind, const std::string&, const std::string&) override { return nullptr; }
-    void setStatusText(const std::string&) override {}
-    void setActivityIcon(int) override {}
-    void showPortStatus(bool, const std::string&) override {}
-    bool editPortSettings(PortSettings&) override { return true; }
-    std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
-    void setWaitCursor(bool) override {}
-    void addMessageLine(const std::string&) override {}
-    void terminalFolderChanged(const std::string&) override {}
-};
-
 double cpuSeconds()
 {
     rusage ru{};
@@ -77,7 +59,7 @@ Figures run(const std::string& simPath, long baud, std::size_t size, const std::
         std::fprintf(stderr, "cannot start the simulator: %s\n", sim.error().c_str());
         return f;
     }
-    QuietUi ui;
+    SilentUi ui;
     PortSettings settings;
     settings.serialDevice = sim.device();
     settings.baudrate = baud > 0 ? static_cast<int>(baud) : 115200;

@@ -27,22 +27,6 @@ public:
     void sleepMs(int n) override { ms += n > 0 ? n : 1; }
 };
 
-class NullUi : public Ui {
-public:
-    void showMessage(int, const std::string&, Icon) override {}
-    Answer ask(int, const std::string&, Buttons, Icon) override { return Answer::No; }
-    std::unique_ptr<ProgressView> openProgress(ProgressKind, const std::string&, const std::string&) override { return nullptr; }
-    void setStatusText(const std::string&) override {}
-    void setActivityIcon(int) override {}
-    void showPortStatus(bool, const std::string&) override {}
-    bool editPortSettings(PortSettings&) override { return true; }
-    std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
-    void setWaitCursor(bool) override {}
-    void addMessageLine(const std::string&) override {}
-    void terminalFolderChanged(const std::string&) override {}
-};
-
 // Feeds the input in pieces: each piece is preceded by its length byte (scaled), one piece at
 // open and one after every write.
 class FuzzDevice : public SerialDevice {
@@ -103,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1)
         return 0;
-    static NullUi ui;
+    static SilentUi ui;
     static std::string out = "/tmp/feldspan-fuzz-" + std::to_string(::getpid()) + ".bin";
     StepClock clock;
     PortSettings settings;

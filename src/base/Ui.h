@@ -75,6 +75,28 @@ public:
     Answer question(int id, Buttons buttons, Icon icon = Icon::Question, std::initializer_list<TextArg> args = {});
 };
 
+// A Ui that shows nothing and declines every question; it keeps the last message so that a
+// caller without a screen (a benchmark, a fuzz target) can still say what went wrong.
+class SilentUi : public Ui {
+public:
+    std::string lastMessage;
+    void showMessage(int, const std::string& text, Icon) override { lastMessage = text; }
+    Answer ask(int, const std::string&, Buttons buttons, Icon) override
+    {
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+    std::unique_ptr<ProgressView> openProgress(ProgressKind, const std::string&, const std::string&) override { return nullptr; }
+    void setStatusText(const std::string&) override {}
+    void setActivityIcon(int) override {}
+    void showPortStatus(bool, const std::string&) override {}
+    bool editPortSettings(PortSettings&) override { return true; }
+    std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+    void setWaitCursor(bool) override {}
+    void addMessageLine(const std::string&) override {}
+    void terminalFolderChanged(const std::string&) override {}
+};
+
 // Shows the wait cursor for the life of the object.
 class WaitCursor {
 public:

@@ -19,6 +19,7 @@
 #include "link/serial/CSerialCom.h"
 #include "link/wire/TermCodec.h"
 #include "support/RecorderUi.h"
+#include "support/TestFiles.h"
 #include "support/SimProcess.h"
 
 namespace feld::test {
@@ -36,10 +37,7 @@ protected:
 
     void SetUp() override
     {
-        // Parameterised cases are named "Case/N": keep the folder one level deep.
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        dir = fs::temp_directory_path() / ("feld-e2e-" + std::to_string(::getpid()) + "-" + name);
+        dir = fs::temp_directory_path() / ("feld-e2e-" + std::to_string(::getpid()) + "-" + SafeTestName());
         fs::remove_all(dir);
         fs::create_directories(dir / "root");
     }

@@ -65,16 +65,6 @@ protected:
     std::unique_ptr<Config> config;
     std::unique_ptr<Session> session;
 
-    // The test's name as one path part ("Case/0" of a parameterised test becomes "Case_0").
-    static std::string SafeTestName()
-    {
-        std::string n = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (char& c : n)
-            if (c == '/')
-                c = '_';
-        return n;
-    }
-
     void SetUp() override
     {
         dir = fs::temp_directory_path() /

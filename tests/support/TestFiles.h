@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace feld::test {
 
@@ -30,6 +33,16 @@ inline std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7)
     for (std::size_t i = 0; i < n; ++i)
         v[i] = static_cast<std::uint8_t>((i * 167 + seed + (i >> 10)) & 0xFF);
     return v;
+}
+
+// The running test's name as one path part ("Case/0" of a parameterised test becomes "Case_0").
+inline std::string SafeTestName()
+{
+    std::string n = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : n)
+        if (c == '/')
+            c = '_';
+    return n;
 }
 
 }  // namespace feld::test
