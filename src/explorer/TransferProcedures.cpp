@@ -14,6 +14,7 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
+#include "link/wire/TermCodec.h"
 #include "session/Session.h"
 
 namespace feld {
@@ -98,7 +99,7 @@ int TransferProcedures::Send(const std::string& sourcePath, std::string& destina
             // The terminal takes the full path of the file: folder, backslash, name, exactly once.
             if (destination.empty() || destination.back() != '\\')
                 destination += '\\';
-            destination += PcFileName(sourcePath);
+            destination += wire::terminalNameFor(PcFileName(sourcePath));
             appended = true;
         }
         return link->PutFileToPath(sourcePath, destination, static_cast<std::uint8_t>(overwrite), 0, true);

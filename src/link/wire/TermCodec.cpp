@@ -391,4 +391,13 @@ bool isSafeTerminalName(std::string_view name)
     return !onlyDotsAndSpaces;
 }
 
+std::string terminalNameFor(std::string_view pcName)
+{
+    std::string out(pcName);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 }  // namespace feld::wire

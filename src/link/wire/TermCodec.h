@@ -209,4 +209,8 @@ bool splitName83(std::string_view name, std::string* base, std::string* ext);
 // "." or "..", only dots and spaces never, no "/" "\" ":" and no control characters.
 bool isSafeTerminalName(std::string_view name);
 
+// The name a PC file is stored under on the terminal: its ASCII letters in upper case (the terminal
+// keeps upper-case 8.3 names only; "scan.txt" on the PC becomes "SCAN.TXT" there).
+std::string terminalNameFor(std::string_view pcName);
+
 }  // namespace feld::wire
