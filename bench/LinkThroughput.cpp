@@ -64,7 +64,7 @@ Figures run(const std::string& simPath, long baud, std::size_t size, const std::
     settings.serialDevice = sim.device();
     settings.baudrate = baud > 0 ? static_cast<int>(baud) : 115200;
     LinkEnv env;
-    env.settings = &settings;
+    env.settings = settings;
     env.ui = &ui;
     env.clock = &systemClock();
     PdtLink link(env);
@@ -100,29 +100,23 @@ Figures run(const std::string& simPath, long baud, std::size_t size, const std::
     }
 
     auto cmd = wire::makeCommand(wire::kOpGetFile, "C:\\Data\\BENCH.DAT");
-    link.receivedFilePath_ = tmpDir + "/bench-received.dat";
     if (link.SendTransfer(wire::kCommand, static_cast<std::uint32_t>(cmd.size()), cmd.data(), false) != 1) {
         std::fprintf(stderr, "the fetch command failed\n");
         return f;
     }
     c0 = cpuSeconds();
     t0 = now();
-    r = link.ReceiveTransfer(false);
+    BufferSink sink;
+    r = link.ReceiveTransfer(false, Expect::FileOrAnswer(sink));
     f.receiveSeconds = now() - t0 - settle;
     f.receiveCpu = cpuSeconds() - c0;
     if (r != 1) {
         std::fprintf(stderr, "receive failed\n");
         return f;
     }
-    std::FILE* in = std::fopen(link.receivedFilePath_.c_str(), "rb");
-    std::vector<std::uint8_t> back(size + 1);
-    std::size_t got = in ? std::fread(back.data(), 1, back.size(), in) : 0;
-    if (in)
-        std::fclose(in);
-    std::remove(link.receivedFilePath_.c_str());
-    back.resize(got);
+    const std::vector<std::uint8_t>& back = sink.bytes;
     if (back != content) {
-        std::fprintf(stderr, "the file came back different (%zu bytes)\n", got);
+        std::fprintf(stderr, "the file came back different (%zu bytes)\n", back.size());
         return f;
     }
     f.ok = true;

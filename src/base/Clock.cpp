@@ -27,6 +27,18 @@ public:
 
 }  // namespace
 
+bool Clock::waitForBytes(ByteWait& source, std::size_t minBytes, std::int64_t deadlineMs)
+{
+    // A minute at most per wait: the caller looks at its deadline and the device again anyway.
+    constexpr std::int64_t kLongestWaitMs = 60'000;
+    if (source.Available() >= minBytes)
+        return true;
+    std::int64_t left = deadlineMs - monotonicMs();
+    if (left <= 0)
+        return false;
+    return source.WaitReadable(static_cast<int>(left < kLongestWaitMs ? left : kLongestWaitMs), minBytes);
+}
+
 Clock& systemClock()
 {
     static SystemClock clock;

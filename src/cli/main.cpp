@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "base/Language.h"
+#include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
 #include "cli/CliUi.h"
@@ -81,6 +85,25 @@ bool parsePositive(const std::string& text, int& out)
             return false;
     out = std::atoi(text.c_str());
     return out > 0;
+}
+
+// Ctrl-C, SIGTERM and SIGHUP end the program at once, as a shell expects (exit 128 + the signal),
+// but never leave a half-fetched file behind: the temporaries go first.
+extern "C" void onTerminatingSignal(int sig)
+{
+    feld::RemoveTemporariesNow();
+    static const char kText[] = "\nfeldspan-cli: interrupted\n";
+    [[maybe_unused]] ssize_t w = ::write(2, kText, sizeof kText - 1);
+    ::_exit(128 + sig);
+}
+
+void installSignalHandlers()
+{
+    struct sigaction sa {};
+    sa.sa_handler = onTerminatingSignal;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(sig, &sa, nullptr);
 }
 
 }  // namespace
@@ -185,6 +208,7 @@ int main(int argc, char** argv)
         applyLanguage(TextCatalog::instance(), code, Config::withTrailingSeparator(Config::defaultMainPath()) + "lang");
     }
 
+    installSignalHandlers();
     AppContext ctx(options);
     int rc = info->run(ctx, args);
     if (rc == kExitUsage) {

@@ -1,16 +1,9 @@
 #include "explorer/TransferProcedures.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
+#include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -60,32 +53,6 @@ std::string TransferProcedures::TerminalFileName(const std::string& path)
 {
     std::size_t cut = path.rfind('\\');
     return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string TransferProcedures::MakeTempBeside(const std::string& destination)
-{
-    static std::atomic<unsigned> serial{0};
-#ifdef _WIN32
-    std::size_t cut = destination.find_last_of("\\/");
-#else
-    std::size_t cut = destination.rfind('/');
-#endif
-    std::string folder = cut == std::string::npos ? std::string() : destination.substr(0, cut + 1);
-    std::string name = cut == std::string::npos ? destination : destination.substr(cut + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = folder + "." + name + ".part-" + std::to_string(::getpid()) + "-" +
-                                std::to_string(serial.fetch_add(1));
-        // O_EXCL: never reuse (or follow a link planted as) someone else's file.
-        int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return candidate;
-        }
-        if (errno != EEXIST)
-            return {};
-    }
-    errno = EEXIST;
-    return {};
 }
 
 int TransferProcedures::Send(const std::string& sourcePath, std::string& destination, bool& appended, int overwrite,
@@ -186,6 +153,22 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
     return result;
 }
 
+namespace {
+
+// The fetched file goes straight into the safe writer: a temporary beside the destination that
+// takes the destination's place only when the whole file arrived.
+class WriterSink final : public FileSink {
+public:
+    explicit WriterSink(SafeFileWriter& writer) : writer_(writer) {}
+    bool Begin(std::uint32_t) override { return writer_.IsOpen(); }
+    bool Write(const std::uint8_t* data, std::size_t n) override { return writer_.Write(data, n); }
+
+private:
+    SafeFileWriter& writer_;
+};
+
+}  // namespace
+
 int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
 {
     auto failed = [&](const std::string& why) {
@@ -194,32 +177,29 @@ int TransferProcedures::FetchExact(const std::string& terminalPath, const std::s
         ui_.message(61236, Icon::Exclamation, {terminalPath});
         return 0;
     };
-    struct stat st {};
-    if (::stat(localPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return failed(localPath + ": " + std::strerror(EISDIR));
     if (!session_.ConnectLink(0))
         return 0;
 
-    const std::string temp = MakeTempBeside(localPath);
-    if (temp.empty())
-        return failed(localPath + ": " + std::strerror(errno));
+    SafeFileWriter writer;
+    if (!writer.Open(localPath))
+        return failed(writer.Error());
 
     BusyWindow busy(session_);
+    WriterSink sink(writer);
     int result;
     {
         WaitCursor cursor(ui_);
-        result = session_.Link()->GetFile(terminalPath, temp, true);
+        result = session_.Link()->GetFile(terminalPath, sink, true);
     }
-    if (result) {
-        if (std::rename(temp.c_str(), localPath.c_str()) != 0) {
-            std::string why = localPath + ": " + std::strerror(errno);
-            std::remove(temp.c_str());
-            return failed(why);
-        }
-        return 1;
+    if (!result) {
+        // Whatever part of the file arrived is thrown away; the old file stays as it was.
+        std::string why = writer.Error();
+        writer.Discard();
+        return failed(why);
     }
-    std::remove(temp.c_str());
-    return failed(std::string());
+    if (!writer.Commit())
+        return failed(writer.Error());
+    return 1;
 }
 
 }  // namespace feld

@@ -22,7 +22,8 @@ public:
 
     // Fetches a terminal file byte for byte into `localPath`. The bytes land in a temporary file
     // beside the destination, which takes the destination's name only when the whole file arrived:
-    // a failure (a full disk included) leaves no partial file and an existing file untouched.
+    // a failure (a full disk included) leaves no partial file and an existing file untouched. A
+    // device or a FIFO is written through.
     // 1 fetched, 0 failed (reported).
     int FetchExact(const std::string& terminalPath, const std::string& localPath);
 
@@ -30,8 +31,6 @@ public:
     static std::string PcFileName(const std::string& path);
     // The file-name part of a terminal path: what follows the last backslash.
     static std::string TerminalFileName(const std::string& path);
-    // A fresh, empty file beside `destination` that no one else uses; empty on failure (errno set).
-    static std::string MakeTempBeside(const std::string& destination);
 
 private:
     int Send(const std::string& sourcePath, std::string& destination, bool& appended, int overwrite, int firmware);

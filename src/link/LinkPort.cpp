@@ -14,6 +14,7 @@ LinkPort::LinkPort(std::unique_ptr<SerialDevice> device, const PortSettings* set
         if (ui_)
             ui_->setActivityIcon(code);
     });
+    device_->SetGatherHint([this] { return ring_.Shortfall(); });
 }
 
 LinkPort::~LinkPort()

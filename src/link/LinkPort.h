@@ -59,8 +59,7 @@ public:
 
     std::size_t ReadRing(std::uint8_t* out, std::size_t max, std::size_t& count, std::uint16_t& sum);
     void ResetRing() { ring_.Reset(); }
-    // Blocks until `minBytes` received bytes are waiting (fewer when the device closes) or `ms` passed.
-    bool WaitReadable(int ms, std::size_t minBytes = 1) { return ring_.WaitReadable(ms, minBytes); }
+    // What a reader blocks on until the bytes of a frame are in (through the clock's wait).
     ReceiveRing& Ring() { return ring_; }
 
     SerialDevice& Device() { return *device_; }

@@ -1,18 +1,16 @@
 #pragma once
-// The one object that speaks with the terminal: frames, the two transfers (send and receive), the
-// reply time-outs and retries, connection management, and the terminal operations built on them.
+// The one object that speaks with the terminal: the connection policy (connect, link check,
+// reopening the port) over the transfer engine, and the terminal operations built on them.
 
-#include <array>
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/PortSettings.h"
-#include "link/wire/Frames.h"
+#include "link/TransferEngine.h"
 
 namespace feld {
 
@@ -26,11 +24,14 @@ class Ui;
 using PortFactory = std::function<std::unique_ptr<SerialDevice>(const PortSettings&)>;
 
 struct LinkEnv {
-    PortSettings* settings = nullptr;                        // the stored port values (written back by Connect)
+    PortSettings settings;                                   // the link's own copy of the port values
+    // Called when Connect changes the port values (the settings dialog, a USB serial port): the
+    // owner stores them. Runs on the link's thread.
+    std::function<void(const PortSettings&)> storeSettings;
     Ui* ui = nullptr;
     Clock* clock = nullptr;
     LinkHost* host = nullptr;
-    std::string mainPath;                                    // the program folder ("DP/SST_RW.abp" lives below it)
+    std::string mainPath;                                    // the program's data folder (the flash writer lives below it)
     const std::atomic<int>* firmwareUpdateFlag = nullptr;    // set: Connect skips the link check
     PortFactory makePort;                                    // empty = the real serial port
     std::string tracePath;                                   // empty = no transfer trace
@@ -43,28 +44,37 @@ public:
     PdtLink(const PdtLink&) = delete;
     PdtLink& operator=(const PdtLink&) = delete;
 
-    // ---- connection management -------------------------------------------------------------
+    // ---- connection management (PdtLinkConnection.cpp) ---------------------------------------
     // Opens (or reuses, unless force) the port and checks the link. 1 connected, 0 not.
     int Connect(int force);
     int IsPortOpen();
     // Within 30 s of a good exchange: 1 at once. Otherwise reopen a serial port and send a link check.
     int EnsureLink();
-    // Serial: a fresh port on the same device, at `baud` when non-zero. USB: 1 at once.
+    // Serial: a fresh port on the same device, at `baud` when non-zero. USB: 1 at once. On failure
+    // the reason is in LastConnectError() and the port is closed.
     int ReopenPort(int baud);
     // A good exchange happened: no link check for the next 30 s.
     void MarkLinkAlive();
+    // New port values (edited elsewhere) for the next connection.
+    void SetPortSettings(const PortSettings& settings) { env_.settings = settings; }
+    const PortSettings& Settings() const { return env_.settings; }
 
-    // ---- transfers ---------------------------------------------------------------------------
+    // ---- transfers (the engine) ----------------------------------------------------------------
     // 1 sent and accepted; 0 no valid reply within the limits; otherwise the terminal's status.
-    int SendTransfer(std::uint8_t code, std::uint32_t length, const std::uint8_t* data, bool show);
-    // 1 complete, 0 failed. Code 3 goes to receivedFilePath_, codes 4 and 5 to replyData_.
-    int ReceiveTransfer(bool show);
+    int SendTransfer(std::uint8_t code, std::uint32_t length, const std::uint8_t* data, bool show)
+    {
+        return engine_.SendTransfer(code, length, data, show);
+    }
+    // 1 complete, 0 failed or refused.
+    int ReceiveTransfer(bool show, const Expect& expect = Expect::Answer()) { return engine_.ReceiveTransfer(show, expect); }
+    TransferEngine& Engine() { return engine_; }
+    const std::vector<std::uint8_t>& ReplyData() const { return engine_.ReplyData(); }
+    int ReplyRecordCount() const { return engine_.ReplyRecordCount(); }
 
-    // The transfer trace (only when env_.tracePath is set): OpenTrace creates the file and turns
-    // tracing on when that succeeds; CloseTrace closes it and turns tracing off.
-    void OpenTrace();
-    void CloseTrace();
-    bool TraceOn() const { return traceFile_ != nullptr; }
+    // The transfer trace (only when env_.tracePath is set).
+    void OpenTrace() { engine_.OpenTrace(env_.tracePath); }
+    void CloseTrace() { engine_.CloseTrace(); }
+    bool TraceOn() const { return engine_.TraceOn(); }
 
     // ---- terminal operations (PdtLinkOps.cpp, PdtLinkFirmware.cpp) ---------------------------
     int RunCommand(std::uint8_t op, const std::string& argument);
@@ -72,24 +82,23 @@ public:
     const std::uint8_t* ListDirectory(const std::string& path, int& count);
     int PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter, bool show);
     int PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite, int unused, bool show);
-    int GetFile(const std::string& terminalPath, const std::string& localPath, bool show);
+    // Fetches a terminal file into `sink`, which the caller owns. 1 received (the whole file went
+    // to the sink); 0 failed (the sink may hold part of it: the caller throws that away).
+    int GetFile(const std::string& terminalPath, FileSink& sink, bool show);
+    // The reply status of the disk information; the outputs are the values of the last good one.
     int GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree);
     int GetCradleVersion();
     int UpdateFirmware();
 
     // The port, or nullptr before Connect.
-    LinkPort* Port() { return port_.get(); }
+    LinkPort* Port() { return engine_.Port(); }
     // Whether the last failed Connect already told the user why (61243 with the reason).
     bool ConnectFailureShown() const { return connectFailureShown_; }
-    // Why the last Connect failed, in words; empty when no reason is known.
+    // Why the last Connect or ReopenPort failed, in words; empty when no reason is known.
     const std::string& LastConnectError() const { return lastConnectError_; }
     const LinkEnv& Env() const { return env_; }
 
     // ---- state the operations read and write -------------------------------------------------
-    std::vector<std::uint8_t> replyData_;   // concatenated payload of the last code-4/5 receive
-    int replyRecordCount_ = 0;              // replyData_ size / 28, rounded up
-    std::string receivedFilePath_;          // where a code-3 receive writes its file
-    std::string transferTitle_;             // the path the progress window shows
     std::string flashWriterPath_;
     std::int16_t modelClass_ = 0;
     std::int16_t modelNumber_ = 0;
@@ -99,52 +108,16 @@ public:
     LinkEnv env_;
 
 protected:
-    // ---- frame steps -------------------------------------------------------------------------
-    // Picks the reply time-out by the port's baud rate and sets the deadline (whole seconds).
-    void StartReplyTimer();
-    // True once the current second is past the deadline.
-    bool IsReplyTimedOut();
-    int ReplyTimeoutSeconds() const { return replyTimeout_; }
-    // Waits for the terminal's 12-byte reply; true with the frame in `frame`.
-    bool WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& frame);
-    // The status of a found reply, 0 when it is invalid for `expected`.
-    int CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected);
-    int SendHeaderFrame(std::uint8_t code, std::uint32_t length);
-    int SendDataFrame(std::uint16_t counter, const std::uint8_t* data, std::size_t n);
-    // wait: return once the reply went out (1, 0 or 1000); otherwise hand it over and go on.
-    int SendAckFrame(std::uint16_t counter, std::uint8_t status, bool wait = true);
-    // Hands a valid data frame's payload (plus its tail) to the reply store; false when the file
-    // of a code-3 receive cannot be written.
-    bool StoreBlock(const std::uint8_t* payload, std::size_t payloadSize);
-    void CloseReceivedFile(bool complete);
-    void Trace(const void* data, std::size_t n);
-    void Debug(const std::string& line);
     // Reads the model a status-3 reply carries and picks the flash writer for it.
-    void TakeModelReply(const std::uint8_t* frame);
-    // Blocks until the ring holds `want` bytes (or some, when the device closes) or the reply
-    // deadline passes.
-    void WaitForInput(std::size_t want = 1);
-    // A new port on the stored settings (not opened).
+    void TakeModelReply(std::int16_t modelClass, std::int16_t modelNumber);
+    // A new port on the link's settings (not opened).
     std::unique_ptr<LinkPort> MakePort();
     void ShowPortStatus(int disconnected);
+    // Tells the owner about changed port values.
+    void StoreSettings();
 
-    std::unique_ptr<LinkPort> port_;
-    int replyTimeout_ = 0;               // seconds
-    int timedOut_ = 1;
-    std::int64_t linkAliveDeadline_ = 0; // seconds on the monotonic clock; 0 forces a link check
-    std::int64_t replyDeadline_ = 0;     // seconds on the monotonic clock
-    std::uint16_t blockCounter_ = 0;
-
-    // Code-3 receive bookkeeping.
-    int fileState_ = 0;                  // 0 no file started, 2 writing
-    std::uint32_t fileSize_ = 0;
-    std::uint32_t fileWritten_ = 0;
-    std::FILE* receivedFile_ = nullptr;
-    bool receiveFailed_ = false;         // the file could not be created or written
-    int replyKind_ = 0;
-    int replyChunkCount_ = 0;
-
-    std::FILE* traceFile_ = nullptr;
+    TransferEngine engine_;
+    std::int64_t linkAliveDeadline_ = 0;  // seconds on the monotonic clock; 0 forces a link check
     bool connectFailureShown_ = false;
     std::string lastConnectError_;
 };

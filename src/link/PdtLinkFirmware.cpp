@@ -1,36 +1,21 @@
 // Replacing the terminal's kernel: the flash writer first, then the kernel image, then the order to
 // start flashing. Only the models we have a flash writer for are served.
 
-#include <filesystem>
 #include <optional>
 
 #include "base/Clock.h"
 #include "base/Ui.h"
 #include "link/LinkHost.h"
 #include "link/PdtLink.h"
+#include "base/Texts.h"
 #include "link/wire/TermCodec.h"
+#include "link/wire/TermStatus.h"
 
 namespace feld {
 
 namespace {
 
 constexpr int kUpdateBaud = 115200;
-
-bool supportedModel(std::int16_t modelClass, std::int16_t modelNumber)
-{
-    if (modelClass != wire::kModelReportClass)
-        return false;
-    switch (modelNumber) {
-    case 9035:
-    case 9051:
-    case 9067:
-    case 10113:
-    case 10121:
-        return true;
-    default:
-        return false;
-    }
-}
 
 }  // namespace
 
@@ -39,15 +24,26 @@ int PdtLink::UpdateFirmware()
     Ui* ui = env_.ui;
     if (env_.host)
         env_.host->BeginOperation();
-    const bool serial = env_.settings && env_.settings->portChoice != 0;
-    const int previousBaud = env_.settings ? env_.settings->baudrate : 0;
-    if (serial)
-        ReopenPort(kUpdateBaud);
+    const bool serial = env_.settings.portChoice != 0;
+    const int previousBaud = env_.settings.baudrate;
+    if (serial && !ReopenPort(kUpdateBaud)) {
+        // Nothing has happened yet: say so before anything else.
+        if (ui)
+            ui->fixedMessage(formatText("The port could not be switched to %d bit/s for the update: %s", {kUpdateBaud, LastConnectError()}),
+                             Icon::Exclamation);
+        if (env_.host)
+            env_.host->AbortOperation();
+        return 0;
+    }
 
     // Whatever happens, the port goes back to the rate the user chose.
     auto end = [&](int result) {
-        if (serial)
-            ReopenPort(previousBaud);
+        if (serial && !ReopenPort(previousBaud) && ui) {
+            ui->fixedMessage(formatText("The port could not be set back to %d bit/s and is closed (%s); the next operation "
+                                        "opens it again.",
+                                        {previousBaud, LastConnectError()}),
+                             Icon::Exclamation);
+        }
         if (result) {
             MarkLinkAlive();
             if (env_.host)
@@ -75,18 +71,18 @@ int PdtLink::UpdateFirmware()
 
     if (!RunCommand(wire::kOpModel, std::string()))
         return end(0);
-    if (!supportedModel(modelClass_, modelNumber_)) {
+    if (!term::IsSupportedModel(modelClass_, modelNumber_)) {
         ui->message(61223, Icon::Exclamation);
         return end(0);
     }
-    flashWriterPath_ = (std::filesystem::path(env_.mainPath) / "DP" / "SST_RW.abp").string();
+    flashWriterPath_ = term::FlashWriterPath(env_.mainPath);
 
     // From here on drive C: is emptied.
     if (!RunCommand(wire::kOpFormat, "C:\\"))
         return end(0);
     // Anything but "written" means the file is not on the terminal; flashing without it would
     // leave the terminal without a working kernel.
-    if (PutFile(flashWriterPath_, "c:\\program", 1, true, true) != 1)
+    if (PutFile(flashWriterPath_, term::kFlashWriterTerminalFolder, 1, true, true) != 1)
         return end(0);
     if (PutFile(*kernel, std::string(), 1, false, true) != 1)
         return end(0);

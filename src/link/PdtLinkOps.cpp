@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -15,6 +16,7 @@
 #include "link/PdtLink.h"
 #include "link/TransferProgress.h"
 #include "link/wire/TermCodec.h"
+#include "link/wire/TermStatus.h"
 
 namespace feld {
 
@@ -26,7 +28,6 @@ constexpr int kFormatTickMs = 500;
 // A terminal that keeps asking for the flash writer after it was given it would keep us sending
 // it for ever; after this many rounds within one operation we give up.
 constexpr int kMaxFlashWriterRounds = 3;
-constexpr const char* kFlashWriterFolder = "c:\\program";
 
 // Set while the flash writer itself is on its way: a request for it in the middle of that is not
 // answered with yet another copy (which would never end).
@@ -117,7 +118,7 @@ static int SendFlashWriterOnDemand(PdtLink& link)
     if (link.flashWriterPath_.empty() || flashWriterDepth > 0)
         return 0;
     DepthGuard guard;
-    int r = link.PutFile(link.flashWriterPath_, kFlashWriterFolder, 1, true, false);
+    int r = link.PutFile(link.flashWriterPath_, term::kFlashWriterTerminalFolder, 1, true, false);
     if (r == 4 && link.env_.ui)
         link.env_.ui->message(61277, Icon::Exclamation);
     return r;
@@ -135,6 +136,12 @@ static void TooManyFlashWriterRequests(PdtLink& link)
 static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::vector<std::uint8_t>& payload,
                                    const std::string& localPath, bool asFlashWriter, bool show)
 {
+    if (payload.size() > 0xFFFFFFFFull) {
+        // The length field of a transfer has 32 bits: such a payload cannot be announced.
+        if (link.env_.ui)
+            link.env_.ui->fixedMessage(localPath + ": too big to send to the terminal", Icon::Exclamation);
+        return 0;
+    }
     for (int rounds = 0;;) {
         int r = link.SendTransfer(code, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
         if (r != 3)
@@ -147,7 +154,7 @@ static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::
         int w = SendFlashWriterOnDemand(link);
         if (w != 1)
             return w == 4 ? 0 : w;
-        link.transferTitle_ = localPath;
+        link.Engine().SetTitle(localPath);
     }
 }
 
@@ -203,14 +210,12 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
         }
     }
 
-    if (!ReceiveTransfer(false))
-        return 0;
-    // The answer to a command is reply data; a file or anything else is no answer to it.
-    if (replyKind_ != wire::kCommand && replyKind_ != wire::kReplyData)
+    // The answer to a command is reply data; a file or anything else is refused.
+    if (!ReceiveTransfer(false, Expect::Answer()))
         return 0;
 
-    const std::uint8_t* data = replyData_.data();
-    const std::size_t size = replyData_.size();
+    const std::uint8_t* data = ReplyData().data();
+    const std::size_t size = ReplyData().size();
     int result = 0;
     switch (op) {
     case wire::kOpList:
@@ -223,6 +228,9 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
             cFree_ = info->cFree;
             dTotal_ = info->dTotal;
             dFree_ = info->dFree;
+            // No file the terminal sends can be bigger than its biggest drive.
+            if (int largest = std::max(cTotal_, dTotal_); largest > 0)
+                engine_.SetLargestFile(static_cast<std::uint32_t>(largest));
             result = *wire::replyDataStatus(data, size);
         }
         break;
@@ -258,17 +266,16 @@ const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
     int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
     if (r == 0 || r == kWriteTimeout)
         return nullptr;
-    if (!ReceiveTransfer(false))
-        return nullptr;
-    if (replyKind_ != wire::kCommand && replyKind_ != wire::kReplyData)
+    if (!ReceiveTransfer(false, Expect::Answer()))
         return nullptr;
     MarkLinkAlive();
-    count = replyRecordCount_;
+    count = ReplyRecordCount();
     // Callers read whole 28-byte records: a short last record is read as if padded with zeros.
-    replyData_.resize(static_cast<std::size_t>(count) * wire::kDirEntrySize, 0);
+    std::vector<std::uint8_t>& entries = engine_.ReplyData();
+    entries.resize(static_cast<std::size_t>(count) * wire::kDirEntrySize, 0);
     // An empty folder is a success with no entries: hand back a valid (if empty) pointer.
     static const std::uint8_t kNoEntries[wire::kDirEntrySize] = {};
-    return replyData_.empty() ? kNoEntries : replyData_.data();
+    return entries.empty() ? kNoEntries : entries.data();
 }
 
 int PdtLink::PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
@@ -282,7 +289,7 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
     }
     if (!EnsureLink())
         return 0;
-    transferTitle_ = localPath;
+    engine_.SetTitle(localPath);
     wire::FileHeader header;
     // Only the file's own name says whether it is a kernel image: a ".bin" somewhere in its
     // folders ("/home/me/old.bin.d/DATA1.TXT") does not make a data file one.
@@ -295,9 +302,15 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
     if (!file)
         return 0;
 
-    // The date and time words are written the way this terminal's firmware reads them.
+    // The date and time words are written the way this terminal's firmware reads them; without
+    // its version they would be guessed, and a wrong guess stores a wrong date.
     int version = 0, ct = 0, cf = 0, dt = 0, df = 0;
-    GetDiskInfo(version, ct, cf, dt, df);
+    if (GetDiskInfo(version, ct, cf, dt, df) != term::kDone) {
+        if (env_.ui)
+            env_.ui->fixedMessage(localPath + ": not sent: the terminal did not report its firmware version", Icon::Exclamation);
+        return 0;
+    }
+    engine_.SetTitle(localPath);
     const wire::TermDateTime when = wire::termDateTimeFromUnix(file->modified);
     header.date = wire::encodeDate(when, firmwareVersion_);
     header.time = wire::encodeTime(when, firmwareVersion_);
@@ -329,7 +342,7 @@ int PdtLink::PutFileToPath(const std::string& localPath, const std::string& term
     }
     if (!EnsureLink())
         return 0;
-    transferTitle_ = localPath;
+    engine_.SetTitle(localPath);
     std::optional<LocalFile> file = readLocalFile(localPath, env_.ui);
     if (!file)
         return 0;
@@ -362,21 +375,20 @@ int PdtLink::PutFileToPath(const std::string& localPath, const std::string& term
     return result;
 }
 
-int PdtLink::GetFile(const std::string& terminalPath, const std::string& localPath, bool show)
+int PdtLink::GetFile(const std::string& terminalPath, FileSink& sink, bool show)
 {
     if (!EnsureLink())
         return 0;
-    transferTitle_ = terminalPath;
-    receivedFilePath_ = localPath;
+    engine_.SetTitle(terminalPath);
     const std::vector<std::uint8_t> packet = wire::makeCommand(wire::kOpGetFile, terminalPath);
     OpenTrace();
     int result = 0;
     int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
     if (r != 0 && r != kWriteTimeout) {
-        result = ReceiveTransfer(show);
+        result = ReceiveTransfer(show, Expect::FileOrAnswer(sink));
         // Only a file answers this command; reply data instead (the terminal's refusal) means
         // nothing was fetched.
-        if (result && replyKind_ != wire::kFile)
+        if (result && engine_.ReplyKind() != wire::kFile)
             result = 0;
         if (result)
             MarkLinkAlive();
@@ -398,7 +410,7 @@ int PdtLink::GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int
 
 int PdtLink::GetCradleVersion()
 {
-    return port_ ? port_->Device().CradleVersion() : 0;
+    return Port() ? Port()->Device().CradleVersion() : 0;
 }
 
 }  // namespace feld

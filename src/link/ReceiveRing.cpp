@@ -1,38 +1,11 @@
 #include "link/ReceiveRing.h"
 
-#include <cerrno>
-#include <climits>
+#include <algorithm>
 #include <cstring>
 
-#if defined(__linux__)
-#include <linux/futex.h>
-#include <sys/syscall.h>
-#include <time.h>
-#include <unistd.h>
-#else
-#include <chrono>
-#include <thread>
-#endif
+#include "base/OsWait.h"
 
 namespace feld {
-
-namespace {
-
-#if defined(__linux__)
-void futexWait(std::atomic<std::uint32_t>* word, std::uint32_t expected, int ms)
-{
-    timespec ts;
-    ts.tv_sec = ms / 1000;
-    ts.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
-    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(word), FUTEX_WAIT_PRIVATE, expected, &ts, nullptr, 0);
-}
-void futexWakeAll(std::atomic<std::uint32_t>* word)
-{
-    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(word), FUTEX_WAKE_PRIVATE, INT_MAX, nullptr, nullptr, 0);
-}
-#endif
-
-}  // namespace
 
 ReceiveRing::ReceiveRing() { std::memset(buf_, 0, sizeof buf_); }
 ReceiveRing::~ReceiveRing() = default;
@@ -61,11 +34,17 @@ void ReceiveRing::Push(const std::uint8_t* data, std::size_t n)
 void ReceiveRing::Wake()
 {
     seq_.fetch_add(1, std::memory_order_seq_cst);
-    if (waiting_.load(std::memory_order_seq_cst) != 0) {
-#if defined(__linux__)
-        futexWakeAll(&seq_);
-#endif
-    }
+    if (waiting_.load(std::memory_order_seq_cst) != 0)
+        os::wakeWord(seq_);
+}
+
+std::size_t ReceiveRing::Shortfall() const
+{
+    if (waiting_.load(std::memory_order_seq_cst) == 0)
+        return 0;
+    std::size_t want = want_.load(std::memory_order_relaxed);
+    std::size_t have = Available();
+    return have >= want ? 0 : want - have;
 }
 
 std::size_t ReceiveRing::Available() const
@@ -107,11 +86,9 @@ bool ReceiveRing::WaitReadable(int ms, std::size_t minBytes)
     if (Available() >= minBytes)
         return true;
     if (ms <= 0)
-        return !Empty();
+        return false;
     want_.store(static_cast<std::uint32_t>(minBytes), std::memory_order_relaxed);
-#if defined(__linux__)
-    timespec start;
-    clock_gettime(CLOCK_MONOTONIC, &start);
+    const std::int64_t end = os::monotonicNs() + std::int64_t(ms) * 1'000'000;
     for (;;) {
         std::uint32_t seq = seq_.load(std::memory_order_seq_cst);
         waiting_.fetch_add(1, std::memory_order_seq_cst);
@@ -119,27 +96,18 @@ bool ReceiveRing::WaitReadable(int ms, std::size_t minBytes)
             waiting_.fetch_sub(1, std::memory_order_seq_cst);
             return true;
         }
-        timespec now;
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        long long elapsed = (now.tv_sec - start.tv_sec) * 1000LL + (now.tv_nsec - start.tv_nsec) / 1000000LL;
-        int left = ms - static_cast<int>(elapsed);
+        std::int64_t left = end - os::monotonicNs();
         if (left <= 0) {
             waiting_.fetch_sub(1, std::memory_order_seq_cst);
-            return !Empty();
+            return false;
         }
-        futexWait(&seq_, seq, left);
+        os::waitOnWord(seq_, seq, static_cast<int>((left + 999'999) / 1'000'000));
         waiting_.fetch_sub(1, std::memory_order_seq_cst);
         if (Available() >= minBytes)
             return true;
         if (seq_.load(std::memory_order_seq_cst) != seq)
-            return !Empty();  // woken early: the device closed or went away
+            return false;  // woken without the bytes: the device closed or went away
     }
-#else
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (Empty() && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    return !Empty();
-#endif
 }
 
 }  // namespace feld

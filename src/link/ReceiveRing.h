@@ -9,14 +9,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/Clock.h"
+
 namespace feld {
 
-class ReceiveRing {
+class ReceiveRing final : public ByteWait {
 public:
     static constexpr std::uint32_t kSize = 1600;
 
     ReceiveRing();
-    ~ReceiveRing();
+    ~ReceiveRing() override;
     ReceiveRing(const ReceiveRing&) = delete;
     ReceiveRing& operator=(const ReceiveRing&) = delete;
 
@@ -28,11 +30,14 @@ public:
     // Consumer: discards everything buffered. The read index moves up to the write index; the
     // write index stays the producer's, so bytes that arrive meanwhile are neither lost nor replayed.
     void Reset();
-    std::size_t Available() const;
+    std::size_t Available() const override;
     bool Empty() const { return Available() == 0; }
-    // Consumer: blocks until the ring holds at least `minBytes` bytes (1 when 0) or `ms`
-    // milliseconds passed. True when bytes are there (maybe fewer than asked for, after a Wake).
-    bool WaitReadable(int ms, std::size_t minBytes = 1);
+    // Consumer: blocks until the ring holds at least `minBytes` bytes (1 when 0), a Wake, or `ms`
+    // milliseconds passed. True when the bytes are there.
+    bool WaitReadable(int ms, std::size_t minBytes) override;
+    // How many more bytes the waiting reader needs before it wakes; 0 when nobody waits. The
+    // port's reader thread uses it to gather a frame's bytes in one go on a slow line.
+    std::size_t Shortfall() const;
 
     // Wakes a waiting reader without data (for instance when the device went away).
     void Wake();

@@ -1,5 +1,7 @@
 #include "session/Session.h"
 
+#include <mutex>
+
 #include <cstdlib>
 
 #include "base/Clock.h"
@@ -34,11 +36,24 @@ std::string Session::DefaultTracePath()
     return base + "/feldspan/transfer-trace.dat";
 }
 
+PortSettings Session::PortValues() const
+{
+    std::lock_guard lock(portMutex_);
+    return config_.port;
+}
+
+void Session::SetPortValues(const PortSettings& port)
+{
+    std::lock_guard lock(portMutex_);
+    config_.port = port;
+}
+
 int Session::ConnectLink(int force)
 {
     if (!link_) {
         LinkEnv env;
-        env.settings = &config_.port;
+        env.settings = PortValues();
+        env.storeSettings = [this](const PortSettings& port) { SetPortValues(port); };
         env.ui = &ui_;
         env.clock = &clock_;
         env.host = this;
@@ -47,6 +62,9 @@ int Session::ConnectLink(int force)
         env.makePort = makePort_;
         env.tracePath = tracePath_;
         link_ = std::make_unique<PdtLink>(std::move(env));
+    } else if (!link_->IsPortOpen()) {
+        // A link that is not connected takes the values as they are now.
+        link_->SetPortSettings(PortValues());
     }
     if (link_->Connect(force))
         return 1;
@@ -120,7 +138,7 @@ void Session::ShowPortStatus(int disconnected)
         residentTimerArmed_.store(false);
         ui_.showPortStatus(true, {});
     } else {
-        ui_.showPortStatus(false, PortStatusText(config_.port));
+        ui_.showPortStatus(false, PortStatusText(PortValues()));
     }
 }
 

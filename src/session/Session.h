@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "link/LinkHost.h"
@@ -30,6 +31,11 @@ public:
     // Creates the link when there is none and connects it. On failure the link is discarded and
     // 61243 shown (once, with the reason when one is known). 1 connected, 0 not.
     int ConnectLink(int force);
+    // The port values, for the window that edits them and the status bar; the link works on a
+    // copy taken when it connects, so editing them while an operation runs is safe.
+    PortSettings PortValues() const;
+    void SetPortValues(const PortSettings& port);
+
     // 61276 without a link, 61221 when its port is closed; 1 when connected.
     int CheckConnected();
     // The link, or nullptr before the first successful ConnectLink.
@@ -85,6 +91,7 @@ private:
     std::atomic<bool> residentTimerArmed_{false};
     std::atomic<int> firmwareUpdate_{0};
     std::string tracePath_;
+    mutable std::mutex portMutex_;  // guards config_.port between the window and the worker
 };
 
 }  // namespace feld

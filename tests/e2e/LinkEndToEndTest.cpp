@@ -58,7 +58,7 @@ protected:
         ASSERT_TRUE(sim.start(args)) << sim.error();
         settings.serialDevice = sim.device();
         LinkEnv env;
-        env.settings = &settings;
+        env.settings = settings;
         env.ui = &ui;
         env.clock = &systemClock();
         env.firmwareUpdateFlag = &skipLinkCheck;
@@ -97,11 +97,10 @@ protected:
         auto cmd = wire::makeCommand(wire::kOpGetFile, "C:\\Data\\" + name);
         if (link->SendTransfer(wire::kCommand, static_cast<std::uint32_t>(cmd.size()), cmd.data(), false) != 1)
             return std::nullopt;
-        link->receivedFilePath_ = (dir / ("got-" + name)).string();
-        if (link->ReceiveTransfer(false) != 1)
+        BufferSink sink;
+        if (link->ReceiveTransfer(false, Expect::FileOrAnswer(sink)) != 1)
             return std::nullopt;
-        std::ifstream in(link->receivedFilePath_, std::ios::binary);
-        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return sink.bytes;
     }
 
     std::vector<std::uint8_t> StoredOnTerminal(const std::string& name)

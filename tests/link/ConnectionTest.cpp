@@ -21,15 +21,15 @@ TEST_F(ConnectionTest, ReplyTimeOutFollowsTheBaudRate)
     } cases[] = {{1, 4800, 8}, {1, 9600, 4}, {1, 19200, 2}, {1, 38400, 2}, {1, 57600, 2}, {1, 115200, 2},
                  {0, 4800, 2}, {1, 2400, 16}, {1, 230400, 2}};
     for (const Case& c : cases) {
-        settings.portChoice = c.choice;
+        link->env_.settings.portChoice = c.choice;
         link->Port()->SetBaudRate(c.baud);
         // Start anywhere inside a second: the wait lasts between the time-out and one second more.
         for (int offset : {0, 1, 999}) {
             clock.advanceMs(1000 - clock.monotonicMs() % 1000 + offset);
             std::int64_t start = clock.monotonicMs();
-            link->StartReplyTimer();
-            EXPECT_EQ(link->ReplyTimeoutSeconds(), c.seconds);
-            while (!link->IsReplyTimedOut())
+            link->Engine().StartReplyTimer();
+            EXPECT_EQ(link->Engine().ReplyTimeoutSeconds(), c.seconds);
+            while (!link->Engine().IsReplyTimedOut())
                 clock.advanceMs(1);
             std::int64_t waited = clock.monotonicMs() - start;
             EXPECT_GE(waited, c.seconds * 1000) << c.baud << " " << offset;
@@ -61,6 +61,7 @@ TEST_F(ConnectionTest, NoLinkCheckWithinThirtySecondsOfAGoodExchange)
 TEST_F(ConnectionTest, UsbSendsTheLinkCheckTwiceAndDoesNotReopen)
 {
     settings.portChoice = 0;
+    link->SetPortSettings(settings);
     ASSERT_EQ(link->Connect(0), 1);
     EXPECT_EQ(term.opens, 1);
     EXPECT_EQ(term.headersSeen, 2);
@@ -110,6 +111,7 @@ TEST_F(ConnectionTest, FailuresSayWhyAndMarkThePortDisconnected)
     // Connecting switched off: no open attempt.
     term.openFails = false;
     settings.connectEnabled = false;
+    link->SetPortSettings(settings);
     PortSettings off = settings;
     ui.portDialogEdit = off;
     int opens = term.opens;

@@ -101,14 +101,15 @@ void FakeTerminal::HandleData(const std::uint8_t* f, std::size_t n)
     if (onFrame)
         onFrame(index);
     Answer a;
-    auto it = answers.find(index);
-    if (it != answers.end() && !it->second.empty()) {
+    auto it = frameAnswers.find(index);
+    if (it != frameAnswers.end() && !it->second.empty()) {
         a = it->second.front();
         it->second.pop_front();
     }
     bool valid = f[0] == 0x02 && f[n - 3] == 0x02 && wire::get16(f + n - 2) == wire::sum16(f, n - 2);
     std::uint16_t counter = wire::dataFrameCounter(f);
     int status = a.status.value_or(valid ? 1 : 0);
+    bool complete = false;
     if (!a.drop && status == 1 && valid && current_) {
         if (counter == expect_) {
             current_->payload.insert(current_->payload.end(), f + 6, f + n - 3);
@@ -119,6 +120,7 @@ void FakeTerminal::HandleData(const std::uint8_t* f, std::size_t n)
             if (left_ == 0) {
                 received.push_back(*current_);
                 current_.reset();
+                complete = true;
             }
         }
     }
@@ -132,6 +134,11 @@ void FakeTerminal::HandleData(const std::uint8_t* f, std::size_t n)
     if (a.twice)
         out.insert(out.end(), r.begin(), r.end());
     device->Deliver(out);
+    if (complete && !answers.empty()) {
+        Outgoing next = std::move(answers.front());
+        answers.pop_front();
+        Send(std::move(next));
+    }
 }
 
 void FakeTerminal::Send(Outgoing out)

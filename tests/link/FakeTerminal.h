@@ -77,7 +77,7 @@ public:
 
     // ---- PC -> terminal ----
     std::deque<int> headerStatuses;             // statuses for the next headers (default 1; -1: no reply)
-    std::map<int, std::deque<Answer>> answers;  // per data frame index, in order of its attempts
+    std::map<int, std::deque<Answer>> frameAnswers;  // per data frame index, in order of its attempts
     std::function<void(int frameIndex)> onFrame;
 
     // Everything the PC wrote, write by write.
@@ -107,6 +107,9 @@ public:
     };
     // Queues a transfer to the PC; its header goes on the line at once.
     void Send(Outgoing out);
+    // Transfers the terminal sends, in order, each right after it took a whole PC transfer (the
+    // answer to a command).
+    std::deque<Outgoing> answers;
     std::vector<std::vector<std::uint8_t>> sentFrames;  // data frames put on the line
     std::vector<std::vector<std::uint8_t>> pcReplies;   // the PC's 12-byte replies
 

@@ -17,15 +17,7 @@
 
 namespace feld::test {
 
-// Opens the link's frame steps to the tests.
-class TestLink : public PdtLink {
-public:
-    using PdtLink::PdtLink;
-    using PdtLink::CheckReplyFrame;
-    using PdtLink::IsReplyTimedOut;
-    using PdtLink::ReplyTimeoutSeconds;
-    using PdtLink::StartReplyTimer;
-};
+using TestLink = PdtLink;
 
 class HostRecorder : public LinkHost {
 public:
@@ -56,7 +48,8 @@ protected:
     void MakeLink()
     {
         LinkEnv env;
-        env.settings = &settings;
+        env.settings = settings;
+        env.storeSettings = [this](const PortSettings& s) { settings = s; };
         env.ui = &ui;
         env.clock = &clock;
         env.host = &host;

@@ -102,7 +102,7 @@ TEST(ReceiveRingTest, WaitBlocksUntilBytesArriveOrTheTimeIsUp)
 {
     ReceiveRing ring;
     auto t0 = std::chrono::steady_clock::now();
-    EXPECT_FALSE(ring.WaitReadable(50));
+    EXPECT_FALSE(ring.WaitReadable(50, 1));
     EXPECT_GE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(45));
 
     std::thread producer([&] {
@@ -111,7 +111,7 @@ TEST(ReceiveRingTest, WaitBlocksUntilBytesArriveOrTheTimeIsUp)
         ring.Push(&b, 1);
     });
     t0 = std::chrono::steady_clock::now();
-    EXPECT_TRUE(ring.WaitReadable(5000));
+    EXPECT_TRUE(ring.WaitReadable(5000, 1));
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(2000));
     producer.join();
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "LinkFixture.h"
+#include "base/SafeFile.h"
 
 namespace feld::test {
 namespace {
@@ -44,8 +45,8 @@ TEST_F(ReceiveTransferTest, ReplyDataArrivesWholeAndThePcAcceptsEachFrame)
     auto data = Pattern(1100);
     term.Send({.code = wire::kCommand, .payload = data});
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, data);
-    EXPECT_EQ(link->replyRecordCount_, (1100 + 27) / 28);
+    EXPECT_EQ(link->ReplyData(), data);
+    EXPECT_EQ(link->ReplyRecordCount(), (1100 + 27) / 28);
     // Header accepted with counter 0, then frames 0, 1, 2.
     ASSERT_EQ(term.pcReplies.size(), 4u);
     EXPECT_EQ(term.pcReplies[0], Bytes({0x02, 0x01, 0x02, 0x00, 0x00, 0x00, 0x01, 0x0D, 0x0A, 0x02, 0x1F, 0x00}));
@@ -54,8 +55,8 @@ TEST_F(ReceiveTransferTest, ReplyDataArrivesWholeAndThePcAcceptsEachFrame)
     // The next reply replaces the data.
     term.Send({.code = wire::kReplyData, .payload = Pattern(28, 1)});
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, Pattern(28, 1));
-    EXPECT_EQ(link->replyRecordCount_, 1);
+    EXPECT_EQ(link->ReplyData(), Pattern(28, 1));
+    EXPECT_EQ(link->ReplyRecordCount(), 1);
 }
 
 TEST_F(ReceiveTransferTest, BadFramesAreRefusedAndReadAgain)
@@ -66,7 +67,7 @@ TEST_F(ReceiveTransferTest, BadFramesAreRefusedAndReadAgain)
     out.corruptOnce = {{1, 1}, {4, 1}};
     term.Send(out);
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, data);
+    EXPECT_EQ(link->ReplyData(), data);
     int rejects = 0;
     for (const auto& r : term.pcReplies)
         if (r[6] == 0)
@@ -83,7 +84,7 @@ TEST_F(ReceiveTransferTest, DuplicateFramesAreAcknowledgedButStoredOnce)
     out.duplicate = {2, 5};
     term.Send(out);
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, data);
+    EXPECT_EQ(link->ReplyData(), data);
 }
 
 TEST_F(ReceiveTransferTest, CounterZeroIsTakenAsTheExpectedFrame)
@@ -94,7 +95,7 @@ TEST_F(ReceiveTransferTest, CounterZeroIsTakenAsTheExpectedFrame)
     out.counterOverride = {{2, 0}};  // the third frame says 0 instead of 2
     term.Send(out);
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, data);
+    EXPECT_EQ(link->ReplyData(), data);
 }
 
 TEST_F(ReceiveTransferTest, RestartHeaderAndBadHeaderAreSkipped)
@@ -103,7 +104,7 @@ TEST_F(ReceiveTransferTest, RestartHeaderAndBadHeaderAreSkipped)
     auto data = Pattern(700);
     term.Send({.code = wire::kCommand, .payload = data, .restartFirst = true});
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, data);
+    EXPECT_EQ(link->ReplyData(), data);
     // No answer to the restart header: the first reply the PC sent accepts the real header.
     ASSERT_FALSE(term.pcReplies.empty());
     EXPECT_EQ(term.pcReplies[0][6], 1);
@@ -111,7 +112,7 @@ TEST_F(ReceiveTransferTest, RestartHeaderAndBadHeaderAreSkipped)
     term.pcReplies.clear();
     term.Send({.code = wire::kCommand, .payload = data, .badHeaderFirst = true});
     EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(link->replyData_, data);
+    EXPECT_EQ(link->ReplyData(), data);
     ASSERT_GE(term.pcReplies.size(), 2u);
     EXPECT_EQ(term.pcReplies[0], Bytes({0x02, 0x01, 0x02, 0x00, 0x00, 0x00, 0x00, 0x0D, 0x0A, 0x02, 0x1E, 0x00}));
     EXPECT_EQ(term.pcReplies[1][6], 1);
@@ -140,41 +141,82 @@ TEST_F(ReceiveTransferTest, FramesThatStopComingFailAfterFortyTimeOuts)
     EXPECT_EQ(rejects, 40);
 }
 
-TEST_F(ReceiveTransferTest, FileArrivesInTheChosenPathWithoutItsHeader)
+TEST_F(ReceiveTransferTest, FileArrivesInTheCallersSinkWithoutItsHeader)
 {
     Connected();
+    BufferSink sink;
     auto content = Pattern(2000);
-    link->receivedFilePath_ = (dir / "out.bin").string();
     term.Send({.code = wire::kFile, .payload = FileBody(content, 2000)});
-    EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_EQ(ReadFile(dir / "out.bin"), content);
+    EXPECT_EQ(link->ReceiveTransfer(false, Expect::FileOrAnswer(sink)), 1);
+    EXPECT_EQ(sink.bytes, content);
 
     // An empty file.
     term.Send({.code = wire::kFile, .payload = FileBody({}, 0)});
-    EXPECT_EQ(link->ReceiveTransfer(false), 1);
-    EXPECT_TRUE(std::filesystem::exists(dir / "out.bin"));
-    EXPECT_EQ(std::filesystem::file_size(dir / "out.bin"), 0u);
-}
+    EXPECT_EQ(link->ReceiveTransfer(false, Expect::FileOrAnswer(sink)), 1);
+    EXPECT_TRUE(sink.bytes.empty());
 
-TEST_F(ReceiveTransferTest, FileThatCannotBeCreatedOrIsShortFailsAndLeavesNothing)
-{
-    Connected();
-    link->receivedFilePath_ = (dir / "no-such-folder" / "out.bin").string();
-    term.Send({.code = wire::kFile, .payload = FileBody(Pattern(100), 100)});
-    EXPECT_EQ(link->ReceiveTransfer(false), 0);
-
-    // The header says 5000 bytes, the transfer carries 1000: no partial file is left behind.
-    link->receivedFilePath_ = (dir / "short.bin").string();
+    // The header says 5000 bytes, the transfer carries 1000: failed.
     term.Send({.code = wire::kFile, .payload = FileBody(Pattern(1000), 5000)});
-    EXPECT_EQ(link->ReceiveTransfer(false), 0);
-    EXPECT_FALSE(std::filesystem::exists(dir / "short.bin"));
+    EXPECT_EQ(link->ReceiveTransfer(false, Expect::FileOrAnswer(sink)), 0);
 
     // The header says 10 bytes, more follow: only the 10 are the file's.
     term.Send({.code = wire::kFile, .payload = FileBody(Pattern(1500), 10)});
-    EXPECT_EQ(link->ReceiveTransfer(false), 1);
+    EXPECT_EQ(link->ReceiveTransfer(false, Expect::FileOrAnswer(sink)), 1);
     auto expect = Pattern(1500);
     expect.resize(10);
-    EXPECT_EQ(ReadFile(dir / "short.bin"), expect);
+    EXPECT_EQ(sink.bytes, expect);
+
+    // A sink that cannot keep the file fails the receive.
+    struct FullSink : FileSink {
+        bool Begin(std::uint32_t) override { return true; }
+        bool Write(const std::uint8_t*, std::size_t) override { return false; }
+    } full;
+    term.Send({.code = wire::kFile, .payload = FileBody(Pattern(100), 100)});
+    EXPECT_EQ(link->ReceiveTransfer(false, Expect::FileOrAnswer(full)), 0);
+}
+
+// A PC file fetched earlier is written once, through its own sink; a later listing that the
+// terminal answers with a file (whole or broken off) is refused and touches no PC file.
+TEST_F(ReceiveTransferTest, TransfersNobodyAskedForAreRefusedAndTouchNoFile)
+{
+    Connected();
+    // Lengths no drive or command can have are refused before any memory is set aside for them.
+    BufferSink nowhere;
+    for (std::uint8_t code : {wire::kReplyData, wire::kFile}) {
+        auto h = wire::makeHeader(code, 0xFFFFFFF0u);
+        term.device->Deliver({h.begin(), h.end()});
+        EXPECT_EQ(link->ReceiveTransfer(false, Expect::FileOrAnswer(nowhere)), 0);
+        EXPECT_EQ(term.pcReplies.back()[6], 0);
+    }
+    EXPECT_EQ(ui.shownTexts().size(), 2u);
+    EXPECT_TRUE(nowhere.bytes.empty());
+
+    struct WriterSink : FileSink {
+        SafeFileWriter& w;
+        explicit WriterSink(SafeFileWriter& writer) : w(writer) {}
+        bool Begin(std::uint32_t) override { return true; }
+        bool Write(const std::uint8_t* d, std::size_t n) override { return w.Write(d, n); }
+    };
+    const auto fetched = dir / "A.TXT";
+    SafeFileWriter writer;
+    ASSERT_TRUE(writer.Open(fetched.string()));
+    WriterSink sink(writer);
+    term.answers.push_back({.code = wire::kFile, .payload = FileBody(Pattern(700), 700)});
+    ASSERT_EQ(link->GetFile("C:\\DATA\\A.TXT", sink, false), 1);
+    ASSERT_TRUE(writer.Commit());
+
+    term.answers.push_back({.code = wire::kFile, .payload = FileBody(Pattern(300, 9), 300)});
+    int count = -1;
+    EXPECT_EQ(link->ListDirectory("C:\\", count), nullptr);
+    EXPECT_EQ(count, 0);
+    term.answers.push_back({.code = wire::kFile, .payload = FileBody(Pattern(300, 9), 900), .stopAfterHeader = true});
+    EXPECT_EQ(link->ListDirectory("C:\\", count), nullptr);
+    EXPECT_EQ(ReadFile(fetched), Pattern(700));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+    // Refused at the header, before anything was kept, and said so.
+    EXPECT_EQ(term.pcReplies.back()[6], 0);
+    EXPECT_NE(ui.shownTexts().back().find("refused"), std::string::npos);
+
 }
 
 TEST_F(ReceiveTransferTest, RandomBytesFromTheLineNeverCrashOrHang)
@@ -190,10 +232,10 @@ TEST_F(ReceiveTransferTest, RandomBytesFromTheLineNeverCrashOrHang)
             auto h = wire::makeHeader(static_cast<std::uint8_t>(3 + rng() % 4), rng() % 5000);
             junk.insert(junk.begin(), h.begin(), h.end());
         }
-        link->receivedFilePath_ = (dir / "junk.bin").string();
+        BufferSink sink;
         term.device->Deliver(junk);
         std::int64_t start = clock.monotonicMs();
-        int r = link->ReceiveTransfer(false);
+        int r = link->ReceiveTransfer(false, Expect::FileOrAnswer(sink));
         EXPECT_TRUE(r == 0 || r == 1);
         // Forty block time-outs at most, each 2 to 3 s.
         EXPECT_LE(clock.monotonicMs() - start, 41 * 3200);

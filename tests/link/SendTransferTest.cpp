@@ -87,7 +87,7 @@ TEST_F(SendTransferTest, BusyStatusResendsWithoutUsingAnAttempt)
         script.push_back({.drop = true});
     for (int i = 0; i < 84; ++i) {
         FakeTerminal::Answer a = script[static_cast<std::size_t>(i)];
-        term.answers[i].push_back(a);
+        term.frameAnswers[i].push_back(a);
     }
     auto p = Pattern(300);
     EXPECT_EQ(link->SendTransfer(wire::kFile, 300, p.data(), false), 1);
@@ -100,7 +100,7 @@ TEST_F(SendTransferTest, FortyFailedAttemptsOnOneFrameEndTheTransfer)
 {
     Connected();
     for (int i = 0; i < 40; ++i)
-        term.answers[i].push_back({.drop = true});
+        term.frameAnswers[i].push_back({.drop = true});
     auto p = Pattern(10);
     EXPECT_EQ(link->SendTransfer(wire::kFile, 10, p.data(), false), 0);
     EXPECT_EQ(term.dataFramesSeen, 40);
@@ -113,10 +113,10 @@ TEST_F(SendTransferTest, AttemptsCountPerBlockAndStartAgainAfterAnAcceptedOne)
     // 30 failures on frame 0 and 30 on frame 1: fine, the count restarts with every accepted block.
     int index = 0;
     for (int i = 0; i < 30; ++i)
-        term.answers[index++].push_back({.drop = true});
+        term.frameAnswers[index++].push_back({.drop = true});
     ++index;  // frame 0 accepted
     for (int i = 0; i < 30; ++i)
-        term.answers[index++].push_back({.status = 0});
+        term.frameAnswers[index++].push_back({.status = 0});
     auto p = Pattern(700);
     EXPECT_EQ(link->SendTransfer(wire::kFile, 700, p.data(), false), 1);
     EXPECT_EQ(term.received.at(0).payload, p);
@@ -126,8 +126,8 @@ TEST_F(SendTransferTest, ReplyCounterZeroIsAcceptedForAnyFrameButAWrongCounterIs
 {
     Connected();
     auto p = Pattern(5 * 512);
-    term.answers[3].push_back({.counter = 0});    // frame 3 answered with counter 0: accepted
-    term.answers[4].push_back({.counter = 2});    // frame 4 answered with counter 2: refused, resent
+    term.frameAnswers[3].push_back({.counter = 0});    // frame 3 answered with counter 0: accepted
+    term.frameAnswers[4].push_back({.counter = 2});    // frame 4 answered with counter 2: refused, resent
     EXPECT_EQ(link->SendTransfer(wire::kFile, static_cast<std::uint32_t>(p.size()), p.data(), false), 1);
     EXPECT_EQ(term.dataFramesSeen, 6);
     EXPECT_EQ(term.received.at(0).payload, p);
@@ -137,9 +137,9 @@ TEST_F(SendTransferTest, RepeatedAndNoisyRepliesDoNotConfuseTheNextFrame)
 {
     Connected();
     auto p = Pattern(4 * 512);
-    term.answers[0].push_back({.twice = true});
-    term.answers[1].push_back({.garbageFirst = true});
-    term.answers[2].push_back({.twice = true, .garbageFirst = true});
+    term.frameAnswers[0].push_back({.twice = true});
+    term.frameAnswers[1].push_back({.garbageFirst = true});
+    term.frameAnswers[2].push_back({.twice = true, .garbageFirst = true});
     EXPECT_EQ(link->SendTransfer(wire::kFile, static_cast<std::uint32_t>(p.size()), p.data(), false), 1);
     EXPECT_EQ(term.dataFramesSeen, 4);  // no frame needed sending twice
     EXPECT_EQ(term.received.at(0).payload, p);
@@ -155,9 +155,9 @@ TEST_F(SendTransferTest, TerminalStatusesComeBackWithTheirMessages)
     } cases[] = {{4, 0}, {5, 0}, {6, 0}, {11, 0}, {12, 0}, {2, 1}, {16, 1}, {200, 1}, {9, 2}};
     for (const Case& c : cases) {
         ui.clear();
-        term.answers.clear();
+        term.frameAnswers.clear();
         term.dataFramesSeen = 0;
-        term.answers[0].push_back({.status = c.status});
+        term.frameAnswers[0].push_back({.status = c.status});
         EXPECT_EQ(link->SendTransfer(wire::kFile, 1000, p.data(), false), c.status) << c.status;
         auto texts = ui.shownTexts();
         if (c.message == 0) {
@@ -174,13 +174,13 @@ TEST_F(SendTransferTest, ModelReplyNamesTheFlashWriter)
     Connected();
     auto p = Pattern(100);
     auto sendWithModel = [&](std::uint16_t cls, std::int16_t model) {
-        term.answers.clear();
+        term.frameAnswers.clear();
         term.dataFramesSeen = 0;
         // The terminal answers the first data frame with the model reply.
         term.onFrame = [this, cls, model](int index) {
             if (index == 0) {
                 auto r = wire::makeModelReply(cls, model);
-                term.answers[0].push_back({.drop = true});
+                term.frameAnswers[0].push_back({.drop = true});
                 term.device->Deliver({r.begin(), r.end()});
             }
         };
@@ -228,7 +228,7 @@ TEST_F(SendTransferTest, VanishedDeviceEndsTheTransferAtOnce)
 TEST_F(SendTransferTest, ProgressShowsTheShareSentBeforeEachFrame)
 {
     Connected();
-    link->transferTitle_ = "C:\\Data\\ONE.TXT";
+    link->Engine().SetTitle("C:\\Data\\ONE.TXT");
     std::uint8_t one = 0x41;
     EXPECT_EQ(link->SendTransfer(wire::kFile, 1, &one, true), 1);
     auto ev = ui.events();

@@ -23,10 +23,23 @@ public:
         }
     }
 
+    // The program's blocking wait on the bytes' source, for a moment of real time (a scripted
+    // terminal answers at once); when the bytes are not there, this clock's time jumps to the
+    // deadline instead of the test waiting for it.
+    bool waitForBytes(ByteWait& source, std::size_t minBytes, std::int64_t deadlineMs) override
+    {
+        if (source.WaitReadable(kRealWaitMs, minBytes))
+            return true;
+        if (mono_.load() < deadlineMs)
+            mono_.store(deadlineMs);
+        return source.Available() >= minBytes;
+    }
+
     void advanceMs(std::int64_t ms) { mono_ += ms; }
     std::int64_t sleptMs() const { return slept_.load(); }
 
 private:
+    static constexpr int kRealWaitMs = 20;
     std::atomic<std::int64_t> mono_;
     std::int64_t calendarBase_;
     std::int64_t monoBase_;

@@ -3,27 +3,28 @@
 #include <QSerialPort>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <fcntl.h>
-#include <grp.h>
 #include <poll.h>
-#include <sys/eventfd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "base/OsWait.h"
+#include "link/serial/PortIo.h"
 #include "link/serial/UsbIdentity.h"
 
 namespace feld {
 
 namespace {
 
-std::int64_t nowMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
+// While the link waits for the rest of a frame on a paced line, the reader thread sleeps instead of
+// waking for every few bytes; not for less than this (a short reply is not worth it) ...
+constexpr std::int64_t kMinGatherNs = 500'000;
+// ... and not for longer than this in one go (a slow line's long frame takes several).
+constexpr std::int64_t kMaxGatherNs = 250'000'000;
+// A write that has to wait is watched this often for its time-out and the activity icon.
+constexpr std::int64_t kWatchNs = 100'000'000;
+
+std::int64_t nowMs() { return os::monotonicNs() / 1'000'000; }
 
 std::string baseName(const std::string& path)
 {
@@ -31,11 +32,20 @@ std::string baseName(const std::string& path)
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+// One character's time on the line: start bit, data bits, parity bit, stop bits.
+std::int64_t characterNs(const TtyInfo& info)
+{
+    if (info.baudRate <= 0)
+        return 0;
+    int bits = 1 + (info.dataBits >= 5 && info.dataBits <= 8 ? info.dataBits : 8) + (info.parity == 1 || info.parity == 2 ? 1 : 0) +
+               (info.stopBits == 2 ? 2 : 1);
+    return std::int64_t(bits) * 1'000'000'000 / info.baudRate;
+}
+
 }  // namespace
 
-// The I/O thread runs a poll loop of its own over the port and a wake-up eventfd, and drives
-// QSerialPort through its non-blocking calls. It needs no Qt event delivery, so it works the same
-// with or without a QCoreApplication in the process (tests and benchmarks have none).
+// The I/O thread runs a wait loop of its own over the port and a wake-up event. It needs no Qt event
+// delivery, so it works the same with or without a QCoreApplication in the process.
 class IoThread : public QThread {
 public:
     explicit IoThread(CSerialCom* owner) : owner_(owner) {}
@@ -47,12 +57,31 @@ private:
     CSerialCom* owner_;
 };
 
+// Bytes the driver did not take at once, in the order they were handed over.
 struct CSerialCom::Job {
-    std::vector<WritePiece> pieces;
-    std::vector<std::uint8_t> owned;  // a posted write's own copy of its bytes
+    std::vector<std::uint8_t> bytes;
+    std::size_t done = 0;
+    bool waited = false;   // a writer waits for the result
     bool animate = false;
-    bool posted = false;              // nobody waits for the result
     std::atomic<int> result{-1};
+
+    void Finish(int r)
+    {
+        result.store(r, std::memory_order_release);
+        result.notify_all();
+    }
+};
+
+// Work for the I/O thread; `failed` when the thread ended before running it.
+struct CSerialCom::Task {
+    std::function<void()> run;
+    std::atomic<int> state{0};  // 0 queued, 1 ran, 2 failed
+
+    void Settle(int s)
+    {
+        state.store(s, std::memory_order_release);
+        state.notify_all();
+    }
 };
 
 CSerialCom::CSerialCom(const PortSettings& s)
@@ -79,6 +108,7 @@ CSerialCom::~CSerialCom()
 
 void CSerialCom::SetReceiveHook(ReceiveHook hook) { receiveHook_ = std::move(hook); }
 void CSerialCom::SetActivityHook(ActivityHook hook) { activityHook_ = std::move(hook); }
+void CSerialCom::SetGatherHint(GatherHint hint) { gatherHint_ = std::move(hint); }
 
 void CSerialCom::SetError(std::string text)
 {
@@ -90,6 +120,12 @@ std::string CSerialCom::LastError() const
 {
     std::lock_guard lock(errorMutex_);
     return lastError_;
+}
+
+std::string CSerialCom::OpenNote() const
+{
+    std::lock_guard lock(errorMutex_);
+    return openNote_;
 }
 
 std::string CSerialCom::PathForPortNumber(int number)
@@ -108,33 +144,41 @@ std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
         return "device missing: " + path + " does not exist (is the terminal connected and switched on?)";
     case EACCES:
     case EPERM: {
-        std::string owner = "dialout";
-        struct stat st;
-        if (::stat(path.c_str(), &st) == 0) {
-            if (const struct group* g = ::getgrgid(st.st_gid))
-                owner = g->gr_name;
-        }
+        std::string owner = portio::deviceGroup(path);
+        if (owner.empty())
+            owner = "dialout";
         return "permission denied on " + path + ": add your user to the group that owns it (" + owner +
                "), e.g. \"sudo usermod -aG " + owner + " $USER\", then log in again";
     }
     case EBUSY:
         return "device busy: " + path + " is in use by another program";
     default:
-        return "cannot open " + path + ": " + std::strerror(err);
+        return "cannot open " + path + ": " + portio::errorText(err);
     }
 }
 
 // ---- the I/O thread --------------------------------------------------------------------------
 
-void CSerialCom::EnsureThread()
+bool CSerialCom::EnsureThread()
 {
+    {
+        std::lock_guard lock(tasksMutex_);
+        if (dead_)
+            return false;
+    }
     if (thread_)
-        return;
-    wakeFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+        return true;
+    wake_ = std::make_unique<os::WakeEvent>();
+    if (!wake_->valid()) {
+        SetError("cannot start the port's I/O thread: " + wake_->error());
+        wake_.reset();
+        return false;
+    }
     stop_.store(false);
     thread_ = new IoThread(this);
     thread_->setObjectName(QStringLiteral("serial-io"));
     thread_->start();
+    return true;
 }
 
 void CSerialCom::StopThread()
@@ -142,92 +186,115 @@ void CSerialCom::StopThread()
     if (!thread_)
         return;
     stop_.store(true);
-    std::uint64_t one = 1;
-    ssize_t r = ::write(wakeFd_, &one, sizeof one);
-    (void)r;
+    wake_->signal();
     thread_->wait();
     delete thread_;
     thread_ = nullptr;
-    ::close(wakeFd_);
-    wakeFd_ = -1;
+    wake_.reset();
 }
 
-void CSerialCom::Post(std::function<void()> fn)
-{
-    {
-        std::lock_guard lock(jobsMutex_);
-        jobs_.push_back(std::move(fn));
-    }
-    std::uint64_t one = 1;
-    ssize_t r = ::write(wakeFd_, &one, sizeof one);
-    (void)r;
-}
-
-void CSerialCom::RunInThread(const std::function<void()>& fn)
+bool CSerialCom::RunInThread(const std::function<void()>& fn)
 {
     if (!thread_)
-        return;
+        return false;
     if (QThread::currentThread() == thread_) {
         fn();
-        return;
+        return true;
     }
-    auto done = std::make_shared<std::atomic<int>>(0);
-    Post([&fn, done] {
-        fn();
-        done->store(1, std::memory_order_release);
-        done->notify_all();
-    });
-    while (done->load(std::memory_order_acquire) == 0)
-        done->wait(0, std::memory_order_acquire);
+    auto task = std::make_shared<Task>();
+    task->run = fn;
+    {
+        std::lock_guard lock(tasksMutex_);
+        if (dead_)
+            return false;
+        tasks_.push_back(task);
+    }
+    wake_->signal();
+    int s;
+    while ((s = task->state.load(std::memory_order_acquire)) == 0)
+        task->state.wait(0, std::memory_order_acquire);
+    return s == 1;
 }
 
-void CSerialCom::RunJobs()
+void CSerialCom::RunTasks()
 {
     for (;;) {
-        std::function<void()> fn;
+        std::shared_ptr<Task> task;
         {
-            std::lock_guard lock(jobsMutex_);
-            if (jobs_.empty())
+            std::lock_guard lock(tasksMutex_);
+            if (tasks_.empty())
                 return;
-            fn = std::move(jobs_.front());
-            jobs_.pop_front();
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
         }
-        fn();
+        task->run();
+        task->Settle(1);
     }
+}
+
+void CSerialCom::BreakIoLoop(int err)
+{
+    breakErr_.store(err == 0 ? EIO : err);
+    if (wake_)
+        wake_->signal();
 }
 
 void CSerialCom::IoLoop()
 {
     while (!stop_.load()) {
-        RunJobs();
-        pollfd fds[2];
-        fds[0] = {wakeFd_, POLLIN, 0};
-        nfds_t n = 1;
-        if (port_) {
-            short events = POLLIN;
-            if (job_ && port_->bytesToWrite() > 0)
-                events |= POLLOUT;
-            fds[1] = {static_cast<int>(port_->handle()), events, 0};
-            n = 2;
+        RunTasks();
+        if (int err = breakErr_.load()) {
+            Die("its wait failed: " + portio::errorText(err));
+            return;
         }
-        int timeout = job_ ? 100 : -1;  // a pending write is watched for its time-out
-        int r = ::poll(fds, n, timeout);
-        if (r < 0 && errno != EINTR)
-            break;
-        if (fds[0].revents & POLLIN) {
-            std::uint64_t v;
-            while (::read(wakeFd_, &v, sizeof v) > 0) {
+        const std::int64_t now = os::monotonicNs();
+        int fd = port_ ? fd_ : -1;  // fd_ changes only in this thread
+        short events = 0;
+        std::int64_t timeout = -1;
+        if (fd >= 0) {
+            if (gatherUntilNs_ > now)
+                timeout = gatherUntilNs_ - now;  // the rest of the frame is still on its way
+            else
+                events |= POLLIN;
+            if (jobCount_.load() > 0) {
+                events |= POLLOUT;
+                timeout = timeout < 0 ? kWatchNs : std::min(timeout, kWatchNs);
             }
         }
-        if (n == 2 && port_) {
-            if (fds[1].revents & (POLLIN | POLLHUP | POLLERR))
-                ReadAvailable((fds[1].revents & (POLLHUP | POLLERR)) != 0);
-            if (port_ && (fds[1].revents & POLLOUT))
-                port_->flush();
+        os::PollResult r = os::waitDescriptor(events ? fd : -1, events, *wake_, timeout);
+        if (!r.ok) {
+            Die("its wait failed: " + portio::errorText(r.err));
+            return;
         }
-        PumpJob();
+        if (r.woken)
+            wake_->drain();
+        if (!port_)
+            continue;
+        if (r.revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))
+            ReadInput(r.revents);
+        if (port_ && (r.revents & POLLOUT))
+            FlushOutput();
+        if (port_)
+            WatchOutput();
     }
-    RunJobs();
+    RunTasks();
+}
+
+void CSerialCom::Die(const std::string& why)
+{
+    // Nothing will run in this thread any more: every request, queued or later, fails at once.
+    SetError("the port's I/O thread stopped (" + why + ")");
+    CloseInThread();
+    std::deque<std::shared_ptr<Task>> orphans;
+    {
+        std::lock_guard lock(tasksMutex_);
+        dead_ = true;
+        orphans.swap(tasks_);
+    }
+    for (auto& t : orphans)
+        t->Settle(2);
+    if (receiveHook_)
+        receiveHook_(nullptr, 0);
 }
 
 void CSerialCom::SetPortSerial() { info_.kind = DeviceKind::Com; }
@@ -265,54 +332,71 @@ int CSerialCom::OpenConnection()
     }
     std::string path = info_.devicePath.empty() ? PathForPortNumber(info_.portNumber) : info_.devicePath;
     // Ask the system first: it tells missing, forbidden and busy apart better than the port class.
-    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        SetError(DescribeOpenError(path, errno));
+    if (int err = portio::probeOpen(path)) {
+        SetError(DescribeOpenError(path, err));
         return 0;
     }
-    ::close(fd);
     info_.devicePath = path;
-    EnsureThread();
-    if (wakeFd_ < 0) {
-        SetError(std::string("cannot start the port's I/O thread: ") + std::strerror(errno));
+    if (!EnsureThread()) {
+        if (LastError().empty())
+            SetError("the port's I/O thread has stopped; reconnect to start a new one");
         return 0;
     }
     bool ok = false;
-    RunInThread([this, &ok] { OpenInThread(ok); });
+    const TtyInfo copy = info_;  // the I/O thread never reads the record the link edits
+    if (!RunInThread([this, &copy, &ok] { OpenInThread(copy, ok); }))
+        return 0;
     return ok ? 1 : 0;
 }
 
-void CSerialCom::OpenInThread(bool& ok)
+void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
 {
     auto* port = new QSerialPort;
-    port->setPortName(QString::fromStdString(info_.devicePath));
+    port->setPortName(QString::fromStdString(info.devicePath));
     if (!port->open(QIODevice::ReadWrite)) {
         QSerialPort::SerialPortError e = port->error();
         std::string why = port->errorString().toStdString();
         if (e == QSerialPort::PermissionError)
-            SetError("device busy: " + info_.devicePath + " is in use by another program (" + why + ")");
+            SetError("device busy: " + info.devicePath + " is in use by another program (" + why + ")");
         else if (e == QSerialPort::DeviceNotFoundError)
-            SetError(DescribeOpenError(info_.devicePath, ENOENT));
+            SetError(DescribeOpenError(info.devicePath, ENOENT));
         else
-            SetError("cannot open " + info_.devicePath + ": " + why);
+            SetError("cannot open " + info.devicePath + ": " + why);
         delete port;
         ok = false;
         return;
     }
     // A pseudo-terminal refuses some of these (no modem lines); that does not matter to it.
-    port->setBaudRate(info_.baudRate > 0 ? info_.baudRate : 115200);
-    port->setDataBits(info_.dataBits == 7   ? QSerialPort::Data7
-                      : info_.dataBits == 6 ? QSerialPort::Data6
-                      : info_.dataBits == 5 ? QSerialPort::Data5
-                                            : QSerialPort::Data8);
-    port->setParity(info_.parity == 1 ? QSerialPort::OddParity : info_.parity == 2 ? QSerialPort::EvenParity : QSerialPort::NoParity);
-    port->setStopBits(info_.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port->setBaudRate(info.baudRate > 0 ? info.baudRate : 115200);
+    port->setDataBits(info.dataBits == 7   ? QSerialPort::Data7
+                      : info.dataBits == 6 ? QSerialPort::Data6
+                      : info.dataBits == 5 ? QSerialPort::Data5
+                                           : QSerialPort::Data8);
+    port->setParity(info.parity == 1 ? QSerialPort::OddParity : info.parity == 2 ? QSerialPort::EvenParity : QSerialPort::NoParity);
+    port->setStopBits(info.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     port->setFlowControl(QSerialPort::NoFlowControl);
     port->clearError();
+    const int fd = static_cast<int>(port->handle());
+    portio::setNonBlocking(fd);
+    std::string note = portio::requestLowLatency(fd, info.devicePath);
     port_ = port;
+    byteNs_ = characterNs(info);
+    paced_ = false;
+    lastReadNs_ = 0;
+    shortfallAfterLast_ = 0;
+    gatherUntilNs_ = 0;
     lineErrors_.store(0);
-    SetError({});
-    open_.store(true);
+    {
+        std::lock_guard lock(errorMutex_);
+        lastError_.clear();
+        openNote_ = std::move(note);
+    }
+    {
+        std::lock_guard lock(outMutex_);
+        ioPath_ = info.devicePath;
+        fd_ = fd;
+        open_.store(true);
+    }
     ok = true;
 }
 
@@ -325,47 +409,77 @@ void CSerialCom::CloseConnection()
 
 void CSerialCom::CloseInThread()
 {
-    if (job_)
-        FinishJob(kWriteFailed);
-    bool wasOpen = open_.exchange(false);
+    bool wasOpen;
+    {
+        // No writer is inside a write once fd_ is gone: they take the same lock.
+        std::lock_guard lock(outMutex_);
+        FailJobsLocked(kWriteFailed);
+        fd_ = -1;
+        wasOpen = open_.exchange(false);
+    }
+    if (activityShown_ && activityHook_) {
+        activityShown_ = false;
+        activityHook_(0);
+    }
     if (port_) {
         QSerialPort* p = port_;
         port_ = nullptr;
         p->close();
         delete p;
     }
+    gatherUntilNs_ = 0;
     if (wasOpen && receiveHook_)
         receiveHook_(nullptr, 0);  // a reader waiting for bytes looks again
 }
 
-void CSerialCom::ReadAvailable(bool hangup)
+void CSerialCom::ReadInput(short revents)
 {
-    // The descriptor is readable: let the port class take the bytes in, then hand them on.
-    bool got = port_->waitForReadyRead(0);
-    char buf[4096];
+    const std::size_t shortfallBefore = shortfallAfterLast_;
+    std::uint8_t buf[4096];
+    std::size_t total = 0;
     for (;;) {
-        qint64 n = port_->read(buf, sizeof buf);
-        if (n <= 0)
+        portio::IoResult r = portio::readSome(fd_, buf, sizeof buf);
+        if (r.bytes > 0) {
+            if (receiveHook_)
+                receiveHook_(buf, static_cast<int>(r.bytes));
+            total += r.bytes;
+            if (r.bytes == sizeof buf)
+                continue;
             break;
-        if (receiveHook_)
-            receiveHook_(reinterpret_cast<const std::uint8_t*>(buf), static_cast<int>(n));
+        }
+        if (r.err != 0) {
+            lineErrors_.store(static_cast<unsigned>(r.err));
+            DeviceGone(portio::errorText(r.err));
+            return;
+        }
+        if (r.end || (total == 0 && (revents & (POLLHUP | POLLERR | POLLNVAL)))) {
+            // Unplugged, or the other end of a pseudo-terminal closed: reading on would only spin.
+            DeviceGone("it hung up");
+            return;
+        }
+        break;
     }
-    QSerialPort::SerialPortError e = port_->error();
-    // A hang-up with nothing to read stays a hang-up: polling on would only spin.
-    if (e == QSerialPort::ResourceError || (!got && hangup) ||
-        (!got && e != QSerialPort::NoError && e != QSerialPort::TimeoutError)) {
-        lineErrors_.store(static_cast<unsigned>(e));
-        DeviceGone();
+    if (total == 0 || byteNs_ == 0)
         return;
+    const std::int64_t now = os::monotonicNs();
+    if (shortfallBefore > 0 && lastReadNs_ > 0) {
+        // The link was already waiting for these bytes, so the time since the last read is how long
+        // the line took to bring them. A line that brought them in well under their time on the
+        // wire is not paced (a pseudo-terminal, or USB with no real line behind it).
+        paced_ = (now - lastReadNs_) * 5 >= std::int64_t(total) * byteNs_ * 3;
     }
-    if (e != QSerialPort::NoError)
-        port_->clearError();
+    lastReadNs_ = now;
+    shortfallAfterLast_ = gatherHint_ ? gatherHint_() : 0;
+    if (paced_) {
+        std::int64_t ns = std::int64_t(shortfallAfterLast_) * byteNs_;
+        if (ns >= kMinGatherNs)
+            gatherUntilNs_ = now + std::min(ns, kMaxGatherNs);
+    }
 }
 
-void CSerialCom::DeviceGone()
+void CSerialCom::DeviceGone(const std::string& why)
 {
-    // Unplugged, or the other end of a pseudo-terminal closed.
-    SetError("the device " + info_.devicePath + " went away");
+    SetError("the device " + ioPath_ + " went away (" + why + ")");
     CloseInThread();
 }
 
@@ -380,14 +494,57 @@ int CSerialCom::WriteCommBlock_USB(const char* data, unsigned long count)
     return WritePieces(&p, 1, false);
 }
 
+// Writes what the driver takes at once; queues the rest for the I/O thread. The link's replies go
+// out here, on the link's own thread, the moment they are made.
+int CSerialCom::Queue(const WritePiece* pieces, std::size_t count, bool waited, bool animate, std::shared_ptr<Job>& job)
+{
+    if (fd_ < 0 || !open_.load())
+        return kWriteFailed;
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        total += pieces[i].size;
+    std::size_t written = 0;
+    while (jobs_.empty() && written < total) {
+        portio::IoResult r = portio::writeSome(fd_, pieces, count, written);
+        if (r.err != 0) {
+            lineErrors_.store(static_cast<unsigned>(r.err));
+            SetError("cannot write to " + ioPath_ + ": " + portio::errorText(r.err));
+            return kWriteFailed;
+        }
+        if (r.bytes == 0)
+            break;  // the driver's buffer is full: the I/O thread writes the rest as it drains
+        written += r.bytes;
+    }
+    if (written == total)
+        return kWriteOk;
+    job = std::make_shared<Job>();
+    job->bytes.reserve(total - written);
+    std::size_t skip = written;
+    for (std::size_t i = 0; i < count; ++i) {
+        const WritePiece& p = pieces[i];
+        std::size_t from = std::min(skip, p.size);
+        skip -= from;
+        job->bytes.insert(job->bytes.end(), p.data + from, p.data + p.size);
+    }
+    job->waited = waited;
+    job->animate = animate;
+    if (jobs_.empty())
+        TimeOut_Request();
+    jobs_.push_back(job);
+    jobCount_.store(jobs_.size());
+    return kWriteOk;
+}
+
 int CSerialCom::WritePieces(const WritePiece* pieces, std::size_t count, bool animate)
 {
-    if (!open_.load() || !thread_)
-        return kWriteFailed;
-    auto job = std::make_shared<Job>();
-    job->pieces.assign(pieces, pieces + count);
-    job->animate = animate;
-    Post([this, job] { StartJob(job); });
+    std::shared_ptr<Job> job;
+    {
+        std::lock_guard lock(outMutex_);
+        int r = Queue(pieces, count, true, animate, job);
+        if (r != kWriteOk || !job)
+            return r;
+    }
+    wake_->signal();
     int r;
     while ((r = job->result.load(std::memory_order_acquire)) < 0)
         job->result.wait(-1, std::memory_order_acquire);
@@ -396,74 +553,75 @@ int CSerialCom::WritePieces(const WritePiece* pieces, std::size_t count, bool an
 
 int CSerialCom::PostPieces(const WritePiece* pieces, std::size_t count, bool animate)
 {
-    if (!open_.load() || !thread_)
-        return kWriteFailed;
-    auto job = std::make_shared<Job>();
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        total += pieces[i].size;
-    job->owned.reserve(total);
-    for (std::size_t i = 0; i < count; ++i)
-        job->owned.insert(job->owned.end(), pieces[i].data, pieces[i].data + pieces[i].size);
-    job->pieces.push_back({job->owned.data(), job->owned.size()});
-    job->animate = animate;
-    job->posted = true;
-    Post([this, job] { StartJob(job); });
-    return kWriteOk;
+    std::shared_ptr<Job> job;
+    int r;
+    {
+        std::lock_guard lock(outMutex_);
+        r = Queue(pieces, count, false, animate, job);
+    }
+    if (job)
+        wake_->signal();
+    return r;
 }
 
-void CSerialCom::StartJob(const std::shared_ptr<Job>& job)
+void CSerialCom::FailJobsLocked(int result)
 {
-    if (!port_ || !open_.load()) {
-        job->result.store(kWriteFailed, std::memory_order_release);
-        job->result.notify_all();
-        return;
-    }
-    for (const WritePiece& p : job->pieces) {
-        if (p.size == 0)
-            continue;
-        if (port_->write(reinterpret_cast<const char*>(p.data), static_cast<qint64>(p.size)) != static_cast<qint64>(p.size)) {
-            job->result.store(kWriteFailed, std::memory_order_release);
-            job->result.notify_all();
+    for (auto& j : jobs_)
+        j->Finish(result);
+    jobs_.clear();
+    jobCount_.store(0);
+}
+
+void CSerialCom::FlushOutput()
+{
+    std::lock_guard lock(outMutex_);
+    while (!jobs_.empty() && fd_ >= 0) {
+        Job& j = *jobs_.front();
+        WritePiece rest{j.bytes.data(), j.bytes.size()};
+        portio::IoResult r = portio::writeSome(fd_, &rest, 1, j.done);
+        if (r.err != 0) {
+            lineErrors_.store(static_cast<unsigned>(r.err));
+            SetError("cannot write to " + ioPath_ + ": " + portio::errorText(r.err));
+            FailJobsLocked(kWriteFailed);
             return;
         }
+        if (r.bytes == 0)
+            return;
+        TimeOut_Request();  // progress: the time-out starts again
+        j.done += r.bytes;
+        if (j.done < j.bytes.size())
+            return;
+        jobs_.front()->Finish(kWriteOk);
+        jobs_.pop_front();
+        jobCount_.store(jobs_.size());
     }
-    // Bytes go out in the order they were handed over: a write that follows a posted one still
-    // going out is done when both are.
-    if (!job_ || !job->posted) {
-        job_ = job;
-        TimeOut_Request();
-        activityCount_ = 0;
-        nextActivityMs_ = nowMs() + 100;
-        lastLeft_ = -1;
-    }
-    port_->flush();
-    PumpJob();
 }
 
-void CSerialCom::PumpJob()
+void CSerialCom::WatchOutput()
 {
-    if (!job_)
-        return;
-    if (!port_) {
-        FinishJob(kWriteFailed);
-        return;
+    bool animate = false;
+    {
+        std::lock_guard lock(outMutex_);
+        if (jobs_.empty()) {
+            if (activityShown_ && activityHook_) {
+                activityShown_ = false;
+                activityHook_(0);
+            }
+            return;
+        }
+        if (IsTimeOut()) {
+            // Nothing went out for the whole time-out: what is left is thrown away.
+            if (fd_ >= 0)
+                portio::discard(fd_, false, true);
+            for (auto& j : jobs_)
+                j->Finish(j->waited ? kWriteTimedOut : kWriteFailed);
+            jobs_.clear();
+            jobCount_.store(0);
+        } else {
+            animate = jobs_.front()->waited && jobs_.front()->animate;
+        }
     }
-    qint64 left = port_->bytesToWrite();
-    if (left == 0) {
-        FinishJob(kWriteOk);
-        return;
-    }
-    if (left != lastLeft_) {
-        lastLeft_ = left;
-        TimeOut_Request();  // progress: the time-out starts again
-    }
-    if (IsTimeOut()) {
-        port_->clear(QSerialPort::Output);
-        FinishJob(kWriteTimedOut);
-        return;
-    }
-    if (job_->animate && activityHook_ && nowMs() >= nextActivityMs_) {
+    if (animate && activityHook_ && nowMs() >= nextActivityMs_) {
         // A slow write: cycle the busy icon through its four frames.
         activityCount_ = activityCount_ % 4 + 1;
         activityHook_(activityCount_);
@@ -472,26 +630,12 @@ void CSerialCom::PumpJob()
     }
 }
 
-void CSerialCom::FinishJob(int result)
-{
-    std::shared_ptr<Job> job = std::move(job_);
-    job_.reset();
-    if (activityShown_ && activityHook_) {
-        activityShown_ = false;
-        activityHook_(0);
-    }
-    if (job) {
-        job->result.store(result, std::memory_order_release);
-        job->result.notify_all();
-    }
-}
-
 void CSerialCom::Purge()
 {
-    RunInThread([this] {
-        if (port_)
-            port_->clear(QSerialPort::AllDirections);
-    });
+    std::lock_guard lock(outMutex_);
+    if (fd_ >= 0)
+        portio::discard(fd_, true, true);
+    FailJobsLocked(kWriteFailed);
 }
 
 int CSerialCom::IsConnectToUSB() { return info_.kind != DeviceKind::Com && open_.load() ? 1 : 0; }

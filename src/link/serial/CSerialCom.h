@@ -1,24 +1,33 @@
 #pragma once
-// The real serial port: QSerialPort driven from an I/O thread of its own (a QThread with an event
-// loop). Every QSerialPort call happens in that thread; received bytes go to the receive hook in
-// order; writes are handed over and waited for, with a write time-out. Needs no QCoreApplication.
-// Opens serial ports, USB serial ports and pseudo-terminals alike.
+// The real serial port: QSerialPort opens and configures the device in an I/O thread of its own,
+// which then reads the descriptor and hands every received byte to the receive hook in order.
+// Writes go out from the caller's thread straight away; only what the driver cannot take at once
+// is left to the I/O thread, with a write time-out. Needs no QCoreApplication. Opens serial ports,
+// USB serial ports and pseudo-terminals alike.
+//
+// On a line that runs at its nominal rate the I/O thread does not wake for every few bytes a UART
+// hands over: while the link waits for the rest of a frame it sleeps about as long as those bytes
+// take on the line and reads them in one go. It never does so on a line that delivers faster than
+// its nominal rate (a pseudo-terminal, a USB device with no real line behind it).
 
 #include <atomic>
 #include <deque>
 #include <functional>
-#include <vector>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "link/serial/SerialDevice.h"
 
-class QObject;
 class QSerialPort;
 class QThread;
 
 namespace feld {
+
+namespace os {
+class WakeEvent;
+}
 
 class CSerialCom : public SerialDevice {
 public:
@@ -30,6 +39,7 @@ public:
 
     void SetReceiveHook(ReceiveHook hook) override;
     void SetActivityHook(ActivityHook hook) override;
+    void SetGatherHint(GatherHint hint) override;
     void SetPortSerial() override;
     int SetPortUSB() override;
     int OpenConnection() override;
@@ -46,6 +56,7 @@ public:
     int UsbComNumber() const override { return 0; }
     int CradleVersion() const override { return cradleVersion_; }
     std::string LastError() const override;
+    std::string OpenNote() const override;
 
     // The write time-out of the port library: arm it, and ask whether it passed.
     void TimeOut_Request();
@@ -53,30 +64,38 @@ public:
 
     // The device path a port number stands for when no path is set: "/dev/ttyS(n-1)".
     static std::string PathForPortNumber(int number);
-    // Why a device cannot be opened, in words, from a failed open(2) errno; empty for 0.
+    // Why a device cannot be opened, in words, from a failed open's error number; empty for 0.
     static std::string DescribeOpenError(const std::string& path, int err);
+
+    // Ends the I/O thread's loop as if its wait had failed with `err`: what a broken system call
+    // would do. Every waiting and later request then fails at once. For tests of that failure.
+    void BreakIoLoop(int err);
 
 private:
     struct Job;
+    struct Task;
     friend class IoThread;
-    void EnsureThread();
+
+    bool EnsureThread();
     void StopThread();
-    // Runs fn in the I/O thread and waits for it.
-    void RunInThread(const std::function<void()>& fn);
-    void Post(std::function<void()> fn);
-    // I/O-thread side.
+    // Runs fn in the I/O thread and waits for it; false when the thread is gone (fn did not run).
+    bool RunInThread(const std::function<void()>& fn);
+    // ---- I/O thread ----
     void IoLoop();
-    void RunJobs();
-    void OpenInThread(bool& ok);
+    void RunTasks();
+    void Die(const std::string& why);
+    void OpenInThread(const TtyInfo& info, bool& ok);
     void CloseInThread();
-    void ReadAvailable(bool hangup);
-    void DeviceGone();
-    void StartJob(const std::shared_ptr<Job>& job);
-    void PumpJob();
-    void FinishJob(int result);
+    void ReadInput(short revents);
+    void DeviceGone(const std::string& why);
+    void FlushOutput();
+    void WatchOutput();
+    // ---- output (outMutex_ held) ----
+    int Queue(const WritePiece* pieces, std::size_t count, bool waited, bool animate, std::shared_ptr<Job>& job);
+    void FailJobsLocked(int result);
     void SetError(std::string text);
 
-    TtyInfo info_;
+    TtyInfo info_;                    // the link's record; the I/O thread works on copies
     std::vector<UsbId> usbIds_;
     std::string usbDevice_;
     std::string usbName_;
@@ -84,26 +103,41 @@ private:
 
     ReceiveHook receiveHook_;
     ActivityHook activityHook_;
+    GatherHint gatherHint_;
 
     QThread* thread_ = nullptr;
-    int wakeFd_ = -1;
+    std::unique_ptr<os::WakeEvent> wake_;
     std::atomic<bool> stop_{false};
-    std::mutex jobsMutex_;
-    std::deque<std::function<void()>> jobs_;
+    std::mutex tasksMutex_;
+    std::deque<std::shared_ptr<Task>> tasks_;
+    bool dead_ = false;               // under tasksMutex_: the loop ended, nothing runs any more
+    std::atomic<int> breakErr_{0};
 
     QSerialPort* port_ = nullptr;     // created, used and deleted in the I/O thread only
     std::atomic<bool> open_{false};
     std::atomic<unsigned> lineErrors_{0};
     std::atomic<std::int64_t> timeoutAt_{0};
 
-    std::shared_ptr<Job> job_;        // I/O thread: the write in progress
+    // Output: the descriptor and what is still to go out, shared by the writers and the I/O thread.
+    std::mutex outMutex_;
+    int fd_ = -1;
+    std::deque<std::shared_ptr<Job>> jobs_;
+    std::atomic<std::size_t> jobCount_{0};
+
+    // I/O thread: pacing of the input and the activity of a slow write.
+    std::int64_t byteNs_ = 0;         // one character's time on the line
+    std::int64_t lastReadNs_ = 0;
+    std::size_t shortfallAfterLast_ = 0;
+    bool paced_ = false;              // the line was seen delivering at about its nominal rate
+    std::int64_t gatherUntilNs_ = 0;
     int activityCount_ = 0;
     std::int64_t nextActivityMs_ = 0;
-    std::int64_t lastLeft_ = -1;      // bytes still to write at the last look
     bool activityShown_ = false;
 
     mutable std::mutex errorMutex_;
     std::string lastError_;
+    std::string openNote_;
+    std::string ioPath_;              // the open device's path, the I/O thread's copy
 };
 
 }  // namespace feld

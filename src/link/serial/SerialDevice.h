@@ -49,12 +49,16 @@ public:
     using ReceiveHook = std::function<void(const std::uint8_t* data, int count)>;
     // Activity icon code during a long write: 1-4 while waiting, 0 at the end.
     using ActivityHook = std::function<void(int code)>;
+    // How many more bytes the link's reader is waiting for (0: nobody waits). On a line that runs at
+    // its nominal rate the reader thread may sleep until about that many bytes can have come.
+    using GatherHint = std::function<std::size_t()>;
 
     virtual ~SerialDevice() = default;
 
     // Called from the reader thread with every received byte, in order. Set before opening.
     virtual void SetReceiveHook(ReceiveHook hook) = 0;
     virtual void SetActivityHook(ActivityHook hook) = 0;
+    virtual void SetGatherHint(GatherHint) {}
 
     virtual void SetPortSerial() = 0;
     // 1 when a USB terminal was found and selected.
@@ -87,6 +91,9 @@ public:
     virtual int CradleVersion() const = 0;
     // The reason of the last failure, in words; empty when none.
     virtual std::string LastError() const = 0;
+    // What the last open could not tune (for instance a driver without low-latency mode), for the
+    // debug output; empty when nothing is worth saying.
+    virtual std::string OpenNote() const { return {}; }
 };
 
 }  // namespace feld

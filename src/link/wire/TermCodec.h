@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/wire/TermStatus.h"
+
 namespace feld::wire {
 
 // ---- Command packet: op, argument text, CR LF (payload of a code-4 transfer from the PC) ----
@@ -66,7 +68,7 @@ std::optional<DiskInfo> parseDiskInfoReply(const std::uint8_t* data, std::size_t
 // ---- Model report (op 16): status, model class (191 = model report), model number (signed) ----
 
 constexpr std::size_t kModelReplySize = 5;
-constexpr std::int16_t kModelReportClass = 191;
+constexpr std::int16_t kModelReportClass = term::kModelReportClass;
 struct ModelInfo {
     std::int16_t modelClass = 0;
     std::int16_t modelNumber = 0;
@@ -103,7 +105,7 @@ TermDateTime termDateTimeFromUnix(std::int64_t unixSeconds);
 
 constexpr std::size_t kFileHeaderSize = 32;
 constexpr std::size_t kFileNameField = 12;
-constexpr const char* kFlashWriterName = "ROMWrite.abp";
+constexpr const char* kFlashWriterName = term::kFlashWriterTerminalName;
 
 enum FileType : std::uint8_t {
     kTypeProgram = 0,  // terminal folder "...:\program"

@@ -1,74 +1,97 @@
-#include "link/PdtLink.h"
+#include "link/TransferEngine.h"
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 #include "base/Clock.h"
+#include "base/PortSettings.h"
+#include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
-#include "link/LinkHost.h"
 #include "link/LinkPort.h"
 #include "link/TransferProgress.h"
-#include "link/serial/CSerialCom.h"
+#include "link/wire/TermCodec.h"
+#include "link/wire/TermStatus.h"
 
 namespace feld {
 
 namespace {
 
-constexpr int kLinkAliveSeconds = 30;
 constexpr int kRetryLimit = 40;
 // A terminal that answers "busy" (status 7) or keeps repeating an old frame is waited for, but
 // not for ever: after this many in a row for one frame the transfer fails.
 constexpr int kBusyLimit = 200;
 constexpr int kDuplicateLimit = 40;
 constexpr int kSettleMs = 100;
-constexpr std::uint8_t kStatusOk = 1;
-constexpr std::uint8_t kStatusReject = 0;
+constexpr std::uint8_t kReplyAccept = 1;
+constexpr std::uint8_t kReplyReject = 0;
+constexpr std::size_t kFileHeaderSize = 32;
+
+const char* kindText(std::uint8_t code)
+{
+    switch (code) {
+    case wire::kFile: return "a file";
+    case wire::kCommand:
+    case wire::kReplyData: return "an answer";
+    default: return "a transfer";
+    }
+}
 
 }  // namespace
 
-PdtLink::PdtLink(LinkEnv env) : env_(std::move(env))
+bool BufferSink::Begin(std::uint32_t size)
 {
-    if (!env_.clock)
-        env_.clock = &systemClock();
-    replyDeadline_ = env_.clock->monotonicSeconds();
+    bytes.clear();
+    bytes.reserve(size);
+    return true;
 }
 
-PdtLink::~PdtLink()
+bool BufferSink::Write(const std::uint8_t* data, std::size_t n)
 {
-    CloseReceivedFile(false);
+    bytes.insert(bytes.end(), data, data + n);
+    return true;
+}
+
+TransferEngine::TransferEngine(Clock& clock, Ui* ui, const PortSettings* settings)
+    : clock_(clock), ui_(ui), settings_(settings)
+{
+    replyDeadline_ = clock_.monotonicSeconds();
+}
+
+TransferEngine::~TransferEngine()
+{
     CloseTrace();
     port_.reset();
 }
 
-// ---- helpers ---------------------------------------------------------------------------------
-
-void PdtLink::Debug(const std::string& line)
+void TransferEngine::SetPort(std::unique_ptr<LinkPort> port)
 {
-    if (env_.ui)
-        env_.ui->debugLine(line);
+    port_.reset();  // the old device is released before a new one opens it
+    port_ = std::move(port);
 }
 
-void PdtLink::Trace(const void* data, std::size_t n)
+// ---- helpers ---------------------------------------------------------------------------------
+
+void TransferEngine::Debug(const std::string& line)
+{
+    if (ui_)
+        ui_->debugLine(line);
+}
+
+void TransferEngine::Trace(const void* data, std::size_t n)
 {
     if (traceFile_ && n > 0)
         std::fwrite(data, 1, n, traceFile_);
 }
 
-void PdtLink::OpenTrace()
+void TransferEngine::OpenTrace(const std::string& path)
 {
     CloseTrace();
-    if (env_.tracePath.empty())
-        return;
-    std::error_code ec;
-    std::filesystem::path p(env_.tracePath);
-    if (p.has_parent_path())
-        std::filesystem::create_directories(p.parent_path(), ec);
-    traceFile_ = std::fopen(env_.tracePath.c_str(), "wb");
+    if (!path.empty())
+        traceFile_ = OpenPrivateLog(path);
 }
 
-void PdtLink::CloseTrace()
+void TransferEngine::CloseTrace()
 {
     if (traceFile_) {
         std::fclose(traceFile_);
@@ -76,25 +99,15 @@ void PdtLink::CloseTrace()
     }
 }
 
-std::unique_ptr<LinkPort> PdtLink::MakePort()
-{
-    PortSettings fallback;
-    const PortSettings& s = env_.settings ? *env_.settings : fallback;
-    std::unique_ptr<SerialDevice> device = env_.makePort ? env_.makePort(s) : std::make_unique<CSerialCom>(s);
-    if (!device)
-        return nullptr;
-    return std::make_unique<LinkPort>(std::move(device), env_.settings, env_.ui);
-}
-
 // ---- reply timer -----------------------------------------------------------------------------
 
-void PdtLink::StartReplyTimer()
+void TransferEngine::StartReplyTimer()
 {
-    bool usb = env_.settings && env_.settings->portChoice == 0;
+    bool usb = settings_ && settings_->portChoice == 0;
     if (usb) {
         replyTimeout_ = 2;
     } else {
-        int baud = port_ ? port_->BaudRate() : (env_.settings ? env_.settings->baudrate : 0);
+        int baud = port_ ? port_->BaudRate() : (settings_ ? settings_->baudrate : 0);
         switch (baud) {
         case 4800: replyTimeout_ = 8; break;
         case 9600: replyTimeout_ = 4; break;
@@ -112,42 +125,32 @@ void PdtLink::StartReplyTimer()
             break;
         }
     }
-    replyDeadline_ = env_.clock->monotonicSeconds() + replyTimeout_;
+    replyDeadline_ = clock_.monotonicSeconds() + replyTimeout_;
 }
 
-bool PdtLink::IsReplyTimedOut()
+bool TransferEngine::IsReplyTimedOut()
 {
-    timedOut_ = env_.clock->monotonicSeconds() > replyDeadline_ ? 1 : 0;
+    timedOut_ = clock_.monotonicSeconds() > replyDeadline_ ? 1 : 0;
     return timedOut_ != 0;
 }
 
-void PdtLink::WaitForInput(std::size_t want)
+void TransferEngine::WaitForInput(std::size_t want)
 {
     if (!port_)
         return;
     // The wait ends at the first millisecond of the second after the deadline.
-    std::int64_t left = (replyDeadline_ + 1) * 1000 - env_.clock->monotonicMs();
-    if (left <= 0)
-        return;
-    if (env_.clock == &systemClock()) {
-        // One blocking wait covers the whole time; bytes wake it at once.
-        port_->WaitReadable(static_cast<int>(std::min<std::int64_t>(left, 60'000)), want);
-        return;
-    }
-    // An injected clock: let time pass on that clock instead.
-    if (!port_->WaitReadable(0))
-        env_.clock->sleepMs(static_cast<int>(std::min<std::int64_t>(left, 50)));
+    clock_.waitForBytes(port_->Ring(), want, (replyDeadline_ + 1) * 1000);
 }
 
 // ---- frames ----------------------------------------------------------------------------------
 
-int PdtLink::SendHeaderFrame(std::uint8_t code, std::uint32_t length)
+int TransferEngine::SendHeaderFrame(std::uint8_t code, std::uint32_t length)
 {
     auto h = wire::makeHeader(code, length);
     return port_->Write(h.data(), h.size());
 }
 
-int PdtLink::SendDataFrame(std::uint16_t counter, const std::uint8_t* data, std::size_t n)
+int TransferEngine::SendDataFrame(std::uint16_t counter, const std::uint8_t* data, std::size_t n)
 {
     auto head = wire::makeDataHead(counter);
     auto tail = wire::makeDataTail(head.data(), data, n);
@@ -155,7 +158,7 @@ int PdtLink::SendDataFrame(std::uint16_t counter, const std::uint8_t* data, std:
     return port_->PostFrame(head.data(), head.size(), data, n, tail.data(), tail.size());
 }
 
-int PdtLink::SendAckFrame(std::uint16_t counter, std::uint8_t status, bool wait)
+int TransferEngine::SendAckFrame(std::uint16_t counter, std::uint8_t status, bool wait)
 {
     auto r = wire::makeReply(counter, status);
     if (wait)
@@ -163,7 +166,7 @@ int PdtLink::SendAckFrame(std::uint16_t counter, std::uint8_t status, bool wait)
     return port_->PostFrame(r.data(), r.size(), nullptr, 0, nullptr, 0);
 }
 
-bool PdtLink::WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& frame)
+bool TransferEngine::WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& frame)
 {
     StartReplyTimer();
     std::uint8_t buf[1024];
@@ -201,30 +204,7 @@ bool PdtLink::WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& frame)
     return false;
 }
 
-void PdtLink::TakeModelReply(const std::uint8_t* frame)
-{
-    modelClass_ = static_cast<std::int16_t>(wire::replyModelClass(frame));
-    modelNumber_ = wire::replyModelNumber(frame);
-    if (modelClass_ != 191)
-        return;
-    switch (modelNumber_) {
-    case 9035:
-    case 9051:
-    case 9067:
-    case 10113:
-    case 10121: {
-        std::filesystem::path p(env_.mainPath);
-        flashWriterPath_ = (p / "DP" / "SST_RW.abp").string();
-        break;
-    }
-    default:
-        if (env_.ui)
-            env_.ui->message(61223, Icon::Exclamation);
-        break;
-    }
-}
-
-int PdtLink::CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected)
+int TransferEngine::CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected)
 {
     if (frame[0] != 0x02 || frame[9] != 0x02)
         return 0;
@@ -233,10 +213,11 @@ int PdtLink::CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected)
     if (wire::get16(frame + 10) != wire::sum16(frame, 10))
         return 0;
     std::uint8_t status = frame[6];
-    if (status == 3) {
+    if (status == term::kWantsFlashWriter) {
         // Bytes 4-5 carry the model class here, not a counter.
-        TakeModelReply(frame);
-        return 3;
+        if (onModel_)
+            onModel_(static_cast<std::int16_t>(wire::replyModelClass(frame)), wire::replyModelNumber(frame));
+        return status;
     }
     std::uint16_t counter = wire::get16(frame + 4);
     if (counter != 0 && counter != expected)
@@ -246,16 +227,15 @@ int PdtLink::CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected)
 
 // ---- send ------------------------------------------------------------------------------------
 
-int PdtLink::SendTransfer(std::uint8_t code, std::uint32_t length, const std::uint8_t* data, bool show)
+int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const std::uint8_t* data, bool show)
 {
-    if (!port_ || (length > 0 && !data))
+    if (!port_)
         return 0;
-    TransferProgress progress(ProgressKind::Sending, 0, static_cast<int>(std::min<std::uint32_t>(length, 0x7fffffff)),
-                              transferTitle_, env_.ui, env_.clock);
+    TransferProgress progress(ProgressKind::Sending, 0, static_cast<std::int64_t>(length), title_, ui_, &clock_);
     if (show)
         progress.Create();
     StartReplyTimer();
-    env_.clock->sleepMs(kSettleMs);
+    clock_.sleepMs(kSettleMs);
 
     std::uint32_t remaining = length;
     const std::uint8_t* pos = data;
@@ -264,8 +244,6 @@ int PdtLink::SendTransfer(std::uint8_t code, std::uint32_t length, const std::ui
 
     auto finish = [&](int result) {
         progress.Close();
-        if (result == 0 || result == 2 || result == 3 || result == 9 || result > 15)
-            CloseReceivedFile(false);
         return result;
     };
 
@@ -276,7 +254,7 @@ int PdtLink::SendTransfer(std::uint8_t code, std::uint32_t length, const std::ui
         Debug(formatText("\nS[1], Retry[%d]", {1}));
         return finish(0);
     }
-    if (status == 2)
+    if (status == term::kTransferDone)
         return finish(1);
 
     int retries = 0;
@@ -301,7 +279,7 @@ int PdtLink::SendTransfer(std::uint8_t code, std::uint32_t length, const std::ui
             if (retries >= kRetryLimit)
                 return finish(0);
             continue;
-        case 1:
+        case term::kDone:
             blockCounter_ = wire::nextCounter(blockCounter_);
             pos += n;
             remaining -= static_cast<std::uint32_t>(n);
@@ -313,20 +291,20 @@ int PdtLink::SendTransfer(std::uint8_t code, std::uint32_t length, const std::ui
             retries = 0;
             busy = 0;
             continue;
-        case 7:
+        case term::kBusy:
             if (++busy >= kBusyLimit)
                 return finish(0);
             continue;  // the terminal is busy: same frame again, no attempt used
-        case 9:
-            if (env_.ui)
-                env_.ui->fixedMessage("Power is too low.", Icon::Exclamation);
-            return finish(9);
-        case 3:
-            return finish(3);
+        case term::kLowPower:
+            if (ui_)
+                ui_->fixedMessage("Power is too low.", Icon::Exclamation);
+            return finish(status);
+        case term::kWantsFlashWriter:
+            return finish(status);
         default:
-            if (status == 2 || status > 15) {
-                if (env_.ui)
-                    env_.ui->fixedMessage(formatText("PDT return error : %d ! ", {status}), Icon::Exclamation);
+            if (status == term::kTransferDone || status > term::kLastKnown) {
+                if (ui_)
+                    ui_->fixedMessage(formatText("PDT return error : %d ! ", {status}), Icon::Exclamation);
             }
             return finish(status);
         }
@@ -335,71 +313,64 @@ int PdtLink::SendTransfer(std::uint8_t code, std::uint32_t length, const std::ui
 
 // ---- receive ---------------------------------------------------------------------------------
 
-void PdtLink::CloseReceivedFile(bool complete)
+std::string TransferEngine::Refusal(std::uint8_t code, std::uint32_t length, const Expect& expect) const
 {
-    if (receivedFile_) {
-        std::fclose(receivedFile_);
-        receivedFile_ = nullptr;
-        if (!complete && !receivedFilePath_.empty()) {
-            // A half-written file is no copy of the terminal's: do not leave it looking like one.
-            std::error_code ec;
-            std::filesystem::remove(receivedFilePath_, ec);
-        }
+    const bool asked = (code == wire::kFile && expect.file) ||
+                       ((code == wire::kCommand || code == wire::kReplyData) && expect.replyData);
+    if (!asked) {
+        const char* wanted = expect.file ? "a file" : "an answer";
+        return formatText("The terminal sent %s where %s was expected; it was refused.", {kindText(code), wanted});
     }
-    fileState_ = 0;
+    if (code == wire::kFile) {
+        if (length < kFileHeaderSize)
+            return formatText("The terminal announced a file of %u bytes, too short for its header; it was refused.", {length});
+        if (length - kFileHeaderSize > largestFile_)
+            return formatText("The terminal announced a file of %u bytes, more than its drives hold; it was refused.",
+                              {length - static_cast<std::uint32_t>(kFileHeaderSize)});
+    } else if (length > kMaxReplyData) {
+        return formatText("The terminal announced an answer of %u bytes, more than any command's; it was refused.", {length});
+    }
+    return {};
 }
 
-bool PdtLink::StoreBlock(const std::uint8_t* payload, std::size_t payloadSize)
+bool TransferEngine::StoreBlock(const std::uint8_t* payload, std::size_t payloadSize, const Expect& expect)
 {
     ++replyChunkCount_;
     switch (replyKind_) {
     case wire::kFile: {
         std::size_t skip = 0;
         if (replyChunkCount_ == 1) {
-            if (payloadSize < 32 || receivedFilePath_.empty())
-                return false;  // no file header, or nowhere to put the file
+            if (payloadSize < kFileHeaderSize)
+                return false;  // no file header
             fileSize_ = wire::get32(payload + 14);
             fileWritten_ = 0;
-            receivedFile_ = std::fopen(receivedFilePath_.c_str(), "wb");
-            if (!receivedFile_)
+            if (!expect.file->Begin(fileSize_))
                 return false;
-            fileState_ = 2;
-            skip = 32;
+            fileStarted_ = true;
+            skip = kFileHeaderSize;
         }
-        if (fileState_ != 2)
-            return true;  // the file is complete; anything after it is not the file's
         std::size_t n = std::min<std::size_t>(payloadSize - skip, fileSize_ - fileWritten_);
-        if (n > 0 && std::fwrite(payload + skip, 1, n, receivedFile_) != n)
+        if (n > 0 && !expect.file->Write(payload + skip, n))
             return false;
         fileWritten_ += static_cast<std::uint32_t>(n);
-        if (fileWritten_ >= fileSize_) {
-            bool ok = std::fflush(receivedFile_) == 0;
-            std::fclose(receivedFile_);
-            receivedFile_ = nullptr;
-            fileState_ = 0;
-            if (!ok)
-                return false;
-        }
-        return true;
+        return true;  // anything after the announced size is not the file's
     }
     case wire::kCommand:
     case wire::kReplyData:
-        if (replyChunkCount_ == 1)
-            replyData_.clear();
         replyData_.insert(replyData_.end(), payload, payload + payloadSize);
-        replyRecordCount_ = static_cast<int>((replyData_.size() + 27) / 28);
+        replyRecordCount_ = static_cast<int>((replyData_.size() + wire::kDirEntrySize - 1) / wire::kDirEntrySize);
         return true;
     default:
-        return true;  // accepted and dropped
+        return false;
     }
 }
 
-int PdtLink::ReceiveTransfer(bool show)
+int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
 {
     if (!port_)
         return 0;
-    env_.clock->sleepMs(kSettleMs);
-    TransferProgress progress(ProgressKind::Receiving, 0, 10, transferTitle_, env_.ui, env_.clock);
+    clock_.sleepMs(kSettleMs);
+    TransferProgress progress(ProgressKind::Receiving, 0, 10, title_, ui_, &clock_);
     if (show)
         progress.Create();
     StartReplyTimer();
@@ -415,7 +386,8 @@ int PdtLink::ReceiveTransfer(bool show)
     std::uint16_t sum = 0;
     std::int64_t receiveLength = 0;
     std::int64_t totalLength = 0;
-    receiveFailed_ = false;
+    replyData_.clear();
+    replyRecordCount_ = 0;
 
     auto readInto = [&](std::uint8_t* dest, std::size_t total) {
         std::size_t got = 0;
@@ -435,7 +407,7 @@ int PdtLink::ReceiveTransfer(bool show)
             sum = 0;
             replyKind_ = 0;
             replyChunkCount_ = 0;
-            CloseReceivedFile(false);
+            fileStarted_ = false;
             state = State::ReadHeader;
             break;
         case State::ReadHeader:
@@ -454,7 +426,7 @@ int PdtLink::ReceiveTransfer(bool show)
             if (header[0] != 0x1B || header[1] != 0x02 || wire::get16(header + 12) != own) {
                 // Whatever followed the bad header is out of step; the terminal sends its header again.
                 port_->ResetRing();
-                SendAckFrame(0, kStatusReject, false);
+                SendAckFrame(0, kReplyReject, false);
                 state = State::Reset;
                 break;
             }
@@ -462,12 +434,21 @@ int PdtLink::ReceiveTransfer(bool show)
                 state = State::Reset;
                 break;
             }
-            replyKind_ = header[5];
             receiveLength = wire::get32(header + 6);
+            if (std::string why = Refusal(header[5], static_cast<std::uint32_t>(receiveLength), expect); !why.empty()) {
+                // Nobody asked for this, or it cannot be what it claims: refused before anything
+                // is kept or any memory is set aside for it.
+                SendAckFrame(0, kReplyReject);
+                if (ui_)
+                    ui_->fixedMessage(why, Icon::Exclamation);
+                state = State::Failed;
+                break;
+            }
+            replyKind_ = header[5];
             totalLength = receiveLength;
             blockCounter_ = 0;
             duplicates = 0;
-            if (SendAckFrame(0, kStatusOk) != kWriteOk) {
+            if (SendAckFrame(0, kReplyAccept) != kWriteOk) {
                 state = State::Failed;
                 break;
             }
@@ -496,7 +477,7 @@ int PdtLink::ReceiveTransfer(bool show)
                     ++retries;
                     // A part frame that stopped coming is stale: start clean.
                     port_->ResetRing();
-                    SendAckFrame(0, kStatusReject, false);
+                    SendAckFrame(0, kReplyReject, false);
                     StartReplyTimer();
                     state = State::StartBlock;
                     break;
@@ -513,7 +494,7 @@ int PdtLink::ReceiveTransfer(bool show)
                 port_->Purge();
                 outstanding = frameSize;
                 sum = 0;
-                SendAckFrame(blockCounter_, kStatusReject, false);
+                SendAckFrame(blockCounter_, kReplyReject, false);
                 ++retries;
                 StartReplyTimer();
                 state = State::ReadBlock;
@@ -527,17 +508,16 @@ int PdtLink::ReceiveTransfer(bool show)
                 port_->ResetRing();
                 port_->Purge();
                 StartReplyTimer();
-                SendAckFrame(wire::dataFrameCounter(block), kStatusOk, false);
+                SendAckFrame(wire::dataFrameCounter(block), kReplyAccept, false);
                 state = State::ReadBlock;
             } else {
                 duplicates = 0;
-                if (!StoreBlock(block + wire::kDataHeadSize, frameSize - wire::kDataOverhead)) {
-                    receiveFailed_ = true;
+                if (!StoreBlock(block + wire::kDataHeadSize, frameSize - wire::kDataOverhead, expect)) {
                     state = State::Failed;
                     break;
                 }
                 // The last block's answer is waited for: the receive is only done once it went out.
-                SendAckFrame(blockCounter_, kStatusOk, receiveLength <= 0);
+                SendAckFrame(blockCounter_, kReplyAccept, receiveLength <= 0);
                 if (show)
                     progress.SetPos(totalLength - std::max<std::int64_t>(receiveLength, 0));
                 if (receiveLength > 0) {
@@ -556,170 +536,14 @@ int PdtLink::ReceiveTransfer(bool show)
     }
     Debug("\nnReceive_Process[End]");
     progress.Close();
-    if (state != State::Done) {
-        CloseReceivedFile(false);
+    if (state != State::Done)
         return 0;
-    }
-    if (replyKind_ == wire::kFile && (receivedFile_ || replyChunkCount_ == 0)) {
+    if (replyKind_ == wire::kFile && (!fileStarted_ || fileWritten_ < fileSize_)) {
         // The transfer ended before the file it announced was complete.
-        CloseReceivedFile(false);
+        Debug(formatText("\nthe file ended after %u of %u bytes", {fileWritten_, fileSize_}));
         return 0;
     }
     return 1;
-}
-
-// ---- connection ------------------------------------------------------------------------------
-
-int PdtLink::IsPortOpen() { return port_ && port_->IsOpen() ? 1 : 0; }
-
-void PdtLink::MarkLinkAlive() { linkAliveDeadline_ = env_.clock->monotonicSeconds() + kLinkAliveSeconds; }
-
-int PdtLink::ReopenPort(int baud)
-{
-    if (!env_.settings || env_.settings->portChoice == 0)
-        return 1;
-    port_.reset();  // releases the device before the new port opens it
-    port_ = MakePort();
-    if (!port_)
-        return 0;
-    port_->Device().SetPortSerial();
-    port_->SetOwner(this);
-    port_->Device().CloseConnection();
-    if (baud != 0)
-        port_->SetBaudRate(baud);
-    if (!port_->Device().OpenConnection())
-        return 0;
-    port_->SetMode(LinkPort::kModeRing);
-    return 1;
-}
-
-int PdtLink::EnsureLink()
-{
-    if (linkAliveDeadline_ != 0 && env_.clock->monotonicSeconds() < linkAliveDeadline_)
-        return 1;
-    if (!ReopenPort(0))
-        return 0;
-    int r = SendTransfer(wire::kLinkCheck, 0, nullptr, false);
-    if (env_.settings && env_.settings->portChoice == 0) {
-        env_.clock->sleepMs(kSettleMs);
-        r = SendTransfer(wire::kLinkCheck, 0, nullptr, false);
-    }
-    if (r != 1)
-        return 0;
-    MarkLinkAlive();
-    return 1;
-}
-
-void PdtLink::ShowPortStatus(int disconnected)
-{
-    if (env_.host)
-        env_.host->ShowPortStatus(disconnected);
-}
-
-int PdtLink::Connect(int force)
-{
-    connectFailureShown_ = false;
-    lastConnectError_.clear();
-    PortSettings fallback;
-    PortSettings& settings = env_.settings ? *env_.settings : fallback;
-    bool openNow = false;  // USB without a serial port number: straight to opening
-
-    if (port_ && port_->IsOpen() && !force) {
-        ShowPortStatus(0);
-        return 1;
-    }
-    if (settings.portChoice != 0) {
-        if (!port_)
-            port_ = MakePort();
-        if (!port_) {
-            ShowPortStatus(1);
-            return 0;
-        }
-        port_->Device().SetPortSerial();
-        port_->SetOwner(this);
-        if (!port_->ShowSettings()) {
-            lastConnectError_ = "the port settings were cancelled";
-            ShowPortStatus(1);
-            return 0;
-        }
-        linkAliveDeadline_ = 0;
-        const TtyInfo& info = port_->Device().Info();
-        settings.serialPort = info.portNumber;
-        settings.selPort = info.selPort;
-        settings.baudrate = info.baudRate;
-        settings.databits = info.dataBits;
-        settings.parity = info.parity;
-        settings.stopbits = info.stopBits;
-        settings.serialDevice = info.devicePath;
-        settings.connectEnabled = info.connectEnabled != 0;
-        port_->Device().CloseConnection();
-    } else {
-        if (port_)
-            port_->Device().CloseConnection();
-        else
-            port_ = MakePort();
-        if (!port_) {
-            ShowPortStatus(1);
-            return 0;
-        }
-        if (port_->Device().SetPortUSB() != 1) {
-            lastConnectError_ = port_->Device().LastError();
-            ShowPortStatus(1);
-            return 0;
-        }
-        int com = port_->Device().UsbComNumber();
-        if (com != 0) {
-            linkAliveDeadline_ = 0;
-            settings.serialPort = com;
-            settings.baudrate = 115200;
-            settings.databits = 8;
-            settings.parity = 0;
-            settings.stopbits = 0;
-            TtyInfo& info = port_->Device().Info();
-            info.portNumber = com;
-            info.baudRate = 115200;
-            info.dataBits = 8;
-            info.parity = 0;
-            info.stopBits = 0;
-            port_->Device().CloseConnection();
-        } else {
-            port_->SetOwner(this);
-            ShowPortStatus(0);
-            linkAliveDeadline_ = 0;
-            openNow = true;
-        }
-    }
-    if (!openNow && port_->ConnectEnabled() == 0) {
-        lastConnectError_ = "connecting is switched off in the port settings";
-        return 0;
-    }
-    if (!port_->Device().OpenConnection()) {
-        if (env_.ui) {
-            std::string text = TextCatalog::instance().text(61243);
-            std::string why = port_->Device().LastError();
-            lastConnectError_ = why;
-            if (!why.empty())
-                text += "\n" + why;
-            env_.ui->showMessage(61243, text, Icon::Exclamation);
-            connectFailureShown_ = true;
-        }
-        ShowPortStatus(1);
-        return 0;
-    }
-    port_->SetMode(LinkPort::kModeRing);
-    if (env_.firmwareUpdateFlag && env_.firmwareUpdateFlag->load() != 0) {
-        ShowPortStatus(0);
-        return 1;
-    }
-    if (EnsureLink()) {
-        ShowPortStatus(0);
-        return 1;
-    }
-    if (port_ && !port_->Device().LastError().empty())
-        lastConnectError_ = port_->Device().LastError();
-    else
-        lastConnectError_ = "the terminal did not answer the link check (is it switched on and in transfer mode?)";
-    return 0;
 }
 
 }  // namespace feld

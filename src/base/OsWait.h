@@ -1,0 +1,55 @@
+#pragma once
+// The few operating-system calls the program waits and wakes with, behind one small interface:
+// a word a thread can sleep on, a wake-up event that fits into a descriptor poll, and a poll of one
+// descriptor together with that event. One hook file per platform implements them (os/).
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+namespace feld::os {
+
+// Sleeps while `word` still holds `expected`, at most `ms` milliseconds. Returns early when
+// wakeWord is called on the word; spurious returns are allowed, so callers look again.
+void waitOnWord(std::atomic<std::uint32_t>& word, std::uint32_t expected, int ms);
+void wakeWord(std::atomic<std::uint32_t>& word);
+
+// A wake-up that a descriptor poll sees: signal() from any thread makes the next (or the current)
+// waitDescriptor return with `woken` set.
+class WakeEvent {
+public:
+    WakeEvent();
+    ~WakeEvent();
+    WakeEvent(const WakeEvent&) = delete;
+    WakeEvent& operator=(const WakeEvent&) = delete;
+
+    // False when the system could not make the event (errno tells why).
+    bool valid() const { return fd_ >= 0; }
+    // Why the event could not be made; empty when it could.
+    const std::string& error() const { return error_; }
+    void signal();
+    // Takes back every signal given so far.
+    void drain();
+    int descriptor() const { return fd_; }
+
+private:
+    int fd_ = -1;
+    int writeFd_ = -1;  // platforms without an event descriptor use a pipe
+    std::string error_;
+};
+
+struct PollResult {
+    bool ok = true;        // false: the poll itself failed (errno in err)
+    int err = 0;
+    bool woken = false;    // the event was signalled
+    short revents = 0;     // what happened on the descriptor
+};
+
+// Waits for `events` on `fd` (fd < 0: only for the event), for the event, or until `timeoutNs`
+// passed (negative: no time limit). Interrupted waits return with nothing set.
+PollResult waitDescriptor(int fd, short events, const WakeEvent& wake, std::int64_t timeoutNs);
+
+// Monotonic nanoseconds.
+std::int64_t monotonicNs();
+
+}  // namespace feld::os

@@ -1,0 +1,58 @@
+#pragma once
+// Writing a file on the PC without ever leaving a half-written one where a good one was. A regular
+// file is written to a new file beside it, opened exclusively (never through a link planted at its
+// name), flushed to disk, renamed over the target and the folder synced: a failure at any step
+// leaves the old file as it was and no temporary behind. A target that is a device or a FIFO is
+// written through, as cp would; other kinds of target are refused with the reason.
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace feld {
+
+class SafeFileWriter {
+public:
+    SafeFileWriter() = default;
+    ~SafeFileWriter();  // discards what was not committed
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    // Gets ready to write `target` (a link at it is followed to the file it names). False, with the
+    // reason in Error(), when that cannot be done.
+    bool Open(const std::string& target);
+    bool Write(const void* data, std::size_t n);
+    // Flushes to disk and puts the file in place. False with the reason: the old file is untouched
+    // and the temporary gone.
+    bool Commit();
+    // Throws away what was written; the target stays as it was.
+    void Discard();
+
+    const std::string& Error() const { return error_; }
+    // The file the writer replaces (after following links).
+    const std::string& Target() const { return target_; }
+    // The temporary being written; empty when writing through to a device.
+    const std::string& TempPath() const { return temp_; }
+    bool WritesThrough() const { return through_; }
+    bool IsOpen() const { return fd_ >= 0; }
+
+private:
+    bool Fail(const std::string& what, int err);
+
+    int fd_ = -1;
+    bool through_ = false;
+    int slot_ = -1;  // the temporary's place in the list a signal clears
+    std::string target_;
+    std::string temp_;
+    std::string error_;
+};
+
+// Removes every temporary a SafeFileWriter has open. Safe to call from a signal handler: the
+// program's handlers for Ctrl-C, SIGTERM and SIGHUP call it before they end the program.
+void RemoveTemporariesNow();
+
+// Opens a log file of the program's own (created or emptied, never through a link at its name),
+// readable by its owner only, creating its folder; nullptr when it cannot be opened.
+std::FILE* OpenPrivateLog(const std::string& path);
+
+}  // namespace feld
