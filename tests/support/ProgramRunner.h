@@ -148,23 +148,23 @@ inline RunResult RunProgram(const std::vector<std::string>& argv, const RunOptio
     for (int fd : {in[0], out[1], err[1]})
         ::close(fd);
     std::array<int, 3> fds{out[0], err[0], in[1]};
-    std::string* sinks[2] = {&r.out, &r.err};
-    std::size_t fed = 0;
     if (pid < 0 || (o.input && o.input->empty())) {
-        ::close(fds[2]);
+        if (fds[2] >= 0)
+            ::close(fds[2]);
         fds[2] = -1;
     }
+    std::string* sinks[2] = {&r.out, &r.err};
+    std::size_t fed = 0;
+    const auto end = start + std::chrono::milliseconds(o.timeoutMs);
     while (pid > 0 && (fds[0] >= 0 || fds[1] >= 0)) {
         pollfd p[3];
         for (int i = 0; i < 3; ++i)
             p[i] = {fds[i], static_cast<short>(i < 2 ? POLLIN : POLLOUT), 0};
-        long long left = -1;  // milliseconds; -1 waits for ever
-        if (o.timeoutMs > 0) {
-            auto end = start + std::chrono::milliseconds(o.timeoutMs);
-            left = std::max(0LL, static_cast<long long>(
+        long long wait = -1;  // milliseconds; -1 waits for ever
+        if (o.timeoutMs > 0)
+            wait = std::max(0LL, static_cast<long long>(
                                      std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count()));
-        }
-        int n = left == 0 ? 0 : ::poll(p, 3, static_cast<int>(left));
+        int n = wait == 0 ? 0 : ::poll(p, 3, static_cast<int>(wait));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
