@@ -5,60 +5,20 @@
 //
 //   bench-terminalputget [--bin DIR] [--kib N] [--baud N]
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/ProgramRunner.h"
 #include "support/SimProcess.h"
 
 namespace fs = std::filesystem;
+using feld::test::RunResult;
 
 namespace {
-
-struct Run {
-    int rc = -1;
-    double seconds = 0;
-    double cpu = 0;  // user + system time of the CLI process
-};
-
-Run runCli(std::vector<std::string> args)
-{
-    Run r;
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    auto start = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    int rc = posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&fa);
-    if (rc != 0)
-        return r;
-    int status = 0;
-    rusage ru{};
-    if (::wait4(pid, &status, 0, &ru) < 0)
-        return r;
-    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    r.cpu = ru.ru_utime.tv_sec + ru.ru_stime.tv_sec + (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
-    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 bool sameFiles(const fs::path& a, const fs::path& b)
 {
@@ -68,18 +28,18 @@ bool sameFiles(const fs::path& a, const fs::path& b)
     return x == y;
 }
 
-void report(const char* what, const Run& r, std::size_t bytes, double ceiling)
+void report(const char* what, const RunResult& r, std::size_t bytes, double ceiling)
 {
     double rate = bytes / r.seconds;
     std::printf("  %-4s %7.2f s  %8.0f B/s  ratio %.3f of the ceiling  CLI CPU %.3f s (%.2f%% of a core)\n", what,
-                r.seconds, rate, rate / ceiling, r.cpu, 100.0 * r.cpu / r.seconds);
+                r.seconds, rate, rate / ceiling, r.cpuSeconds, 100.0 * r.cpuSeconds / r.seconds);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::string bin = fs::path(argv[0]).parent_path().string();
+    std::string bin = feld::test::BinDir(fs::path(argv[0]).parent_path().string());
     std::size_t kib = 256;
     long baud = 115200;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -95,8 +55,6 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (bin.empty())
-        bin = ".";
     if (kib == 0 || baud <= 0) {
         std::fprintf(stderr, "--kib and --baud must be positive\n");
         return 2;
@@ -131,8 +89,9 @@ int main(int argc, char** argv)
         v.insert(v.end(), more);
         return v;
     };
-    Run put = runCli(with({"put", src.string(), "C:\\Data"}));
-    Run get = runCli(with({"get", "C:\\Data\\BENCH.DAT", back.string()}));
+    // No time-out: a big file on a slow line takes as long as it takes.
+    RunResult put = feld::test::RunProgram(with({"put", src.string(), "C:\\Data"}), {.timeoutMs = 0});
+    RunResult get = feld::test::RunProgram(with({"get", "C:\\Data\\BENCH.DAT", back.string()}), {.timeoutMs = 0});
     sim.stop();
 
     int rc = 0;

@@ -2,82 +2,41 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "support/ProgramRunner.h"
+#include "support/TestFiles.h"
+
+namespace feld::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliProgram : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* bin = std::getenv("FELDSPAN_BIN_DIR");
-        cli_ = std::string(bin ? bin : "bin") + "/feldspan-cli";
-        ASSERT_TRUE(fs::exists(cli_)) << cli_;
-        dir_ = fs::temp_directory_path() /
-               ("feldspan-cli-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        ini_ = (dir_ / "new.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_TRUE(fs::exists(cli_)) << cli_; }
 
-    static std::string slurp(const fs::path& p)
+    RunResult run(std::vector<std::string> args)
     {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
+        args.insert(args.begin(), cli_);
+        return RunProgram(args);
     }
-    static std::string quote(const std::string& s)
+    RunResult config(std::vector<std::string> args)
     {
-        std::string q = "'";
-        for (char c : s)
-            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return q + "'";
+        args.insert(args.begin(), {"--settings", ini_, "config"});
+        return run(args);
     }
-    Outcome run(const std::string& args)
-    {
-        fs::path errFile = dir_ / "stderr.txt";
-        std::string cmd = quote(cli_) + " " + args + " 2>" + quote(errFile.string()) + " </dev/null";
-        Outcome r;
-        std::FILE* p = ::popen(cmd.c_str(), "r");
-        if (!p)
-            return r;
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-            r.out.append(buf, n);
-        int status = ::pclose(p);
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.err = slurp(errFile);
-        return r;
-    }
-    Outcome config(const std::string& args) { return run("--settings " + quote(ini_) + " config " + args); }
 
-    std::string cli_;
-    fs::path dir_;
-    std::string ini_;
+    const std::string cli_ = BinProgram("feldspan-cli");
+    TempDir dir_;
+    const std::string ini_ = (dir_ / "new.ini").string();
 };
 
 TEST_F(CliProgram, ListsTheDefaultsOfAMissingStoreWithoutCreatingIt)
 {
-    Outcome r = config("");
-    ASSERT_EQ(r.code, 0) << r.err;
+    RunResult r = config({});
+    ASSERT_EQ(r.rc, 0) << r.err;
     for (const char* line : {"FeldSpan/Settings/PortChoice=1\n", "FeldSpan/Settings/Baudrate=115200\n",
                              "FeldSpan/Settings/Databits=8\n", "FeldSpan/Settings/Parity=0\n",
                              "FeldSpan/Settings/Stopbits=1\n", "FeldSpan/Settings/CarriageReturn=1\n",
@@ -91,53 +50,54 @@ TEST_F(CliProgram, ListsTheDefaultsOfAMissingStoreWithoutCreatingIt)
 
 TEST_F(CliProgram, ValueSetIsReadBackByTheNextRun)
 {
-    Outcome set = config("FeldSpan/Settings/Baudrate 9600");
-    ASSERT_EQ(set.code, 0) << set.err;
-    Outcome get = config("feldspan/settings/BAUDRATE");
-    EXPECT_EQ(get.code, 0);
+    RunResult set = config({"FeldSpan/Settings/Baudrate", "9600"});
+    ASSERT_EQ(set.rc, 0) << set.err;
+    RunResult get = config({"feldspan/settings/BAUDRATE"});
+    EXPECT_EQ(get.rc, 0);
     EXPECT_EQ(get.out, "9600\n");
-    EXPECT_NE(config("").out.find("FeldSpan/Settings/Baudrate=9600\n"), std::string::npos);
+    EXPECT_NE(config({}).out.find("FeldSpan/Settings/Baudrate=9600\n"), std::string::npos);
 
-    ASSERT_EQ(config("FeldSpan/Settings/Dump 1").code, 0);
-    EXPECT_EQ(config("FeldSpan/Settings/Dump").out, "1\n");
+    ASSERT_EQ(config({"FeldSpan/Settings/Dump", "1"}).rc, 0);
+    EXPECT_EQ(config({"FeldSpan/Settings/Dump"}).out, "1\n");
 
     // No start-up side effects: the version is not written by config.
-    EXPECT_EQ(slurp(ini_).find("VERSION"), std::string::npos) << slurp(ini_);
+    EXPECT_EQ(ReadText(ini_).find("VERSION"), std::string::npos) << ReadText(ini_);
 }
 
 TEST_F(CliProgram, ExitCodesSayWhatWentWrong)
 {
-    Outcome badKey = config("FeldSpan/Settings/NoSuchKey");
-    EXPECT_EQ(badKey.code, 2);
+    RunResult badKey = config({"FeldSpan/Settings/NoSuchKey"});
+    EXPECT_EQ(badKey.rc, 2);
     EXPECT_NE(badKey.err.find("usage:"), std::string::npos) << badKey.err;
 
-    Outcome badValue = config("FeldSpan/Settings/Baudrate fast");
-    EXPECT_EQ(badValue.code, 1);
+    RunResult badValue = config({"FeldSpan/Settings/Baudrate", "fast"});
+    EXPECT_EQ(badValue.rc, 1);
     EXPECT_NE(badValue.err.find("whole number"), std::string::npos) << badValue.err;
     EXPECT_FALSE(fs::exists(ini_));
 
-    EXPECT_EQ(config("a b c").code, 2);
-    EXPECT_EQ(run("no-such-command").code, 2);
-    EXPECT_EQ(run("").code, 2);
-    EXPECT_EQ(run("--baud fast config").code, 2);
-    EXPECT_EQ(run("--settings").code, 2);
+    EXPECT_EQ(config({"a", "b", "c"}).rc, 2);
+    EXPECT_EQ(run({"no-such-command"}).rc, 2);
+    EXPECT_EQ(run({}).rc, 2);
+    EXPECT_EQ(run({"--baud", "fast", "config"}).rc, 2);
+    EXPECT_EQ(run({"--settings"}).rc, 2);
 
-    Outcome help = run("--help");
-    EXPECT_EQ(help.code, 0);
+    RunResult help = run({"--help"});
+    EXPECT_EQ(help.rc, 0);
     EXPECT_NE(help.out.find("config"), std::string::npos);
 }
 
 TEST_F(CliProgram, UnwritableStoreFailsWithItsReason)
 {
     std::ofstream(dir_ / "file") << "x";
-    std::string under = quote((dir_ / "file" / "s.ini").string());
-    Outcome r = run("--settings " + under + " config FeldSpan/Settings/Baudrate 9600");
-    EXPECT_EQ(r.code, 1);
+    const std::string under = (dir_ / "file" / "s.ini").string();
+    RunResult r = run({"--settings", under, "config", "FeldSpan/Settings/Baudrate", "9600"});
+    EXPECT_EQ(r.rc, 1);
     EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
     // Reading the same store still works, with the defaults.
-    Outcome list = run("--settings " + under + " config FeldSpan/Settings/Baudrate");
-    EXPECT_EQ(list.code, 0);
+    RunResult list = run({"--settings", under, "config", "FeldSpan/Settings/Baudrate"});
+    EXPECT_EQ(list.rc, 0);
     EXPECT_EQ(list.out, "115200\n");
 }
 
 }  // namespace
+}  // namespace feld::test

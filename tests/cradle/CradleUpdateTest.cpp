@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         path_ = dir_ / "fw.dfu";
-        test::writeFile(path_, test::withSuffix(test::s1(0x8000, {0x12, 0x34}), 0xFE1D, 0x0C8D, 0x0110));
+        test::WriteFile(path_, test::withSuffix(test::s1(0x8000, {0x12, 0x34}), 0xFE1D, 0x0C8D, 0x0110));
         file_ = {path_.string(), 0xFE1D, 0x0C8D, 0x0110};
     }
     std::unique_ptr<DfuImage> check(std::vector<DfuDeviceInfo> devices, int selected)
@@ -97,7 +97,7 @@ TEST_F(CradleChecks, TheSelectedDeviceIsCheckedNotTheLastListed)
 
 TEST_F(CradleChecks, FileSpoiledAfterItWasChosenIsRefusedAtTheImage)
 {
-    test::writeFile(path_, test::withSuffix("S1041000zz00", 0xFE1D, 0x0C8D, 0x0110));
+    test::WriteFile(path_, test::withSuffix("S1041000zz00", 0xFE1D, 0x0C8D, 0x0110));
     std::string why;
     EXPECT_FALSE(CheckCradleUpdate(ui_, {device(0xFE1D, 0x0C8D, 0x0110)}, 0, file_, &why));
     EXPECT_EQ(ui_.shownIds(), (std::vector<int>{61291}));
@@ -110,9 +110,9 @@ TEST_F(CradleChecks, ChoosingAFileReadsItsIdsOrForgetsIt)
     ASSERT_TRUE(ChooseDfuFile(ui_, path_.string(), chosen));
     EXPECT_EQ(chosen.vendor, 0xFE1D);
     EXPECT_EQ(chosen.release, 0x0110);
-    auto bytes = test::readFile(path_);
+    auto bytes = test::ReadFile(path_);
     bytes[bytes.size() - 1] ^= 0x01;
-    test::writeFile(path_, bytes);
+    test::WriteFile(path_, bytes);
     std::string why;
     EXPECT_FALSE(ChooseDfuFile(ui_, path_.string(), chosen, &why));
     EXPECT_TRUE(chosen.path.empty());

@@ -175,8 +175,8 @@ TEST(DfuFile, LoadingFromDiskLeavesNoWorkFileAndRefusesUnreadableFiles)
     test::TempDir dir;
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
-    test::writeFile(dir / "good.dfu", withSuffix(s1(0x3000, {0x42}), 1, 2, 3));
-    test::writeFile(dir / "bad.dfu", withSuffix("S1xx", 1, 2, 3));
+    test::WriteFile(dir / "good.dfu", withSuffix(s1(0x3000, {0x42}), 1, 2, 3));
+    test::WriteFile(dir / "bad.dfu", withSuffix("S1xx", 1, 2, 3));
     DfuImage image;
     DfuFileResult good = LoadDfuFile((dir / "good.dfu").string(), &image);
     DfuFileResult bad = LoadDfuFile((dir / "bad.dfu").string(), &image);

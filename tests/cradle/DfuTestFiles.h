@@ -1,15 +1,13 @@
 #pragma once
-// Helpers of the cradle tests: firmware files built in memory, temporary folders.
+// Helpers of the cradle tests: firmware files built in memory.
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cradle/DfuFile.h"
+#include "support/TestFiles.h"
 
 namespace feld::test {
 
@@ -46,39 +44,5 @@ inline std::string s1(std::uint16_t address, const std::vector<std::uint8_t>& da
     std::snprintf(b, sizeof b, "%02X", (~sum) & 0xFF);
     return r + b + "\r\n";
 }
-
-inline void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::vector<std::uint8_t> readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// A fresh folder removed with the object.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "feldspan-cradle-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        path_ = mkdtemp(buf.data());
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 }  // namespace feld::test

@@ -183,10 +183,9 @@ TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)
 
     // A file-size limit stands in for a full disk: with SIGXFSZ ignored, writes past it fail
     // with an error, as they do when the disk fills up.
-    std::string cmd = "trap '' XFSZ; ulimit -f 40; exec '" + Bin("feldspan-cli") + "' --settings '" +
-                      (dir / "settings.ini").string() + "' --device '" + sim.device() +
-                      "' get 'C:\\Data\\BIG.DAT' '" + target.string() + "'";
-    CliRun full = Run({"/bin/sh", "-c", cmd}, 300);
+    CliRun full = RunShell("trap '' XFSZ; ulimit -f 40; exec " + ShellQuote(BinProgram("feldspan-cli")) +
+                           " --settings " + ShellQuote((dir / "settings.ini").string()) + " --device " +
+                           ShellQuote(sim.device()) + " get 'C:\\Data\\BIG.DAT' " + ShellQuote(target.string()));
     EXPECT_EQ(full.rc, 1) << full.err;
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(fs::is_empty(dir / "pc" / "full")) << "no temporary file may stay behind";

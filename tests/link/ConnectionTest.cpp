@@ -1,7 +1,6 @@
 // Connecting, the link-alive window, the reply timer and the progress model.
 
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 #include "LinkFixture.h"
@@ -141,8 +140,7 @@ TEST_F(ConnectionTest, TraceIsWrittenOnlyWhenAskedFor)
     auto p = Pattern(100);
     ASSERT_EQ(link->SendTransfer(wire::kFile, 100, p.data(), false), 1);
     link->CloseTrace();
-    std::ifstream in(path, std::ios::binary);
-    std::string trace((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string trace = ReadText(path);
     // The header's reply, "Send" after the frame, the frame's reply.
     ASSERT_EQ(trace.size(), 28u);
     EXPECT_EQ(trace.substr(12, 4), "Send");

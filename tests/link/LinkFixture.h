@@ -14,6 +14,7 @@
 #include "link/PdtLink.h"
 #include "support/FakeClock.h"
 #include "support/RecorderUi.h"
+#include "support/TestFiles.h"
 
 namespace feld::test {
 
@@ -70,13 +71,6 @@ protected:
         ui.clear();
     }
 
-    static std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7)
-    {
-        std::vector<std::uint8_t> v(n);
-        for (std::size_t i = 0; i < n; ++i)
-            v[i] = static_cast<std::uint8_t>((i * 31 + seed + (i >> 8)) & 0xFF);
-        return v;
-    }
     static std::vector<std::uint8_t> Bytes(std::initializer_list<int> b)
     {
         std::vector<std::uint8_t> v;

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <unistd.h>
 
@@ -31,11 +30,6 @@ protected:
         wire::put32(v.data() + 14, sizeField);
         std::copy(content.begin(), content.end(), v.begin() + 32);
         return v;
-    }
-    static std::vector<std::uint8_t> ReadFile(const std::filesystem::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 };
 

@@ -22,21 +22,13 @@
 #include "sim/SimLog.h"
 #include "sim/SimPty.h"
 #include "sim/SimTerminal.h"
+#include "support/TestFiles.h"
 
 namespace feld::sim::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes randomBytes(std::size_t n, unsigned seed)
-{
-    Bytes b(n);
-    unsigned x = seed * 2654435761u + 1;
-    for (auto& c : b) {
-        x = x * 1103515245u + 12345u;
-        c = static_cast<std::uint8_t>(x >> 16);
-    }
-    return b;
-}
+using feld::test::Pattern;
 
 // The PC's end of the line: blocking reads with a time-out, whole frames written at once.
 class RawPc {

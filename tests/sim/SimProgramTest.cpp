@@ -1,29 +1,22 @@
 // The feldspan-pdtsim program: its first line, its options, its clean end.
 
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include "SimHarness.h"
+#include "support/ProgramRunner.h"
 #include "support/SimProcess.h"
+#include "support/TestFiles.h"
 
 namespace feld::sim::test {
 
 namespace {
 
-// The program beside the tests' own folder when the runner does not say where it is.
-std::string simProgram()
+// The simulator with `args`, to its end.
+feld::test::RunResult runSim(std::vector<std::string> args)
 {
-    std::error_code ec;
-    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return feld::test::SimProcess::program(ec ? std::string() : (self.parent_path().parent_path() / "bin").string());
-}
-
-int runStatus(const std::string& args)
-{
-    std::string cmd = simProgram() + " " + args + " >/dev/null 2>&1";
-    int st = std::system(cmd.c_str());
-    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    args.insert(args.begin(), feld::test::SimProcess::program());
+    return feld::test::RunProgram(args, {.timeoutMs = 30000});
 }
 
 bool linkCheck(RawPc& pc)
@@ -35,12 +28,11 @@ bool linkCheck(RawPc& pc)
 
 TEST(SimProgram, ServesTheDeviceItNamesAcrossReopens)
 {
-    char tmpl[] = "/tmp/simprog-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    std::string dir = tmpl;
+    feld::test::TempDir temp;
+    const std::string dir = temp.path().string();
     {
         feld::test::SimProcess sim;
-        sim.start({"--root", dir + "/r", "--log", dir + "/log.jsonl", "--c-size", "1M"}, simProgram());
+        sim.start({"--root", dir + "/r", "--log", dir + "/log.jsonl", "--c-size", "1M"});
         ASSERT_TRUE(sim.running()) << sim.error();
         EXPECT_EQ(sim.device().rfind("/dev/pts/", 0), 0u);
         {
@@ -70,28 +62,20 @@ TEST(SimProgram, ServesTheDeviceItNamesAcrossReopens)
     std::getline(log, first);
     EXPECT_NE(first.find("\"event\":\"receive\""), std::string::npos) << first;
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/r/C"));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(SimProgram, OptionsCheckedAndHelpGiven)
 {
-    EXPECT_EQ(runStatus("--help"), 0);
-    EXPECT_EQ(runStatus("--no-such-option"), 2);
-    EXPECT_EQ(runStatus("--baud fast"), 2);
-    EXPECT_EQ(runStatus("--force-status 3:sometimes"), 2);
-    EXPECT_EQ(runStatus("--device /nonexistent/tty"), 1);
-    std::string cmd = simProgram() + " --help";
-    std::FILE* p = popen(cmd.c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string text;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p))
-        text += buf;
-    pclose(p);
+    const auto help = runSim({"--help"});
+    EXPECT_EQ(help.rc, 0);
+    EXPECT_EQ(runSim({"--no-such-option"}).rc, 2);
+    EXPECT_EQ(runSim({"--baud", "fast"}).rc, 2);
+    EXPECT_EQ(runSim({"--force-status", "3:sometimes"}).rc, 2);
+    EXPECT_EQ(runSim({"--device", "/nonexistent/tty"}).rc, 1);
     for (const char* opt : {"--device", "--baud", "--root", "--c-size", "--d-size", "--unformatted", "--firmware", "--model",
                             "--log", "--seed", "--corrupt-every", "--drop-every", "--busy-every", "--restart-every",
                             "--duplicate-every", "--force-status", "--stdin-lifetime"})
-        EXPECT_NE(text.find(opt), std::string::npos) << opt;
+        EXPECT_NE(help.out.find(opt), std::string::npos) << opt;
 }
 
 }  // namespace feld::sim::test

@@ -56,12 +56,12 @@ TEST_F(SimProtocol, CountersWrapAndResentFramesAreNotTakenTwice)
 {
     start();
     // 51 frames: the 51st carries counter 0 again.
-    Bytes body = randomBytes(50 * 512 + 100 - 32, 1);
+    Bytes body = Pattern(50 * 512 + 100 - 32, 1);
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("WRAP.DAT", body)), 1);
     EXPECT_EQ(readHost("C/Data/WRAP.DAT"), body);
 
     // The first frame (counter 0) sent twice: the copy is answered with its counter, not stored.
-    Bytes small = randomBytes(700, 2);
+    Bytes small = Pattern(700, 2);
     auto payload = filePayload("TWICE.DAT", small);
     pc_->write(wire::makeHeader(wire::kFile, static_cast<std::uint32_t>(payload.size())));
     ASSERT_EQ(pc_->readReply().status, 1);
@@ -84,7 +84,7 @@ TEST_F(SimProtocol, CorruptedFramesAreResentUntilTheFileArrivesWhole)
     c.corruptEvery = 5;
     c.seed = 3;
     start(c);
-    Bytes body = randomBytes(20000, 3);
+    Bytes body = Pattern(20000, 3);
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("C.DAT", body)), 1);
     Bytes got;
     ASSERT_EQ(pc_->command(wire::kOpGetFile, "C:\\Data\\C.DAT", got), 1);
@@ -101,7 +101,7 @@ TEST_F(SimProtocol, DroppedAnswerIsGivenToTheResend)
     c.dropEvery = 2;
     start(c);
     // Two frames: the second (last) answer is left out; the resend is answered, the file is whole.
-    Bytes body = randomBytes(600, 4);
+    Bytes body = Pattern(600, 4);
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("D.DAT", body), 300), 1);
     EXPECT_EQ(pc_->resends_, 1);
     EXPECT_EQ(readHost("C/Data/D.DAT"), body);
@@ -113,7 +113,7 @@ TEST_F(SimProtocol, BusyAnswersSevenFirstAndTakesTheFrameOnce)
     SimConfig c;
     c.busyEvery = 1;  // every frame: 7 first, then taken
     start(c);
-    Bytes body = randomBytes(1500, 5);
+    Bytes body = Pattern(1500, 5);
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("B.DAT", body)), 1);
     EXPECT_EQ(pc_->resends_, 3);
     EXPECT_EQ(readHost("C/Data/B.DAT"), body);
@@ -125,7 +125,7 @@ TEST_F(SimProtocol, RestartHeaderAndDuplicateFramesOnTheWayBack)
     c.restartEvery = 1;
     c.duplicateEvery = 1;
     start(c);
-    Bytes body = randomBytes(4000, 6);
+    Bytes body = Pattern(4000, 6);
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("R.DAT", body)), 1);
     Bytes got;
     ASSERT_EQ(pc_->command(wire::kOpGetFile, "c:\\data\\r.dat", got), 1);
@@ -146,9 +146,9 @@ TEST_F(SimProtocol, ForcedStatusesAndAnUnansweredHeader)
     start(c);
     pc_->write(wire::makeHeader(wire::kLinkCheck, 0));
     EXPECT_TRUE(pc_->quiet(300));
-    EXPECT_EQ(pc_->send(wire::kFile, filePayload("X.DAT", randomBytes(10, 7))), 11);
+    EXPECT_EQ(pc_->send(wire::kFile, filePayload("X.DAT", Pattern(10, 7))), 11);
     EXPECT_FALSE(std::filesystem::exists(hostFile("C/Data/X.DAT")));
-    EXPECT_EQ(pc_->send(wire::kFile, filePayload("X.DAT", randomBytes(10, 7))), 1);
+    EXPECT_EQ(pc_->send(wire::kFile, filePayload("X.DAT", Pattern(10, 7))), 1);
     EXPECT_EQ(pc_->commandStatus(wire::kOpDelete, "C:\\Data\\X.DAT"), 13);
     EXPECT_TRUE(std::filesystem::exists(hostFile("C/Data/X.DAT")));
     EXPECT_EQ(pc_->commandStatus(wire::kOpDelete, "C:\\Data\\X.DAT"), 1);
@@ -161,7 +161,7 @@ TEST_F(SimProtocol, PacedLineTakesAndGivesBytesAtTheLineRate)
     c.baud = 19200;
     start(c);
     const double byteS = 10.0 / 19200;
-    Bytes body = randomBytes(8 * 512 - 32, 8);
+    Bytes body = Pattern(8 * 512 - 32, 8);
     auto t0 = std::chrono::steady_clock::now();
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("P.DAT", body)), 1);
     double putS = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();

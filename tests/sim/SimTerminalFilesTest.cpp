@@ -35,7 +35,7 @@ TEST_F(SimFiles, StoredListedAndFetchedAtEachFirmware)
         start(c);
         for (std::size_t size : {0u, 1u, 511u, 512u, 513u}) {
             std::string name = "F" + std::to_string(size) + ".TXT";
-            Bytes body = randomBytes(size, static_cast<unsigned>(size + fw));
+            Bytes body = Pattern(size, static_cast<unsigned>(size + fw));
             ASSERT_EQ(pc_->send(wire::kFile, filePayload(name, body)), 1);
             Bytes got;
             int code = 0;
@@ -76,7 +76,7 @@ TEST_F(SimFiles, PathFilesOnlyFromFirmware201)
     EXPECT_EQ(logCount({"\"refused\"", "code 8"}), 1);
     TearDown();
     start();
-    Bytes body = randomBytes(3000, 9);
+    Bytes body = Pattern(3000, 9);
     ASSERT_EQ(pc_->send(wire::kPathFile, pathPayload("d:\\New\\Deep\\A.TXT", body)), 1);
     EXPECT_EQ(readHost("D/New/Deep/A.TXT"), body);
     // Found again whatever the letter case.
@@ -142,7 +142,7 @@ TEST_F(SimFiles, FlashWriterAskedForWithTheModel)
     EXPECT_EQ(pc_->send(wire::kFile, filePayload("A.TXT", {1})), 1);
 
     // A kernel image stays in memory with its checks logged; op 17 is then taken.
-    Bytes image = randomBytes(1000, 11);
+    Bytes image = Pattern(1000, 11);
     auto body = wire::makeKernelBody(image.data(), image.size());
     ASSERT_EQ(pc_->send(wire::kFile, filePayload("KERNEL.BIN", body, wire::kTypeKernel, 1)), 1);
     EXPECT_EQ(terminal_->kernelImage(), body);

@@ -6,16 +6,14 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "support/ProgramRunner.h"
 
 namespace feld::test {
 
@@ -31,11 +29,7 @@ public:
     // The simulator's path: FELDSPAN_BIN_DIR (set by the test runner) or the given folder.
     static std::string program(const std::string& fallbackDir = {})
     {
-        const char* dir = std::getenv("FELDSPAN_BIN_DIR");
-        std::string base = dir && *dir ? dir : fallbackDir;
-        if (base.empty())
-            base = ".";
-        return base + "/feldspan-pdtsim";
+        return BinProgram("feldspan-pdtsim", fallbackDir);
     }
 
     bool start(const std::vector<std::string>& args, const std::string& path = program())
@@ -48,26 +42,15 @@ public:
             ::close(out[1]);
             return fail("cannot make a pipe");
         }
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_adddup2(&fa, in[0], 0);
-        posix_spawn_file_actions_adddup2(&fa, out[1], 1);
         std::vector<std::string> all{path, "--stdin-lifetime"};
         all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& a : all)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        int rc = posix_spawn(&pid_, path.c_str(), &fa, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&fa);
+        pid_ = SpawnProgram(all, {in[0], out[1], -1});
         ::close(in[0]);
         ::close(out[1]);
         stdin_ = in[1];
         stdout_ = out[0];
-        if (rc != 0) {
-            pid_ = -1;
+        if (pid_ < 0)
             return fail("cannot start " + path);
-        }
         std::string line;
         if (!readLine(line, 10000))
             return fail("the simulator printed no device line");

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,12 +27,22 @@ inline std::vector<std::uint8_t> ReadFile(const std::filesystem::path& p)
     return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-// Bytes that differ from block to block, so a frame in the wrong place shows up.
+inline std::string ReadText(const std::filesystem::path& p)
+{
+    std::ifstream f(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Bytes that differ from block to block, so a frame in the wrong place shows up: a linear
+// congruential sequence, which repeats no stretch of a test file's length; each seed gives others.
 inline std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7)
 {
     std::vector<std::uint8_t> v(n);
-    for (std::size_t i = 0; i < n; ++i)
-        v[i] = static_cast<std::uint8_t>((i * 167 + seed + (i >> 10)) & 0xFF);
+    std::uint32_t x = seed * 2654435761u + 1;
+    for (auto& b : v) {
+        x = x * 1103515245u + 12345u;
+        b = static_cast<std::uint8_t>(x >> 16);
+    }
     return v;
 }
 
@@ -44,5 +55,28 @@ inline std::string SafeTestName()
             c = '_';
     return n;
 }
+
+// A fresh folder removed with the object.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "feldspan-test-XXXXXX").string();
+        std::vector<char> buf(pattern.begin(), pattern.end());
+        buf.push_back('\0');
+        if (const char* made = mkdtemp(buf.data()))
+            path_ = made;
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
 
 }  // namespace feld::test
