@@ -46,7 +46,7 @@ struct Figures {
 };
 
 // Sends `size` bytes as C:\Data\BENCH.DAT and fetches it back; times both without the settling sleeps.
-Figures run(const std::string& simPath, long baud, std::size_t size, const std::string& tmpDir)
+Figures run(const std::string& simPath, long baud, std::size_t size, const std::string& /*tmpDir*/)
 {
     Figures f;
     std::vector<std::string> args;

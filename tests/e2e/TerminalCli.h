@@ -59,14 +59,15 @@ protected:
     }
 
     // feldspan-cli with the test's settings and the simulator's device in front of `args`.
-    CliRun Cli(const std::vector<std::string>& args, bool yes = true, int timeoutSec = 300)
+    CliRun Cli(const std::vector<std::string>& args, bool yes = true, int timeoutSec = 300) { return Cli(args, yes, {.timeoutMs = timeoutSec * 1000}); }
+    CliRun Cli(const std::vector<std::string>& args, bool yes, RunOptions options)
     {
         std::vector<std::string> all{BinProgram("feldspan-cli"), "--settings", (dir / "settings.ini").string(), "--device",
                                      sim.device()};
         if (yes)
             all.push_back("--yes");
         all.insert(all.end(), args.begin(), args.end());
-        return RunProgram(all, {.timeoutMs = timeoutSec * 1000});
+        return RunProgram(all, options);
     }
 
     std::vector<std::string> Log() const

@@ -2,9 +2,13 @@
 // disk information, the flash writer on demand, listings and fetches.
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "OpsFixture.h"
 #include "link/LinkPort.h"
+#include "link/serial/CSerialCom.h"
 #include "link/wire/TermCodec.h"
 
 namespace feld::test {
@@ -179,6 +183,7 @@ TEST_F(Ops, FetchedFilesArriveWhole)
     WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "F.TXT", Pattern(1500, 5));
     WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "Z.TXT", {});
     Connected();
+    const std::int64_t sleptBefore = clock.sleptMs();
     BufferSink sink;
     EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", sink, false), 1);
     EXPECT_EQ(sink.bytes, Pattern(1500, 5));
@@ -186,9 +191,37 @@ TEST_F(Ops, FetchedFilesArriveWhole)
     EXPECT_TRUE(sink.bytes.empty());
     EXPECT_EQ(Link().GetFile("C:\\DATA\\NONE.TXT", sink, false), 0);
     // Every wait for the terminal blocked on the line: the only sleeps are the settling pauses
-    // before each transfer (100 ms each; the three fetches and their disk information come to
-    // well under two seconds of them).
-    EXPECT_LT(clock.sleptMs(), 2000);
+    // of 100 ms before the command and before the answer of each fetch.
+    EXPECT_EQ(clock.sleptMs() - sleptBefore, 3 * 2 * 100);
+}
+
+// The port's I/O thread can end by itself (a failed wait, say): the transfer under way fails within
+// its time-out instead of hanging, the port says why, and connecting again starts a new thread.
+TEST_F(Ops, ADeadIoThreadFailsTheTransferAndReconnectingRecovers)
+{
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "F.TXT", Pattern(60'000, 5));
+    simConfig.baud = 115200;  // about six seconds on the line
+    Connected();
+    auto* device = dynamic_cast<CSerialCom*>(&Link().Port()->Device());
+    ASSERT_NE(device, nullptr);
+    std::thread breaker([device] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        device->BreakIoLoop(EIO);
+    });
+    BufferSink sink;
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", sink, false), 0);
+    breaker.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(4));
+    EXPECT_NE(device->LastError().find("I/O thread"), std::string::npos) << device->LastError();
+
+    term->stop();  // the terminal gives up on the broken transfer; a fresh one serves the rest
+    term = std::make_unique<sim::SimTerminal>(simConfig, pty.fd(), *log);
+    term->start();
+    ASSERT_EQ(session->ConnectLink(1), 1);
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "G.TXT", Pattern(700, 6));
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\G.TXT", sink, false), 1);
+    EXPECT_EQ(sink.bytes, Pattern(700, 6));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,7 @@ struct RunOptions {
     std::optional<std::string> input;  // the program's stdin; without it stdin is /dev/null
     std::string workDir;               // empty: this process's own
     int timeoutMs = 300000;            // 0: no time-out
+    std::function<void(pid_t)> started;  // called with the child's pid once it runs
 };
 
 struct RunResult {
@@ -145,6 +147,8 @@ inline RunResult RunProgram(const std::vector<std::string>& argv, const RunOptio
     }
     const auto start = Clock::now();
     const pid_t pid = SpawnProgram(argv, {in[0], out[1], err[1]}, o);
+    if (pid > 0 && o.started)
+        o.started(pid);
     for (int fd : {in[0], out[1], err[1]})
         ::close(fd);
     std::array<int, 3> fds{out[0], err[0], in[1]};

@@ -161,10 +161,20 @@ std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
 
 bool CSerialCom::EnsureThread()
 {
+    bool dead;
     {
         std::lock_guard lock(tasksMutex_);
-        if (dead_)
-            return false;
+        dead = dead_;
+    }
+    if (thread_ && dead) {
+        // The old loop ended by itself: opening again starts a new one.
+        thread_->wait();
+        delete thread_;
+        thread_ = nullptr;
+        wake_.reset();
+        breakErr_.store(0);
+        std::lock_guard lock(tasksMutex_);
+        dead_ = false;
     }
     if (thread_)
         return true;
@@ -337,11 +347,8 @@ int CSerialCom::OpenConnection()
         return 0;
     }
     info_.devicePath = path;
-    if (!EnsureThread()) {
-        if (LastError().empty())
-            SetError("the port's I/O thread has stopped; reconnect to start a new one");
+    if (!EnsureThread())
         return 0;
-    }
     bool ok = false;
     const TtyInfo copy = info_;  // the I/O thread never reads the record the link edits
     if (!RunInThread([this, &copy, &ok] { OpenInThread(copy, ok); }))
