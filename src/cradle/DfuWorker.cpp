@@ -91,33 +91,47 @@ bool DfuWorker::running() const
 
 void DfuWorker::wait()
 {
-    std::unique_lock lock(mutex_);
-    ended_.wait(lock, [this] { return !running_; });
-    if (thread_.joinable())
-        thread_.join();
+    std::thread finished;
+    {
+        std::unique_lock lock(mutex_);
+        ended_.wait(lock, [this] { return !running_; });
+        finished = std::move(thread_);
+    }
+    // The worker has cleared its marker and is only returning; it needs the lock no more.
+    if (finished.joinable())
+        finished.join();
 }
 
 std::uint32_t DfuWorker::start(unsigned deviceIndex, std::unique_ptr<DfuImage> image, Clock& clock)
 {
-    std::lock_guard lock(mutex_);
-    if (running_)
-        return kDfuWorkerBusy;
     if (!image)
         return kDfuNoThread;
-    // The last worker has cleared its marker and is only returning.
-    if (thread_.joinable())
-        thread_.join();
-    record_ = DfuProgress{};
-    running_ = true;
+    std::thread last;
+    {
+        std::lock_guard lock(mutex_);
+        if (running_)
+            return kDfuWorkerBusy;
+        last = std::move(thread_);
+        record_ = DfuProgress{};
+        running_ = true;
+    }
+    if (last.joinable())
+        last.join();
     try {
-        thread_ = std::thread([this, deviceIndex, &clock, owned = std::move(image)] {
-            run(deviceIndex, *owned, clock);
+        std::thread worker([this, deviceIndex, &clock, owned = std::move(image)] {
+            run(deviceIndex, *owned, clock);  // throws nothing
             std::lock_guard done(mutex_);
             running_ = false;
             ended_.notify_all();
         });
-    } catch (const std::system_error&) {
+        std::lock_guard lock(mutex_);
+        thread_ = std::move(worker);
+    } catch (...) {
+        // No thread (std::system_error) or no memory for one.
+        std::lock_guard lock(mutex_);
+        record_.error = kDfuNoThread;
         running_ = false;
+        ended_.notify_all();
         return kDfuNoThread;
     }
     return kDfuOk;
@@ -125,8 +139,27 @@ std::uint32_t DfuWorker::start(unsigned deviceIndex, std::unique_ptr<DfuImage> i
 
 int DfuWorker::run(unsigned deviceIndex, const DfuImage& image, Clock& clock)
 {
-    std::uint32_t rc = kOk;
     DfuHandle handle = 0;
+    try {
+        return runSteps(deviceIndex, image, clock, handle);
+    } catch (...) {
+        // An exception must not end the program from the worker thread, nor leave the poller
+        // waiting: the update ends with its own code, and the device is let go.
+        setError(kDfuWorkerFault);
+        if (handle != 0) {
+            try {
+                STDFU_Close(&handle);
+            } catch (...) {
+                // Nothing more can be done for a device whose close throws.
+            }
+        }
+        return 0;
+    }
+}
+
+int DfuWorker::runSteps(unsigned deviceIndex, const DfuImage& image, Clock& clock, DfuHandle& handle)
+{
+    std::uint32_t rc = kOk;
     DfuStatus status;
 
     // A failed call after the open: its code is the error and the device is closed.

@@ -13,12 +13,14 @@
 
 #include "base/Clock.h"
 #include "cradle/DfuFile.h"
+#include "cradle/stdfu/DfuTypes.h"
 
 namespace feld {
 
-constexpr std::uint32_t kDfuOk = 0x12340000;
-constexpr std::uint32_t kDfuWorkerBusy = 0x12340018;  // a worker is already running
-constexpr std::uint32_t kDfuNoThread = 0x12340019;    // no thread could be created
+constexpr std::uint32_t kDfuOk = stdfu::kOk;
+constexpr std::uint32_t kDfuWorkerBusy = stdfu::kWorkerBusy;    // a worker is already running
+constexpr std::uint32_t kDfuNoThread = stdfu::kNoThread;        // no thread could be created
+constexpr std::uint32_t kDfuWorkerFault = stdfu::kWorkerFault;  // the worker stopped on an exception
 constexpr std::uint32_t kDfuStatusBase = 0x1234001F;  // + 0x1000 x the device's DFU status byte
 
 // The code a device's DFU status byte turns into.
@@ -65,13 +67,18 @@ public:
     void wait();
 
     // The update itself, on the calling thread: 1 on success, 0 on failure (the reason in the record).
+    // Whatever is thrown on the way (by a backend, or an allocation that fails) ends the update with
+    // kDfuWorkerFault and the device closed; nothing leaves this call.
     int run(unsigned deviceIndex, const DfuImage& image, Clock& clock);
 
 private:
+    int runSteps(unsigned deviceIndex, const DfuImage& image, Clock& clock, stdfu::DfuHandle& handle);
     void set(int phase, int percent);
     void setPercent(int percent);
     void setError(std::uint32_t code);
 
+    // Guards the record, the running marker and the thread object; held only to copy them, never
+    // across a device call, a wait or a join.
     mutable std::mutex mutex_;
     std::condition_variable ended_;
     DfuProgress record_;

@@ -7,6 +7,9 @@
 // in ~/.config/TOLVERANET SOFTWARE/FeldBuilder.conf, in the groups FeldSpan/Settings,
 // FeldSpan/Standby, FeldSpan/PATH and PATH. A settings file given to the constructor (an INI file)
 // replaces that store, for tests and scripts.
+//
+// Every key, with its default and range, is defined once in the table of ConfigKeys.h; the store
+// itself (reading without regard to case, writing back) is ConfigStore.h.
 
 #include <array>
 #include <cstdint>

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <new>
+
 #include "cradle/CradleUpdate.h"
 #include "cradle/DfuDeviceList.h"
 #include "DfuTestFiles.h"
@@ -194,6 +197,46 @@ TEST(CradleRun, WorkerFailureEndsWith61295)
     EXPECT_EQ(last.error, dfuStatusCode(stdfu::kErrVerify));
     EXPECT_EQ(ui.shownIds(), (std::vector<int>{61295}));
     EXPECT_FALSE(worker.running());
+}
+
+// A library that throws in the middle of the write, as a failed allocation would.
+class ThrowingBackend : public stdfu::SimDfuBackend {
+public:
+    using SimDfuBackend::SimDfuBackend;
+    std::uint32_t download(stdfu::DfuHandle handle, const std::uint8_t* data, unsigned length,
+                           std::uint16_t block) override
+    {
+        if (throwing && length > 0 && block != 0xFFFF)
+            throw std::bad_alloc();
+        return SimDfuBackend::download(handle, data, length, block);
+    }
+    std::atomic<bool> throwing{true};
+};
+
+TEST(CradleRun, AnExceptionInTheWorkerEndsTheUpdateWithItsCodeAndANewStartWorks)
+{
+    auto cradle = std::make_shared<stdfu::SimDfuDevice>(SimDfuConfig{});
+    auto backend = std::make_shared<ThrowingBackend>(std::vector<std::shared_ptr<stdfu::SimDfuDevice>>{cradle});
+    test::SimCradles sim(backend);
+    test::RecorderUi ui;
+    test::FakeClock clock;
+    auto image = [] {
+        auto i = std::make_unique<DfuImage>();
+        i->fill(0xFF);
+        (*i)[0x8000] = 0x42;
+        return i;
+    };
+    DfuWorker worker;
+    DfuProgress last = RunCradleUpdate(ui, clock, 0, image(), nullptr, worker);
+    EXPECT_EQ(last.error, kDfuWorkerFault);
+    EXPECT_FALSE(worker.running());
+    EXPECT_EQ(cradle->events().back().op, "close") << "the device is let go";
+
+    backend->throwing = false;
+    last = RunCradleUpdate(ui, clock, 0, image(), nullptr, worker);
+    EXPECT_EQ(last.error, kDfuOk);
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61295, 61294}));
+    EXPECT_EQ(cradle->memory()[0x8000], 0x42);
 }
 
 }  // namespace

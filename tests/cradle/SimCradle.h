@@ -20,6 +20,11 @@ public:
         stdfu::STDFU_UseBackend(backend_);
     }
     explicit SimCradles(stdfu::SimDfuConfig config) : SimCradles(std::vector<stdfu::SimDfuConfig>{std::move(config)}) {}
+    // A backend of the test's own making (one that misbehaves on purpose).
+    explicit SimCradles(std::shared_ptr<stdfu::SimDfuBackend> backend) : backend_(std::move(backend))
+    {
+        stdfu::STDFU_UseBackend(backend_);
+    }
     ~SimCradles() { stdfu::STDFU_UseBackend(nullptr); }
 
     stdfu::SimDfuDevice& device(std::size_t i = 0) { return *backend_->devices().at(i); }

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -63,6 +67,50 @@ protected:
         Config c(ini_);
         c.load();
         return c;
+    }
+    // Everything in the test's folder (and below), by name.
+    std::vector<std::string> names()
+    {
+        std::vector<std::string> out;
+        for (const auto& e : fs::recursive_directory_iterator(dir_))
+            out.push_back(e.path().lexically_relative(dir_).string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    struct Saved {
+        bool ok = false;
+        std::string error;
+    };
+    // c.save() in a child process, with files limited to `fileLimit` bytes (a full disk) or as an
+    // unprivileged user (root writes into any folder), so the limit stays with the child.
+    Saved saveInChild(const Config& c, rlim_t fileLimit, bool unprivileged)
+    {
+        int pipeFds[2];
+        if (::pipe(pipeFds) != 0)
+            return {false, "no pipe"};
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(pipeFds[0]);
+            if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(3);
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{fileLimit, fileLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::string error;
+            bool ok = c.save(&error);
+            [[maybe_unused]] ssize_t n = ::write(pipeFds[1], error.data(), error.size());
+            ::_exit(ok ? 0 : 1);
+        }
+        ::close(pipeFds[1]);
+        Saved r;
+        char buf[512];
+        for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;)
+            r.error.append(buf, static_cast<std::size_t>(n));
+        ::close(pipeFds[0]);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        return r;
     }
     int installMessages(const test::RecorderUi& ui)
     {
@@ -211,6 +259,55 @@ TEST_F(ConfigTest, SaveWritesEverythingButDumpAndReadsBack)
     EXPECT_EQ(Config::serialDevicePath(back.port), "/dev/ttyUSB3");
     // FixTime3Enable is the key the third flag lives under.
     EXPECT_NE(readFile(ini_).find("FixTime3Enable=1"), std::string::npos);
+}
+
+TEST_F(ConfigTest, AFailedWriteLeavesTheOldFileAsItWasAndNothingBeside)
+{
+    writeIniWithPaths("Settings\\Baudrate=9600\n");
+    const std::string before = readFile(ini_);
+    const auto namesBefore = names();
+    Config c = loaded();
+    c.port.baudrate = 38400;
+    c.standby.fileName[0] = std::string(20000, 'x');  // more than the disk below takes
+
+    // A folder that cannot take a new file, beside a settings file that could be written in place.
+    fs::permissions(ini_, fs::perms::all & ~fs::perms::others_exec & ~fs::perms::group_exec & ~fs::perms::owner_exec);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                              fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec);
+    Saved readOnly = saveInChild(c, RLIM_INFINITY, true);
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_FALSE(readOnly.ok);
+    EXPECT_NE(readOnly.error.find("cannot write the settings to " + ini_), std::string::npos) << readOnly.error;
+    EXPECT_NE(readOnly.error.find("ermission denied"), std::string::npos) << readOnly.error;
+    EXPECT_TRUE(readFile(ini_) == before) << "the old settings file changed";
+    EXPECT_EQ(names(), namesBefore);
+
+    // A disk that fills half way through the new file.
+    Saved full = saveInChild(c, 8192, false);
+    EXPECT_FALSE(full.ok);
+    EXPECT_NE(full.error.find("cannot write the settings to " + ini_), std::string::npos) << full.error;
+    EXPECT_TRUE(readFile(ini_) == before) << "the old settings file changed";
+    EXPECT_EQ(names(), namesBefore);
+
+    // With room, the same save goes through.
+    ASSERT_TRUE(c.save());
+    EXPECT_EQ(loaded().standby.fileName[0], c.standby.fileName[0]);
+    EXPECT_EQ(names(), namesBefore);
+}
+
+TEST_F(ConfigTest, ALinkedSettingsFileIsReplacedWhereItLives)
+{
+    fs::create_directories(dir_ / "real");
+    const fs::path real = dir_ / "real" / "feld.ini";
+    writeFile(real, "[FeldSpan]\nSettings\\Baudrate=9600\n");
+    fs::create_symlink("real/feld.ini", ini_);
+    Config c = loaded();
+    EXPECT_EQ(c.port.baudrate, 9600);
+    c.port.baudrate = 38400;
+    ASSERT_TRUE(c.save());
+    EXPECT_TRUE(fs::is_symlink(ini_));
+    EXPECT_NE(readFile(real).find("Baudrate=38400"), std::string::npos);
+    EXPECT_EQ(names(), (std::vector<std::string>{"data", "project", "real", "real/feld.ini", "settings.ini"}));
 }
 
 TEST_F(ConfigTest, StartUpWritesTheVersionAndChecksTheInstallation)

@@ -8,8 +8,9 @@
 namespace feld::stdfu {
 
 // Every call of the library answers with a 32-bit code; 0x12340000 is success. The codes from
-// 0x12340018 up belong to the program (worker and file reader), and 0x1234001F + 0x1000 x s carries
-// a DFU status byte s, so the library keeps below 0x12340018.
+// 0x12340018 up belong to the program (the update worker's are listed here too; the file reader's
+// 0x1234001A..0x1234001E are in DfuFile.h), and 0x1234001F + 0x1000 x s carries a DFU status
+// byte s, so the library keeps below 0x12340018.
 #define FELD_STDFU_CODES(X)                                                                         \
     X(Ok, 0x12340000u, "success")                                                                   \
     X(BadParameter, 0x12340001u, "a parameter is missing or out of range")                          \
@@ -27,7 +28,10 @@ namespace feld::stdfu {
     X(DeviceGone, 0x1234000Du, "the device is no longer attached")                                  \
     X(Timeout, 0x1234000Eu, "the device did not answer in time")                                    \
     X(TooLarge, 0x1234000Fu, "the block is larger than the device's transfer size")                 \
-    X(NoReturn, 0x12340010u, "the device did not come back in DFU mode after the detach")
+    X(NoReturn, 0x12340010u, "the device did not come back in DFU mode after the detach")        \
+    X(WorkerBusy, 0x12340018u, "another cradle update is running")                                  \
+    X(NoThread, 0x12340019u, "the update could not be started")                                     \
+    X(WorkerFault, 0x12340020u, "the update stopped on an unexpected fault (out of memory or a library failure)")
 
 enum Code : std::uint32_t {
 #define FELD_STDFU_ENUM(name, value, text) k##name = value,

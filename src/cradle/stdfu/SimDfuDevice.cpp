@@ -1,5 +1,10 @@
 #include "cradle/stdfu/SimDfuDevice.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 
@@ -17,6 +22,39 @@ std::string hex4(unsigned v)
     char b[8];
     std::snprintf(b, sizeof b, "0x%04X", v & 0xFFFF);
     return b;
+}
+
+// Replaces `path` with the bytes: a new file beside it, made exclusively (never through a link
+// planted at its name), flushed, renamed over it, the folder synced. A failure leaves the old dump.
+void replaceDump(const std::string& path, const std::array<std::uint8_t, 0x10000>& bytes)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::string part = path + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    bool ok = done == bytes.size() && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || std::rename(part.c_str(), path.c_str()) != 0) {
+        ::unlink(part.c_str());
+        return;
+    }
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
 }
 
 }  // namespace
@@ -233,18 +271,16 @@ bool SimDfuDevice::download(const std::uint8_t* data, unsigned length, std::uint
 
 void SimDfuDevice::close()
 {
-    std::lock_guard lock(mutex_);
-    record({"close", 0, 0, state_, status_, true});
-    if (!config_.dumpPath.empty()) {
-        std::string tmp = config_.dumpPath + ".part";
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(memory_.data()), static_cast<std::streamsize>(memory_.size()));
-        out.close();
-        if (out)
-            std::rename(tmp.c_str(), config_.dumpPath.c_str());
-        else
-            std::remove(tmp.c_str());
+    std::array<std::uint8_t, 0x10000> image;
+    {
+        std::lock_guard lock(mutex_);
+        record({"close", 0, 0, state_, status_, true});
+        if (config_.dumpPath.empty())
+            return;
+        image = memory_;
     }
+    // Written without the lock: the flash as it stands now, replacing the last dump whole.
+    replaceDump(config_.dumpPath, image);
 }
 
 std::array<std::uint8_t, 0x10000> SimDfuDevice::memory() const

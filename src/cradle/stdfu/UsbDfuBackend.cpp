@@ -67,15 +67,17 @@ UsbDfuBackend::UsbDfuBackend()
 
 UsbDfuBackend::~UsbDfuBackend()
 {
-    for (auto& [h, o] : open_) {
-        libusb_release_interface(o.handle, o.where.interfaceNumber);
-        libusb_close(o.handle);
-        libusb_unref_device(o.where.device);
-    }
+    // Every handle and device reference goes back before the context ends.
     open_.clear();
-    releaseList();
+    list_.clear();
     if (context_)
         libusb_exit(context_);
+}
+
+UsbDfuBackend::Open::~Open()
+{
+    libusb_release_interface(handle, where.interfaceNumber);
+    libusb_close(handle);
 }
 
 std::string UsbDfuBackend::lastError() const
@@ -86,6 +88,7 @@ std::string UsbDfuBackend::lastError() const
 
 std::uint32_t UsbDfuBackend::fail(std::uint32_t code, std::string why)
 {
+    std::lock_guard lock(mutex_);
     lastError_ = std::move(why);
     return code;
 }
@@ -111,13 +114,6 @@ std::uint32_t UsbDfuBackend::usbFailure(int error, const std::string& what)
     default:
         return fail(kRequestFailed, reason);
     }
-}
-
-void UsbDfuBackend::releaseList()
-{
-    for (auto& f : list_)
-        libusb_unref_device(f.device);
-    list_.clear();
 }
 
 std::vector<UsbDfuBackend::Found> UsbDfuBackend::scan()
@@ -151,7 +147,7 @@ std::vector<UsbDfuBackend::Found> UsbDfuBackend::scan()
                 f.portPath.push_back(libusb_get_bus_number(dev));
                 for (int p = 0; p < depth; ++p)
                     f.portPath.push_back(ports[p]);
-                f.device = libusb_ref_device(dev);
+                f.device = std::shared_ptr<libusb_device>(libusb_ref_device(dev), libusb_unref_device);
                 found.push_back(std::move(f));
                 taken = true;
             }
@@ -163,27 +159,45 @@ std::vector<UsbDfuBackend::Found> UsbDfuBackend::scan()
     return found;
 }
 
-std::uint32_t UsbDfuBackend::enumerate(unsigned& count)
+bool UsbDfuBackend::listed(unsigned index, Found& out)
 {
     std::lock_guard lock(mutex_);
+    if (index >= list_.size())
+        return false;
+    out = list_[index];
+    return true;
+}
+
+std::shared_ptr<UsbDfuBackend::Open> UsbDfuBackend::opened(DfuHandle handle)
+{
+    std::lock_guard lock(mutex_);
+    auto it = open_.find(handle);
+    return it == open_.end() ? nullptr : it->second;
+}
+
+std::uint32_t UsbDfuBackend::enumerate(unsigned& count)
+{
     count = 0;
     if (!context_)
         return fail(kInitFailed, std::string("libusb_init: ") + libusb_strerror(static_cast<libusb_error>(initError_)));
-    releaseList();
-    list_ = scan();
-    count = static_cast<unsigned>(list_.size());
-    return kOk;
+    std::vector<Found> found = scan();
+    {
+        std::lock_guard lock(mutex_);
+        list_.swap(found);
+        count = static_cast<unsigned>(list_.size());
+    }
+    return kOk;  // the old list lets go of its devices here, outside the lock
 }
 
 std::uint32_t UsbDfuBackend::deviceDescriptor(unsigned index, UsbDeviceDescriptor& out)
 {
-    std::lock_guard lock(mutex_);
-    if (index >= list_.size())
+    Found f;
+    if (!listed(index, f))
         return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
     libusb_device_descriptor d{};
-    int rc = libusb_get_device_descriptor(list_[index].device, &d);
+    int rc = libusb_get_device_descriptor(f.device.get(), &d);
     if (rc != 0) {
-        usbFailure(rc, "reading the device descriptor of " + where(list_[index].device));
+        usbFailure(rc, "reading the device descriptor of " + where(f.device.get()));
         return kDescriptorError;
     }
     out.bLength = d.bLength;
@@ -205,15 +219,15 @@ std::uint32_t UsbDfuBackend::deviceDescriptor(unsigned index, UsbDeviceDescripto
 
 std::uint32_t UsbDfuBackend::stringDescriptor(unsigned index, unsigned stringIndex, char* buffer, unsigned size)
 {
-    std::lock_guard lock(mutex_);
-    if (index >= list_.size())
+    Found f;
+    if (!listed(index, f))
         return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
     if (stringIndex == 0 || stringIndex > 255)
         return fail(kStringError, "the device names no string " + std::to_string(stringIndex));
     libusb_device_handle* h = nullptr;
-    int rc = libusb_open(list_[index].device, &h);
+    int rc = libusb_open(f.device.get(), &h);
     if (rc != 0)
-        return usbFailure(rc, "opening " + where(list_[index].device));
+        return usbFailure(rc, "opening " + where(f.device.get()));
     rc = libusb_get_string_descriptor_ascii(h, static_cast<std::uint8_t>(stringIndex),
                                             reinterpret_cast<unsigned char*>(buffer), static_cast<int>(size));
     libusb_close(h);
@@ -228,10 +242,10 @@ std::uint32_t UsbDfuBackend::stringDescriptor(unsigned index, unsigned stringInd
 
 std::uint32_t UsbDfuBackend::dfuDescriptor(unsigned index, DfuFunctionalDescriptor& out, unsigned& extra)
 {
-    std::lock_guard lock(mutex_);
-    if (index >= list_.size())
+    Found f;
+    if (!listed(index, f))
         return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
-    out = list_[index].functional;
+    out = f.functional;
     extra = out.wTransferSize;
     return kOk;
 }
@@ -239,14 +253,14 @@ std::uint32_t UsbDfuBackend::dfuDescriptor(unsigned index, DfuFunctionalDescript
 std::uint32_t UsbDfuBackend::openFound(const Found& found, libusb_device_handle*& out)
 {
     libusb_device_handle* h = nullptr;
-    int rc = libusb_open(found.device, &h);
+    int rc = libusb_open(found.device.get(), &h);
     if (rc != 0)
-        return usbFailure(rc, "opening " + where(found.device));
+        return usbFailure(rc, "opening " + where(found.device.get()));
     libusb_set_auto_detach_kernel_driver(h, 1);
     rc = libusb_claim_interface(h, found.interfaceNumber);
     if (rc != 0) {
         libusb_close(h);
-        std::uint32_t code = usbFailure(rc, "claiming the DFU interface of " + where(found.device));
+        std::uint32_t code = usbFailure(rc, "claiming the DFU interface of " + where(found.device.get()));
         return code == kRequestFailed ? kClaimFailed : code;
     }
     if (found.altSetting != 0) {
@@ -254,7 +268,7 @@ std::uint32_t UsbDfuBackend::openFound(const Found& found, libusb_device_handle*
         if (rc != 0) {
             libusb_release_interface(h, found.interfaceNumber);
             libusb_close(h);
-            std::uint32_t code = usbFailure(rc, "choosing the DFU setting of " + where(found.device));
+            std::uint32_t code = usbFailure(rc, "choosing the DFU setting of " + where(found.device.get()));
             return code == kRequestFailed ? kClaimFailed : code;
         }
     }
@@ -264,31 +278,25 @@ std::uint32_t UsbDfuBackend::openFound(const Found& found, libusb_device_handle*
 
 std::uint32_t UsbDfuBackend::open(unsigned index, DfuHandle& handle)
 {
-    std::lock_guard lock(mutex_);
-    if (index >= list_.size())
+    Found f;
+    if (!listed(index, f))
         return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
     libusb_device_handle* h = nullptr;
-    std::uint32_t code = openFound(list_[index], h);
+    std::uint32_t code = openFound(f, h);
     if (code != kOk)
         return code == kRequestFailed ? kOpenFailed : code;
-    Open o;
-    o.handle = h;
-    o.where = list_[index];
-    libusb_ref_device(o.where.device);
+    auto o = std::make_shared<Open>(h, std::move(f));
+    std::lock_guard lock(mutex_);
     handle = nextHandle_++;
-    open_[handle] = o;
+    open_[handle] = std::move(o);
     return kOk;
 }
 
-std::uint32_t UsbDfuBackend::control(DfuHandle handle, bool in, std::uint8_t request, std::uint16_t value,
+std::uint32_t UsbDfuBackend::control(const Open& o, bool in, std::uint8_t request, std::uint16_t value,
                                      std::uint8_t* data, std::uint16_t length, const char* what, int* transferred)
 {
-    auto it = open_.find(handle);
-    if (it == open_.end())
-        return fail(kNotOpen, std::string(what) + ": the handle does not name an open device");
-    int rc = libusb_control_transfer(it->second.handle, in ? kIn : kOut, request, value,
-                                     static_cast<std::uint16_t>(it->second.where.interfaceNumber), data, length,
-                                     kControlTimeoutMs);
+    int rc = libusb_control_transfer(o.handle, in ? kIn : kOut, request, value,
+                                     static_cast<std::uint16_t>(o.where.interfaceNumber), data, length, kControlTimeoutMs);
     if (rc < 0)
         return usbFailure(rc, what);
     if (transferred)
@@ -296,53 +304,57 @@ std::uint32_t UsbDfuBackend::control(DfuHandle handle, bool in, std::uint8_t req
     return kOk;
 }
 
+std::uint32_t UsbDfuBackend::control(DfuHandle handle, bool in, std::uint8_t request, std::uint16_t value,
+                                     std::uint8_t* data, std::uint16_t length, const char* what, int* transferred)
+{
+    auto o = opened(handle);
+    if (!o)
+        return fail(kNotOpen, std::string(what) + ": the handle does not name an open device");
+    return control(*o, in, request, value, data, length, what, transferred);
+}
+
 std::uint32_t UsbDfuBackend::detach(DfuHandle handle, std::uint16_t timeoutMs)
 {
-    std::lock_guard lock(mutex_);
-    std::uint32_t code = control(handle, false, kDetach, timeoutMs, nullptr, 0, "DFU_DETACH");
-    if (code != kOk)
+    auto o = opened(handle);
+    if (!o)
+        return fail(kNotOpen, "DFU_DETACH: the handle does not name an open device");
+    std::uint32_t code = control(*o, false, kDetach, timeoutMs, nullptr, 0, "DFU_DETACH");
+    if (code != kOk || o->where.dfuMode)
         return code;
-    Open& o = open_[handle];
-    if (o.where.dfuMode)
-        return kOk;
     // The cradle leaves its application: by itself when it says it will, else on a bus reset.
-    if (!(o.where.functional.bmAttributes & kWillDetach))
-        libusb_reset_device(o.handle);
-    libusb_release_interface(o.handle, o.where.interfaceNumber);
-    libusb_close(o.handle);
-    o.handle = nullptr;
+    if (!(o->where.functional.bmAttributes & kWillDetach))
+        libusb_reset_device(o->handle);
+    const std::vector<std::uint8_t> port = o->where.portPath;
+    {
+        // Its run-time interface is gone: the handle names nothing until the cradle is back.
+        std::lock_guard lock(mutex_);
+        auto it = open_.find(handle);
+        if (it != open_.end() && it->second == o)
+            open_.erase(it);
+    }
+    o.reset();  // released and closed here unless a request on another thread still holds it
+
     // Wait for it to come back on the same port with its DFU-mode interface.
-    const std::vector<std::uint8_t> port = o.where.portPath;
     Clock& clock = systemClock();
     const std::int64_t deadline = clock.monotonicMs() + timeoutMs + kReturnGraceMs;
     while (clock.monotonicMs() < deadline) {
         clock.sleepMs(100);
-        std::vector<Found> now = scan();
-        for (auto& f : now) {
-            if (f.dfuMode && f.portPath == port && o.handle == nullptr) {
-                libusb_device_handle* h = nullptr;
-                if (openFound(f, h) == kOk) {
-                    libusb_unref_device(o.where.device);
-                    o.where = f;
-                    libusb_ref_device(o.where.device);
-                    o.handle = h;
-                }
-            }
-        }
-        for (auto& f : now)
-            libusb_unref_device(f.device);
-        if (o.handle)
+        for (Found& f : scan()) {
+            libusb_device_handle* h = nullptr;
+            if (!f.dfuMode || f.portPath != port || openFound(f, h) != kOk)
+                continue;
+            auto back = std::make_shared<Open>(h, std::move(f));
+            std::lock_guard lock(mutex_);
+            open_[handle] = std::move(back);
             return kOk;
+        }
     }
-    libusb_unref_device(o.where.device);
-    open_.erase(handle);
     return fail(kNoReturn, "DFU_DETACH: the cradle did not come back in DFU mode within " +
                                std::to_string(timeoutMs + kReturnGraceMs) + " ms");
 }
 
 std::uint32_t UsbDfuBackend::getState(DfuHandle handle, std::uint8_t& state)
 {
-    std::lock_guard lock(mutex_);
     int got = 0;
     std::uint32_t code = control(handle, true, kGetState, 0, &state, 1, "DFU_GETSTATE", &got);
     if (code == kOk && got < 1)
@@ -352,7 +364,6 @@ std::uint32_t UsbDfuBackend::getState(DfuHandle handle, std::uint8_t& state)
 
 std::uint32_t UsbDfuBackend::getStatus(DfuHandle handle, DfuStatus& status)
 {
-    std::lock_guard lock(mutex_);
     std::uint8_t raw[6] = {};
     int got = 0;
     std::uint32_t code = control(handle, true, kGetStatus, 0, raw, sizeof raw, "DFU_GETSTATUS", &got);
@@ -369,40 +380,40 @@ std::uint32_t UsbDfuBackend::getStatus(DfuHandle handle, DfuStatus& status)
 
 std::uint32_t UsbDfuBackend::clearStatus(DfuHandle handle)
 {
-    std::lock_guard lock(mutex_);
     return control(handle, false, kClrStatus, 0, nullptr, 0, "DFU_CLRSTATUS");
 }
 
 std::uint32_t UsbDfuBackend::abort(DfuHandle handle)
 {
-    std::lock_guard lock(mutex_);
     return control(handle, false, kAbort, 0, nullptr, 0, "DFU_ABORT");
 }
 
 std::uint32_t UsbDfuBackend::download(DfuHandle handle, const std::uint8_t* data, unsigned length, std::uint16_t block)
 {
-    std::lock_guard lock(mutex_);
-    auto it = open_.find(handle);
-    if (it == open_.end())
+    auto o = opened(handle);
+    if (!o)
         return fail(kNotOpen, "DFU_DNLOAD: the handle does not name an open device");
-    if (length > it->second.where.functional.wTransferSize)
+    if (length > o->where.functional.wTransferSize)
         return fail(kTooLarge, "DFU_DNLOAD: " + std::to_string(length) + " bytes exceed the transfer size " +
-                                   std::to_string(it->second.where.functional.wTransferSize));
-    return control(handle, false, kDnload, block, const_cast<std::uint8_t*>(data), static_cast<std::uint16_t>(length),
+                                   std::to_string(o->where.functional.wTransferSize));
+    return control(*o, false, kDnload, block, const_cast<std::uint8_t*>(data), static_cast<std::uint16_t>(length),
                    "DFU_DNLOAD");
 }
 
 std::uint32_t UsbDfuBackend::close(DfuHandle handle)
 {
-    std::lock_guard lock(mutex_);
-    auto it = open_.find(handle);
-    if (it == open_.end())
+    std::shared_ptr<Open> o;
+    {
+        std::lock_guard lock(mutex_);
+        auto it = open_.find(handle);
+        if (it != open_.end()) {
+            o = std::move(it->second);
+            open_.erase(it);
+        }
+    }
+    if (!o)
         return fail(kNotOpen, "close: the handle does not name an open device");
-    libusb_release_interface(it->second.handle, it->second.where.interfaceNumber);
-    libusb_close(it->second.handle);
-    libusb_unref_device(it->second.where.device);
-    open_.erase(it);
-    return kOk;
+    return kOk;  // released and closed as `o` goes, outside the lock
 }
 
 }  // namespace feld::stdfu

@@ -39,7 +39,7 @@ public:
 
     // A DFU interface found on the bus.
     struct Found {
-        libusb_device* device = nullptr;  // referenced while listed
+        std::shared_ptr<libusb_device> device;  // one reference, given back with the last copy
         int interfaceNumber = 0;
         int altSetting = 0;
         bool dfuMode = false;             // interface protocol 2
@@ -48,24 +48,36 @@ public:
     };
 
 private:
+    // An open, claimed interface. It is released and closed when its last user lets go, so a
+    // request under way keeps it open even while close() runs on another thread.
     struct Open {
-        libusb_device_handle* handle = nullptr;
+        Open(libusb_device_handle* h, Found w) : handle(h), where(std::move(w)) {}
+        ~Open();
+        Open(const Open&) = delete;
+        Open& operator=(const Open&) = delete;
+        libusb_device_handle* handle;
         Found where;
     };
 
+    // The mutex guards the lists and the last error only, and is never held while the bus or a
+    // device is asked: a cradle that takes seconds to answer (or a detach that waits a minute
+    // for it to come back) must not stop a listing or a progress look on another thread.
     std::uint32_t fail(std::uint32_t code, std::string why);
     std::uint32_t usbFailure(int error, const std::string& what);
     std::uint32_t openFound(const Found& found, libusb_device_handle*& out);
+    bool listed(unsigned index, Found& out);
+    std::shared_ptr<Open> opened(DfuHandle handle);
     std::uint32_t control(DfuHandle handle, bool in, std::uint8_t request, std::uint16_t value,
                           std::uint8_t* data, std::uint16_t length, const char* what, int* transferred = nullptr);
+    std::uint32_t control(const Open& o, bool in, std::uint8_t request, std::uint16_t value,
+                          std::uint8_t* data, std::uint16_t length, const char* what, int* transferred = nullptr);
     std::vector<Found> scan();
-    void releaseList();
 
     libusb_context* context_ = nullptr;
     int initError_ = 0;
     mutable std::mutex mutex_;
     std::vector<Found> list_;
-    std::map<DfuHandle, Open> open_;
+    std::map<DfuHandle, std::shared_ptr<Open>> open_;
     DfuHandle nextHandle_ = 1;
     std::string lastError_;
 };
