@@ -9,28 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "sim/SimNames.h"
+
 namespace feld::sim {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool sameNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::int64_t mtimeOf(const fs::path& p)
 {
