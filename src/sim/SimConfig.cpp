@@ -232,6 +232,11 @@ Drives:
   --unformatted C|D      start with that drive unformatted (free space reported as -1;
                          storing answers status 4; op 4 formats it); repeatable
 Terminal:
+  Names are kept as a terminal keeps them: 8.3 names in upper-case ASCII (A-Z, 0-9 and
+  ! # $ % & ' ( ) - @ ^ _ ` { } ~). A file to be stored under any other name (the flash writer's
+  ROMWrite.abp apart), and a path with a ".", ".." or empty component, a "/", a drive other than
+  C: or D:, a link or a part that is no 8.3 name, are refused with status 10 and the rule broken is
+  logged. Existing files and folders are found whatever the letter case of the request.
   --firmware N           199, 200, 201 ... (default 201). Below 200 dates use the old encoding;
                          up to 200 the terminal does not take code-8 files (it refuses their header)
   --model CLASS:NUMBER   model report (default 191:9067)
@@ -246,8 +251,9 @@ Log:
                          link-check, command (op, argument, status), stored (code, type, name,
                          path, size_field, date, time (the two words as hex bytes), overwrite,
                          and for kernel images kernel_length_ok and kernel_sum_ok),
-                         refused (why, status), format (drive), delete (path), firmware-update,
-                         fault (kind: corrupt, drop, busy, restart, duplicate, forced);
+                         refused (why, status; the file's name or path, or a command's op
+                         and argument), format (drive), delete (path), firmware-update,
+                         fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why);
                          every line has "seq" (from 1) and "ms" (since start)
 Faults (deterministic; --seed N shifts which frames are hit and which bytes are corrupted):
   --corrupt-every N      corrupt every Nth header or data frame the terminal sends

@@ -179,17 +179,18 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
         plan_.headerLength = wire::kFileHeaderSize;
         if (std::uint64_t(length) != wire::kFileHeaderSize + std::uint64_t(fh->sizeField))
             return refuse(2, "transfer length does not match the size field");
+        if (std::string why = storedNameProblem(fh->name); !why.empty())
+            return refuse(kStatusBadName, why);
         if (fh->type == wire::kTypeKernel) {
             plan_.kernel = true;
         } else {
-            if (!wire::splitName83(fh->name, nullptr, nullptr))
-                return refuse(2, "not an 8.3 file name");
             std::string folder = SimDrives::folderForType(fh->type, fh->name);
             if (folder.empty())
                 return refuse(2, "unknown file type");
-            plan_.where = drives_.resolve(folder + "\\" + fh->name);
+            std::string why;
+            plan_.where = drives_.resolve(folder + "\\" + fh->name, &why);
             if (!plan_.where)
-                return refuse(2, "cannot place the file");
+                return refuse(kStatusBadName, why);
         }
     } else {
         std::size_t headerLength = 0;
@@ -205,9 +206,14 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
         plan_.name = ph->path;
         if (std::uint64_t(length) != headerLength + std::uint64_t(ph->sizeField))
             return refuse(2, "transfer length does not match the size field");
-        plan_.where = drives_.resolve(ph->path);
-        if (!plan_.where || plan_.where->isRoot)
-            return refuse(2, "not a file path on C: or D:");
+        std::string why;
+        plan_.where = drives_.resolve(ph->path, &why);
+        if (!plan_.where)
+            return refuse(kStatusBadName, why);
+        if (lastPart(ph->path).empty())
+            return refuse(kStatusBadName, "path names no file");
+        if (why = storedNameProblem(lastPart(ph->path)); !why.empty())
+            return refuse(kStatusBadName, why);
         if (endsWithNoCase(ph->path, ".bin")) {
             plan_.kernel = true;
             plan_.type = wire::kTypeKernel;
@@ -240,6 +246,8 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
 
 int SimTerminal::lastFrame(std::uint8_t code, const std::vector<std::uint8_t>& payload)
 {
+    if (code == wire::kCommand)
+        return checkCommand(payload);
     return code == wire::kFile || code == wire::kPathFile ? finishFile(payload) : 1;
 }
 

@@ -66,6 +66,7 @@ private:
     bool flashWriterPresent() const;
 
     // Commands (SimTerminalCommands.cpp).
+    int checkCommand(const std::vector<std::uint8_t>& payload);
     void runCommand(const std::vector<std::uint8_t>& payload);
     void sendStatusReply(int status);
 

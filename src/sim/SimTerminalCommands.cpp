@@ -25,6 +25,36 @@ std::vector<std::uint8_t> fileTransfer(const wire::FileHeader& fh, const std::ui
 
 }  // namespace
 
+int SimTerminal::checkCommand(const std::vector<std::uint8_t>& payload)
+{
+    auto cmd = wire::parseCommand(payload.data(), payload.size());
+    if (!cmd)
+        return 1;  // answered with status 0 once taken
+    const std::string& arg = cmd->argument;
+    std::string_view path = arg;
+    switch (cmd->op) {
+    case wire::kOpList:
+        if (arg.empty() || arg == "\\")
+            return 1;  // the drives
+        path = listedFolder(arg);
+        break;
+    case wire::kOpGetFile:
+        if (config_.hostileNames && (endsWithNoCase(arg, kHostileNames[2]) || endsWithNoCase(arg, kHostileNames[3])))
+            return 1;
+        break;
+    case wire::kOpDelete:
+    case wire::kOpFormat:
+        break;
+    default:
+        return 1;
+    }
+    std::string why;
+    if (drives_.resolve(path, &why))
+        return 1;
+    log_.line("refused").str("why", why).num("status", kStatusBadName).num("op", cmd->op).str("argument", arg).emit();
+    return kStatusBadName;
+}
+
 void SimTerminal::sendStatusReply(int status)
 {
     link_.send(wire::kCommand, wire::makeStatusReply(static_cast<std::uint8_t>(status)));
