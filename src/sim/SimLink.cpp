@@ -14,7 +14,7 @@ constexpr int kSilenceLimit = 3;
 }  // namespace
 
 SimLink::SimLink(const SimConfig& config, int fd, SimLog& log, SimFaults& faults)
-    : config_(config), log_(log), faults_(faults), line_(fd, config.baud)
+    : config_(config), log_(log), faults_(faults), line_(fd, config.baud, config.sliceBytes, config.latencyTimerMs)
 {
 }
 
