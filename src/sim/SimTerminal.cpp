@@ -165,60 +165,9 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
         log_.line("fault").str("kind", "forced").str("when", "file").num("status", forced->status).emit();
         return forced->status;
     }
-    if (code == wire::kFile) {
-        auto fh = wire::parseFileHeader(p, n);
-        if (!fh)
-            return refuse(2, "file header incomplete");
-        plan_.type = fh->type;
-        plan_.name = fh->name;
-        plan_.sizeField = fh->sizeField;
-        plan_.date = fh->date;
-        plan_.time = fh->time;
-        plan_.dateFirmware = config_.firmware;
-        plan_.overwrite = fh->overwrite;
-        plan_.headerLength = wire::kFileHeaderSize;
-        if (std::uint64_t(length) != wire::kFileHeaderSize + std::uint64_t(fh->sizeField))
-            return refuse(2, "transfer length does not match the size field");
-        if (std::string why = storedNameProblem(fh->name); !why.empty())
-            return refuse(kStatusBadName, why);
-        if (fh->type == wire::kTypeKernel) {
-            plan_.kernel = true;
-        } else {
-            std::string folder = SimDrives::folderForType(fh->type, fh->name);
-            if (folder.empty())
-                return refuse(2, "unknown file type");
-            std::string why;
-            plan_.where = drives_.resolve(folder + "\\" + fh->name, &why);
-            if (!plan_.where)
-                return refuse(kStatusBadName, why);
-        }
-    } else {
-        std::size_t headerLength = 0;
-        auto ph = wire::parsePathFileHeader(p, n, &headerLength);
-        if (!ph)
-            return refuse(2, "path file header incomplete");
-        plan_.sizeField = ph->sizeField;
-        plan_.date = ph->date;
-        plan_.time = ph->time;
-        plan_.dateFirmware = wire::kFatDateFirmware;  // code-8 headers always carry FAT words
-        plan_.overwrite = ph->overwrite;
-        plan_.headerLength = headerLength;
-        plan_.name = ph->path;
-        if (std::uint64_t(length) != headerLength + std::uint64_t(ph->sizeField))
-            return refuse(2, "transfer length does not match the size field");
-        std::string why;
-        plan_.where = drives_.resolve(ph->path, &why);
-        if (!plan_.where)
-            return refuse(kStatusBadName, why);
-        if (lastPart(ph->path).empty())
-            return refuse(kStatusBadName, "path names no file");
-        if (why = storedNameProblem(lastPart(ph->path)); !why.empty())
-            return refuse(kStatusBadName, why);
-        if (endsWithNoCase(ph->path, ".bin")) {
-            plan_.kernel = true;
-            plan_.type = wire::kTypeKernel;
-        }
-    }
+    int st = code == wire::kFile ? planFile(length, p, n) : planPathFile(length, p, n);
+    if (st != 1)
+        return st;
     bool isFlashWriter = plan_.where && upper(plan_.where->terminalPath) == upper(std::string("C:\\Program\\") + wire::kFlashWriterName);
     if (config_.needFlashWriter && !isFlashWriter && !flashWriterPresent())
         return refuse(3, "the flash writer is needed first");
@@ -241,6 +190,69 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
     }
     if (std::int64_t(plan_.sizeField) > drives_.freeBytes(where.drive) + existing)
         return refuse(5, "not enough room");
+    return 1;
+}
+
+// A code-3 file: where its name and type put it.
+int SimTerminal::planFile(std::uint32_t length, const std::uint8_t* p, std::size_t n)
+{
+    auto fh = wire::parseFileHeader(p, n);
+    if (!fh)
+        return refuse(2, "file header incomplete");
+    plan_.type = fh->type;
+    plan_.name = fh->name;
+    plan_.sizeField = fh->sizeField;
+    plan_.date = fh->date;
+    plan_.time = fh->time;
+    plan_.dateFirmware = config_.firmware;
+    plan_.overwrite = fh->overwrite;
+    plan_.headerLength = wire::kFileHeaderSize;
+    if (std::uint64_t(length) != wire::kFileHeaderSize + std::uint64_t(fh->sizeField))
+        return refuse(2, "transfer length does not match the size field");
+    if (std::string why = storedNameProblem(fh->name); !why.empty())
+        return refuse(kStatusBadName, why);
+    if (fh->type == wire::kTypeKernel) {
+        plan_.kernel = true;
+    } else {
+        std::string folder = SimDrives::folderForType(fh->type, fh->name);
+        if (folder.empty())
+            return refuse(2, "unknown file type");
+        std::string why;
+        plan_.where = drives_.resolve(folder + "\\" + fh->name, &why);
+        if (!plan_.where)
+            return refuse(kStatusBadName, why);
+    }
+    return 1;
+}
+
+// A code-8 file: the path it names.
+int SimTerminal::planPathFile(std::uint32_t length, const std::uint8_t* p, std::size_t n)
+{
+    std::size_t headerLength = 0;
+    auto ph = wire::parsePathFileHeader(p, n, &headerLength);
+    if (!ph)
+        return refuse(2, "path file header incomplete");
+    plan_.sizeField = ph->sizeField;
+    plan_.date = ph->date;
+    plan_.time = ph->time;
+    plan_.dateFirmware = wire::kFatDateFirmware;  // code-8 headers always carry FAT words
+    plan_.overwrite = ph->overwrite;
+    plan_.headerLength = headerLength;
+    plan_.name = ph->path;
+    if (std::uint64_t(length) != headerLength + std::uint64_t(ph->sizeField))
+        return refuse(2, "transfer length does not match the size field");
+    std::string why;
+    plan_.where = drives_.resolve(ph->path, &why);
+    if (!plan_.where)
+        return refuse(kStatusBadName, why);
+    if (lastPart(ph->path).empty())
+        return refuse(kStatusBadName, "path names no file");
+    if (why = storedNameProblem(lastPart(ph->path)); !why.empty())
+        return refuse(kStatusBadName, why);
+    if (endsWithNoCase(ph->path, ".bin")) {
+        plan_.kernel = true;
+        plan_.type = wire::kTypeKernel;
+    }
     return 1;
 }
 

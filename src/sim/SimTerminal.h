@@ -61,6 +61,8 @@ private:
     void handleHeader(const wire::Header& h);
     int firstFrame(std::uint8_t code, std::uint32_t length, const std::uint8_t* p, std::size_t n) override;
     int lastFrame(std::uint8_t code, const std::vector<std::uint8_t>& payload) override;
+    int planFile(std::uint32_t length, const std::uint8_t* p, std::size_t n);
+    int planPathFile(std::uint32_t length, const std::uint8_t* p, std::size_t n);
     int finishFile(const std::vector<std::uint8_t>& payload);
     int refuse(int status, const std::string& why);
     bool flashWriterPresent() const;
