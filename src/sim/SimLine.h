@@ -12,8 +12,8 @@
 // The slices are 10 ms long unless a slice size is given: a motherboard UART hands the PC about
 // 5 bytes at a time, which shows the PC's cost per chunk that 10-ms slices hide. A latency timer
 // puts a USB-serial adapter between the line and the PC instead: the terminal's bytes reach the PC
-// in packets of 62, or when the timer has run since the oldest byte waiting came off the line
-// (sooner when the line is unpaced). The PC's bytes pass the adapter at once.
+// in packets of 62, or when the timer has run since the oldest byte waiting came off the line (on
+// an unpaced line a byte comes off it when written). The PC's bytes pass the adapter at once.
 
 #include <cstddef>
 #include <cstdint>
