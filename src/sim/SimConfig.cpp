@@ -28,6 +28,10 @@ bool toInt64(const std::string& s, std::int64_t& out, bool sizeSuffix = false)
     return true;
 }
 
+constexpr int kMaxSliceBytes = 4096;
+// The largest timer a USB-serial adapter of the common kind can be set to.
+constexpr int kMaxLatencyTimerMs = 255;
+
 bool toInt(const std::string& s, int& out, int lo, int hi)
 {
     std::int64_t v = 0;
@@ -147,6 +151,16 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             if (!toInt64(v, n) || n < 0 || n > 100'000'000)
                 return bad(v, "a bit rate from 1 to 100000000, or 0 for unpaced");
             c.baud = static_cast<long>(n);
+        } else if (a == "--slice-bytes") {
+            if (!need(v))
+                return false;
+            if (!toInt(v, c.sliceBytes, 0, kMaxSliceBytes))
+                return bad(v, "a number of bytes from 1 to 4096, or 0 for 10-ms slices");
+        } else if (a == "--latency-timer") {
+            if (!need(v))
+                return false;
+            if (!toInt(v, c.latencyTimerMs, 0, kMaxLatencyTimerMs))
+                return bad(v, "milliseconds from 1 to 255, or 0 for no adapter");
         } else if (a == "--c-size" || a == "--d-size") {
             if (!need(v))
                 return false;
@@ -209,6 +223,14 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             return false;
         }
     }
+    if (c.sliceBytes > 0 && c.baud == 0) {
+        error = "--slice-bytes needs --baud: an unpaced line hands the PC whole frames";
+        return false;
+    }
+    if (c.sliceBytes > 0 && c.latencyTimerMs > 0) {
+        error = "--slice-bytes and --latency-timer are two kinds of PC port: give one of them";
+        return false;
+    }
     return true;
 }
 
@@ -224,6 +246,13 @@ Line:
   --device PATH          serve an existing device instead of a new pseudo-terminal
   --baud N               pace both directions as an 8N1 line at N bit/s (10 bits a byte);
                          absent or 0: as fast as the pseudo-terminal goes
+  --slice-bytes N        with --baud: hand the PC the terminal's bytes N at a time (1-4096), each
+                         handful when its last byte would have left the line; 5 is like a
+                         motherboard UART. Absent or 0: slices of 10 ms
+  --latency-timer MS     a USB-serial adapter between the line and the PC: the terminal's bytes
+                         reach the PC in packets of 62, or MS ms (1-255) after the oldest byte
+                         waiting came off the line, whichever is first; the PC's bytes pass at
+                         once. With or without --baud. Absent or 0: no adapter
 Drives:
   --root DIR             drive C: is DIR/C, drive D: is DIR/D (created when missing);
                          default: a fresh temporary folder, removed at exit
@@ -232,6 +261,11 @@ Drives:
   --unformatted C|D      start with that drive unformatted (free space reported as -1;
                          storing answers status 4; op 4 formats it); repeatable
 Terminal:
+  Names are kept as a terminal keeps them: 8.3 names in upper-case ASCII (A-Z, 0-9 and
+  ! # $ % & ' ( ) - @ ^ _ ` { } ~). A file to be stored under any other name (the flash writer's
+  ROMWrite.abp apart), and a path with a ".", ".." or empty component, a "/", a drive other than
+  C: or D:, a link or a part that is no 8.3 name, are refused with status 10 and the rule broken is
+  logged. Existing files and folders are found whatever the letter case of the request.
   --firmware N           199, 200, 201 ... (default 201). Below 200 dates use the old encoding;
                          up to 200 the terminal does not take code-8 files (it refuses their header)
   --model CLASS:NUMBER   model report (default 191:9067)
@@ -246,8 +280,9 @@ Log:
                          link-check, command (op, argument, status), stored (code, type, name,
                          path, size_field, date, time (the two words as hex bytes), overwrite,
                          and for kernel images kernel_length_ok and kernel_sum_ok),
-                         refused (why, status), format (drive), delete (path), firmware-update,
-                         fault (kind: corrupt, drop, busy, restart, duplicate, forced);
+                         refused (why, status; the file's name or path, or a command's op
+                         and argument), format (drive), delete (path), firmware-update,
+                         fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why);
                          every line has "seq" (from 1) and "ms" (since start)
 Faults (deterministic; --seed N shifts which frames are hit and which bytes are corrupted):
   --corrupt-every N      corrupt every Nth header or data frame the terminal sends

@@ -9,28 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "sim/SimNames.h"
+
 namespace feld::sim {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool sameNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::int64_t mtimeOf(const fs::path& p)
 {
@@ -69,24 +54,23 @@ int SimDrives::driveOf(std::string_view p)
     return c == 'C' ? kDriveC : c == 'D' ? kDriveD : -1;
 }
 
-std::optional<SimDrives::Resolved> SimDrives::resolve(std::string_view path) const
+std::optional<SimDrives::Resolved> SimDrives::resolve(std::string_view path, std::string* why) const
 {
-    int drive = driveOf(path);
-    if (drive < 0)
+    auto refuse = [&](std::string reason) -> std::optional<Resolved> {
+        if (why)
+            *why = std::move(reason);
         return std::nullopt;
-    std::string_view rest = path.substr(2);
-    if (!rest.empty() && rest[0] != '\\')
-        return std::nullopt;  // "C:DATA" (relative to a current folder) is not a form the terminal takes
+    };
+    if (std::string problem = pathProblem(path); !problem.empty())
+        return refuse(std::move(problem));
+    int drive = driveOf(path);
     std::vector<std::string_view> parts;
-    while (!rest.empty()) {
+    for (std::string_view rest = path.substr(2); !rest.empty();) {
         auto sep = rest.find('\\');
-        std::string_view part = rest.substr(0, sep);
-        if (!part.empty())
-            parts.push_back(part);
+        if (sep > 0)
+            parts.push_back(rest.substr(0, sep));
         rest = sep == std::string_view::npos ? std::string_view{} : rest.substr(sep + 1);
     }
-    if (!parts.empty() && parts.back() == "*.*")
-        parts.pop_back();
 
     Resolved r;
     r.drive = drive;
@@ -95,8 +79,6 @@ std::optional<SimDrives::Resolved> SimDrives::resolve(std::string_view path) con
     r.isRoot = parts.empty();
     bool parentExists = true;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (!wire::splitName83(parts[i], nullptr, nullptr))
-            return std::nullopt;
         std::string name(parts[i]);
         if (parentExists) {
             std::error_code ec;
@@ -113,9 +95,9 @@ std::optional<SimDrives::Resolved> SimDrives::resolve(std::string_view path) con
             if (found) {
                 // A link in a drive folder could lead anywhere: the terminal has no such thing.
                 if (fs::is_symlink(fs::symlink_status(r.host / name, ec)))
-                    return std::nullopt;
+                    return refuse("path goes through a link");
                 if (i + 1 < parts.size() && !fs::is_directory(r.host / name, ec))
-                    return std::nullopt;
+                    return refuse("path goes through a file");
             }
         }
         r.host /= name;
@@ -192,7 +174,7 @@ std::vector<std::uint8_t> SimDrives::list(std::string_view path, int firmware) c
         }
         return out;
     }
-    auto r = resolve(path);
+    auto r = resolve(listedFolder(path));
     if (!r || !formatted_[r->drive])
         return out;
     std::error_code ec;
@@ -206,7 +188,7 @@ std::vector<std::uint8_t> SimDrives::list(std::string_view path, int firmware) c
     for (const auto& e : fs::directory_iterator(r->host, ec)) {
         std::string name = e.path().filename().string();
         // Files the terminal could not hold (long names, links, devices) are not part of its drive.
-        if (!wire::splitName83(name, nullptr, nullptr) || e.is_symlink(ec))
+        if (!lookupNameProblem(name).empty() || e.is_symlink(ec))
             continue;
         wire::DirEntry d;
         d.name = name;

@@ -1,7 +1,8 @@
 #pragma once
 // The terminal's two drives, each backed by a folder on the PC: C: (data) and D: (programs, fonts,
 // lookup files). Terminal names are 8.3 names looked up without regard to letter case; a path from
-// the line is checked part by part and can never reach outside its drive's folder.
+// the line is checked part by part and can never reach outside its drive's folder. Whether a name
+// may be stored (upper case) is for the caller to check.
 
 #include <cstdint>
 #include <filesystem>
@@ -32,9 +33,9 @@ public:
         std::string terminalPath;  // normalised: "C:\Data\DATA1.TXT"
         bool isRoot = false;
     };
-    // nullopt when the text is not a path on C: or D: made of 8.3 names ("..", "/", bad names).
-    // A trailing "\" and a final "*.*" are allowed (listings).
-    std::optional<Resolved> resolve(std::string_view terminalPath) const;
+    // nullopt, with the rule broken in `why`, when the text is not a path on C: or D: made of 8.3
+    // names (see SimNames.h) or it leads through a link or a file.
+    std::optional<Resolved> resolve(std::string_view terminalPath, std::string* why = nullptr) const;
 
     // The drive letter at the start of a path ("C:\..." or "d:"), or -1.
     static int driveOf(std::string_view terminalPath);
@@ -55,7 +56,7 @@ public:
     static std::string folderForType(std::uint8_t type, const std::string& name);
 
     // Listing of a folder as 28-byte entries (dates in the firmware's encoding). "" or "\" lists the
-    // drives. A missing folder, or an unformatted drive, lists nothing.
+    // drives; a final "*.*" is allowed. A missing folder, or an unformatted drive, lists nothing.
     std::vector<std::uint8_t> list(std::string_view terminalPath, int firmware) const;
 
     // Stores `bytes` at a resolved path. Status 1 stored, 4 drive not formatted, 5 not enough room,

@@ -14,6 +14,8 @@ namespace {
 // A paced write goes out in slices of about this long, each when its last byte would have left.
 constexpr std::int64_t kSliceNs = 10'000'000;
 constexpr std::size_t kReadChunk = 65536;
+// A USB-serial adapter sends the PC packets of 64 bytes, two of them its own status.
+constexpr std::size_t kAdapterPacket = 62;
 
 timespec toTimespec(std::int64_t ns)
 {
@@ -31,8 +33,10 @@ std::int64_t SimLine::nowNs()
     return std::int64_t(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
 }
 
-SimLine::SimLine(int fd, long baud)
-    : fd_(fd), baud_(baud), byteNs_(baud > 0 ? 10'000'000'000LL / baud : 0)
+SimLine::SimLine(int fd, long baud, int sliceBytes, int latencyTimerMs)
+    : fd_(fd), baud_(baud), byteNs_(baud > 0 ? 10'000'000'000LL / baud : 0),
+      sliceBytes_(sliceBytes > 0 ? static_cast<std::size_t>(sliceBytes) : 0),
+      latencyNs_(latencyTimerMs > 0 ? std::int64_t(latencyTimerMs) * 1'000'000 : 0)
 {
     wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     in_.resize(kReadChunk * 2);
@@ -57,6 +61,24 @@ bool SimLine::stopped() const
 }
 
 int SimLine::waitFor(short events, std::int64_t untilNs)
+{
+    for (;;) {
+        std::int64_t due = adapterDue();
+        if (due >= 0 && due <= nowNs()) {
+            if (deliverDue() == Wait::Stopped)
+                return -1;
+            continue;
+        }
+        std::int64_t until = due >= 0 && (untilNs < 0 || due < untilNs) ? due : untilNs;
+        int r = pollOnce(events, until);
+        if (r != 0)
+            return r;
+        if (until == untilNs && (untilNs < 0 || nowNs() >= untilNs))
+            return 0;
+    }
+}
+
+int SimLine::pollOnce(short events, std::int64_t untilNs)
 {
     pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {fd_, events, 0}};
     // After end of file (a device whose other side went away) poll would report the descriptor
@@ -219,10 +241,12 @@ void SimLine::discardUntilQuiet(int quietMs, int maxMs)
 
 SimLine::Wait SimLine::write(const std::uint8_t* p, std::size_t n, int writeTimeoutMs)
 {
+    if (latencyNs_ > 0)
+        return writeThroughAdapter(p, n, writeTimeoutMs);
     std::int64_t start = std::max(nowNs(), outFreeNs_);
     std::size_t slice = n;
     if (byteNs_ > 0) {
-        slice = static_cast<std::size_t>(std::max<std::int64_t>(1, kSliceNs / byteNs_));
+        slice = sliceBytes_ > 0 ? sliceBytes_ : static_cast<std::size_t>(std::max<std::int64_t>(1, kSliceNs / byteNs_));
         outFreeNs_ = start + std::int64_t(n) * byteNs_;
     }
     std::size_t sent = 0;
@@ -243,25 +267,96 @@ SimLine::Wait SimLine::write(const std::uint8_t* p, std::size_t n, int writeTime
                     readAvailable();
             }
         }
-        std::size_t done = 0;
-        std::int64_t giveUp = msFromNow(writeTimeoutMs);
-        while (done < len) {
-            ssize_t r = ::write(fd_, p + sent + done, len - done);
-            if (r > 0) {
-                done += static_cast<std::size_t>(r);
-                continue;
-            }
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r < 0 && errno != EAGAIN)
-                return Wait::Failed;
-            if (nowNs() >= giveUp)
-                return Wait::Failed;
-            int w = waitFor(POLLOUT, giveUp);
-            if (w < 0)
-                return Wait::Stopped;
-        }
+        Wait w = writeAll(p + sent, len, writeTimeoutMs);
+        if (w != Wait::Ok)
+            return w;
         sent += len;
+    }
+    return Wait::Ok;
+}
+
+SimLine::Wait SimLine::writeThroughAdapter(const std::uint8_t* p, std::size_t n, int writeTimeoutMs)
+{
+    // Each byte reaches the adapter when it has left the line (at once when unpaced).
+    std::int64_t now = nowNs();
+    std::int64_t start = byteNs_ > 0 ? std::max(now, outFreeNs_) : now;
+    for (std::size_t i = 0; i < n; ++i) {
+        held_.push_back(p[i]);
+        heldAt_.push_back(byteNs_ > 0 ? start + std::int64_t(i + 1) * byteNs_ : now);
+    }
+    if (byteNs_ > 0)
+        outFreeNs_ = start + std::int64_t(n) * byteNs_;
+    // The terminal's UART is busy until its last byte has left; what the adapter holds then goes
+    // on during later waits.
+    const std::int64_t busyUntil = byteNs_ > 0 ? outFreeNs_ : now;
+    for (;;) {
+        Wait w = deliverDue(writeTimeoutMs);
+        if (w != Wait::Ok)
+            return w;
+        if (nowNs() >= busyUntil)
+            return Wait::Ok;
+        int r = waitFor(POLLIN, busyUntil);
+        if (r < 0)
+            return Wait::Stopped;
+        if (r > 0)
+            readAvailable();
+    }
+}
+
+std::int64_t SimLine::adapterDue() const
+{
+    if (held_.empty())
+        return -1;
+    std::int64_t due = heldAt_.front() + latencyNs_;
+    if (heldAt_.size() >= kAdapterPacket)
+        due = std::min(due, heldAt_[kAdapterPacket - 1]);
+    return due;
+}
+
+SimLine::Wait SimLine::deliverDue(int writeTimeoutMs)
+{
+    for (;;) {
+        std::int64_t due = adapterDue();
+        if (due < 0 || due > nowNs())
+            return Wait::Ok;
+        std::uint8_t packet[kAdapterPacket];
+        std::size_t k = 0;
+        while (k < kAdapterPacket && k < held_.size() && heldAt_[k] <= due) {
+            packet[k] = held_[k];
+            ++k;
+        }
+        held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(k));
+        heldAt_.erase(heldAt_.begin(), heldAt_.begin() + static_cast<std::ptrdiff_t>(k));
+        Wait w = writeAll(packet, k, writeTimeoutMs);
+        if (w == Wait::Failed) {
+            // A PC that takes nothing for this long has lost what the adapter held, as it would
+            // on a real one.
+            held_.clear();
+            heldAt_.clear();
+        }
+        if (w != Wait::Ok)
+            return w;
+    }
+}
+
+SimLine::Wait SimLine::writeAll(const std::uint8_t* p, std::size_t n, int writeTimeoutMs)
+{
+    std::size_t done = 0;
+    std::int64_t giveUp = msFromNow(writeTimeoutMs);
+    while (done < n) {
+        ssize_t r = ::write(fd_, p + done, n - done);
+        if (r > 0) {
+            done += static_cast<std::size_t>(r);
+            continue;
+        }
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0 && errno != EAGAIN)
+            return Wait::Failed;
+        if (nowNs() >= giveUp)
+            return Wait::Failed;
+        if (pollOnce(POLLOUT, giveUp) < 0)
+            return Wait::Stopped;
     }
     return Wait::Ok;
 }

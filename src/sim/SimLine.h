@@ -8,6 +8,12 @@
 // sleeps, never spins). Incoming bytes are read as soon as they come but are released to the
 // terminal only as fast as the line would have delivered them.
 // Without a bit rate every byte is handed over at once and frames are written in one call.
+//
+// The slices are 10 ms long unless a slice size is given: a motherboard UART hands the PC about
+// 5 bytes at a time, which shows the PC's cost per chunk that 10-ms slices hide. A latency timer
+// puts a USB-serial adapter between the line and the PC instead: the terminal's bytes reach the PC
+// in packets of 62, or when the timer has run since the oldest byte waiting came off the line (on
+// an unpaced line a byte comes off it when written). The PC's bytes pass the adapter at once.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +26,8 @@ class SimLine {
 public:
     enum class Wait { Ok, Timeout, Stopped, Failed };
 
-    SimLine(int fd, long baud);
+    // `sliceBytes` 0: 10-ms slices; `latencyTimerMs` 0: no adapter.
+    SimLine(int fd, long baud, int sliceBytes = 0, int latencyTimerMs = 0);
     ~SimLine();
     SimLine(const SimLine&) = delete;
     SimLine& operator=(const SimLine&) = delete;
@@ -39,8 +46,9 @@ public:
     // `quietMs` (or `maxMs` passed).
     void discardUntilQuiet(int quietMs, int maxMs = 2000);
 
-    // Writes all bytes (paced when a bit rate is set). Failed when the device stops taking bytes
-    // for writeTimeoutMs.
+    // Writes all bytes (paced when a bit rate is set), returning once the last has left the line;
+    // bytes an adapter still holds go on to the PC during later waits. Failed when the device
+    // stops taking bytes for writeTimeoutMs.
     Wait write(const std::uint8_t* p, std::size_t n, int writeTimeoutMs = 5000);
 
     void stop();
@@ -56,15 +64,26 @@ private:
         std::int64_t startNs;  // when its first byte starts on the line
     };
     bool readAvailable();                 // reads what the descriptor has; false on a hard error
+    // Writes all of p now (waiting while the device is full).
+    Wait writeAll(const std::uint8_t* p, std::size_t n, int writeTimeoutMs);
+    Wait writeThroughAdapter(const std::uint8_t* p, std::size_t n, int writeTimeoutMs);
+    // When the adapter next hands bytes to the PC (-1: it holds none), and handing them over.
+    std::int64_t adapterDue() const;
+    Wait deliverDue(int writeTimeoutMs = 5000);
     void release(std::int64_t now);
     void dropAll();       // moves released_ up to what the line has delivered by now
     std::int64_t releaseTimeOf(std::uint64_t absIndex) const;
-    // Waits for input, the wake-up or the time `untilNs` (-1: none); true when input may be there.
+    // Waits for the events, the wake-up or the time `untilNs` (-1: none), handing on what the
+    // adapter holds as it falls due: 1 when the events may have come, 0 at the time, -1 stopped.
     int waitFor(short events, std::int64_t untilNs);
+    // The same without the adapter.
+    int pollOnce(short events, std::int64_t untilNs);
 
     int fd_;
     long baud_;
     std::int64_t byteNs_;
+    std::size_t sliceBytes_;
+    std::int64_t latencyNs_;
     int wakeFd_ = -1;
     std::vector<std::uint8_t> in_;
     std::size_t head_ = 0;          // first unconsumed byte in in_
@@ -75,6 +94,8 @@ private:
     std::int64_t inFreeNs_ = 0;     // when the input line has delivered everything read so far
     std::int64_t outFreeNs_ = 0;    // when the output line has sent everything written so far
     bool eofSeen_ = false;
+    std::deque<std::uint8_t> held_;     // bytes in the adapter, not yet handed to the PC
+    std::deque<std::int64_t> heldAt_;   // when each of them comes (came) off the line
 };
 
 }  // namespace feld::sim

@@ -75,8 +75,10 @@ public:
                 continue;
             std::uint8_t tmp[65536];
             ssize_t r = ::read(fd_, tmp, sizeof tmp);
-            if (r > 0)
+            if (r > 0) {
                 buf_.insert(buf_.end(), tmp, tmp + r);
+                chunks_.push_back({std::chrono::steady_clock::now(), static_cast<std::size_t>(r)});
+            }
         }
         out.assign(buf_.begin(), buf_.begin() + static_cast<std::ptrdiff_t>(n));
         buf_.erase(buf_.begin(), buf_.begin() + static_cast<std::ptrdiff_t>(n));
@@ -211,6 +213,12 @@ public:
 
     int resends_ = 0, badFrames_ = 0, duplicates_ = 0, restarts_ = 0;
     Bytes lastRaw_;
+    // Every read from the line: when, and how many bytes it gave (how the terminal's bytes came).
+    struct Chunk {
+        std::chrono::steady_clock::time_point at;
+        std::size_t size;
+    };
+    std::vector<Chunk> chunks_;
 
 private:
     int fd_ = -1;

@@ -1,5 +1,7 @@
 // The terminal's side of the link, seen from the PC's end of the line.
 
+#include <algorithm>
+
 #include "SimHarness.h"
 
 namespace feld::sim::test {
@@ -180,6 +182,87 @@ TEST_F(SimProtocol, PacedLineTakesAndGivesBytesAtTheLineRate)
     EXPECT_EQ(Bytes(got.begin() + 32, got.end()), body);
 }
 
+static double secondsSince(std::chrono::steady_clock::time_point t0, std::chrono::steady_clock::time_point t)
+{
+    return std::chrono::duration<double>(t - t0).count();
+}
+
+// 5-byte slices at 2400 bit/s (where 10-ms slices would be 2 bytes): the PC reads the file's frame
+// 5 bytes at a time, at the line's rate.
+TEST_F(SimProtocol, SliceBytesHandOverSmallChunksAtTheLineRate)
+{
+    SimConfig c;
+    c.baud = 2400;
+    c.sliceBytes = 5;
+    start(c);
+    std::filesystem::create_directories(hostFile("C/Data"));
+    std::ofstream(hostFile("C/Data/S.DAT"), std::ios::binary) << std::string(40, 'S');
+    ASSERT_EQ(pc_->send(wire::kCommand, wire::makeCommand(wire::kOpGetFile, "C:\\Data\\S.DAT")), 1);
+    const std::size_t frameSize = 32 + 40 + wire::kDataOverhead;
+    Bytes h, frame;
+    ASSERT_TRUE(pc_->read(h, wire::kHeaderSize));
+    pc_->chunks_.clear();
+    auto t0 = std::chrono::steady_clock::now();
+    pc_->write(wire::makeReply(0, 1));
+    ASSERT_TRUE(pc_->read(frame, frameSize));
+    pc_->write(wire::makeReply(0, 1));
+    // Our 12-byte reply goes in, then the frame comes out.
+    double expected = (12 + frameSize) * 10.0 / 2400;
+    double took = secondsSince(t0, pc_->chunks_.back().at);
+    EXPECT_GT(took, expected * 0.95);
+    EXPECT_LT(took, expected * 1.5);
+    std::vector<std::size_t> sizes;
+    for (const auto& ch : pc_->chunks_)
+        sizes.push_back(ch.size);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes[sizes.size() / 2], 5u);  // a late read may find two slices waiting, but not most
+}
+
+// A 200-ms latency timer, on an unpaced and a paced line: a 12-byte reply waits for the timer;
+// full 62-byte packets do not.
+TEST_F(SimProtocol, LatencyTimerHoldsShortRepliesAndPassesFullPackets)
+{
+    for (long baud : {0L, 19200L}) {
+        SCOPED_TRACE(baud);
+        TearDown();
+        SimConfig c;
+        c.baud = baud;
+        c.latencyTimerMs = 200;
+        start(c);
+        const double byteS = baud ? 10.0 / baud : 0;
+        std::filesystem::create_directories(hostFile("C/Data"));
+        std::ofstream(hostFile("C/Data/L.DAT"), std::ios::binary) << std::string(480, 'L');
+
+        auto cmd = wire::makeCommand(wire::kOpGetFile, "C:\\Data\\L.DAT");
+        pc_->chunks_.clear();
+        auto t0 = std::chrono::steady_clock::now();
+        pc_->write(wire::makeHeader(wire::kCommand, static_cast<std::uint32_t>(cmd.size())));
+        EXPECT_EQ(pc_->readReply().status, 1);
+        ASSERT_EQ(pc_->chunks_.size(), 1u);  // in one piece
+        double held = secondsSince(t0, pc_->chunks_[0].at);
+        EXPECT_GE(held, 0.200 + 15 * byteS);
+        EXPECT_LT(held, 0.200 + 26 * byteS + 0.4);
+        pc_->write(wire::makeDataFrame(0, cmd.data(), cmd.size()));
+        EXPECT_EQ(pc_->readReply().status, 1);
+
+        // The file's 521-byte frame: eight packets of 62 as they fill, the last 25 bytes on the timer.
+        Bytes h, frame;
+        ASSERT_TRUE(pc_->read(h, wire::kHeaderSize));
+        pc_->chunks_.clear();
+        t0 = std::chrono::steady_clock::now();
+        pc_->write(wire::makeReply(0, 1));
+        ASSERT_TRUE(pc_->read(frame, wire::kMaxDataFrame));
+        pc_->write(wire::makeReply(0, 1));
+        const auto& chunks = pc_->chunks_;
+        ASSERT_GE(chunks.size(), 2u);
+        for (std::size_t i = 0; i + 1 < chunks.size(); ++i)
+            EXPECT_EQ(chunks[i].size % 62, 0u) << i;
+        EXPECT_EQ(chunks.back().size, 25u);
+        EXPECT_LT(secondsSince(t0, chunks.front().at), 0.150);
+        EXPECT_GE(secondsSince(t0, chunks.back().at), 0.200);
+    }
+}
+
 TEST(SimConfigParse, ForcedStatusForms)
 {
     ForcedStatus f;
@@ -215,6 +298,26 @@ TEST(SimConfigParse, ForcedStatusForms)
     EXPECT_FALSE(parseSimArgs(3, const_cast<char**>(bad2), c, help, err));
     const char* bad3[] = {"sim", "--baud"};
     EXPECT_FALSE(parseSimArgs(2, const_cast<char**>(bad3), c, help, err));
+
+    // The PC's port: fine slices need a paced line; an adapter's timer runs to 255 ms.
+    SimConfig p;
+    const char* port[] = {"sim", "--baud", "115200", "--slice-bytes", "5"};
+    ASSERT_TRUE(parseSimArgs(5, const_cast<char**>(port), p, help, err)) << err;
+    EXPECT_EQ(p.sliceBytes, 5);
+    SimConfig q;
+    const char* adapter[] = {"sim", "--latency-timer=16"};
+    ASSERT_TRUE(parseSimArgs(2, const_cast<char**>(adapter), q, help, err)) << err;
+    EXPECT_EQ(q.latencyTimerMs, 16);
+    const std::vector<std::vector<const char*>> refused = {{"sim", "--slice-bytes", "5"},
+                                                           {"sim", "--baud", "9600", "--slice-bytes", "4097"},
+                                                           {"sim", "--latency-timer", "256"},
+                                                           {"sim", "--latency-timer", "-1"},
+                                                           {"sim", "--baud", "9600", "--slice-bytes", "5", "--latency-timer", "1"}};
+    for (const auto& args : refused) {
+        SimConfig r;
+        EXPECT_FALSE(parseSimArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), r, help, err)) << args[1];
+        EXPECT_FALSE(err.empty());
+    }
 }
 
 }  // namespace feld::sim::test

@@ -79,9 +79,9 @@ TEST_F(SimFiles, PathFilesOnlyFromFirmware201)
     Bytes body = Pattern(3000, 9);
     ASSERT_EQ(pc_->send(wire::kPathFile, pathPayload("d:\\New\\Deep\\A.TXT", body)), 1);
     EXPECT_EQ(readHost("D/New/Deep/A.TXT"), body);
-    // Found again whatever the letter case.
-    EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload("D:\\NEW\\deep\\a.txt", body)), 6);
-    EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload("D:\\NEW\\deep\\a.txt", {7}, 1)), 1);
+    // The folders are found again whatever the letter case.
+    EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload("D:\\NEW\\deep\\A.TXT", body)), 6);
+    EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload("D:\\NEW\\deep\\A.TXT", {7}, 1)), 1);
     EXPECT_EQ(readHost("D/New/Deep/A.TXT"), Bytes{7});
 }
 
@@ -116,7 +116,7 @@ TEST_F(SimFiles, UnformattedFullAndExistingGiveTheirStatuses)
     EXPECT_FALSE(fs::exists(hostFile("C/Data/A.TXT")));
     EXPECT_EQ(pc_->commandStatus(wire::kOpFormat, "D:\\"), 1);
     EXPECT_EQ(list("D:\\").size(), 0u);
-    EXPECT_EQ(pc_->commandStatus(wire::kOpFormat, "E:\\"), 0);
+    EXPECT_EQ(pc_->commandStatus(wire::kOpFormat, "C:\\Data"), 0);
 }
 
 TEST_F(SimFiles, FlashWriterAskedForWithTheModel)
@@ -166,7 +166,9 @@ TEST_F(SimFiles, FlashWriterAskedForWithTheModel)
     EXPECT_EQ(m->modelNumber, 9067);
 }
 
-TEST_F(SimFiles, NamesFromTheLineStayInsideTheDrives)
+// The terminal keeps upper-case 8.3 names only: a name or path it cannot hold is refused with
+// status 10 and the rule named in the log; nothing outside the drive folders is ever reached.
+TEST_F(SimFiles, NamesAndPathsTheTerminalCannotHoldAreRefusedWith10)
 {
     start();
     fs::create_directories(hostFile("C/Data"));
@@ -175,28 +177,65 @@ TEST_F(SimFiles, NamesFromTheLineStayInsideTheDrives)
         std::ofstream(dir_ + "/SECRET.TXT") << "x";
     }
     const Bytes body{1, 2, 3};
-    for (const char* name : {"..", "../X.TXT", "A/B.TXT", "A\\B.TXT", "LONGNAME1.TXT", ""})
-        EXPECT_EQ(pc_->send(wire::kFile, filePayload(name, body)), 2) << name;
-    for (const char* path : {"C:\\..\\..\\X.TXT", "C:\\Data\\..\\..\\X.TXT", "C:/X.TXT", "E:\\X.TXT", "X.TXT",
-                             "C:\\Data\\OUT\\X.TXT", "C:\\", "C:\\Data\\LONGNAME1.TXT"})
-        EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload(path, body, 1)), 2) << path;
-    for (const char* path : {"C:\\Data\\OUT\\SECRET.TXT", "C:\\..\\SECRET.TXT", "C:\\Data\\..\\..\\..\\SECRET.TXT"}) {
-        Bytes a;
-        int code = 0;
-        ASSERT_EQ(pc_->command(wire::kOpGetFile, path, a, &code), 1) << path;
-        EXPECT_EQ(code, wire::kCommand) << path;  // a status, not the file
-        EXPECT_EQ(wire::replyDataStatus(a.data(), a.size()), 0);
-        EXPECT_EQ(pc_->commandStatus(wire::kOpDelete, path), 0) << path;
+    const int kName = -3, kPath = -8;  // a code-3 file name, a code-8 path; else a command's op
+    const struct {
+        int what;
+        const char* text;
+        const char* rule;
+    } refused[] = {
+        {kName, "data1.txt", "not an upper-case 8.3 name"},
+        {kName, "Data1.TXT", "not an upper-case 8.3 name"},
+        {kName, "romwrite.abp", "not an upper-case 8.3 name"},
+        {kName, "LONGNAME9.TX", "the base is not 1-8 characters"},
+        {kName, "A.TXTX", "the extension is not 1-3 characters"},
+        {kName, "A B.TXT", "a character a short name cannot hold"},
+        {kName, "A\\B.TXT", "a character a short name cannot hold"},
+        {kName, "../X.TXT", "more than one '.'"},
+        {kName, ".", "the base is not 1-8 characters"},
+        {kName, "", "empty name"},
+        {kPath, "C:\\Data\\a.txt", "not an upper-case 8.3 name"},
+        {kPath, "C:\\..\\..\\X.TXT", "path has a '..' component"},
+        {kPath, "C:\\Data\\.\\X.TXT", "path has a '.' component"},
+        {kPath, "C:\\Data\\\\X.TXT", "path has an empty component"},
+        {kPath, "C:/X.TXT", "path has a '/'"},
+        {kPath, "E:\\X.TXT", "drive is not C: or D:"},
+        {kPath, "X.TXT", "path does not start with a drive"},
+        {kPath, "C:\\LONGNAME1\\X.TXT", "path component LONGNAME1: not an 8.3 name"},
+        {kPath, "C:\\Data\\OUT\\X.TXT", "path goes through a link"},
+        {kPath, "C:\\", "path names no file"},
+        {wire::kOpGetFile, "C:\\Data\\..\\..\\..\\SECRET.TXT", "path has a '..' component"},
+        {wire::kOpGetFile, "C:\\Data\\OUT\\SECRET.TXT", "path goes through a link"},
+        {wire::kOpDelete, "C:\\..\\SECRET.TXT", "path has a '..' component"},
+        {wire::kOpList, "C:\\..", "path has a '..' component"},
+        {wire::kOpList, "C:\\Data\\OUT", "path goes through a link"},
+        {wire::kOpFormat, "E:\\", "drive is not C: or D:"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.text);
+        int before = logCount({"\"refused\"", "\"status\":10", c.rule});
+        int st = c.what == kName   ? pc_->send(wire::kFile, filePayload(c.text, body))
+                 : c.what == kPath ? pc_->send(wire::kPathFile, pathPayload(c.text, body, 1))
+                                   : pc_->send(wire::kCommand, wire::makeCommand(static_cast<std::uint8_t>(c.what), c.text));
+        EXPECT_EQ(st, 10);
+        EXPECT_EQ(logCount({"\"refused\"", "\"status\":10", c.rule}), before + 1);
     }
-    EXPECT_EQ(list("C:\\..").size(), 0u);
-    EXPECT_EQ(list("C:\\Data\\OUT").size(), 0u);
+    // The flash writer's own name is taken as the PC sends it; existing folders are found whatever
+    // the letter case, and so are files.
+    EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload("C:\\Program\\ROMWrite.abp", body)), 1);
+    EXPECT_EQ(readHost("C/Program/ROMWrite.abp"), body);
+    EXPECT_EQ(pc_->send(wire::kPathFile, pathPayload("c:\\DATA\\NEW.TXT", body)), 1);
+    Bytes got;
+    ASSERT_EQ(pc_->command(wire::kOpGetFile, "c:\\data\\new.txt", got), 1);
+    EXPECT_EQ(Bytes(got.begin() + 32, got.end()), body);
+
     // The link itself is not listed: it is nothing a terminal could hold.
-    EXPECT_EQ(list("C:\\Data").size(), 0u);
+    auto names = list("C:\\Data");
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].name, "NEW.TXT");
     EXPECT_TRUE(fs::exists(dir_ + "/SECRET.TXT"));
     // Nothing was written outside the drive folders.
     for (const auto& e : fs::directory_iterator(dir_))
         EXPECT_TRUE(e.path().filename() == "root" || e.path().filename() == "SECRET.TXT") << e.path();
-    EXPECT_FALSE(fs::exists(dir_ + "/X.TXT"));
 }
 
 TEST_F(SimFiles, HostileNamesOnlyWhenAskedFor)

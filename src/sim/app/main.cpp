@@ -12,6 +12,9 @@
 //   WHEN op      the reply data of the next command (byte 0 = STATUS + 100); op=N only for op N
 //   COUNT        how many times (default 1) or "all". STATUS "none" = no answer (frame, header).
 //   Status 3 replies carry the model of --model (class in bytes 4-5, number in bytes 1-2).
+// Status 10 comes by itself for a name the terminal cannot keep: a file to be stored under anything
+// but an upper-case 8.3 name (ROMWrite.abp apart), or a path with a ".", ".." or empty component,
+// a "/", a drive other than C: or D:, a link or a part that is no 8.3 name.
 // Statuses 4, 5 and 6 also come by themselves: --unformatted C|D, --c-size/--d-size, a file that
 // exists sent with overwrite flag 0. --need-flash-writer answers 3 to every file until
 // C:\Program\ROMWrite.abp is stored; op 17 answers 3 whenever that file is missing.
@@ -22,8 +25,8 @@
 // "event": receive and send (transfers: code, length, result), link-check, command (op, argument,
 // status or entries), stored (code, type, name, path, size_field, date and time as the hex bytes of
 // the two words, when, overwrite; kernel images add kernel_length, kernel_length_ok,
-// kernel_sum_ok), refused (why, status), format (drive), delete (path), firmware-update, fault
-// (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why).
+// kernel_sum_ok), refused (why, status; name, or op and argument), format (drive), delete (path),
+// firmware-update, fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why).
 
 #include <csignal>
 #include <cstdio>
