@@ -3,7 +3,7 @@
 // information, the transfer and the exit. Prints the payload rate as a share of the protocol's
 // ceiling and the CLI's CPU time as a share of one core. Prints figures; it is not a test.
 //
-//   bench-terminalputget [--bin DIR] [--kib N] [--baud N]
+//   bench-terminalputget [--bin DIR] [--kib N] [--baud N] [--sim-arg ARG]...  (ARG goes to the simulator)
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +42,7 @@ int main(int argc, char** argv)
     std::string bin = feld::test::BinDir(fs::path(argv[0]).parent_path().string());
     std::size_t kib = 256;
     long baud = 115200;
+    std::vector<std::string> simExtra;  // e.g. --sim-arg --slice-bytes --sim-arg 5
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string a = argv[i];
         if (a == "--bin")
@@ -50,8 +51,10 @@ int main(int argc, char** argv)
             kib = std::strtoul(argv[i + 1], nullptr, 10);
         else if (a == "--baud")
             baud = std::strtol(argv[i + 1], nullptr, 10);
+        else if (a == "--sim-arg")
+            simExtra.push_back(argv[i + 1]);
         else {
-            std::fprintf(stderr, "usage: %s [--bin DIR] [--kib N] [--baud N]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--bin DIR] [--kib N] [--baud N] [--sim-arg ARG]...\n", argv[0]);
             return 2;
         }
     }
@@ -75,8 +78,9 @@ int main(int argc, char** argv)
     }
 
     feld::test::SimProcess sim;
-    if (!sim.start({"--baud", std::to_string(baud), "--firmware", "201", "--root", (tmp / "term").string()},
-                   bin + "/feldspan-pdtsim")) {
+    std::vector<std::string> simArgs{"--baud", std::to_string(baud), "--firmware", "201", "--root", (tmp / "term").string()};
+    simArgs.insert(simArgs.end(), simExtra.begin(), simExtra.end());
+    if (!sim.start(simArgs, bin + "/feldspan-pdtsim")) {
         std::fprintf(stderr, "cannot start the simulated terminal: %s\n", sim.error().c_str());
         fs::remove_all(tmp);
         return 1;
@@ -105,8 +109,11 @@ int main(int argc, char** argv)
         // Each 512-byte frame costs 521 bytes one way and a 12-byte reply the other way; a byte is
         // 10 bit times on an 8N1 line.
         const double ceiling = baud / 10.0 * 512.0 / 533.0;
-        std::printf("whole feldspan-cli commands, %zu KiB at %ld bit/s, firmware 201 (ceiling %.0f B/s):\n", kib, baud,
-                    ceiling);
+        std::string extra;
+        for (const auto& a : simExtra)
+            extra += " " + a;
+        std::printf("whole feldspan-cli commands, %zu KiB at %ld bit/s%s, firmware 201 (ceiling %.0f B/s):\n", kib, baud,
+                    extra.c_str(), ceiling);
         report("put", put, n, ceiling);
         report("get", get, n, ceiling);
     }

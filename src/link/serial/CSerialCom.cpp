@@ -17,8 +17,11 @@ namespace feld {
 namespace {
 
 // While the link waits for the rest of a frame on a paced line, the reader thread sleeps instead of
-// waking for every few bytes; not for less than this (a short reply is not worth it) ...
-constexpr std::int64_t kMinGatherNs = 500'000;
+// waking for every few bytes; not for less than this (a reply's few bytes are not worth it) ...
+constexpr std::int64_t kMinGatherNs = 2'000'000;
+// ... and it wakes while the last few bytes are still on their way, so that their arrival (not a
+// timer, which may fire late) wakes it for the rest.
+constexpr std::size_t kGatherSpareBytes = 8;
 // ... and not for longer than this in one go (a slow line's long frame takes several).
 constexpr std::int64_t kMaxGatherNs = 250'000'000;
 // A write that has to wait is watched this often for its time-out and the activity icon.
@@ -477,8 +480,8 @@ void CSerialCom::ReadInput(short revents)
     }
     lastReadNs_ = now;
     shortfallAfterLast_ = gatherHint_ ? gatherHint_() : 0;
-    if (paced_) {
-        std::int64_t ns = std::int64_t(shortfallAfterLast_) * byteNs_;
+    if (paced_ && shortfallAfterLast_ > kGatherSpareBytes) {
+        std::int64_t ns = std::int64_t(shortfallAfterLast_ - kGatherSpareBytes) * byteNs_;
         if (ns >= kMinGatherNs)
             gatherUntilNs_ = now + std::min(ns, kMaxGatherNs);
     }
