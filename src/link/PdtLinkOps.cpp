@@ -294,7 +294,7 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
     // Only the file's own name says whether it is a kernel image: a ".bin" somewhere in its
     // folders ("/home/me/old.bin.d/DATA1.TXT") does not make a data file one.
     header.type = wire::fileTypeFor(folder, name);
-    header.name = asFlashWriter ? std::string(wire::kFlashWriterName) : wire::terminalNameFor(name);
+    header.name = asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(name);
     header.overwrite = overwrite;
     const bool kernel = header.type == wire::kTypeKernel;
 
