@@ -98,8 +98,9 @@ Figures run(const std::string& simPath, std::vector<std::string> simArgs, int ba
     h.sizeField = static_cast<std::uint32_t>(size);
     h.overwrite = 1;
     auto header = wire::makeFileHeader(h);
-    std::vector<std::uint8_t> payload(header->begin(), header->end());
-    payload.insert(payload.end(), data.begin(), data.end());
+    std::vector<std::uint8_t> payload(header->size() + data.size());
+    std::copy(header->begin(), header->end(), payload.begin());
+    std::copy(data.begin(), data.end(), payload.begin() + static_cast<std::ptrdiff_t>(header->size()));
 
     double c0 = cpuSeconds(), t0 = now();
     int r = link.SendTransfer(wire::kFile, static_cast<std::uint32_t>(payload.size()), payload.data(), false);

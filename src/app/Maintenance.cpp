@@ -13,10 +13,10 @@ int Maintenance::Format(const char* drive)
 {
     int r = session_.Link()->RunCommand(wire::kOpFormat, drive);
     if (r) {
-        ui_.message(61244, Icon::Information);
+        ui_.message(txt::kFormatDone, Icon::Information);
         ui_.terminalFolderChanged(drive);
     } else {
-        ui_.message(61245, Icon::Exclamation);
+        ui_.message(txt::kFormatFailed, Icon::Exclamation);
     }
     session_.EndOperation();
     return r ? 1 : 0;
@@ -26,7 +26,7 @@ int Maintenance::FormatC()
 {
     if (!session_.ConnectLink(0))
         return 0;
-    if (!accepted(ui_.question(61247, Buttons::YesNo, Icon::Exclamation)))
+    if (!accepted(ui_.question(txt::kFormatConfirm, Buttons::YesNo, Icon::Exclamation)))
         return 0;
     session_.BeginOperation();
     return Format("C:\\");
@@ -41,16 +41,16 @@ int Maintenance::FormatD()
     const std::uint8_t* entries = session_.Link()->ListDirectory("C:\\", count);
     if (!entries) {
         // The terminal did not answer the listing: that says nothing about drive C:.
-        ui_.message(61245, Icon::Exclamation);
+        ui_.message(txt::kFormatFailed, Icon::Exclamation);
         session_.AbortOperation();
         return 0;
     }
     if (count == 0) {
-        ui_.message(61246, Icon::Exclamation);
+        ui_.message(txt::kFormatCBeforeD, Icon::Exclamation);
         session_.AbortOperation();
         return 0;
     }
-    if (!accepted(ui_.question(61247, Buttons::YesNo, Icon::Exclamation))) {
+    if (!accepted(ui_.question(txt::kFormatConfirm, Buttons::YesNo, Icon::Exclamation))) {
         session_.AbortOperation();
         return 0;
     }

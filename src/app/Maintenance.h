@@ -10,10 +10,11 @@ class Maintenance {
 public:
     Maintenance(Session& session, Ui& ui) : session_(session), ui_(ui) {}
 
-    // Asks first (61247); 1 formatted, 0 not (declined, no link, or the terminal refused).
+    // Asks first (kFormatConfirm); 1 formatted, 0 not (declined, no link, or the terminal refused).
     int FormatC();
     // Drive D: is formatted only after C: (a C: root that lists nothing counts as unformatted:
-    // 61246, no question). Asks first (61247); the terminal needs about 12 s for it.
+    // kFormatCBeforeD, no question). Asks first (kFormatConfirm); the terminal needs about 12 s
+    // for it.
     int FormatD();
 
 private:

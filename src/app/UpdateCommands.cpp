@@ -33,7 +33,7 @@ int UpdateCommands::FirmwareUpdate()
         WaitCursor cursor(ui_);
         r = session_.Link()->UpdateFirmware();
     }
-    ui_.message(r ? 61256 : 61257, r ? Icon::Information : Icon::Exclamation);
+    ui_.message(r ? txt::kFirmwareDone : txt::kFirmwareNotDone, r ? Icon::Information : Icon::Exclamation);
     return r ? 1 : 0;
 }
 
@@ -46,7 +46,7 @@ UpdateCommands::CradleVersion UpdateCommands::AboutCradle()
 {
     CradleVersion v;
     if (config_.port.portChoice != 0) {
-        ui_.message(61297, Icon::Exclamation);
+        ui_.message(txt::kCradleNeedsUsb, Icon::Exclamation);
         return v;
     }
     UpdateFlag flag(session_);

@@ -15,7 +15,7 @@ public:
     UpdateCommands(Session& session, Config& config, Ui& ui) : session_(session), config_(config), ui_(ui) {}
 
     // Connects without the link check and runs the kernel update (which asks its own questions and
-    // chooses the file through the Ui). Shows 61256 or 61257. 1 done, 0 not.
+    // chooses the file through the Ui). Shows kFirmwareDone or kFirmwareNotDone. 1 done, 0 not.
     int FirmwareUpdate();
 
     struct CradleVersion {
@@ -23,7 +23,7 @@ public:
         int tenths = 0;      // 12 for 1.2
         std::string text;    // the about box's line: its caption and "  1.2 "
     };
-    // Only over USB (61297 on a serial port choice). Connects without the link check.
+    // Only over USB (kCradleNeedsUsb on a serial port choice). Connects without the link check.
     CradleVersion AboutCradle();
 
     // "  %.1f " of tenths * 0.1: 12 becomes "  1.2 ".

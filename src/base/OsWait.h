@@ -39,14 +39,15 @@ private:
 };
 
 struct PollResult {
-    bool ok = true;        // false: the poll itself failed (errno in err)
+    bool ok = true;            // false: the poll itself failed (errno in err)
     int err = 0;
-    bool woken = false;    // the event was signalled
-    short revents = 0;     // what happened on the descriptor
+    bool interrupted = false;  // a signal ended the wait before anything happened
+    bool woken = false;        // the event was signalled
+    short revents = 0;         // what happened on the descriptor
 };
 
 // Waits for `events` on `fd` (fd < 0: only for the event), for the event, or until `timeoutNs`
-// passed (negative: no time limit). Interrupted waits return with nothing set.
+// passed (negative: no time limit). An interrupted wait returns with only `interrupted` set.
 PollResult waitDescriptor(int fd, short events, const WakeEvent& wake, std::int64_t timeoutNs);
 
 // Monotonic nanoseconds.

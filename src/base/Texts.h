@@ -9,6 +9,8 @@
 #include <string>
 #include <variant>
 
+#include "base/TextIds.h"
+
 namespace feld {
 
 // One argument of a formatted text. Formatting is type-checked: a "%d" given a string (for

@@ -85,7 +85,7 @@ int checkCommand(CliContext& ctx, const std::string& path)
     auto image = std::make_unique<DfuImage>();
     DfuFileResult r = LoadDfuFile(path, image.get());
     if (!r.ok()) {
-        ctx.ui().message(61291, Icon::Stop);
+        ctx.ui().message(txt::kNotCradleFirmware, Icon::Stop);
         ctx.ui().fixedMessage(path + ": " + r.reason, Icon::Stop);
         return kExitFailure;
     }
@@ -102,7 +102,7 @@ int imageCommand(CliContext& ctx, const std::string& path, const std::string& ou
     auto image = std::make_unique<DfuImage>();
     DfuFileResult r = LoadDfuFile(path, image.get());
     if (!r.ok()) {
-        ctx.ui().message(61291, Icon::Stop);
+        ctx.ui().message(txt::kNotCradleFirmware, Icon::Stop);
         ctx.ui().fixedMessage(path + ": " + r.reason, Icon::Stop);
         return kExitFailure;
     }

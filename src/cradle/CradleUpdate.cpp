@@ -17,7 +17,7 @@ bool ChooseDfuFile(Ui& ui, const std::string& path, ChosenDfuFile& chosen, std::
         *reason = r.reason;
     if (!r.ok()) {
         chosen = ChosenDfuFile{};
-        ui.message(61291, Icon::Exclamation);
+        ui.message(txt::kNotCradleFirmware, Icon::Exclamation);
         return false;
     }
     chosen.path = path;
@@ -33,11 +33,11 @@ std::unique_ptr<DfuImage> CheckCradleUpdate(Ui& ui, const std::vector<DfuDeviceI
     if (reason)
         reason->clear();
     if (selected < 0 || static_cast<std::size_t>(selected) >= devices.size()) {
-        ui.message(61290, Icon::Exclamation);
+        ui.message(txt::kNoCradleDevice, Icon::Exclamation);
         return nullptr;
     }
     if (file.path.empty()) {
-        ui.message(61293, Icon::Exclamation);
+        ui.message(txt::kOpenFileFirst, Icon::Exclamation);
         return nullptr;
     }
     // The identity of the device the user picked, not of whichever was listed last.
@@ -48,7 +48,7 @@ std::unique_ptr<DfuImage> CheckCradleUpdate(Ui& ui, const std::vector<DfuDeviceI
     }
     if (device.product == kDfuModeProduct) {
         // A cradle already in DFU mode tells nothing about its product or firmware.
-        if (!accepted(ui.question(61292, Buttons::YesNo, Icon::Question)))
+        if (!accepted(ui.question(txt::kCradleConfirm, Buttons::YesNo, Icon::Question)))
             return nullptr;
     } else {
         if (device.product != file.product) {
@@ -65,7 +65,7 @@ std::unique_ptr<DfuImage> CheckCradleUpdate(Ui& ui, const std::vector<DfuDeviceI
     if (!r.ok()) {
         if (reason)
             *reason = r.reason;
-        ui.message(61291, Icon::Exclamation);
+        ui.message(txt::kNotCradleFirmware, Icon::Exclamation);
         return nullptr;
     }
     return image;
@@ -107,7 +107,7 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
     std::uint32_t rc = worker.start(deviceIndex, std::move(image), clock);
     if (rc != kDfuOk) {
         record.error = rc;
-        ui.message(61295, Icon::Exclamation);
+        ui.message(txt::kCradleNotDone, Icon::Exclamation);
         return record;
     }
     static const char* const kPhaseLabels[] = {"Preparing the cradle", "", "Starting the firmware write",
@@ -129,7 +129,7 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
         }
         if (s.failed) {
             worker.wait();
-            ui.message(61295, Icon::Exclamation);
+            ui.message(txt::kCradleNotDone, Icon::Exclamation);
             return record;
         }
         if (progress) {
@@ -141,7 +141,7 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
         }
         if (s.finished) {
             worker.wait();
-            ui.message(61294, Icon::Information);
+            ui.message(txt::kCradleDone, Icon::Information);
             return record;
         }
     }

@@ -26,14 +26,15 @@ struct ChosenDfuFile {
     std::uint16_t release = 0;
 };
 
-// Reads the file's suffix for the choice. On failure shows 61291, forgets the choice and returns
-// false; `reason` receives why.
+// Reads the file's suffix for the choice. On failure shows kNotCradleFirmware, forgets the choice
+// and returns false; `reason` receives why.
 bool ChooseDfuFile(Ui& ui, const std::string& path, ChosenDfuFile& chosen, std::string* reason = nullptr);
 
 // The checks before an update, against the device the user selected (`selected` indexes `devices`,
-// -1 for none): the device must be selected (61290), a file chosen (61293), the vendor ids equal;
-// a device in DFU mode asks 61292 and skips the rest; else the product ids must be equal and an
-// older file asks before it replaces newer firmware. Then reads the image (61291 on failure).
+// -1 for none): the device must be selected (kNoCradleDevice), a file chosen (kOpenFileFirst), the
+// vendor ids equal; a device in DFU mode asks kCradleConfirm and skips the rest; else the product
+// ids must be equal and an older file asks before it replaces newer firmware. Then reads the image
+// (kNotCradleFirmware on failure).
 // Returns the image to write, or nullptr when the update must not start (the user was told why).
 // The worker then gets devices[selected].index: a device that could not be read is missing from
 // `devices`, so the place in the list and the library's index may differ.
@@ -50,7 +51,8 @@ DfuPollState InterpretDfuProgress(const DfuProgress& progress);
 constexpr int kDfuProgressRange = 220;
 
 // Starts the worker for a checked image and follows it until it ends, waiting 100 ms between
-// looks: a progress bar on `progress` (may be null), then 61294 on success or 61295 on failure.
+// looks: a progress bar on `progress` (may be null), then kCradleDone on success or kCradleNotDone
+// on failure.
 // Returns the worker's last record (error kDfuOk when the update completed).
 DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::unique_ptr<DfuImage> image,
                             ProgressView* progress, DfuWorker& worker = DfuWorker::instance());

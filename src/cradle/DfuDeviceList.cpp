@@ -15,7 +15,7 @@ bool ListDfuDevices(Ui& ui, std::vector<DfuDeviceInfo>& devices, std::string* wh
     if (why)
         *why = rc == kOk ? std::string() : STDFU_LastError();
     if (rc != kOk || count == 0) {
-        ui.message(61290, Icon::Exclamation);
+        ui.message(txt::kNoCradleDevice, Icon::Exclamation);
         return false;
     }
     for (unsigned i = 0; i < count; ++i) {
@@ -31,7 +31,7 @@ bool ListDfuDevices(Ui& ui, std::vector<DfuDeviceInfo>& devices, std::string* wh
         // Devices answered the count but none could be read.
         if (why)
             *why = STDFU_LastError();
-        ui.message(61290, Icon::Exclamation);
+        ui.message(txt::kNoCradleDevice, Icon::Exclamation);
         return false;
     }
     return true;

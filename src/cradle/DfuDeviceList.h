@@ -22,8 +22,8 @@ struct DfuDeviceInfo {
 constexpr unsigned kDfuEnumKind = 2258;
 
 // Lists the devices whose device and product-string descriptors can be read (others are left
-// out). With none found, shows 61290 and returns false. `why` receives the library's reason when
-// the listing itself failed.
+// out). With none found, shows kNoCradleDevice and returns false. `why` receives the library's
+// reason when the listing itself failed.
 bool ListDfuDevices(Ui& ui, std::vector<DfuDeviceInfo>& devices, std::string* why = nullptr);
 
 }  // namespace feld

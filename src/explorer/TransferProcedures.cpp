@@ -92,13 +92,13 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
         bool cancelled = false;
         for (;;) {
             ui_.setWaitCursor(true);
-            if (version < kOldFirmware && !accepted(ui_.question(61283, Buttons::YesNo))) {
+            if (version < kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo))) {
                 ui_.setWaitCursor(false);
                 return 0;
             }
             if (folder.size() <= 3) {
                 // A drive root such as "c:\" cannot take a file this way.
-                ui_.message(61278, Icon::Exclamation);
+                ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
                 result = 0;
             } else {
                 result = Send(sourcePath, destination, appended, overwrite, version);
@@ -106,7 +106,8 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
             ui_.setWaitCursor(false);
             if (result != 6)
                 break;
-            if (accepted(ui_.question(61272, Buttons::OkCancel, Icon::Question, {PcFileName(sourcePath)}))) {
+            if (accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question,
+                                      {PcFileName(sourcePath)}))) {
                 overwrite = 1;
                 continue;
             }
@@ -118,34 +119,34 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
         const bool onC = folder.find("c:\\") != std::string::npos;
         switch (result) {
         case 1:
-            line = trf(61235, {sourcePath});
+            line = trf(txt::kCopied, {sourcePath});
             break;
         case 4:
-            line = trf(onC ? 61268 : 61269, {});
+            line = trf(onC ? txt::kCNotFormatted : txt::kDNotFormatted, {});
             failureBox = true;
             result = 0;
             break;
         case 5:
-            line = trf(onC ? 61270 : 61271, {});
+            line = trf(onC ? txt::kCFull : txt::kDFull, {});
             failureBox = true;
             result = 0;
             break;
         case 11:
-            ui_.message(61281, Icon::Exclamation);
+            ui_.message(txt::kNeedsDefrag, Icon::Exclamation);
             break;
         case 13:
-            ui_.message(61282, Icon::Exclamation);
+            ui_.message(txt::kFileInUse, Icon::Exclamation);
             break;
         default:
             if (!cancelled)
-                line = trf(61236, {sourcePath});
+                line = trf(txt::kCopyFailed, {sourcePath});
             break;
         }
     }
     if (result == 0)
         failureBox = true;
     if (failureBox)
-        ui_.message(61251, Icon::Exclamation);
+        ui_.message(txt::kTransferFailed, Icon::Exclamation);
     if (!line.empty())
         ui_.addMessageLine(line);
     if (result == 1)
@@ -174,7 +175,7 @@ int TransferProcedures::FetchExact(const std::string& terminalPath, const std::s
     auto failed = [&](const std::string& why) {
         if (!why.empty())
             ui_.fixedMessage(why, Icon::Exclamation);
-        ui_.message(61236, Icon::Exclamation, {terminalPath});
+        ui_.message(txt::kCopyFailed, Icon::Exclamation, {terminalPath});
         return 0;
     };
     if (!session_.ConnectLink(0))

@@ -92,7 +92,7 @@ public:
 
     // The port, or nullptr before Connect.
     LinkPort* Port() { return engine_.Port(); }
-    // Whether the last failed Connect already told the user why (61243 with the reason).
+    // Whether the last failed Connect already told the user why (kConnectFailed with the reason).
     bool ConnectFailureShown() const { return connectFailureShown_; }
     // Why the last Connect or ReopenPort failed, in words; empty when no reason is known.
     const std::string& LastConnectError() const { return lastConnectError_; }

@@ -63,7 +63,7 @@ void PdtLink::TakeModelReply(std::int16_t modelClass, std::int16_t modelNumber)
     if (term::IsSupportedModel(modelClass_, modelNumber_))
         flashWriterPath_ = term::FlashWriterPath(env_.mainPath);
     else if (env_.ui)
-        env_.ui->message(61223, Icon::Exclamation);
+        env_.ui->message(txt::kNoFlashWriter, Icon::Exclamation);
 }
 
 int PdtLink::IsPortOpen() { return Port() && Port()->IsOpen() ? 1 : 0; }
@@ -198,12 +198,12 @@ int PdtLink::Connect(int force)
     }
     if (!port->Device().OpenConnection()) {
         if (env_.ui) {
-            std::string text = TextCatalog::instance().text(61243);
+            std::string text = TextCatalog::instance().text(txt::kConnectFailed);
             std::string why = port->Device().LastError();
             lastConnectError_ = why;
             if (!why.empty())
                 text += "\n" + why;
-            env_.ui->showMessage(61243, text, Icon::Exclamation);
+            env_.ui->showMessage(txt::kConnectFailed, text, Icon::Exclamation);
             connectFailureShown_ = true;
         }
         ShowPortStatus(1);

@@ -54,7 +54,7 @@ int PdtLink::UpdateFirmware()
         return result;
     };
 
-    if (!ui || !accepted(ui->question(61254, Buttons::OkCancel, Icon::Question)))
+    if (!ui || !accepted(ui->question(txt::kFirmwareConfirm, Buttons::OkCancel, Icon::Question)))
         return end(0);
 
     // The time spent choosing the file must not cost a link check (which would also put the port
@@ -72,7 +72,7 @@ int PdtLink::UpdateFirmware()
     if (!RunCommand(wire::kOpModel, std::string()))
         return end(0);
     if (!term::IsSupportedModel(modelClass_, modelNumber_)) {
-        ui->message(61223, Icon::Exclamation);
+        ui->message(txt::kNoFlashWriter, Icon::Exclamation);
         return end(0);
     }
     flashWriterPath_ = term::FlashWriterPath(env_.mainPath);
@@ -86,7 +86,7 @@ int PdtLink::UpdateFirmware()
         return end(0);
     if (PutFile(*kernel, std::string(), 1, false, true) != 1)
         return end(0);
-    if (!accepted(ui->question(61255, Buttons::OkCancel, Icon::Question)))
+    if (!accepted(ui->question(txt::kFirmwareStart, Buttons::OkCancel, Icon::Question)))
         return end(0);
     if (!RunCommand(wire::kOpFirmware, std::string()))
         return end(0);

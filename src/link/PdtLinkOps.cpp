@@ -120,7 +120,7 @@ static int SendFlashWriterOnDemand(PdtLink& link)
     DepthGuard guard;
     int r = link.PutFile(link.flashWriterPath_, term::kFlashWriterTerminalFolder, 1, true, false);
     if (r == 4 && link.env_.ui)
-        link.env_.ui->message(61277, Icon::Exclamation);
+        link.env_.ui->message(txt::kFormatCFirst, Icon::Exclamation);
     return r;
 }
 
@@ -183,13 +183,13 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
             return 0;
         case 11:
             if (env_.ui)
-                env_.ui->message(61281, Icon::Exclamation);
+                env_.ui->message(txt::kNeedsDefrag, Icon::Exclamation);
             return 0;
         case 12:
         case 13:
         case 14:
             if (env_.ui)
-                env_.ui->message(61282, Icon::Exclamation);
+                env_.ui->message(txt::kFileInUse, Icon::Exclamation);
             return 0;
         default:
             break;
@@ -284,7 +284,7 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
     const std::string name = pcFileName(localPath);
     if (name.size() > wire::kFileNameField) {
         if (env_.ui)
-            env_.ui->message(61222, Icon::Exclamation);
+            env_.ui->message(txt::kNameTooLong, Icon::Exclamation);
         return 0;
     }
     if (!EnsureLink())
@@ -294,7 +294,7 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
     // Only the file's own name says whether it is a kernel image: a ".bin" somewhere in its
     // folders ("/home/me/old.bin.d/DATA1.TXT") does not make a data file one.
     header.type = wire::fileTypeFor(folder, name);
-    header.name = asFlashWriter ? std::string(wire::kFlashWriterName) : wire::terminalNameFor(name);
+    header.name = asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(name);
     header.overwrite = overwrite;
     const bool kernel = header.type == wire::kTypeKernel;
 
@@ -337,7 +337,7 @@ int PdtLink::PutFileToPath(const std::string& localPath, const std::string& term
     const std::string name = pcFileName(localPath);
     if (name.size() > wire::kFileNameField) {
         if (env_.ui)
-            env_.ui->message(61222, Icon::Exclamation);
+            env_.ui->message(txt::kNameTooLong, Icon::Exclamation);
         return 0;
     }
     if (!EnsureLink())

@@ -6,15 +6,15 @@
 namespace feld {
 
 namespace {
-int captionId(ProgressKind kind)
+txt::TextId captionId(ProgressKind kind)
 {
     switch (kind) {
-    case ProgressKind::Sending: return 61274;
-    case ProgressKind::Receiving: return 61273;
-    case ProgressKind::Format: return 61279;
-    case ProgressKind::Defragment: return 61280;
+    case ProgressKind::Sending: return txt::kSendingTitle;
+    case ProgressKind::Receiving: return txt::kReceivingTitle;
+    case ProgressKind::Format: return txt::kFormatTitle;
+    case ProgressKind::Defragment: return txt::kDefragTitle;
     }
-    return 61274;
+    return txt::kSendingTitle;
 }
 }  // namespace
 

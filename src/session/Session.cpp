@@ -72,10 +72,10 @@ int Session::ConnectLink(int force)
     std::string why = link_->LastConnectError();
     link_.reset();
     if (!shown) {
-        std::string text = TextCatalog::instance().text(61243);
+        std::string text = TextCatalog::instance().text(txt::kConnectFailed);
         if (!why.empty())
             text += "\n" + why;
-        ui_.showMessage(61243, text, Icon::Exclamation);
+        ui_.showMessage(txt::kConnectFailed, text, Icon::Exclamation);
     }
     return 0;
 }
@@ -83,11 +83,11 @@ int Session::ConnectLink(int force)
 int Session::CheckConnected()
 {
     if (!link_) {
-        ui_.message(61276, Icon::Exclamation);
+        ui_.message(txt::kNotConnected, Icon::Exclamation);
         return 0;
     }
     if (!link_->IsPortOpen()) {
-        ui_.message(61221, Icon::Exclamation);
+        ui_.message(txt::kPortFailed, Icon::Exclamation);
         return 0;
     }
     return 1;

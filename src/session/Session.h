@@ -29,14 +29,14 @@ public:
     Session& operator=(const Session&) = delete;
 
     // Creates the link when there is none and connects it. On failure the link is discarded and
-    // 61243 shown (once, with the reason when one is known). 1 connected, 0 not.
+    // kConnectFailed shown (once, with the reason when one is known). 1 connected, 0 not.
     int ConnectLink(int force);
     // The port values, for the window that edits them and the status bar; the link works on a
     // copy taken when it connects, so editing them while an operation runs is safe.
     PortSettings PortValues() const;
     void SetPortValues(const PortSettings& port);
 
-    // 61276 without a link, 61221 when its port is closed; 1 when connected.
+    // kNotConnected without a link, kPortFailed when its port is closed; 1 when connected.
     int CheckConnected();
     // The link, or nullptr before the first successful ConnectLink.
     PdtLink* Link() { return link_.get(); }

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "link/wire/TermStatus.h"
 #include "sim/SimNames.h"
 
 namespace feld::sim {
@@ -146,7 +147,7 @@ bool SimDrives::format(int drive, std::string& error)
 std::string SimDrives::folderForType(std::uint8_t type, const std::string& name)
 {
     // The flash writer goes where the PC's kernel update expects it, whatever type it came as.
-    if (sameNoCase(name, wire::kFlashWriterName))
+    if (sameNoCase(name, term::kFlashWriterTerminalName))
         return "C:\\Program";
     switch (type) {
     case wire::kTypeProgram: return "D:\\Program";
@@ -221,35 +222,35 @@ int SimDrives::store(const Resolved& where, const std::uint8_t* bytes, std::size
 {
     if (!formatted_[where.drive]) {
         why = "drive not formatted";
-        return 4;
+        return term::kNotFormatted;
     }
     std::error_code ec;
     auto st = fs::symlink_status(where.host, ec);
     if (where.isRoot || fs::is_directory(st)) {
         why = "a folder has that name";
-        return 2;
+        return term::kCannotStore;
     }
     std::int64_t existing = 0;
     if (fs::exists(st)) {
         if (!fs::is_regular_file(st)) {
             why = "not a file";
-            return 2;
+            return term::kCannotStore;
         }
         if (!overwrite) {
             why = "file exists";
-            return 6;
+            return term::kFileExists;
         }
         existing = static_cast<std::int64_t>(fs::file_size(where.host, ec));
     }
     if (static_cast<std::int64_t>(n) > freeBytes(where.drive) + existing) {
         why = "not enough room";
-        return 5;
+        return term::kNoSpace;
     }
     // Folders on the way are made on demand; their names were checked when the path was resolved.
     fs::create_directories(where.host.parent_path(), ec);
     if (ec) {
         why = "cannot create the folder: " + ec.message();
-        return 2;
+        return term::kCannotStore;
     }
     // Written beside the target and renamed over it, so a failed write never leaves half a file.
     fs::path tmp = where.host.parent_path() / (".incoming-" + where.host.filename().string());
@@ -262,7 +263,7 @@ int SimDrives::store(const Resolved& where, const std::uint8_t* bytes, std::size
             f.close();
             fs::remove(tmp, ec);
             why = "cannot write the file";
-            return 5;
+            return term::kNoSpace;
         }
     }
     if (mtime) {
@@ -273,22 +274,23 @@ int SimDrives::store(const Resolved& where, const std::uint8_t* bytes, std::size
     if (ec) {
         fs::remove(tmp, ec);
         why = "cannot write the file";
-        return 2;
+        return term::kCannotStore;
     }
-    return 1;
+    return term::kDone;
 }
 
 int SimDrives::remove(const Resolved& where)
 {
     if (!formatted_[where.drive])
-        return 4;
+        return term::kNotFormatted;
     if (where.isRoot)
-        return 0;
+        return term::kFailed;
     std::error_code ec;
     auto st = fs::symlink_status(where.host, ec);
+    // A folder goes only when it is empty.
     if (fs::is_regular_file(st) || fs::is_directory(st))
-        return fs::remove(where.host, ec) && !ec ? 1 : 0;  // a folder only when it is empty
-    return 0;
+        return fs::remove(where.host, ec) && !ec ? term::kDone : term::kFailed;
+    return term::kFailed;
 }
 
 bool SimDrives::read(const Resolved& where, std::vector<std::uint8_t>& out, std::int64_t& mtime) const

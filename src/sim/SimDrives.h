@@ -59,13 +59,15 @@ public:
     // drives; a final "*.*" is allowed. A missing folder, or an unformatted drive, lists nothing.
     std::vector<std::uint8_t> list(std::string_view terminalPath, int firmware) const;
 
-    // Stores `bytes` at a resolved path. Status 1 stored, 4 drive not formatted, 5 not enough room,
-    // 6 exists and overwrite is 0, 2 the path names a folder or cannot be written.
+    // Stores `bytes` at a resolved path. Status kDone stored, kNotFormatted drive not formatted,
+    // kNoSpace not enough room, kFileExists exists and overwrite is 0, kCannotStore the path names a
+    // folder or cannot be written.
     int store(const Resolved& where, const std::uint8_t* bytes, std::size_t n, bool overwrite,
               std::optional<std::int64_t> mtime, std::string& why);
     // Whether a file exists at the path.
     bool fileExists(const Resolved& where) const;
-    // Status 1 deleted, 0 no such file (or a folder that is not empty), 4 drive not formatted.
+    // Status kDone deleted, kFailed no such file (or a folder that is not empty), kNotFormatted
+    // drive not formatted.
     int remove(const Resolved& where);
     // Reads a file for sending; false when it is missing or unreadable.
     bool read(const Resolved& where, std::vector<std::uint8_t>& out, std::int64_t& mtime) const;

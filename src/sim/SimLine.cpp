@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
+
+#include "base/OsWait.h"
 
 namespace feld::sim {
 
@@ -17,48 +17,24 @@ constexpr std::size_t kReadChunk = 65536;
 // A USB-serial adapter sends the PC packets of 64 bytes, two of them its own status.
 constexpr std::size_t kAdapterPacket = 62;
 
-timespec toTimespec(std::int64_t ns)
-{
-    if (ns < 0)
-        ns = 0;
-    return timespec{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
-}
-
 }  // namespace
 
-std::int64_t SimLine::nowNs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return std::int64_t(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
-}
+std::int64_t SimLine::nowNs() { return os::monotonicNs(); }
 
 SimLine::SimLine(int fd, long baud, int sliceBytes, int latencyTimerMs)
     : fd_(fd), baud_(baud), byteNs_(baud > 0 ? 10'000'000'000LL / baud : 0),
       sliceBytes_(sliceBytes > 0 ? static_cast<std::size_t>(sliceBytes) : 0),
       latencyNs_(latencyTimerMs > 0 ? std::int64_t(latencyTimerMs) * 1'000'000 : 0)
 {
-    wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     in_.resize(kReadChunk * 2);
 }
 
-SimLine::~SimLine()
-{
-    if (wakeFd_ >= 0)
-        close(wakeFd_);
-}
+SimLine::~SimLine() = default;
 
-void SimLine::stop()
-{
-    std::uint64_t one = 1;
-    [[maybe_unused]] auto r = ::write(wakeFd_, &one, sizeof one);
-}
+// The event is never drained: once stopped, every later wait ends at once.
+void SimLine::stop() { wake_.signal(); }
 
-bool SimLine::stopped() const
-{
-    pollfd p{wakeFd_, POLLIN, 0};
-    return poll(&p, 1, 0) > 0;
-}
+bool SimLine::stopped() const { return os::waitDescriptor(-1, 0, wake_, 0).woken; }
 
 int SimLine::waitFor(short events, std::int64_t untilNs)
 {
@@ -80,32 +56,26 @@ int SimLine::waitFor(short events, std::int64_t untilNs)
 
 int SimLine::pollOnce(short events, std::int64_t untilNs)
 {
-    pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {fd_, events, 0}};
     // After end of file (a device whose other side went away) poll would report the descriptor
     // at once forever: sleep in steps instead and try again.
     bool watchFd = !(events == POLLIN && eofSeen_);
-    timespec ts{};
-    timespec* tsp = nullptr;
     std::int64_t now = nowNs();
     std::int64_t until = untilNs;
     if (!watchFd) {
         std::int64_t step = now + 50'000'000;
         until = until < 0 ? step : std::min(until, step);
     }
-    if (until >= 0) {
-        ts = toTimespec(until - now);
-        tsp = &ts;
-    }
-    int r = ppoll(fds, watchFd ? 2 : 1, tsp, nullptr);
-    if (r < 0)
+    std::int64_t timeoutNs = until < 0 ? -1 : std::max<std::int64_t>(0, until - now);
+    os::PollResult r = os::waitDescriptor(watchFd ? fd_ : -1, events, wake_, timeoutNs);
+    if (!r.ok || r.interrupted)
         return 0;
-    if (fds[0].revents)
+    if (r.woken)
         return -1;  // stopped
     if (!watchFd) {
         eofSeen_ = false;
         return 1;
     }
-    return fds[1].revents ? 1 : 0;
+    return r.revents ? 1 : 0;
 }
 
 bool SimLine::readAvailable()

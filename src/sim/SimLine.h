@@ -20,6 +20,8 @@
 #include <deque>
 #include <vector>
 
+#include "base/OsWait.h"
+
 namespace feld::sim {
 
 class SimLine {
@@ -84,7 +86,7 @@ private:
     std::int64_t byteNs_;
     std::size_t sliceBytes_;
     std::int64_t latencyNs_;
-    int wakeFd_ = -1;
+    os::WakeEvent wake_;  // stop() signals it
     std::vector<std::uint8_t> in_;
     std::size_t head_ = 0;          // first unconsumed byte in in_
     std::size_t tail_ = 0;          // end of the bytes read into in_

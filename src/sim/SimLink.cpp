@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "link/wire/TermStatus.h"
+
 namespace feld::sim {
 
 namespace {
@@ -29,9 +31,10 @@ void SimLink::reply(std::uint16_t counter, int status)
     if (status < 0)
         return;
     // A terminal that wants the flash writer says which model it is in the same reply.
-    auto r = status == 3 ? wire::makeModelReply(static_cast<std::uint16_t>(config_.modelClass),
-                                                static_cast<std::int16_t>(config_.modelNumber))
-                         : wire::makeReply(counter, static_cast<std::uint8_t>(status));
+    auto r = status == term::kWantsFlashWriter
+                 ? wire::makeModelReply(static_cast<std::uint16_t>(config_.modelClass),
+                                        static_cast<std::int16_t>(config_.modelNumber))
+                 : wire::makeReply(counter, static_cast<std::uint8_t>(status));
     line_.write(r.data(), r.size());
 }
 
@@ -111,8 +114,8 @@ bool SimLink::nextHeader(wire::Header& header)
             auto h = wire::parseHeader(line_.data());
             line_.consume(wire::kHeaderSize);
             if (!h) {
-                log_.line("refused").str("why", "bad header").num("status", 0).emit();
-                reply(0, 0);
+                log_.line("refused").str("why", "bad header").num("status", term::kFailed).emit();
+                reply(0, term::kFailed);
                 continue;
             }
             header = *h;
@@ -124,7 +127,7 @@ bool SimLink::nextHeader(wire::Header& header)
                 return false;
             if (w == SimLine::Wait::Ok && std::equal(lastRx_.begin(), lastRx_.end(), line_.data())) {
                 line_.consume(lastRx_.size());
-                reply(wire::dataFrameCounter(lastRx_.data()), 1);
+                reply(wire::dataFrameCounter(lastRx_.data()), term::kDone);
                 continue;
             }
             line_.consume(1);
@@ -180,7 +183,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
                 return Rx::Stopped;
             if (w == SimLine::Wait::Ok && std::equal(lastRx_.begin(), lastRx_.end(), line_.data())) {
                 line_.consume(lastRx_.size());
-                reply(wire::dataFrameCounter(lastRx_.data()), 1);
+                reply(wire::dataFrameCounter(lastRx_.data()), term::kDone);
                 awaitResend = false;
                 continue;
             }
@@ -199,7 +202,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
                 return Rx::Stopped;
             if (w == SimLine::Wait::Ok && std::equal(lastRx_.begin(), lastRx_.end(), line_.data())) {
                 line_.consume(lastRx_.size());
-                reply(wire::dataFrameCounter(lastRx_.data()), 1);
+                reply(wire::dataFrameCounter(lastRx_.data()), term::kDone);
                 continue;
             }
         }
@@ -217,14 +220,14 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         if (check == wire::DataCheck::Invalid) {
             // Let the rest of a bad frame pass, then ask for it again.
             line_.discardUntilQuiet(20 + static_cast<int>(4 * line_.byteNs() / 1'000'000));
-            reply(expected, 0);
+            reply(expected, term::kFailed);
             if (tooManyRetries(++retries, "bad data frames"))
                 return Rx::Abandoned;
             continue;
         }
         if (check == wire::DataCheck::Duplicate) {
             line_.consume(size);
-            reply(counter, 1);
+            reply(counter, term::kDone);
             continue;
         }
         if (auto forced = faults_.takeForced(ForcedStatus::When::Frame)) {
@@ -232,12 +235,12 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             lastRx_.assign(f, f + size);
             line_.consume(size);
             f = nullptr;
-            if (forced->status < 0 || forced->status == 0 || forced->status == 7) {
+            if (forced->status < 0 || forced->status == term::kFailed || forced->status == term::kBusy) {
                 lastRx_.clear();
                 reply(expected, forced->status);
                 continue;  // not taken: the PC sends it again
             }
-            if (forced->status != 1) {
+            if (forced->status != term::kDone) {
                 reply(expected, forced->status);
                 refusedStatus = forced->status;
                 return Rx::Refused;
@@ -247,7 +250,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         if (f && !busyResend && faults_.busyNext()) {
             log_.line("fault").str("kind", "busy").num("counter", expected).emit();
             line_.consume(size);
-            reply(expected, 7);
+            reply(expected, term::kBusy);
             busyResend = true;
             continue;
         }
@@ -259,7 +262,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             line_.consume(size);
         if (taken == 0) {
             int st = judge.firstFrame(code, length, data, n);
-            if (st != 1) {
+            if (st != term::kDone) {
                 reply(expected, st);
                 refusedStatus = st;
                 lastRx_.clear();
@@ -275,7 +278,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         retries = 0;
         if (taken == total) {
             int st = judge.lastFrame(code, payload);
-            if (st != 1) {
+            if (st != term::kDone) {
                 reply(answered, st);
                 refusedStatus = st;
                 lastRx_.clear();
@@ -287,7 +290,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             awaitResend = true;
             continue;
         }
-        reply(answered, 1);
+        reply(answered, term::kDone);
     }
 }
 
@@ -319,7 +322,7 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
             return finish("no reply to the header");
         if (g == Got::NewHeader)
             return finish("the PC started a transfer");
-        if (r.status != 0)
+        if (r.status != term::kFailed)
             break;
         if (tooManyRetries(++retries, "header refused"))
             return finish("header refused");
@@ -340,9 +343,9 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
                 return finish("stopped");
             if (g == Got::NewHeader)
                 return finish("the PC started a transfer");
-            if (g == Got::Reply && r.status == 1 && (r.counter == counter || r.counter == 0))
+            if (g == Got::Reply && r.status == term::kDone && (r.counter == counter || r.counter == 0))
                 break;
-            if (g == Got::Reply && r.status == 7)
+            if (g == Got::Reply && r.status == term::kBusy)
                 continue;
             // A PC that rejects a frame answers at once; one that stays silent this long is gone.
             if (g == Got::Timeout && ++silences >= kSilenceLimit) {

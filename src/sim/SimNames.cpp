@@ -50,7 +50,7 @@ std::string nameProblem(std::string_view name, bool storing)
 
 std::string storedNameProblem(std::string_view name)
 {
-    if (name == wire::kFlashWriterName)
+    if (name == term::kFlashWriterTerminalName)
         return {};
     return nameProblem(name, true);
 }

@@ -16,9 +16,6 @@
 
 namespace feld::sim {
 
-// What the terminal answers (as the reply to a data frame) to a name or path it does not take.
-constexpr int kStatusBadName = 10;
-
 // A name the terminal may store under.
 std::string storedNameProblem(std::string_view name);
 // A name that may name an existing file or folder (letters in either case).

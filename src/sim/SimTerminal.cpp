@@ -84,7 +84,7 @@ std::vector<std::uint8_t> SimTerminal::kernelImage() const
 
 bool SimTerminal::flashWriterPresent() const
 {
-    auto r = drives_.resolve(std::string("C:\\Program\\") + wire::kFlashWriterName);
+    auto r = drives_.resolve(std::string("C:\\Program\\") + term::kFlashWriterTerminalName);
     return r && drives_.fileExists(*r);
 }
 
@@ -114,20 +114,22 @@ void SimTerminal::handleHeader(const wire::Header& h)
         if (f->status < 0)
             return;  // unanswered: the PC's transfer ends on its time-out
         link_.reply(0, f->status);
-        if (f->status == 0 || f->status == 2)
+        if (f->status == term::kFailed || f->status == term::kTransferDone)
             return;
         // Any other status lets the PC go on as if the header was taken.
     } else if (h.code == wire::kPathFile && config_.firmware <= 200) {
         // Firmware up to 2.00 knows no code-8 files: it refuses the header.
-        log_.line("refused").str("why", "code 8 needs firmware above 200").num("code", h.code).num("status", 0).emit();
-        link_.reply(0, 0);
+        log_.line("refused").str("why", "code 8 needs firmware above 200").num("code", h.code)
+            .num("status", term::kFailed).emit();
+        link_.reply(0, term::kFailed);
         return;
     } else if (h.code == wire::kCommand && h.length > kMaxCommandLength) {
-        log_.line("refused").str("why", "command too long").num("length", h.length).num("status", 0).emit();
-        link_.reply(0, 0);
+        log_.line("refused").str("why", "command too long").num("length", h.length)
+            .num("status", term::kFailed).emit();
+        link_.reply(0, term::kFailed);
         return;
     } else {
-        link_.reply(0, 1);
+        link_.reply(0, term::kDone);
     }
 
     using Rx = SimLink::Rx;
@@ -156,41 +158,42 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
     if (code == wire::kCommand) {
         auto cmd = wire::parseCommand(p, std::min<std::size_t>(n, length));
         if (cmd && cmd->op == wire::kOpFirmware && !flashWriterPresent())
-            return refuse(3, "op 17 needs the flash writer");
-        return 1;
+            return refuse(term::kWantsFlashWriter, "op 17 needs the flash writer");
+        return term::kDone;
     }
     if (code != wire::kFile && code != wire::kPathFile)
-        return 1;
+        return term::kDone;
     if (auto forced = faults_.takeForced(ForcedStatus::When::File)) {
         log_.line("fault").str("kind", "forced").str("when", "file").num("status", forced->status).emit();
         return forced->status;
     }
     int st = code == wire::kFile ? planFile(length, p, n) : planPathFile(length, p, n);
-    if (st != 1)
+    if (st != term::kDone)
         return st;
-    bool isFlashWriter = plan_.where && upper(plan_.where->terminalPath) == upper(std::string("C:\\Program\\") + wire::kFlashWriterName);
+    bool isFlashWriter = plan_.where && upper(plan_.where->terminalPath) ==
+                                            upper(std::string("C:\\Program\\") + term::kFlashWriterTerminalName);
     if (config_.needFlashWriter && !isFlashWriter && !flashWriterPresent())
-        return refuse(3, "the flash writer is needed first");
+        return refuse(term::kWantsFlashWriter, "the flash writer is needed first");
     if (plan_.kernel) {
         // Kept in memory: a size field from the line must not decide how much memory we take.
         if (plan_.sizeField > kMaxKernelImage)
-            return refuse(5, "kernel image too large");
-        return 1;
+            return refuse(term::kNoSpace, "kernel image too large");
+        return term::kDone;
     }
     const auto& where = *plan_.where;
     if (!drives_.formatted(where.drive))
-        return refuse(4, "drive not formatted");
+        return refuse(term::kNotFormatted, "drive not formatted");
     bool exists = drives_.fileExists(where);
     if (exists && !plan_.overwrite)
-        return refuse(6, "file exists");
+        return refuse(term::kFileExists, "file exists");
     std::int64_t existing = 0;
     if (exists) {
         std::error_code ec;
         existing = static_cast<std::int64_t>(std::filesystem::file_size(where.host, ec));
     }
     if (std::int64_t(plan_.sizeField) > drives_.freeBytes(where.drive) + existing)
-        return refuse(5, "not enough room");
-    return 1;
+        return refuse(term::kNoSpace, "not enough room");
+    return term::kDone;
 }
 
 // A code-3 file: where its name and type put it.
@@ -198,7 +201,7 @@ int SimTerminal::planFile(std::uint32_t length, const std::uint8_t* p, std::size
 {
     auto fh = wire::parseFileHeader(p, n);
     if (!fh)
-        return refuse(2, "file header incomplete");
+        return refuse(term::kCannotStore, "file header incomplete");
     plan_.type = fh->type;
     plan_.name = fh->name;
     plan_.sizeField = fh->sizeField;
@@ -208,21 +211,21 @@ int SimTerminal::planFile(std::uint32_t length, const std::uint8_t* p, std::size
     plan_.overwrite = fh->overwrite;
     plan_.headerLength = wire::kFileHeaderSize;
     if (std::uint64_t(length) != wire::kFileHeaderSize + std::uint64_t(fh->sizeField))
-        return refuse(2, "transfer length does not match the size field");
+        return refuse(term::kCannotStore, "transfer length does not match the size field");
     if (std::string why = storedNameProblem(fh->name); !why.empty())
-        return refuse(kStatusBadName, why);
+        return refuse(term::kRefused, why);
     if (fh->type == wire::kTypeKernel) {
         plan_.kernel = true;
     } else {
         std::string folder = SimDrives::folderForType(fh->type, fh->name);
         if (folder.empty())
-            return refuse(2, "unknown file type");
+            return refuse(term::kCannotStore, "unknown file type");
         std::string why;
         plan_.where = drives_.resolve(folder + "\\" + fh->name, &why);
         if (!plan_.where)
-            return refuse(kStatusBadName, why);
+            return refuse(term::kRefused, why);
     }
-    return 1;
+    return term::kDone;
 }
 
 // A code-8 file: the path it names.
@@ -231,7 +234,7 @@ int SimTerminal::planPathFile(std::uint32_t length, const std::uint8_t* p, std::
     std::size_t headerLength = 0;
     auto ph = wire::parsePathFileHeader(p, n, &headerLength);
     if (!ph)
-        return refuse(2, "path file header incomplete");
+        return refuse(term::kCannotStore, "path file header incomplete");
     plan_.sizeField = ph->sizeField;
     plan_.date = ph->date;
     plan_.time = ph->time;
@@ -240,27 +243,27 @@ int SimTerminal::planPathFile(std::uint32_t length, const std::uint8_t* p, std::
     plan_.headerLength = headerLength;
     plan_.name = ph->path;
     if (std::uint64_t(length) != headerLength + std::uint64_t(ph->sizeField))
-        return refuse(2, "transfer length does not match the size field");
+        return refuse(term::kCannotStore, "transfer length does not match the size field");
     std::string why;
     plan_.where = drives_.resolve(ph->path, &why);
     if (!plan_.where)
-        return refuse(kStatusBadName, why);
+        return refuse(term::kRefused, why);
     if (lastPart(ph->path).empty())
-        return refuse(kStatusBadName, "path names no file");
+        return refuse(term::kRefused, "path names no file");
     if (why = storedNameProblem(lastPart(ph->path)); !why.empty())
-        return refuse(kStatusBadName, why);
+        return refuse(term::kRefused, why);
     if (endsWithNoCase(ph->path, ".bin")) {
         plan_.kernel = true;
         plan_.type = wire::kTypeKernel;
     }
-    return 1;
+    return term::kDone;
 }
 
 int SimTerminal::lastFrame(std::uint8_t code, const std::vector<std::uint8_t>& payload)
 {
     if (code == wire::kCommand)
         return checkCommand(payload);
-    return code == wire::kFile || code == wire::kPathFile ? finishFile(payload) : 1;
+    return code == wire::kFile || code == wire::kPathFile ? finishFile(payload) : term::kDone;
 }
 
 int SimTerminal::finishFile(const std::vector<std::uint8_t>& payload)
@@ -285,14 +288,14 @@ int SimTerminal::finishFile(const std::vector<std::uint8_t>& payload)
         l.num("kernel_length", static_cast<std::int64_t>(check.fileLength));
         l.flag("kernel_length_ok", check.lengthOk).flag("kernel_sum_ok", check.sumOk);
         l.emit();
-        return 1;
+        return term::kDone;
     }
     std::string why;
     int st = drives_.store(*plan_.where, body, n, plan_.overwrite != 0, unixFrom(when), why);
-    if (st != 1)
+    if (st != term::kDone)
         return refuse(st, why);
     l.emit();
-    return 1;
+    return term::kDone;
 }
 
 }  // namespace feld::sim

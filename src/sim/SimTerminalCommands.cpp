@@ -29,30 +29,31 @@ int SimTerminal::checkCommand(const std::vector<std::uint8_t>& payload)
 {
     auto cmd = wire::parseCommand(payload.data(), payload.size());
     if (!cmd)
-        return 1;  // answered with status 0 once taken
+        return term::kDone;  // answered with status 0 once taken
     const std::string& arg = cmd->argument;
     std::string_view path = arg;
     switch (cmd->op) {
     case wire::kOpList:
         if (arg.empty() || arg == "\\")
-            return 1;  // the drives
+            return term::kDone;  // the drives
         path = listedFolder(arg);
         break;
     case wire::kOpGetFile:
         if (config_.hostileNames && (endsWithNoCase(arg, kHostileNames[2]) || endsWithNoCase(arg, kHostileNames[3])))
-            return 1;
+            return term::kDone;
         break;
     case wire::kOpDelete:
     case wire::kOpFormat:
         break;
     default:
-        return 1;
+        return term::kDone;
     }
     std::string why;
     if (drives_.resolve(path, &why))
-        return 1;
-    log_.line("refused").str("why", why).num("status", kStatusBadName).num("op", cmd->op).str("argument", arg).emit();
-    return kStatusBadName;
+        return term::kDone;
+    log_.line("refused").str("why", why).num("status", term::kRefused).num("op", cmd->op)
+        .str("argument", arg).emit();
+    return term::kRefused;
 }
 
 void SimTerminal::sendStatusReply(int status)
@@ -64,8 +65,8 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
 {
     auto cmd = wire::parseCommand(payload.data(), payload.size());
     if (!cmd) {
-        log_.line("refused").str("why", "not a command packet").num("status", 0).emit();
-        sendStatusReply(0);
+        log_.line("refused").str("why", "not a command packet").num("status", term::kFailed).emit();
+        sendStatusReply(term::kFailed);
         return;
     }
     const std::uint8_t op = cmd->op;
@@ -103,16 +104,16 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
     }
     case wire::kOpDelete: {
         auto r = drives_.resolve(arg);
-        int st = r ? drives_.remove(*r) : 0;
+        int st = r ? drives_.remove(*r) : term::kFailed;
         logCommand(st);
-        if (st == 1)
+        if (st == term::kDone)
             log_.line("delete").str("path", r->terminalPath).emit();
         sendStatusReply(st);
         return;
     }
     case wire::kOpGetFile: {
         if (config_.hostileNames && (endsWithNoCase(arg, kHostileNames[2]) || endsWithNoCase(arg, kHostileNames[3]))) {
-            logCommand(1);
+            logCommand(term::kDone);
             wire::FileHeader fh;
             fh.name = endsWithNoCase(arg, kHostileNames[2]) ? kHostileNames[2] : kHostileNames[3];
             fh.sizeField = 4;
@@ -124,12 +125,12 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
         std::vector<std::uint8_t> bytes;
         std::int64_t mtime = 0;
         if (!r || !drives_.read(*r, bytes, mtime)) {
-            int st = r && !drives_.formatted(r->drive) ? 4 : 0;
+            int st = r && !drives_.formatted(r->drive) ? term::kNotFormatted : term::kFailed;
             logCommand(st);
             sendStatusReply(st);
             return;
         }
-        logCommand(1);
+        logCommand(term::kDone);
         wire::FileHeader fh;
         fh.name = r->host.filename().string();
         std::string folder = upper(r->terminalPath);
@@ -148,12 +149,12 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
         int drive = SimDrives::driveOf(arg);
         bool wellFormed = drive >= 0 && (arg.size() == 2 || (arg.size() == 3 && arg[2] == '\\'));
         std::string error;
-        int st = wellFormed && drives_.format(drive, error) ? 1 : 0;
+        int st = wellFormed && drives_.format(drive, error) ? term::kDone : term::kFailed;
         logCommand(st);
-        if (st == 1)
+        if (st == term::kDone)
             log_.line("format").str("drive", std::string(1, SimDrives::letter(drive)) + ":").emit();
         else if (!error.empty())
-            log_.line("refused").str("why", error).num("status", 0).emit();
+            log_.line("refused").str("why", error).num("status", term::kFailed).emit();
         sendStatusReply(st);
         return;
     }
@@ -164,18 +165,19 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
         info.cFree = static_cast<std::int32_t>(drives_.freeBytes(SimDrives::kDriveC));
         info.dTotal = static_cast<std::int32_t>(drives_.total(SimDrives::kDriveD));
         info.dFree = static_cast<std::int32_t>(drives_.freeBytes(SimDrives::kDriveD));
-        logCommand(1);
-        link_.send(wire::kCommand, wire::makeDiskInfoReply(1, info));
+        logCommand(term::kDone);
+        link_.send(wire::kCommand, wire::makeDiskInfoReply(term::kDone, info));
         return;
     }
     case wire::kOpModel: {
-        logCommand(1);
-        link_.send(wire::kCommand, wire::makeModelInfoReply(1, {static_cast<std::int16_t>(config_.modelClass),
-                                                                  static_cast<std::int16_t>(config_.modelNumber)}));
+        logCommand(term::kDone);
+        link_.send(wire::kCommand,
+                   wire::makeModelInfoReply(term::kDone, {static_cast<std::int16_t>(config_.modelClass),
+                                                          static_cast<std::int16_t>(config_.modelNumber)}));
         return;
     }
     case wire::kOpFirmware: {
-        logCommand(1);
+        logCommand(term::kDone);
         auto image = kernelImage();
         auto check = wire::checkKernelBody(image.data(), image.size());
         log_.line("firmware-update")
@@ -183,12 +185,12 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
             .num("kernel_length", static_cast<std::int64_t>(check.fileLength))
             .flag("kernel_sum_ok", check.sumOk)
             .emit();
-        sendStatusReply(1);
+        sendStatusReply(term::kDone);
         return;
     }
     default:
-        logCommand(0);
-        sendStatusReply(0);
+        logCommand(term::kFailed);
+        sendStatusReply(term::kFailed);
         return;
     }
 }

@@ -62,7 +62,8 @@ TEST_F(CradleChecks, MismatchesStopWithTheirMessages)
     EXPECT_FALSE(check({device(0xFE1D, 0x0C8D, 0x0110)}, 0));
     EXPECT_EQ(ui_.shownTexts()[0], kVendorText);
     EXPECT_EQ(ui_.shownTexts()[1], kProductText);
-    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{0, 0, 61290, 61290, 61293}));
+    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{0, 0, txt::kNoCradleDevice, txt::kNoCradleDevice,
+                                                txt::kOpenFileFirst}));
     EXPECT_EQ(ui_.eventsOf("message")[0].value, static_cast<int>(Icon::Stop));
 }
 
@@ -84,7 +85,7 @@ TEST_F(CradleChecks, DfuModeAsksAndSkipsProductAndVersion)
     ui_.answers = {Answer::No, Answer::Yes};
     EXPECT_FALSE(check({device(0xFE1D, 0xDF11, 0xFFFF)}, 0));
     EXPECT_TRUE(check({device(0xFE1D, 0xDF11, 0xFFFF)}, 0));
-    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{61292, 61292}));
+    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{txt::kCradleConfirm, txt::kCradleConfirm}));
     // The vendor still has to match.
     EXPECT_FALSE(check({device(0x0001, 0xDF11, 0x0000)}, 0));
     EXPECT_EQ(ui_.shownTexts().back(), kVendorText);
@@ -103,7 +104,7 @@ TEST_F(CradleChecks, FileSpoiledAfterItWasChosenIsRefusedAtTheImage)
     test::WriteFile(path_, test::withSuffix("S1041000zz00", 0xFE1D, 0x0C8D, 0x0110));
     std::string why;
     EXPECT_FALSE(CheckCradleUpdate(ui_, {device(0xFE1D, 0x0C8D, 0x0110)}, 0, file_, &why));
-    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{61291}));
+    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{txt::kNotCradleFirmware}));
     EXPECT_FALSE(why.empty());
 }
 
@@ -120,7 +121,7 @@ TEST_F(CradleChecks, ChoosingAFileReadsItsIdsOrForgetsIt)
     EXPECT_FALSE(ChooseDfuFile(ui_, path_.string(), chosen, &why));
     EXPECT_TRUE(chosen.path.empty());
     EXPECT_NE(why.find("CRC"), std::string::npos) << why;
-    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{61291}));
+    EXPECT_EQ(ui_.shownIds(), (std::vector<int>{txt::kNotCradleFirmware}));
 }
 
 TEST(DfuDeviceList, ListsReadableDevicesByName)
@@ -150,7 +151,7 @@ TEST(DfuDeviceList, NoDeviceShows61290)
     test::RecorderUi ui;
     std::vector<DfuDeviceInfo> devices;
     EXPECT_FALSE(ListDfuDevices(ui, devices));
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61290}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kNoCradleDevice}));
     // A description that cannot be read lists nothing and says why.
     stdfu::STDFU_UseBackend(stdfu::SimDfuBackend::fromDescription("transfer=lots"));
     std::string why;
@@ -171,7 +172,7 @@ TEST(CradleRun, UpdateEndsWith61294AndARisingBar)
     DfuWorker worker;
     DfuProgress last = RunCradleUpdate(ui, clock, 0, std::move(image), bar.get(), worker);
     EXPECT_EQ(last.error, kDfuOk);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61294}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kCradleDone}));
     int previous = 0;
     for (const auto& e : ui.eventsOf("progress")) {
         EXPECT_GE(e.value, previous);
@@ -195,7 +196,7 @@ TEST(CradleRun, WorkerFailureEndsWith61295)
     DfuWorker worker;
     DfuProgress last = RunCradleUpdate(ui, clock, 0, std::move(image), nullptr, worker);
     EXPECT_EQ(last.error, dfuStatusCode(stdfu::kErrVerify));
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61295}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kCradleNotDone}));
     EXPECT_FALSE(worker.running());
 }
 
@@ -235,7 +236,7 @@ TEST(CradleRun, AnExceptionInTheWorkerEndsTheUpdateWithItsCodeAndANewStartWorks)
     backend->throwing = false;
     last = RunCradleUpdate(ui, clock, 0, image(), nullptr, worker);
     EXPECT_EQ(last.error, kDfuOk);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61295, 61294}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kCradleNotDone, txt::kCradleDone}));
     EXPECT_EQ(cradle->memory()[0x8000], 0x42);
 }
 

@@ -30,7 +30,7 @@ TEST_F(TerminalFirmware, SupportedModelIsUpdatedInOrder)
     fs::path kernel = PcFile("KERNEL.bin", n, 5);
     CliRun run = Cli({"firmware", kernel.string()});
     ASSERT_EQ(run.rc, 0) << run.err;
-    EXPECT_TRUE(Has(run.err + run.out, Text(61256)));
+    EXPECT_TRUE(Has(run.err + run.out, Text(txt::kFirmwareDone)));
 
     std::size_t model = IndexOf({"\"event\":\"command\"", "\"op\":16"});
     std::size_t format = IndexOf({"\"event\":\"format\"", "C:"});
@@ -56,8 +56,8 @@ TEST_F(TerminalFirmware, UnsupportedModelIsRefusedAndCKeepsItsFiles)
     WriteFile(TermRoot("C") / "DATA" / "KEEP.TXT", Pattern(10));
     CliRun run = Cli({"firmware", PcFile("KERNEL.bin", 1000).string()});
     EXPECT_EQ(run.rc, 1);
-    EXPECT_TRUE(Has(run.err, Text(61223))) << run.err;
-    EXPECT_TRUE(Has(run.err, Text(61257)));
+    EXPECT_TRUE(Has(run.err, Text(txt::kNoFlashWriter))) << run.err;
+    EXPECT_TRUE(Has(run.err, Text(txt::kFirmwareNotDone)));
     EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "KEEP.TXT"));
     EXPECT_EQ(IndexOf({"\"event\":\"format\""}), std::string::npos);
     EXPECT_EQ(IndexOf({"ROMWrite.abp"}), std::string::npos);

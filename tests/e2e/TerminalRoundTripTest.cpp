@@ -20,7 +20,7 @@ TEST_P(TerminalRoundTrip, FilesGoThereAndBackByteForByte)
         CliRun put = Cli({"put", src.string(), "C:\\Data"});
         ASSERT_EQ(put.rc, 0) << name << "\n" << put.err;
         if (firmware < 200) {
-            EXPECT_TRUE(Has(put.err, Text(61283))) << "old firmware is warned about";
+            EXPECT_TRUE(Has(put.err, Text(txt::kOldFirmwareWarning))) << "old firmware is warned about";
         }
         fs::path back = dir / "pc" / ("back-" + name);
         CliRun get = Cli({"get", "C:\\Data\\" + name, back.string()});
@@ -77,8 +77,8 @@ TEST_F(TerminalCommands, UnformattedDriveGivesItsMessage)
     StartSim({"--unformatted", "C"});
     CliRun put = Cli({"put", PcFile("A.TXT", 100).string(), "C:\\Data"});
     EXPECT_EQ(put.rc, 1);
-    EXPECT_TRUE(Has(put.out + put.err, Text(61268))) << put.out << put.err;
-    EXPECT_TRUE(Has(put.err, Text(61251)));
+    EXPECT_TRUE(Has(put.out + put.err, Text(txt::kCNotFormatted))) << put.out << put.err;
+    EXPECT_TRUE(Has(put.err, Text(txt::kTransferFailed)));
 }
 
 TEST_F(TerminalCommands, FullDriveGivesItsMessage)
@@ -86,7 +86,7 @@ TEST_F(TerminalCommands, FullDriveGivesItsMessage)
     StartSim({"--d-size", "2000"});
     CliRun put = Cli({"put", PcFile("BIG.SFT", 5000).string(), "D:\\Fonts"});
     EXPECT_EQ(put.rc, 1);
-    EXPECT_TRUE(Has(put.out + put.err, Text(61271))) << put.out << put.err;
+    EXPECT_TRUE(Has(put.out + put.err, Text(txt::kDFull))) << put.out << put.err;
 }
 
 TEST_F(TerminalCommands, ExistingFileIsReplacedOnlyWhenTheUserSaysSo)
@@ -96,8 +96,8 @@ TEST_F(TerminalCommands, ExistingFileIsReplacedOnlyWhenTheUserSaysSo)
     fs::path src = PcFile("A.TXT", 700, 1);
     CliRun no = Cli({"put", src.string(), "C:\\Data"}, false);
     EXPECT_EQ(no.rc, 1);
-    EXPECT_TRUE(Has(no.err, Text(61272, {"A.TXT"}))) << no.err;
-    EXPECT_TRUE(Has(no.err, Text(61251)));
+    EXPECT_TRUE(Has(no.err, Text(txt::kNameExistsOverwrite, {"A.TXT"}))) << no.err;
+    EXPECT_TRUE(Has(no.err, Text(txt::kTransferFailed)));
     EXPECT_EQ(ReadFile(TermRoot("C") / "DATA" / "A.TXT"), Pattern(3));
 
     CliRun yes = Cli({"put", src.string(), "C:\\Data"});
@@ -110,7 +110,7 @@ TEST_F(TerminalCommands, DefragmentNeededAndFileInUseGiveTheirMessages)
     StartSim({"--force-status", "11:file", "--force-status", "13:op=1"});
     CliRun put = Cli({"put", PcFile("P.ABP", 100).string(), "D:\\Program"});
     EXPECT_EQ(put.rc, 1);
-    EXPECT_TRUE(Has(put.err, Text(61281))) << put.err;
+    EXPECT_TRUE(Has(put.err, Text(txt::kNeedsDefrag))) << put.err;
 
     WriteFile(TermRoot("C") / "DATA" / "B.TXT", Pattern(3));
     CliRun rm = Cli({"rm", "C:\\Data\\B.TXT"});
@@ -127,7 +127,7 @@ TEST_F(TerminalCommands, FormatEmptiesTheDriveAndDWantsAFormattedC)
     WriteFile(TermRoot("D") / "PROGRAM" / "P.ABP", Pattern(3));
     CliRun d = Cli({"format", "D:"});
     EXPECT_EQ(d.rc, 1);
-    EXPECT_TRUE(Has(d.err, Text(61246))) << d.err;
+    EXPECT_TRUE(Has(d.err, Text(txt::kFormatCBeforeD))) << d.err;
     EXPECT_TRUE(fs::exists(TermRoot("D") / "PROGRAM" / "P.ABP"));
 
     WriteFile(TermRoot("C") / "DATA" / "A.TXT", Pattern(3));
@@ -136,7 +136,7 @@ TEST_F(TerminalCommands, FormatEmptiesTheDriveAndDWantsAFormattedC)
     EXPECT_TRUE(fs::exists(TermRoot("D") / "PROGRAM" / "P.ABP"));
     d = Cli({"format", "D:"});
     EXPECT_EQ(d.rc, 0) << d.err;
-    EXPECT_TRUE(Has(d.err + d.out, Text(61244)));
+    EXPECT_TRUE(Has(d.err + d.out, Text(txt::kFormatDone)));
     EXPECT_FALSE(fs::exists(TermRoot("D") / "PROGRAM" / "P.ABP"));
     EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "A.TXT"));
     CliRun c = Cli({"format", "C:"});
@@ -161,7 +161,7 @@ TEST_F(TerminalCommands, BadInputIsRefusedWithItsReason)
     CliRun none = Cli({"get", "C:\\Data\\NONE.TXT", (dir / "pc" / "none.txt").string()});
     EXPECT_EQ(none.rc, 1);
     EXPECT_FALSE(fs::exists(dir / "pc" / "none.txt"));
-    EXPECT_TRUE(Has(none.err, Text(61236, {"C:\\Data\\NONE.TXT"}))) << none.err;
+    EXPECT_TRUE(Has(none.err, Text(txt::kCopyFailed, {"C:\\Data\\NONE.TXT"}))) << none.err;
 
     // Into a folder: under the terminal file's own name.
     WriteFile(TermRoot("C") / "DATA" / "OK.TXT", Pattern(33));
@@ -171,7 +171,7 @@ TEST_F(TerminalCommands, BadInputIsRefusedWithItsReason)
 
     CliRun cradle = Cli({"cradle", "version"});
     EXPECT_EQ(cradle.rc, 1);
-    EXPECT_TRUE(Has(cradle.err, Text(61297))) << cradle.err;
+    EXPECT_TRUE(Has(cradle.err, Text(txt::kCradleNeedsUsb))) << cradle.err;
 }
 
 TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)

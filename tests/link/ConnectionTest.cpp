@@ -97,12 +97,12 @@ TEST_F(ConnectionTest, FailuresSayWhyAndMarkThePortDisconnected)
     EXPECT_EQ(host.portStatus, std::vector<int>({1}));
     EXPECT_FALSE(link->ConnectFailureShown());
 
-    // The device cannot be opened: 61243 with the reason, once.
+    // The device cannot be opened: kConnectFailed with the reason, once.
     ui.portDialogResult = true;
     host.portStatus.clear();
     term.openFails = true;
     EXPECT_EQ(link->Connect(0), 0);
-    EXPECT_EQ(ui.shownIds(), std::vector<int>({61243}));
+    EXPECT_EQ(ui.shownIds(), std::vector<int>({txt::kConnectFailed}));
     EXPECT_NE(ui.shownTexts()[0].find("does not exist"), std::string::npos);
     EXPECT_TRUE(link->ConnectFailureShown());
     EXPECT_EQ(host.portStatus, std::vector<int>({1}));

@@ -196,7 +196,7 @@ TEST_F(SendTransferTest, ModelReplyNamesTheFlashWriter)
     EXPECT_EQ(sendWithModel(191, -2), 3);
     EXPECT_EQ(link->modelNumber_, -2);
     EXPECT_TRUE(link->flashWriterPath_.empty());
-    EXPECT_EQ(ui.shownIds(), std::vector<int>({61223}));
+    EXPECT_EQ(ui.shownIds(), std::vector<int>({txt::kNoFlashWriter}));
 }
 
 TEST_F(SendTransferTest, WriteFailuresAndTimeOutsAreRetriedThenGiveUp)

@@ -43,7 +43,7 @@ TEST_F(SessionTest, PortTextNamesPortSpeedParityAndBits)
 TEST_F(SessionTest, ConnectLinkKeepsAGoodLinkAndDropsAFailedOneWithOneMessage)
 {
     EXPECT_EQ(session->CheckConnected(), 0);
-    EXPECT_EQ(ui.shownIds(), std::vector<int>({61276}));
+    EXPECT_EQ(ui.shownIds(), std::vector<int>({txt::kNotConnected}));
 
     ui.clear();
     ASSERT_EQ(session->ConnectLink(0), 1);
@@ -56,22 +56,22 @@ TEST_F(SessionTest, ConnectLinkKeepsAGoodLinkAndDropsAFailedOneWithOneMessage)
 
     term.device->open_ = false;
     EXPECT_EQ(session->CheckConnected(), 0);
-    EXPECT_EQ(ui.shownIds().back(), 61221);
+    EXPECT_EQ(ui.shownIds().back(), txt::kPortFailed);
 
-    // The terminal does not answer: the link goes, 61243 is shown once, with the reason.
+    // The terminal does not answer: the link goes, kConnectFailed is shown once, with the reason.
     ui.clear();
     clock.advanceMs(60'000);
     term.headerStatuses = {-1};
     EXPECT_EQ(session->ConnectLink(1), 0);
     EXPECT_EQ(session->Link(), nullptr);
-    EXPECT_EQ(ui.shownIds(), std::vector<int>({61243}));
+    EXPECT_EQ(ui.shownIds(), std::vector<int>({txt::kConnectFailed}));
     EXPECT_NE(ui.shownTexts()[0].find("did not answer"), std::string::npos);
 
     // The device cannot be opened: still one message.
     ui.clear();
     term.openFails = true;
     EXPECT_EQ(session->ConnectLink(0), 0);
-    EXPECT_EQ(ui.shownIds(), std::vector<int>({61243}));
+    EXPECT_EQ(ui.shownIds(), std::vector<int>({txt::kConnectFailed}));
     EXPECT_TRUE(session->ResidentTimerArmed() == false);
 }
 

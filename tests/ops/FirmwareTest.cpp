@@ -41,7 +41,8 @@ TEST_F(Firmware, SupportedModelGetsFormatWriterKernelAndTheOrderToFlash)
     ui.files.push_back(kernel);
     UpdateCommands commands(*session, *config, ui);
     EXPECT_EQ(commands.FirmwareUpdate(), 1);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61254, 61255, 61256}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFirmwareConfirm, txt::kFirmwareStart,
+                                               txt::kFirmwareDone}));
     EXPECT_EQ(session->FirmwareUpdateFlag().load(), 0);
     EXPECT_FALSE(session->Busy());
     EXPECT_EQ(session->Link()->Port()->BaudRate(), 9600) << "the rate goes back after the update";
@@ -69,7 +70,8 @@ TEST_F(Firmware, UnsupportedModelIsRefusedAndDriveCKeepsItsFiles)
     ui.files.push_back(kernel);
     UpdateCommands commands(*session, *config, ui);
     EXPECT_EQ(commands.FirmwareUpdate(), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61254, 61223, 61257}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFirmwareConfirm, txt::kNoFlashWriter,
+                                               txt::kFirmwareNotDone}));
     EXPECT_TRUE(KeptOnC());
     EXPECT_EQ(IndexOf("\"op\":4"), std::string::npos);
     EXPECT_FALSE(session->Busy());
@@ -87,7 +89,7 @@ TEST_F(Firmware, CancellingTheFirstQuestionPutsTheBaudRateBack)
     EXPECT_EQ(config->port.baudrate, 19200);
     EXPECT_FALSE(session->Busy());
     EXPECT_TRUE(ui.eventsOf("file").empty()) << "no file is asked for after Cancel";
-    EXPECT_EQ(ui.shownIds().back(), 61257);
+    EXPECT_EQ(ui.shownIds().back(), txt::kFirmwareNotDone);
 }
 
 TEST_F(Firmware, CancellingTheLastQuestionSendsNoOrderToFlash)
@@ -111,7 +113,7 @@ TEST_F(Firmware, MissingFlashWriterStopsBeforeTheKernel)
     EXPECT_EQ(commands.FirmwareUpdate(), 0);
     EXPECT_EQ(IndexOf("\"type\":4"), std::string::npos);
     EXPECT_EQ(IndexOf("\"op\":17"), std::string::npos);
-    EXPECT_EQ(ui.shownIds().back(), 61257);
+    EXPECT_EQ(ui.shownIds().back(), txt::kFirmwareNotDone);
 }
 
 TEST_F(Firmware, CradleVersionIsRefusedOnTheSerialPort)
@@ -120,7 +122,7 @@ TEST_F(Firmware, CradleVersionIsRefusedOnTheSerialPort)
     UpdateCommands commands(*session, *config, ui);
     UpdateCommands::CradleVersion v = commands.AboutCradle();
     EXPECT_EQ(v.ok, 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61297}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kCradleNeedsUsb}));
     EXPECT_EQ(session->Link(), nullptr) << "no connection is tried";
     EXPECT_EQ(UpdateCommands::FormatCradleVersion(12), "  1.2 ");
 }

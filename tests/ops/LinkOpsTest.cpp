@@ -27,7 +27,7 @@ TEST_F(Ops, FileNamesOfTwelveBytesGoThroughAndThirteenAreRefusedBeforeAnyExchang
     std::string thirteen = PcFile("ABCDEFGHI.TXT", 40);
     EXPECT_EQ(Link().PutFile(thirteen, "c:\\data", 0, false, false), 0);
     EXPECT_EQ(Link().PutFileToPath(thirteen, "C:\\ABCDEFGHI.TXT", 0, 0, false), 0);
-    EXPECT_EQ(Count(ui.shownIds(), 61222), 2);
+    EXPECT_EQ(Count(ui.shownIds(), txt::kNameTooLong), 2);
     EXPECT_EQ(log->lines().size(), linesBefore) << "nothing may reach the terminal";
 }
 
@@ -144,7 +144,7 @@ TEST_F(Ops, FlashWriterRequestFromAnUnknownModelSendsNothing)
     ConnectedQuietly();
     int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
     EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 0);
-    EXPECT_EQ(Count(ui.shownIds(), 61223), 1);
+    EXPECT_EQ(Count(ui.shownIds(), txt::kNoFlashWriter), 1);
     EXPECT_TRUE(LogLines({"ROMWrite.abp"}).empty());
 }
 

@@ -22,12 +22,12 @@ TEST_F(Procedures, UploadAtFirmware201AppendsTheNameOnceAcrossTheOverwriteQuesti
     ui.answers.push_back(Answer::Ok);
     TransferProcedures procedures(*session, ui);
     EXPECT_EQ(procedures.Upload(src, "C:\\DATA"), 1);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61272}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kNameExistsOverwrite}));
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(900, 4));
     // Both attempts went to the same full path, the lower-cased folder plus the name.
     EXPECT_EQ(LogLines({"c:\\\\data\\\\A.TXT"}).size(), 2u);
     EXPECT_TRUE(LogLines({"c:\\\\data\\\\A.TXT\\\\A.TXT"}).empty());
-    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(61235, {src})}));
+    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(txt::kCopied, {src})}));
     EXPECT_FALSE(session->Busy());
 }
 
@@ -40,7 +40,8 @@ TEST_F(Procedures, UploadAtFirmware199AsksBeforeEveryAttempt)
     ui.answers = {Answer::Yes, Answer::Ok, Answer::Yes};
     TransferProcedures procedures(*session, ui);
     EXPECT_EQ(procedures.Upload(src, "c:\\data"), 1);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61283, 61272, 61283}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kOldFirmwareWarning, txt::kNameExistsOverwrite,
+                                               txt::kOldFirmwareWarning}));
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(100));
 
     // No to the warning: nothing sent, nothing more said.
@@ -48,7 +49,7 @@ TEST_F(Procedures, UploadAtFirmware199AsksBeforeEveryAttempt)
     ui.answers = {Answer::No};
     auto before = LogLines({"\"code\":3"}).size();
     EXPECT_EQ(procedures.Upload(src, "c:\\data"), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61283}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kOldFirmwareWarning}));
     EXPECT_EQ(LogLines({"\"code\":3"}).size(), before);
 }
 
@@ -69,8 +70,8 @@ TEST_F(Procedures, UploadIntoADriveRootIsRefused)
     std::string src = PcFile("R.TXT", 10);
     TransferProcedures procedures(*session, ui);
     EXPECT_EQ(procedures.Upload(src, "c:\\"), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61278, 61251}));
-    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(61236, {src})}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFirmwareUnsupported, txt::kTransferFailed}));
+    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(txt::kCopyFailed, {src})}));
 }
 
 TEST_F(Procedures, UploadReportsFullAndUnformattedDrivesByDrive)
@@ -80,12 +81,12 @@ TEST_F(Procedures, UploadReportsFullAndUnformattedDrivesByDrive)
     Start();
     TransferProcedures procedures(*session, ui);
     EXPECT_EQ(procedures.Upload(PcFile("BIG.TXT", 5000), "c:\\data"), 0);
-    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(61270, {})}));
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61251}));
+    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(txt::kCFull, {})}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kTransferFailed}));
     ui.clear();
     EXPECT_EQ(procedures.Upload(PcFile("F.SFT", 10), "d:\\fonts"), 0);
-    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(61269, {})}));
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61251}));
+    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(txt::kDNotFormatted, {})}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kTransferFailed}));
 }
 
 TEST_F(Procedures, CancelledOverwriteLeavesTheTerminalFile)
@@ -95,7 +96,7 @@ TEST_F(Procedures, CancelledOverwriteLeavesTheTerminalFile)
     ui.answers = {Answer::Cancel};
     TransferProcedures procedures(*session, ui);
     EXPECT_EQ(procedures.Upload(PcFile("A.TXT", 50), "c:\\data"), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61272, 61251}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kNameExistsOverwrite, txt::kTransferFailed}));
     EXPECT_TRUE(ui.lines().empty());
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(3));
 }
@@ -112,7 +113,7 @@ TEST_F(Procedures, FetchLeavesNoPartialFileAndKeepsAnExistingOne)
     // A file the terminal does not have: the old copy stays as it was, nothing else appears.
     EXPECT_EQ(procedures.FetchExact("C:\\DATA\\MISSING.TXT", out.string()), 0);
     EXPECT_EQ(ReadFile(out), Pattern(2000, 8));
-    EXPECT_EQ(Count(ui.shownIds(), 61236), 1);
+    EXPECT_EQ(Count(ui.shownIds(), txt::kCopyFailed), 1);
     std::size_t files = 0;
     for (const auto& e : fs::directory_iterator(dir / "pc"))
         files += e.is_regular_file() ? 1 : 0;
@@ -140,7 +141,7 @@ TEST_F(Procedures, FetchOntoAFullDiskLeavesNothing)
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(r, 0);
     EXPECT_TRUE(fs::is_empty(dir / "pc")) << "neither the file nor a temporary one is left";
-    EXPECT_EQ(Count(ui.shownIds(), 61236), 1);
+    EXPECT_EQ(Count(ui.shownIds(), txt::kCopyFailed), 1);
 }
 
 TEST_F(Procedures, FormatDNeedsAFormattedC)
@@ -148,9 +149,9 @@ TEST_F(Procedures, FormatDNeedsAFormattedC)
     Start();
     Maintenance maintenance(*session, ui);
     ui.defaultAnswer = Answer::Yes;
-    // A C: root that lists nothing: 61246 and no question.
+    // A C: root that lists nothing: kFormatCBeforeD and no question.
     EXPECT_EQ(maintenance.FormatD(), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61246}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFormatCBeforeD}));
     EXPECT_FALSE(session->Busy());
     EXPECT_TRUE(LogLines({"\"op\":4"}).empty());
 }
@@ -164,14 +165,14 @@ TEST_F(Procedures, FormatAsksAndNoSendsNothing)
     ui.answers = {Answer::No, Answer::No};
     EXPECT_EQ(maintenance.FormatC(), 0);
     EXPECT_EQ(maintenance.FormatD(), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61247, 61247}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFormatConfirm, txt::kFormatConfirm}));
     EXPECT_FALSE(session->Busy());
     EXPECT_TRUE(LogLines({"\"op\":4"}).empty());
 
     ui.clear();
     ui.answers = {Answer::Yes};
     EXPECT_EQ(maintenance.FormatD(), 1);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61247, 61244}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFormatConfirm, txt::kFormatDone}));
     EXPECT_FALSE(fs::exists(TermFile("D", "PROGRAM/P.ABP")));
     EXPECT_TRUE(fs::exists(TermFile("C", "DATA/A.TXT")));
     EXPECT_EQ(ui.eventsOf("folderchanged").size(), 1u);
@@ -181,7 +182,7 @@ TEST_F(Procedures, FormatAsksAndNoSendsNothing)
     ui.clear();
     ui.answers = {Answer::Yes};
     EXPECT_EQ(maintenance.FormatC(), 1);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{61247, 61244}));
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kFormatConfirm, txt::kFormatDone}));
     EXPECT_FALSE(fs::exists(TermFile("C", "DATA/A.TXT")));
 }
 

@@ -137,7 +137,8 @@ TEST_F(SimFiles, FlashWriterAskedForWithTheModel)
     // Op 17 wants it too, whatever the option.
     EXPECT_EQ(pc_->commandStatus(wire::kOpFirmware, ""), 1003);
     // The flash writer arrives as a program file named ROMWrite.abp and goes to C:\Program.
-    ASSERT_EQ(pc_->send(wire::kFile, filePayload(wire::kFlashWriterName, {9, 9}, wire::kTypeProgram, 1)), 1);
+    auto writer = filePayload(term::kFlashWriterTerminalName, {9, 9}, wire::kTypeProgram, 1);
+    ASSERT_EQ(pc_->send(wire::kFile, writer), 1);
     EXPECT_EQ(readHost("C/Program/ROMWrite.abp"), (Bytes{9, 9}));
     EXPECT_EQ(pc_->send(wire::kFile, filePayload("A.TXT", {1})), 1);
 

@@ -67,7 +67,9 @@ PollResult waitDescriptor(int fd, short events, const WakeEvent& wake, std::int6
     }
     int r = ::ppoll(fds, n, tsp, nullptr);
     if (r < 0) {
-        if (errno != EINTR) {
+        if (errno == EINTR) {
+            out.interrupted = true;
+        } else {
             out.ok = false;
             out.err = errno;
         }

@@ -67,7 +67,9 @@ PollResult waitDescriptor(int fd, short events, const WakeEvent& wake, std::int6
     int ms = timeoutNs < 0 ? -1 : static_cast<int>(std::min<std::int64_t>((timeoutNs + 999'999) / 1'000'000, 1 << 30));
     int r = ::poll(fds, n, ms);
     if (r < 0) {
-        if (errno != EINTR) {
+        if (errno == EINTR) {
+            out.interrupted = true;
+        } else {
             out.ok = false;
             out.err = errno;
         }

@@ -68,7 +68,6 @@ std::optional<DiskInfo> parseDiskInfoReply(const std::uint8_t* data, std::size_t
 // ---- Model report (op 16): status, model class (191 = model report), model number (signed) ----
 
 constexpr std::size_t kModelReplySize = 5;
-constexpr std::int16_t kModelReportClass = term::kModelReportClass;
 struct ModelInfo {
     std::int16_t modelClass = 0;
     std::int16_t modelNumber = 0;
@@ -105,7 +104,6 @@ TermDateTime termDateTimeFromUnix(std::int64_t unixSeconds);
 
 constexpr std::size_t kFileHeaderSize = 32;
 constexpr std::size_t kFileNameField = 12;
-constexpr const char* kFlashWriterName = term::kFlashWriterTerminalName;
 
 enum FileType : std::uint8_t {
     kTypeProgram = 0,  // terminal folder "...:\program"

@@ -32,6 +32,11 @@ enum Status : int {
 #undef FELD_TERM_STATUS_ENUM
 };
 
+// Status 2 means "nothing more to send" only in reply to a header. In reply to a data frame it
+// refuses the file: the terminal could not make sense of its header or could not store it, and the
+// PC reports it as an error of the terminal.
+constexpr Status kCannotStore = kTransferDone;
+
 // What a status means, in words; unknown statuses give their number.
 std::string statusText(int status);
 
