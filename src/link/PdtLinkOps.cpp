@@ -264,7 +264,9 @@ const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
         return nullptr;
     const std::vector<std::uint8_t> packet = wire::makeCommand(wire::kOpList, path);
     int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
-    if (r == 0 || r == kWriteTimeout)
+    // Any status but "taken" (a refused path, say) means no listing follows: waiting for one would
+    // only run into the time-out.
+    if (r != term::kDone)
         return nullptr;
     if (!ReceiveTransfer(false, Expect::Answer()))
         return nullptr;
@@ -384,7 +386,7 @@ int PdtLink::GetFile(const std::string& terminalPath, FileSink& sink, bool show)
     OpenTrace();
     int result = 0;
     int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
-    if (r != 0 && r != kWriteTimeout) {
+    if (r == term::kDone) {
         result = ReceiveTransfer(show, Expect::FileOrAnswer(sink));
         // Only a file answers this command; reply data instead (the terminal's refusal) means
         // nothing was fetched.
