@@ -392,6 +392,7 @@ void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
     port_ = port;
     byteNs_ = characterNs(info);
     paced_ = false;
+    gathered_ = false;
     lastReadNs_ = 0;
     shortfallAfterLast_ = 0;
     gatherUntilNs_ = 0;
@@ -480,11 +481,20 @@ void CSerialCom::ReadInput(short revents)
     }
     lastReadNs_ = now;
     shortfallAfterLast_ = gatherHint_ ? gatherHint_() : 0;
-    if (paced_ && shortfallAfterLast_ > kGatherSpareBytes) {
+    // One sleep per frame: a line that hands bytes over in bursts (a UART's FIFO, an adapter's
+    // packets) may already hold bytes that came in before this read, so a second sleep reckoned
+    // from now could end after the frame was complete. The rest of the frame wakes the thread.
+    const bool afterSleep = gathered_;
+    gathered_ = false;
+    if (paced_ && !afterSleep && shortfallAfterLast_ > kGatherSpareBytes) {
         std::int64_t ns = std::int64_t(shortfallAfterLast_ - kGatherSpareBytes) * byteNs_;
-        if (ns >= kMinGatherNs)
+        if (ns >= kMinGatherNs) {
             gatherUntilNs_ = now + std::min(ns, kMaxGatherNs);
+            gathered_ = true;
+        }
     }
+    if (shortfallAfterLast_ == 0)
+        gathered_ = false;
 }
 
 void CSerialCom::DeviceGone(const std::string& why)

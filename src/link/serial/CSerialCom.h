@@ -129,6 +129,7 @@ private:
     std::int64_t lastReadNs_ = 0;
     std::size_t shortfallAfterLast_ = 0;
     bool paced_ = false;              // the line was seen delivering at about its nominal rate
+    bool gathered_ = false;           // the last read ended a sleep for the rest of a frame
     std::int64_t gatherUntilNs_ = 0;
     int activityCount_ = 0;
     std::int64_t nextActivityMs_ = 0;
