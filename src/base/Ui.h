@@ -14,7 +14,9 @@
 
 namespace feld {
 
-enum class Icon { None, Information, Exclamation, Stop, Question };
+// Exclamation and Stop mark a failure; Warning something the user should know that does not stop
+// the command.
+enum class Icon { None, Information, Exclamation, Stop, Question, Warning };
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -10,8 +10,9 @@ namespace {
 const char* prefixOf(Icon icon)
 {
     switch (icon) {
-    case Icon::Stop: return "error: ";
-    case Icon::Exclamation: return "warning: ";
+    case Icon::Stop:
+    case Icon::Exclamation: return "error: ";
+    case Icon::Warning: return "warning: ";
     case Icon::Question: return "question: ";
     default: return "";
     }

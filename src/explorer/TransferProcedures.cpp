@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/PcPath.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -38,16 +39,6 @@ private:
 };
 
 }  // namespace
-
-std::string TransferProcedures::PcFileName(const std::string& path)
-{
-#ifdef _WIN32
-    std::size_t cut = path.find_last_of("\\/");
-#else
-    std::size_t cut = path.rfind('/');
-#endif
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 std::string TransferProcedures::TerminalFileName(const std::string& path)
 {

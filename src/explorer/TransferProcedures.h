@@ -27,8 +27,6 @@ public:
     // 1 fetched, 0 failed (reported).
     int FetchExact(const std::string& terminalPath, const std::string& localPath);
 
-    // The file-name part of a PC path: what follows the platform's last separator.
-    static std::string PcFileName(const std::string& path);
     // The file-name part of a terminal path: what follows the last backslash.
     static std::string TerminalFileName(const std::string& path);
 

@@ -15,6 +15,7 @@
 namespace feld {
 
 class Clock;
+struct LocalFile;
 class LinkHost;
 class LinkPort;
 class SerialDevice;
@@ -82,6 +83,10 @@ public:
     const std::uint8_t* ListDirectory(const std::string& path, int& count);
     int PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter, bool show);
     int PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite, int unused, bool show);
+    // The same for a file the caller has read already (it checked the file before connecting):
+    // what goes to the terminal is what was checked.
+    int PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter, bool show);
+    int PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite, bool show);
     // Fetches a terminal file into `sink`, which the caller owns. 1 received (the whole file went
     // to the sink); 0 failed (the sink may hold part of it: the caller throws that away).
     int GetFile(const std::string& terminalPath, FileSink& sink, bool show);
@@ -89,6 +94,13 @@ public:
     int GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree);
     int GetCradleVersion();
     int UpdateFirmware();
+
+    // The status the terminal answered the last command, listing or fetch with (1 done, 0 no such
+    // file or folder, 4 not formatted, ...); -1 when no answer came.
+    int LastAnswerStatus() const { return lastAnswerStatus_; }
+    // Why the last transfer failed when the line was at fault (no answer, the device went away),
+    // in words; empty when the terminal answered.
+    const std::string& LastFailure() const { return engine_.LastFailure(); }
 
     // The port, or nullptr before Connect.
     LinkPort* Port() { return engine_.Port(); }
@@ -115,11 +127,17 @@ protected:
     void ShowPortStatus(int disconnected);
     // Tells the owner about changed port values.
     void StoreSettings();
+    // Reads a PC file to send; false (said so) when it is no file that can be sent.
+    bool LoadForSending(const std::string& localPath, LocalFile& file);
+    // Whether the terminal can store a file under this name; false (said why) when not.
+    bool CheckNameForSending(const std::string& localPath, const std::string& storedName);
 
     TransferEngine engine_;
     std::int64_t linkAliveDeadline_ = 0;  // seconds on the monotonic clock; 0 forces a link check
     bool connectFailureShown_ = false;
     std::string lastConnectError_;
+    int lastAnswerStatus_ = -1;
+    bool sendingKernel_ = false;  // set by the kernel update around the kernel image's transfer
 };
 
 }  // namespace feld

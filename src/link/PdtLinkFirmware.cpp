@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "base/Clock.h"
+#include "base/LocalFile.h"
+#include "base/PcPath.h"
 #include "base/Ui.h"
 #include "link/LinkHost.h"
 #include "link/PdtLink.h"
@@ -16,6 +18,30 @@ namespace feld {
 namespace {
 
 constexpr int kUpdateBaud = 115200;
+// A kernel image or flash writer bigger than this is no such file.
+constexpr std::uint64_t kMaxImageBytes = 64ull << 20;
+
+bool endsWithBin(const std::string& path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return tail == ".bin";
+}
+
+// Sets the link's "this is the kernel image" mark for one transfer.
+class KernelMark {
+public:
+    explicit KernelMark(bool& mark) : mark_(mark) { mark_ = true; }
+    ~KernelMark() { mark_ = false; }
+    KernelMark(const KernelMark&) = delete;
+    KernelMark& operator=(const KernelMark&) = delete;
+
+private:
+    bool& mark_;
+};
 
 }  // namespace
 
@@ -57,6 +83,20 @@ int PdtLink::UpdateFirmware()
     if (!ui || !accepted(ui->question(txt::kFirmwareConfirm, Buttons::OkCancel, Icon::Question)))
         return end(0);
 
+    // Every file the update needs is checked before drive C: is formatted: a missing flash writer
+    // or a file that is no kernel image found only afterwards would erase the user's data for nothing.
+    const std::string writerPath = term::FlashWriterPath(env_.mainPath);
+    LocalFile writer;
+    std::string why;
+    if (!ReadLocalFile(writerPath, kMaxImageBytes, writer, why) || writer.bytes.empty()) {
+        ui->fixedMessage(formatText("The flash writer %s is missing or cannot be read (%s). It comes from the terminal's "
+                                    "vendor with the terminal's own software: put it there and try again. Nothing on the "
+                                    "terminal was changed.",
+                                    {writerPath, why.empty() ? std::string("it is empty") : why}),
+                         Icon::Exclamation);
+        return end(0);
+    }
+
     // The time spent choosing the file must not cost a link check (which would also put the port
     // back to the stored rate).
     MarkLinkAlive();
@@ -65,8 +105,27 @@ int PdtLink::UpdateFirmware()
     request.initialName = "*.bin";
     request.initialFolder = env_.mainPath;
     request.mustExist = true;
-    std::optional<std::string> kernel = ui->chooseFile(request);
-    if (!kernel || kernel->empty())
+    std::optional<std::string> chosen = ui->chooseFile(request);
+    if (!chosen || chosen->empty())
+        return end(0);
+    LocalFile kernel;
+    if (!ReadLocalFile(*chosen, kMaxImageBytes, kernel, why)) {
+        ui->fixedMessage(why + "; nothing on the terminal was changed", Icon::Exclamation);
+        return end(0);
+    }
+    if (!endsWithBin(kernel.path)) {
+        ui->fixedMessage(kernel.path + " is not a kernel image (a .bin file); nothing on the terminal was changed",
+                         Icon::Exclamation);
+        return end(0);
+    }
+    if (kernel.bytes.empty() || kernel.bytes.size() % 4 != 0) {
+        ui->fixedMessage(formatText("%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing on the "
+                                    "terminal was changed",
+                                    {kernel.path, static_cast<unsigned long long>(kernel.bytes.size())}),
+                         Icon::Exclamation);
+        return end(0);
+    }
+    if (!CheckNameForSending(kernel.path, wire::terminalNameFor(PcFileName(kernel.path))))
         return end(0);
 
     if (!RunCommand(wire::kOpModel, std::string()))
@@ -75,17 +134,20 @@ int PdtLink::UpdateFirmware()
         ui->message(txt::kNoFlashWriter, Icon::Exclamation);
         return end(0);
     }
-    flashWriterPath_ = term::FlashWriterPath(env_.mainPath);
+    flashWriterPath_ = writerPath;
 
     // From here on drive C: is emptied.
     if (!RunCommand(wire::kOpFormat, "C:\\"))
         return end(0);
     // Anything but "written" means the file is not on the terminal; flashing without it would
     // leave the terminal without a working kernel.
-    if (PutFile(flashWriterPath_, term::kFlashWriterTerminalFolder, 1, true, true) != 1)
+    if (PutLoadedFile(writer, term::kFlashWriterTerminalFolder, 1, true, true) != 1)
         return end(0);
-    if (PutFile(*kernel, std::string(), 1, false, true) != 1)
-        return end(0);
+    {
+        KernelMark mark(sendingKernel_);
+        if (PutLoadedFile(kernel, std::string(), 1, false, true) != 1)
+            return end(0);
+    }
     if (!accepted(ui->question(txt::kFirmwareStart, Buttons::OkCancel, Icon::Question)))
         return end(0);
     if (!RunCommand(wire::kOpFirmware, std::string()))

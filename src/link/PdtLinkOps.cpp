@@ -1,21 +1,20 @@
 // The terminal operations built on the transfers: commands, folder listings, sending a file into a
 // folder or to a full path, fetching a file, the disk information and the cradle version.
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <algorithm>
 #include <cstring>
 #include <optional>
 
 #include "base/Clock.h"
+#include "base/LocalFile.h"
+#include "base/PcPath.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/LinkPort.h"
 #include "link/PdtLink.h"
 #include "link/TransferProgress.h"
 #include "link/wire/TermCodec.h"
+#include "link/wire/TermNames.h"
 #include "link/wire/TermStatus.h"
 
 namespace feld {
@@ -38,71 +37,27 @@ struct DepthGuard {
     ~DepthGuard() { --flashWriterDepth; }
 };
 
-// The file-name part of a PC path: what follows the last separator of the platform.
-std::string pcFileName(const std::string& path)
-{
-#ifdef _WIN32
-    std::size_t cut = path.find_last_of("\\/");
-#else
-    std::size_t cut = path.rfind('/');
-#endif
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-struct LocalFile {
-    std::vector<std::uint8_t> bytes;
-    std::int64_t modified = 0;  // Unix seconds
-};
-
-// Reads a whole PC file. On failure the user is told the system's reason and nothing is returned.
-std::optional<LocalFile> readLocalFile(const std::string& path, Ui* ui)
-{
-    auto fail = [&](int err) -> std::optional<LocalFile> {
-        if (ui)
-            ui->fixedMessage(path + ": " + std::strerror(err), Icon::Exclamation);
-        return std::nullopt;
-    };
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return fail(errno);
-    LocalFile file;
-    struct stat st {};
-    if (fstat(fileno(f), &st) != 0) {
-        int err = errno;
-        std::fclose(f);
-        return fail(err);
-    }
-    if (S_ISDIR(st.st_mode)) {
-        std::fclose(f);
-        return fail(EISDIR);
-    }
-    // The size field on the wire is 32 bits, and a kernel image carries 8 bytes more.
-    if (static_cast<std::uint64_t>(st.st_size) > 0xFFFFFFFFull - 8) {
-        std::fclose(f);
-        return fail(EFBIG);
-    }
-    file.modified = static_cast<std::int64_t>(st.st_mtime);
-    file.bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t got = file.bytes.empty() ? 0 : std::fread(file.bytes.data(), 1, file.bytes.size(), f);
-    bool bad = std::ferror(f) != 0 || got != file.bytes.size();
-    int err = errno;
-    std::fclose(f);
-    if (bad)
-        return fail(err ? err : EIO);
-    return file;
-}
+// The largest file the terminal can be sent: the size field on the wire has 32 bits, and a kernel
+// image carries 8 bytes more.
+constexpr std::uint64_t kMaxSendBytes = 0xFFFFFFFFull - 8;
 
 // The bytes that follow a file header: the file itself, or for a kernel image its body (length,
 // file, word sum).
-bool appendContent(std::vector<std::uint8_t>& payload, const std::vector<std::uint8_t>& file, bool kernel)
+bool appendContent(std::vector<std::uint8_t>& payload, const std::vector<std::uint8_t>& file, bool kernel,
+                   const std::string& localPath, Ui* ui)
 {
     if (!kernel) {
         payload.insert(payload.end(), file.begin(), file.end());
         return true;
     }
     std::vector<std::uint8_t> body = wire::makeKernelBody(file.data(), file.size());
-    if (body.empty())
+    if (body.empty()) {
+        if (ui)
+            ui->fixedMessage(formatText("%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent",
+                                        {localPath, static_cast<unsigned long long>(file.size())}),
+                             Icon::Exclamation);
         return false;
+    }
     payload.insert(payload.end(), body.begin(), body.end());
     return true;
 }
@@ -160,6 +115,7 @@ static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::
 
 int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
 {
+    lastAnswerStatus_ = -1;
     if (!EnsureLink())
         return 0;
     const std::vector<std::uint8_t> packet = wire::makeCommand(op, argument);
@@ -176,6 +132,8 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
                 return 0;
             continue;  // the terminal has its writer now: the same command again
         }
+        if (r != 0 && r != kWriteTimeout)
+            lastAnswerStatus_ = r;
         switch (r) {
         case 0:
         case 10:
@@ -245,6 +203,7 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
         result = wire::replyDataStatus(data, size).value_or(0);
         break;
     }
+    lastAnswerStatus_ = result;
     MarkLinkAlive();
     return result;
 }
@@ -252,6 +211,7 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
 const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
 {
     count = 0;
+    lastAnswerStatus_ = -1;
     if (path.size() > wire::kMaxListPath) {
         // The terminal's listing command carries at most 77 bytes of path.
         if (env_.ui)
@@ -271,6 +231,13 @@ const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
     if (!ReceiveTransfer(false, Expect::Answer()))
         return nullptr;
     MarkLinkAlive();
+    // A folder that is not there is answered with a status (status + 100 in one byte), not with
+    // entries (28 bytes each).
+    if (ReplyData().size() % wire::kDirEntrySize != 0 && ReplyData().size() < wire::kDirEntrySize) {
+        lastAnswerStatus_ = wire::replyDataStatus(ReplyData().data(), ReplyData().size()).value_or(0);
+        return nullptr;
+    }
+    lastAnswerStatus_ = term::kDone;
     count = ReplyRecordCount();
     // Callers read whole 28-byte records: a short last record is read as if padded with zeros.
     std::vector<std::uint8_t>& entries = engine_.ReplyData();
@@ -280,29 +247,62 @@ const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
     return entries.empty() ? kNoEntries : entries.data();
 }
 
+bool PdtLink::LoadForSending(const std::string& localPath, LocalFile& file)
+{
+    std::string why;
+    if (ReadLocalFile(localPath, kMaxSendBytes, file, why))
+        return true;
+    if (env_.ui)
+        env_.ui->fixedMessage(why, Icon::Exclamation);
+    return false;
+}
+
+bool PdtLink::CheckNameForSending(const std::string& localPath, const std::string& storedName)
+{
+    if (PcFileName(localPath).size() > wire::kFileNameField) {
+        if (env_.ui)
+            env_.ui->message(txt::kNameTooLong, Icon::Exclamation);
+        return false;
+    }
+    if (std::string why = wire::storedNameProblem(storedName); !why.empty()) {
+        if (env_.ui)
+            env_.ui->fixedMessage(formatText("%s: the terminal cannot store it as %s (%s); rename the file first",
+                                             {localPath, storedName, why}),
+                                  Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 int PdtLink::PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
                      bool show)
 {
-    const std::string name = pcFileName(localPath);
-    if (name.size() > wire::kFileNameField) {
-        if (env_.ui)
-            env_.ui->message(txt::kNameTooLong, Icon::Exclamation);
+    const std::string stored =
+        asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(PcFileName(localPath));
+    if (!CheckNameForSending(localPath, stored))
         return 0;
-    }
+    LocalFile file;
+    if (!LoadForSending(localPath, file))
+        return 0;
+    return PutLoadedFile(file, folder, overwrite, asFlashWriter, show);
+}
+
+int PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
+                           bool show)
+{
+    const std::string& localPath = file.path;
+    wire::FileHeader header;
+    header.name = asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(PcFileName(localPath));
+    if (!CheckNameForSending(localPath, header.name))
+        return 0;
     if (!EnsureLink())
         return 0;
     engine_.SetTitle(localPath);
-    wire::FileHeader header;
-    // Only the file's own name says whether it is a kernel image: a ".bin" somewhere in its
-    // folders ("/home/me/old.bin.d/DATA1.TXT") does not make a data file one.
-    header.type = wire::fileTypeFor(folder, name);
-    header.name = asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(name);
+    // Only the kernel update sends a kernel image: any other file travels as it is, whatever its
+    // name ("SCAN.BIN" is data).
+    const bool kernel = sendingKernel_ && !asFlashWriter;
+    header.type = kernel ? wire::kTypeKernel : wire::fileTypeFor(folder);
     header.overwrite = overwrite;
-    const bool kernel = header.type == wire::kTypeKernel;
-
-    std::optional<LocalFile> file = readLocalFile(localPath, env_.ui);
-    if (!file)
-        return 0;
 
     // The date and time words are written the way this terminal's firmware reads them; without
     // its version they would be guessed, and a wrong guess stores a wrong date.
@@ -313,18 +313,17 @@ int PdtLink::PutFile(const std::string& localPath, const std::string& folder, st
         return 0;
     }
     engine_.SetTitle(localPath);
-    const wire::TermDateTime when = wire::termDateTimeFromUnix(file->modified);
+    const wire::TermDateTime when = wire::termDateTimeFromUnix(file.modified);
     header.date = wire::encodeDate(when, firmwareVersion_);
     header.time = wire::encodeTime(when, firmwareVersion_);
-    header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file->bytes.size()), kernel);
+    header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file.bytes.size()), kernel);
 
     auto head = wire::makeFileHeader(header);
     if (!head)
         return 0;
     std::vector<std::uint8_t> payload(head->begin(), head->end());
-    if (!appendContent(payload, file->bytes, kernel))
+    if (!appendContent(payload, file.bytes, kernel, localPath, env_.ui))
         return 0;
-    file.reset();
 
     int result = SendFileWithFlashWriter(*this, wire::kFile, payload, localPath, asFlashWriter, show);
     if (result != 0)
@@ -336,24 +335,33 @@ int PdtLink::PutFileToPath(const std::string& localPath, const std::string& term
                            int unused, bool show)
 {
     (void)unused;
-    const std::string name = pcFileName(localPath);
-    if (name.size() > wire::kFileNameField) {
+    LocalFile file;
+    if (!CheckNameForSending(localPath, wire::terminalNameFor(PcFileName(localPath))) || !LoadForSending(localPath, file))
+        return 0;
+    return PutLoadedFileToPath(file, terminalPath, overwrite, show);
+}
+
+int PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite, bool show)
+{
+    const std::string& localPath = file.path;
+    const std::size_t cut = terminalPath.rfind('\\');
+    const std::string stored = cut == std::string::npos ? terminalPath : terminalPath.substr(cut + 1);
+    if (!CheckNameForSending(localPath, stored))
+        return 0;
+    if (std::string why = wire::pathProblem(terminalPath); !why.empty()) {
         if (env_.ui)
-            env_.ui->message(txt::kNameTooLong, Icon::Exclamation);
+            env_.ui->fixedMessage(terminalPath + ": not a path the terminal takes (" + why + ")", Icon::Exclamation);
         return 0;
     }
     if (!EnsureLink())
         return 0;
     engine_.SetTitle(localPath);
-    std::optional<LocalFile> file = readLocalFile(localPath, env_.ui);
-    if (!file)
-        return 0;
 
     // This form of sending exists only on newer firmware, so its words always use the newer encoding.
-    const bool kernel = name.find(".bin") != std::string::npos;
-    const wire::TermDateTime when = wire::termDateTimeFromUnix(file->modified);
+    const bool kernel = sendingKernel_;
+    const wire::TermDateTime when = wire::termDateTimeFromUnix(file.modified);
     wire::PathFileHeader header;
-    header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file->bytes.size()), kernel);
+    header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file.bytes.size()), kernel);
     header.date = wire::encodeDate(when, wire::kFatDateFirmware);
     header.time = wire::encodeTime(when, wire::kFatDateFirmware);
     header.overwrite = overwrite;
@@ -365,9 +373,8 @@ int PdtLink::PutFileToPath(const std::string& localPath, const std::string& term
         return 0;
     }
     std::vector<std::uint8_t> payload = std::move(*head);
-    if (!appendContent(payload, file->bytes, kernel))
+    if (!appendContent(payload, file.bytes, kernel, localPath, env_.ui))
         return 0;
-    file.reset();
 
     OpenTrace();
     int result = SendFileWithFlashWriter(*this, wire::kPathFile, payload, localPath, false, show);
@@ -386,14 +393,26 @@ int PdtLink::GetFile(const std::string& terminalPath, FileSink& sink, bool show)
     OpenTrace();
     int result = 0;
     int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
+    lastAnswerStatus_ = r == term::kDone || r == 0 ? -1 : r;
     if (r == term::kDone) {
         result = ReceiveTransfer(show, Expect::FileOrAnswer(sink));
         // Only a file answers this command; reply data instead (the terminal's refusal) means
         // nothing was fetched.
-        if (result && engine_.ReplyKind() != wire::kFile)
+        if (result && engine_.ReplyKind() != wire::kFile) {
             result = 0;
-        if (result)
+            lastAnswerStatus_ = wire::replyDataStatus(ReplyData().data(), ReplyData().size()).value_or(0);
+            if (env_.ui) {
+                std::string why = lastAnswerStatus_ == term::kFailed        ? "no such file on the terminal"
+                                  : lastAnswerStatus_ == term::kNotFormatted ? "the drive is not formatted"
+                                                                             : "the terminal did not send it (" +
+                                                                                   term::statusText(lastAnswerStatus_) + ")";
+                env_.ui->fixedMessage(terminalPath + ": " + why, Icon::Exclamation);
+            }
+        }
+        if (result) {
+            lastAnswerStatus_ = term::kDone;
             MarkLinkAlive();
+        }
     }
     CloseTrace();
     return result;

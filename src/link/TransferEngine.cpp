@@ -37,6 +37,9 @@ const char* kindText(std::uint8_t code)
     }
 }
 
+const char* kNoAnswer = "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)";
+const char* kNoisyLine = "the terminal's frames kept arriving damaged; check the cable and the line speed";
+
 }  // namespace
 
 bool BufferSink::Begin(std::uint32_t size)
@@ -97,6 +100,12 @@ void TransferEngine::CloseTrace()
         std::fclose(traceFile_);
         traceFile_ = nullptr;
     }
+}
+
+std::string TransferEngine::LostReason() const
+{
+    std::string why = port_ ? port_->Device().LastError() : std::string();
+    return why.empty() ? std::string("the device closed") : why;
 }
 
 // ---- reply timer -----------------------------------------------------------------------------
@@ -241,9 +250,12 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
     const std::uint8_t* pos = data;
     blockCounter_ = 0;
     port_->ResetRing();
+    lastFailure_.clear();
 
     auto finish = [&](int result) {
         progress.Close();
+        if (result == 0 && lastFailure_.empty())
+            lastFailure_ = !port_->IsOpen() ? "the connection to the terminal was lost (" + LostReason() + ")" : kNoAnswer;
         return result;
     };
 
@@ -276,8 +288,10 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             port_->Purge();
             ++retries;
             Debug(formatText("\nS[2], Retry[%d]", {retries}));
-            if (retries >= kRetryLimit)
+            if (retries >= kRetryLimit) {
+                lastFailure_ = formatText("the terminal did not take a frame in %d attempts; check the cable and the line speed", {kRetryLimit});
                 return finish(0);
+            }
             continue;
         case term::kDone:
             blockCounter_ = wire::nextCounter(blockCounter_);
@@ -292,8 +306,10 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             busy = 0;
             continue;
         case term::kBusy:
-            if (++busy >= kBusyLimit)
+            if (++busy >= kBusyLimit) {
+                lastFailure_ = "the terminal stayed busy and did not take the data";
                 return finish(0);
+            }
             continue;  // the terminal is busy: same frame again, no attempt used
         case term::kLowPower:
             if (ui_)
@@ -357,6 +373,8 @@ bool TransferEngine::StoreBlock(const std::uint8_t* payload, std::size_t payload
     }
     case wire::kCommand:
     case wire::kReplyData:
+        if (replyChunkCount_ == 1)
+            replyData_.clear();  // a new answer replaces the last one
         replyData_.insert(replyData_.end(), payload, payload + payloadSize);
         replyRecordCount_ = static_cast<int>((replyData_.size() + wire::kDirEntrySize - 1) / wire::kDirEntrySize);
         return true;
@@ -370,10 +388,10 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     if (!port_)
         return 0;
     clock_.sleepMs(kSettleMs);
+    // The window opens once the terminal has announced a file: a refusal sent instead shows none.
     TransferProgress progress(ProgressKind::Receiving, 0, 10, title_, ui_, &clock_);
-    if (show)
-        progress.Create();
     StartReplyTimer();
+    lastFailure_.clear();
 
     enum class State { Reset, ReadHeader, CheckHeader, StartBlock, ReadBlock, CheckBlock, Done, Failed };
     State state = State::Reset;
@@ -386,8 +404,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     std::uint16_t sum = 0;
     std::int64_t receiveLength = 0;
     std::int64_t totalLength = 0;
-    replyData_.clear();
-    replyRecordCount_ = 0;
+    bool refused = false;
 
     auto readInto = [&](std::uint8_t* dest, std::size_t total) {
         std::size_t got = 0;
@@ -441,6 +458,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 SendAckFrame(0, kReplyReject);
                 if (ui_)
                     ui_->fixedMessage(why, Icon::Exclamation);
+                refused = true;
                 state = State::Failed;
                 break;
             }
@@ -453,6 +471,8 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 break;
             }
             progress.SetHigh(totalLength);
+            if (show && replyKind_ == wire::kFile)
+                progress.Create();
             state = State::StartBlock;
             break;
         }
@@ -518,7 +538,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 }
                 // The last block's answer is waited for: the receive is only done once it went out.
                 SendAckFrame(blockCounter_, kReplyAccept, receiveLength <= 0);
-                if (show)
+                if (progress.IsShown())
                     progress.SetPos(totalLength - std::max<std::int64_t>(receiveLength, 0));
                 if (receiveLength > 0) {
                     blockCounter_ = wire::nextCounter(blockCounter_);
@@ -536,8 +556,17 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     }
     Debug("\nnReceive_Process[End]");
     progress.Close();
-    if (state != State::Done)
+    if (state != State::Done) {
+        if (!refused && lastFailure_.empty()) {
+            if (!port_->IsOpen())
+                lastFailure_ = "the connection to the terminal was lost (" + LostReason() + ")";
+            else if (replyKind_ == 0)
+                lastFailure_ = kNoAnswer;
+            else if (retries >= kRetryLimit)
+                lastFailure_ = kNoisyLine;
+        }
         return 0;
+    }
     if (replyKind_ == wire::kFile && (!fileStarted_ || fileWritten_ < fileSize_)) {
         // The transfer ended before the file it announced was complete.
         Debug(formatText("\nthe file ended after %u of %u bytes", {fileWritten_, fileSize_}));

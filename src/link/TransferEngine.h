@@ -75,6 +75,9 @@ public:
     int ReplyRecordCount() const { return replyRecordCount_; }
     int ReplyKind() const { return replyKind_; }
 
+    // Why the last transfer failed when the line was at fault, in words; empty when it did not.
+    const std::string& LastFailure() const { return lastFailure_; }
+
     // The path the progress window shows.
     void SetTitle(std::string title) { title_ = std::move(title); }
     const std::string& Title() const { return title_; }
@@ -112,6 +115,8 @@ private:
     bool StoreBlock(const std::uint8_t* payload, std::size_t payloadSize, const Expect& expect);
     void Trace(const void* data, std::size_t n);
     void Debug(const std::string& line);
+    // What the port says about a device that went away.
+    std::string LostReason() const;
     // Blocks until the ring holds `want` bytes (or some, when the device closes) or the reply
     // deadline passes.
     void WaitForInput(std::size_t want);
@@ -139,6 +144,7 @@ private:
     bool fileStarted_ = false;
 
     std::FILE* traceFile_ = nullptr;
+    std::string lastFailure_;
 };
 
 }  // namespace feld

@@ -252,10 +252,7 @@ int SimTerminal::planPathFile(std::uint32_t length, const std::uint8_t* p, std::
         return refuse(term::kRefused, "path names no file");
     if (why = storedNameProblem(lastPart(ph->path)); !why.empty())
         return refuse(term::kRefused, why);
-    if (endsWithNoCase(ph->path, ".bin")) {
-        plan_.kernel = true;
-        plan_.type = wire::kTypeKernel;
-    }
+    // A path file header carries no type: the file is stored as it came, whatever its name.
     return term::kDone;
 }
 

@@ -60,7 +60,7 @@ TEST_F(CliUiTest, MessagesGoToStderrWithTheirKind)
     ui.showMessage(0, "PDT return error : 9 ! ", Icon::Stop);
     ui.showMessage(61244, "line one\r\nline two", Icon::Information);
     ui.addMessageLine("複製C:\\Data\\A.TXT完成");
-    EXPECT_EQ(err(), "warning: 連線失敗...\nerror: PDT return error : 9 ! \nline one\nline two\n");
+    EXPECT_EQ(err(), "error: 連線失敗...\nerror: PDT return error : 9 ! \nline one\nline two\n");
     EXPECT_EQ(out(), "複製C:\\Data\\A.TXT完成\n");
     EXPECT_EQ(ui.problemsShown(), 2);
 }
@@ -130,7 +130,7 @@ TEST_F(CliUiTest, ProgressOnATerminalRedrawsOneLine)
     std::string e = err();
     EXPECT_NE(e.find("\rReceiving.... ["), std::string::npos) << e;
     // The message starts on a line of its own, not glued to the bar.
-    EXPECT_NE(e.find(" 40%\x1b[K\nwarning: in between\n"), std::string::npos) << e;
+    EXPECT_NE(e.find(" 40%\x1b[K\nerror: in between\n"), std::string::npos) << e;
     EXPECT_NE(e.find("100%"), std::string::npos);
     EXPECT_EQ(e.back(), '\n');
 }

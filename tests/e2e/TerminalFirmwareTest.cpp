@@ -26,7 +26,7 @@ TEST_F(TerminalFirmware, SupportedModelIsUpdatedInOrder)
 {
     StartSim({"--model", "191:9067"});
     WriteFile(TermRoot("C") / "DATA" / "KEEP.TXT", Pattern(10));
-    const std::size_t n = 4099;  // not a whole number of words
+    const std::size_t n = 4100;
     fs::path kernel = PcFile("KERNEL.bin", n, 5);
     CliRun run = Cli({"firmware", kernel.string()});
     ASSERT_EQ(run.rc, 0) << run.err;
@@ -50,26 +50,40 @@ TEST_F(TerminalFirmware, SupportedModelIsUpdatedInOrder)
     EXPECT_FALSE(fs::exists(TermRoot("C") / "DATA" / "KEEP.TXT"));
 }
 
-TEST_F(TerminalFirmware, UnsupportedModelIsRefusedAndCKeepsItsFiles)
+// Everything the update needs is checked before drive C: is formatted: a refusal leaves C: as it
+// was and sends nothing (not even the model question when the fault is on the PC).
+TEST_F(TerminalFirmware, RefusalsComeBeforeAnythingIsErased)
 {
-    StartSim({"--model", "191:9000"});
-    WriteFile(TermRoot("C") / "DATA" / "KEEP.TXT", Pattern(10));
-    CliRun run = Cli({"firmware", PcFile("KERNEL.bin", 1000).string()});
-    EXPECT_EQ(run.rc, 1);
-    EXPECT_TRUE(Has(run.err, Text(txt::kNoFlashWriter))) << run.err;
-    EXPECT_TRUE(Has(run.err, Text(txt::kFirmwareNotDone)));
-    EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "KEEP.TXT"));
-    EXPECT_EQ(IndexOf({"\"event\":\"format\""}), std::string::npos);
-    EXPECT_EQ(IndexOf({"ROMWrite.abp"}), std::string::npos);
-}
-
-TEST_F(TerminalFirmware, MissingKernelFileGivesTheSystemsReason)
-{
-    StartSim();
-    CliRun run = Cli({"firmware", (dir / "pc" / "NONE.bin").string()});
-    EXPECT_EQ(run.rc, 1);
-    EXPECT_TRUE(Has(run.err, "No such file or directory")) << run.err;
-    EXPECT_EQ(IndexOf({"\"event\":\"command\""}), std::string::npos);
+    struct Case {
+        const char* what;
+        std::string model, kernel, expect;
+        std::size_t size;
+        bool noWriter;
+    };
+    const Case cases[] = {
+        {"unsupported model", "191:9000", "KERNEL.bin", Text(txt::kNoFlashWriter), 1000, false},
+        {"data file", "191:9067", "SCAN.TXT", "is not a kernel image (a .bin file)", 1000, false},
+        {"not whole words", "191:9067", "KERNEL.bin", "is 1003 bytes long: a kernel image is a whole number of 4-byte words",
+         1003, false},
+        {"no flash writer", "191:9067", "KERNEL.bin", "DP/SST_RW.abp is missing", 1000, true},
+        {"no kernel file", "191:9067", "", "No such file or directory", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim.stop();
+        fs::remove_all(dir / "term");
+        StartSim({"--model", c.model});
+        WriteFile(TermRoot("C") / "DATA" / "KEEP.TXT", Pattern(10));
+        if (c.noWriter)
+            fs::remove(dir / "main" / "DP" / "SST_RW.abp");
+        std::string kernel = c.kernel.empty() ? (dir / "pc" / "NONE.bin").string() : PcFile(c.kernel, c.size).string();
+        CliRun run = Cli({"firmware", kernel});
+        EXPECT_EQ(run.rc, 1);
+        EXPECT_TRUE(Has(run.err, c.expect)) << run.err;
+        EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "KEEP.TXT"));
+        EXPECT_EQ(IndexOf({"\"event\":\"format\""}), std::string::npos);
+        EXPECT_EQ(IndexOf({"ROMWrite.abp"}), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -40,34 +40,17 @@ TEST_F(Ops, MissingLocalFileGivesTheSystemsReason)
     EXPECT_NE(texts.back().find("No such file or directory"), std::string::npos) << texts.back();
 }
 
-TEST_F(Ops, KernelImageTravelsWithLengthAndWordSumWhateverTheFolder)
+// Only the kernel update wraps a kernel image: a ".bin" file sent any other way is data and
+// arrives byte for byte, whatever its name or folder.
+TEST_F(Ops, BinFilesSentAsFilesArriveByteForByte)
 {
     Connected();
-    std::vector<std::uint8_t> image = Pattern(1000, 11);
-    std::string path = (dir / "pc" / "KERNEL.bin").string();
-    WriteFile(path, image);
-    ASSERT_EQ(Link().PutFile(path, "", 1, false, false), 1);
-
-    std::vector<std::uint8_t> body = term->kernelImage();
-    ASSERT_EQ(body.size(), 1008u);
-    EXPECT_EQ(wire::get32(body.data()), 1008u);
-    EXPECT_TRUE(std::equal(image.begin(), image.end(), body.begin() + 4));
-    std::uint32_t sum = 0;
-    for (std::size_t i = 0; i < 250; ++i)
-        sum += wire::get32(image.data() + 4 * i);
-    EXPECT_EQ(wire::get32(body.data() + 1004), sum);
-    EXPECT_FALSE(LogLines({"\"type\":4", "\"size_field\":1008", "\"kernel_sum_ok\":true"}).empty());
-}
-
-TEST_F(Ops, OnlyTheFileNameMakesAKernelImage)
-{
-    Connected();
-    fs::path src = dir / "pc" / "old.bin.d" / "A.TXT";
-    WriteFile(src, Pattern(100, 2));
-    EXPECT_EQ(Link().PutFile(src.string(), "c:\\data", 0, false, false), 1);
-    EXPECT_EQ(Link().PutFileToPath(src.string(), "C:\\DATA\\B.TXT", 0, 0, false), 1);
-    EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(100, 2));
-    EXPECT_EQ(ReadFile(TermFile("C", "DATA/B.TXT")), Pattern(100, 2));
+    fs::path scan = dir / "pc" / "scan.bin";
+    WriteFile(scan, Pattern(1003, 2));
+    EXPECT_EQ(Link().PutFile(scan.string(), "c:\\data", 0, false, false), 1);
+    EXPECT_EQ(Link().PutFileToPath(scan.string(), "C:\\DATA\\B.BIN", 0, 0, false), 1);
+    EXPECT_EQ(ReadFile(TermFile("C", "DATA/SCAN.BIN")), Pattern(1003, 2));
+    EXPECT_EQ(ReadFile(TermFile("C", "DATA/B.BIN")), Pattern(1003, 2));
     EXPECT_TRUE(term->kernelImage().empty());
 }
 

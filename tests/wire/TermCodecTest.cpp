@@ -3,6 +3,7 @@
 #include <cstring>
 #include <numeric>
 
+#include "link/wire/Frames.h"
 #include "link/wire/TermCodec.h"
 
 using namespace feld::wire;
@@ -158,15 +159,13 @@ TEST(TermCodecFileHeader, NamesOfTwelveAndThirteenBytes)
     EXPECT_FALSE(parseFileHeader(b->data(), 31));
 }
 
-TEST(TermCodecFileHeader, TypeFromFolderAndName)
+TEST(TermCodecFileHeader, TypeFromFolder)
 {
-    EXPECT_EQ(fileTypeFor("d:\\program", "/home/u/APP.abp"), kTypeProgram);
-    EXPECT_EQ(fileTypeFor("d:\\lookup", "/x/L.dbf"), kTypeLookup);
-    EXPECT_EQ(fileTypeFor("d:\\fonts", "/x/F.fnt"), kTypeFont);
-    EXPECT_EQ(fileTypeFor("c:\\data", "/x/D.txt"), kTypeData);
-    EXPECT_EQ(fileTypeFor("", "/x/KERNEL.BIN"), kTypeKernel);          // the name wins over the folder
-    EXPECT_EQ(fileTypeFor("c:\\program", "/x/k.bin"), kTypeKernel);
-    EXPECT_EQ(fileTypeFor("D:\\Program", "/x/APP.abp"), kTypeData);    // the folder search keeps case
+    EXPECT_EQ(fileTypeFor("d:\\program"), kTypeProgram);
+    EXPECT_EQ(fileTypeFor("d:\\lookup"), kTypeLookup);
+    EXPECT_EQ(fileTypeFor("d:\\fonts"), kTypeFont);
+    EXPECT_EQ(fileTypeFor("c:\\data"), kTypeData);
+    EXPECT_EQ(fileTypeFor("D:\\Program"), kTypeData);  // the folder search keeps case
     EXPECT_EQ(sizeFieldFor(1000, true), 1008u);
     EXPECT_EQ(sizeFieldFor(1000, false), 1000u);
 }
@@ -235,15 +234,15 @@ TEST(TermCodecKernel, ThousandByteImage)
     EXPECT_FALSE(checkKernelBody(body.data(), 7).sumOk);
 }
 
-TEST(TermCodecKernel, OddLengthKeepsEveryFileByte)
+TEST(TermCodecKernel, ImagesThatAreNotWholeWordsCannotBeSentIntact)
 {
-    // 1001 bytes: the sum covers 250 words and follows the last file byte instead of covering it.
-    std::vector<std::uint8_t> file(1001, 0xAB);
-    auto body = makeKernelBody(file.data(), file.size());
-    ASSERT_EQ(body.size(), 1009u);
-    EXPECT_TRUE(std::equal(file.begin(), file.end(), body.begin() + 4));
-    EXPECT_TRUE(checkKernelBody(body.data(), body.size()).sumOk);
-    EXPECT_EQ(kernelWordSum(file.data(), 3), 0u);
+    // The terminal reads the sum at 4 + (N rounded down to words): inside a 1,003-byte image.
+    std::vector<std::uint8_t> file(1003, 0xAB);
+    EXPECT_TRUE(makeKernelBody(file.data(), file.size()).empty());
+    std::vector<std::uint8_t> body(4 + 1003 + 4, 0);
+    put32(body.data(), 1011);
+    put32(body.data() + 4 + 1000, kernelWordSum(file.data(), 1003));
+    EXPECT_EQ(checkKernelBody(body.data(), body.size()).carriedSum, kernelWordSum(file.data(), 1003));
 }
 
 TEST(TermCodecDirEntry, EncodeDecodeAndDisplayNames)

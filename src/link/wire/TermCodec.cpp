@@ -147,13 +147,8 @@ TermDateTime termDateTimeFromUnix(std::int64_t unixSeconds)
 
 // ---- file header ----
 
-std::uint8_t fileTypeFor(std::string_view folder, std::string_view localPath)
+std::uint8_t fileTypeFor(std::string_view folder)
 {
-    std::string lower(localPath);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower.find(".bin") != std::string::npos)
-        return kTypeKernel;
     if (folder.find(":\\program") != std::string_view::npos)
         return kTypeProgram;
     if (folder.find(":\\lookup") != std::string_view::npos)
@@ -246,14 +241,16 @@ std::uint32_t kernelWordSum(const std::uint8_t* file, std::size_t n)
 
 std::vector<std::uint8_t> makeKernelBody(const std::uint8_t* file, std::size_t n)
 {
-    // The leading word holds N + 8: larger images cannot be described.
-    if (n > 0xFFFFFFF7u)
+    // The leading word holds N + 8: larger images cannot be described. The terminal reads the word
+    // sum at body offset 4 + (N rounded down to whole words): for an image that is not whole words
+    // that is inside the image, so such an image cannot be sent intact and is refused.
+    if (n > 0xFFFFFFF7u || n % 4 != 0)
         return {};
     std::vector<std::uint8_t> b(n + 8, 0);
     put32(b.data(), static_cast<std::uint32_t>(n + 8));
     if (n)
         std::copy(file, file + n, b.begin() + 4);
-    put32(b.data() + 4 + n, kernelWordSum(file, n));
+    put32(b.data() + 4 + (n & ~std::size_t{3}), kernelWordSum(file, n));
     return b;
 }
 
@@ -265,7 +262,8 @@ KernelBodyCheck checkKernelBody(const std::uint8_t* body, std::size_t n)
     c.fileLength = n - 8;
     c.declared = get32(body);
     c.lengthOk = c.declared == n;
-    c.carriedSum = get32(body + 4 + c.fileLength);
+    // Where the terminal reads the sum: after the image's whole words.
+    c.carriedSum = get32(body + 4 + (c.fileLength & ~std::size_t{3}));
     c.computedSum = kernelWordSum(body + 4, c.fileLength);
     c.sumOk = c.carriedSum == c.computedSum;
     return c;

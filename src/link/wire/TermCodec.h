@@ -114,10 +114,10 @@ enum FileType : std::uint8_t {
 };
 
 // The type a PC file sent to `folder` travels as: the folder is searched (letter case as given) for
-// ":\program", ":\lookup", ":\fonts", ":\data" in that order; a local path whose lower-cased form
-// contains ".bin" is a kernel image whatever the folder. A folder that names none of them travels as
-// data, the safest place on the terminal.
-std::uint8_t fileTypeFor(std::string_view folder, std::string_view localPath);
+// ":\program", ":\lookup", ":\fonts", ":\data" in that order. A folder that names none of them
+// travels as data, the safest place on the terminal. Only the kernel update sends type 4 (a kernel
+// image), whatever the file's name.
+std::uint8_t fileTypeFor(std::string_view folder);
 
 struct FileHeader {
     std::uint8_t type = kTypeData;
@@ -152,12 +152,12 @@ std::optional<std::vector<std::uint8_t>> makePathFileHeader(const PathFileHeader
 std::optional<PathFileHeader> parsePathFileHeader(const std::uint8_t* data, std::size_t n, std::size_t* headerLength = nullptr);
 
 // ---- Kernel image body: N + 8 (4 bytes), the N file bytes, the 32-bit word sum (4 bytes) ----
-// The word sum is the wrap-around sum of the file's first N / 4 little-endian 32-bit words. It sits
-// right after the file bytes, at body offset 4 + N, so no file byte is overwritten when N is not a
-// multiple of 4 (for whole-word images that is the same place as 4 + N rounded down to 4).
+// The word sum is the wrap-around sum of the file's first N / 4 little-endian 32-bit words. The
+// terminal reads it at body offset 4 + (N rounded down to a multiple of 4): right after the image
+// for a whole-word image, inside it otherwise. Images that are not whole words are not sent.
 
 std::uint32_t kernelWordSum(const std::uint8_t* file, std::size_t n);
-// Empty when N + 8 does not fit the 32-bit length word.
+// Empty when N + 8 does not fit the 32-bit length word or N is not a whole number of words.
 std::vector<std::uint8_t> makeKernelBody(const std::uint8_t* file, std::size_t n);
 
 struct KernelBodyCheck {
