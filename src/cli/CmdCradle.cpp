@@ -13,6 +13,7 @@
 #include "cradle/DfuDeviceList.h"
 #include "cradle/DfuFile.h"
 #include "cradle/DfuWorker.h"
+#include "cradle/DfuWriteArea.h"
 #include "cradle/stdfu/SimDfuBackend.h"
 #include "cradle/stdfu/Stdfu.h"
 
@@ -44,10 +45,9 @@ std::string errorText(std::uint32_t code)
     char b[16];
     std::snprintf(b, sizeof b, "0x%08X", static_cast<unsigned>(code));
     std::string text = b;
-    if (code == kDfuWorkerBusy)
-        return text + ": another cradle update is running";
-    if (code == kDfuNoThread)
-        return text + ": the update could not be started";
+    // The program's own codes say what they mean; the library's last reason belongs to a call.
+    if (code == kDfuWorkerBusy || code == kDfuNoThread || code == kDfuWorkerFault || code == kDfuNothingToWrite)
+        return text + ": " + stdfu::codeText(code);
     if (code >= kDfuStatusBase + 0x1000 && (code - kDfuStatusBase) % 0x1000 == 0 &&
         (code - kDfuStatusBase) / 0x1000 <= 0xFF)
         return text + ": the cradle reported DFU status " + std::to_string((code - kDfuStatusBase) / 0x1000);
@@ -94,6 +94,32 @@ int checkCommand(CliContext& ctx, const std::string& path)
         used += b != 0xFF;
     std::printf("%s: valid cradle firmware (%s), %zu image bytes other than 0xFF\n", path.c_str(),
                 idsText(r.vendor, r.product, r.release).c_str(), used);
+    // What an update writes depends on the cradle's transfer size, which only the device tells:
+    // both kinds of cradle are shown.
+    bool writesSomewhere = false;
+    for (unsigned transfer : {128u, 8u}) {
+        DfuWriteGeometry geometry;
+        dfuWriteGeometry(transfer, transfer, geometry);
+        const std::vector<DfuByteRange> inside = dfuRangesInside(*image, geometry);
+        const std::vector<DfuByteRange> outside = dfuRangesOutside(*image, geometry);
+        std::string line = "  transfer size " + std::to_string(transfer) + ": ";
+        if (inside.empty()) {
+            line += "writes nothing in " + dfuAreaText(geometry) + ", so an update is refused";
+        } else {
+            writesSomewhere = true;
+            line += "writes " + dfuRangesText(inside) + " in " + dfuAreaText(geometry);
+            if (!outside.empty())
+                line += "; " + dfuRangesText(outside) + (outside.size() == 1 ? " is" : " are") + " not written";
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    if (!writesSomewhere) {
+        ctx.ui().fixedMessage(path + ": no byte lies in 0x8000-0xEFFF, where every update writes: an update would "
+                                     "erase the cradle's firmware and write nothing, so it refuses this file. "
+                                     "Use a firmware file made for the cradle",
+                              Icon::Stop);
+        return kExitFailure;
+    }
     return kExitOk;
 }
 
@@ -159,6 +185,12 @@ int updateCommand(CliContext& ctx, const std::string& path, int index)
     {
         auto bar = ui.openProgress(ProgressKind::Sending, "Cradle firmware update", device.name);
         result = RunCradleUpdate(ui, systemClock(), device.index, std::move(image), bar.get());
+    }
+    if (result.error == kDfuNothingToWrite) {
+        ui.fixedMessage(path + ": " + errorText(result.error) + ". Use a firmware file made for this cradle " +
+                            "('feldspan-cli cradle check " + path + "' shows where a file's bytes lie)",
+                        Icon::Stop);
+        return kExitFailure;
     }
     if (result.error != kDfuOk) {
         ui.fixedMessage("the cradle update failed in phase " + std::to_string(result.phase) + ", " +

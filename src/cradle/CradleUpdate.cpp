@@ -1,12 +1,29 @@
 #include "cradle/CradleUpdate.h"
 
 #include "base/Ui.h"
+#include "cradle/stdfu/Stdfu.h"
 
 namespace feld {
 
 namespace {
 
 constexpr std::uint16_t kDfuModeProduct = 0xDF11;
+
+// Warns about the image's bytes outside the area this device's update writes. Reading the DFU
+// descriptor sends the cradle nothing; when it cannot be read the worker fails on the same call
+// and says why.
+void warnAboutDroppedBytes(Ui& ui, unsigned deviceIndex, const DfuImage& image)
+{
+    stdfu::DfuFunctionalDescriptor functional;
+    unsigned extra = 0;
+    DfuWriteGeometry geometry;
+    if (stdfu::STDFU_GetDFUDescriptor(deviceIndex, &functional, &extra) != stdfu::kOk ||
+        !dfuWriteGeometry(functional.wTransferSize, extra, geometry))
+        return;
+    const std::string warning = dfuOutsideWarning(image, geometry);
+    if (!warning.empty())
+        ui.fixedMessage(warning, Icon::Exclamation);
+}
 
 }  // namespace
 
@@ -104,6 +121,8 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
                             ProgressView* progress, DfuWorker& worker)
 {
     DfuProgress record;
+    if (image)
+        warnAboutDroppedBytes(ui, deviceIndex, *image);
     std::uint32_t rc = worker.start(deviceIndex, std::move(image), clock);
     if (rc != kDfuOk) {
         record.error = rc;
@@ -129,7 +148,9 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
         }
         if (s.failed) {
             worker.wait();
-            ui.message(txt::kCradleNotDone, Icon::Exclamation);
+            // A file with nothing to write will not do better later: it is the file that is wrong.
+            ui.message(record.error == kDfuNothingToWrite ? txt::kNotCradleFirmware : txt::kCradleNotDone,
+                       Icon::Exclamation);
             return record;
         }
         if (progress) {

@@ -52,7 +52,9 @@ constexpr int kDfuProgressRange = 220;
 
 // Starts the worker for a checked image and follows it until it ends, waiting 100 ms between
 // looks: a progress bar on `progress` (may be null), then kCradleDone on success or kCradleNotDone
-// on failure.
+// on failure (kNotCradleFirmware when the worker refused an image with nothing in the area it
+// writes). Before the start it warns, and goes on, when the image holds bytes outside the area
+// this device's update writes.
 // Returns the worker's last record (error kDfuOk when the update completed).
 DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::unique_ptr<DfuImage> image,
                             ProgressView* progress, DfuWorker& worker = DfuWorker::instance());

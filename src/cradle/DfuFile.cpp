@@ -90,7 +90,7 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
     auto bad = [&](std::uint32_t code, std::size_t at, const std::string& what) {
         return Failure{code, "record at " + t.where(at) + ": " + what};
     };
-    // Checks that `count` hex digits start at `at` and returns their value in `out` (bytes).
+    // Checks that `digits` upper-case hex digits start at `at`; else `badAt` is the first other.
     auto checkHex = [&](std::size_t at, std::size_t digits, std::size_t& badAt) {
         for (std::size_t i = 0; i < digits; ++i)
             if (hexDigit(t[at + i]) < 0) {
@@ -134,20 +134,24 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
             return bad(kDfuFileBadRecord, start,
                        "truncated: " + std::to_string(count) + " bytes announced, " +
                            std::to_string((n - pos - 4) / 2) + " present (or an odd number of digits)");
+        if (skipped) {
+            // Header, count and start-address records put nothing in the image: only their byte
+            // count is read, to find the next record. A header often holds text or lower-case hex.
+            pos += length;
+            continue;
+        }
         if (!checkHex(pos + 4, 2 * count, badAt))
             return bad(kDfuFileBadRecord, start, notHex(badAt));
-        if (type == '1') {
-            const std::uint32_t address = static_cast<std::uint32_t>(byteAt(pos + 4) << 8 | byteAt(pos + 6));
-            const std::size_t dataBytes = count - 3;
-            if (address < 0x1000)
-                return bad(kDfuFileBadAddress, start, "address " + hex(address, 4) + " is below 0x1000");
-            if (address + dataBytes > kDfuImageSize)
-                return bad(kDfuFileBadAddress, start,
-                           "data at " + hex(address, 4) + " runs past 0xFFFF (" + std::to_string(dataBytes) + " bytes)");
-            for (std::size_t i = 0; i < dataBytes; ++i)
-                image[address + i] = static_cast<std::uint8_t>(byteAt(pos + 8 + 2 * i));
-            // The record's checksum is not verified: the file's CRC-32 already covers every byte.
-        }
+        const std::uint32_t address = static_cast<std::uint32_t>(byteAt(pos + 4) << 8 | byteAt(pos + 6));
+        const std::size_t dataBytes = count - 3;
+        if (address < 0x1000)
+            return bad(kDfuFileBadAddress, start, "address " + hex(address, 4) + " is below 0x1000");
+        if (address + dataBytes > kDfuImageSize)
+            return bad(kDfuFileBadAddress, start,
+                       "data at " + hex(address, 4) + " runs past 0xFFFF (" + std::to_string(dataBytes) + " bytes)");
+        for (std::size_t i = 0; i < dataBytes; ++i)
+            image[address + i] = static_cast<std::uint8_t>(byteAt(pos + 8 + 2 * i));
+        // The record's checksum is not verified: the file's CRC-32 already covers every byte.
         pos += length;
     }
     return {};

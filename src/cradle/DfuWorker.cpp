@@ -26,26 +26,6 @@ int boundedWait(std::uint32_t pollMs)
 
 }  // namespace
 
-bool dfuWriteGeometry(unsigned transferSize, unsigned extra, DfuWriteGeometry& out)
-{
-    if (transferSize == 8) {
-        out.blockLength = 8;
-        out.firstAddress = 0xC000;
-    } else if (transferSize == 128) {
-        out.blockLength = 128;
-        out.firstAddress = 0x8000;
-    } else {
-        out.blockLength = extra;
-        out.firstAddress = 0x8000;
-    }
-    // Block numbers count 8-byte units, so a block that is not a whole number of them would land
-    // at the wrong address.
-    if (out.blockLength == 0 || out.blockLength % 8 != 0 || out.blockLength > kDfuWriteAreaEnd - out.firstAddress)
-        return false;
-    out.blockCount = (kDfuWriteAreaEnd - out.firstAddress) / out.blockLength;
-    return true;
-}
-
 DfuWorker& DfuWorker::instance()
 {
     static DfuWorker worker;
@@ -200,6 +180,13 @@ int DfuWorker::runSteps(unsigned deviceIndex, const DfuImage& image, Clock& cloc
     DfuWriteGeometry geometry;
     if (!dfuWriteGeometry(functional.wTransferSize, extra, geometry)) {
         setError(kBadParameter);
+        return 0;
+    }
+    // The start command erases the whole write area; an image that puts nothing back would leave
+    // the cradle without firmware. Every way of starting an update passes here, and nothing has
+    // been opened or sent yet.
+    if (dfuRangesInside(image, geometry).empty()) {
+        setError(kDfuNothingToWrite);
         return 0;
     }
     UsbDeviceDescriptor device;

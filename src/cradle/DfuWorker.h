@@ -3,7 +3,9 @@
 //
 // The worker prepares the device (detach to DFU mode, or clear an error it was left in), sends the
 // start command, writes every block of the write area that holds a byte other than 0xFF, ends the
-// download and closes the device. Only one worker runs at a time. All waits go through a Clock.
+// download and closes the device. An image with nothing in the write area is refused before the
+// device is opened: the start command erases that area, and the cradle would be left without
+// firmware. Only one worker runs at a time. All waits go through a Clock.
 
 #include <condition_variable>
 #include <cstdint>
@@ -13,6 +15,7 @@
 
 #include "base/Clock.h"
 #include "cradle/DfuFile.h"
+#include "cradle/DfuWriteArea.h"
 #include "cradle/stdfu/DfuTypes.h"
 
 namespace feld {
@@ -21,6 +24,7 @@ constexpr std::uint32_t kDfuOk = stdfu::kOk;
 constexpr std::uint32_t kDfuWorkerBusy = stdfu::kWorkerBusy;    // a worker is already running
 constexpr std::uint32_t kDfuNoThread = stdfu::kNoThread;        // no thread could be created
 constexpr std::uint32_t kDfuWorkerFault = stdfu::kWorkerFault;  // the worker stopped on an exception
+constexpr std::uint32_t kDfuNothingToWrite = stdfu::kNothingToWrite;  // the image is blank where it is written
 constexpr std::uint32_t kDfuStatusBase = 0x1234001F;  // + 0x1000 x the device's DFU status byte
 
 // The code a device's DFU status byte turns into.
@@ -33,19 +37,7 @@ struct DfuProgress {
     std::uint32_t error = kDfuOk;
 };
 
-// Which part of the image is written and how, from the device's transfer size.
-struct DfuWriteGeometry {
-    unsigned blockLength = 0;
-    std::uint32_t firstAddress = 0;
-    unsigned blockCount = 0;
-};
-constexpr std::uint32_t kDfuWriteAreaEnd = 0xF000;
 constexpr std::uint32_t kDfuLongestWaitMs = 60000;
-
-// Transfer size 8: 8-byte blocks from 0xC000; 128: 128-byte blocks from 0x8000; any other: blocks
-// of `extra` bytes (the descriptor call's largest block) from 0x8000. False when the block length
-// cannot address the cradle's memory (0, not a multiple of 8, or longer than the write area).
-bool dfuWriteGeometry(unsigned transferSize, unsigned extra, DfuWriteGeometry& out);
 
 class DfuWorker {
 public:

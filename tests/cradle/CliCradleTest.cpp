@@ -33,10 +33,11 @@ protected:
     }
 
     // Pattern bytes at `address` in a binary that srec_cat turns into S1 records.
-    void addChunk(std::uint32_t address, std::size_t size, unsigned seed)
+    void addChunk(std::uint32_t address, std::size_t size, unsigned seed) { addBytes(address, Pattern(size, seed)); }
+    void addBytes(std::uint32_t address, const std::vector<std::uint8_t>& bytes)
     {
         std::string name = "chunk" + std::to_string(chunks_.size()) + ".bin";
-        WriteFile(dir_ / name, Pattern(size, seed));
+        WriteFile(dir_ / name, bytes);
         char offset[16];
         std::snprintf(offset, sizeof offset, "0x%X", address);
         chunks_.push_back(name + " -binary -offset " + offset);
@@ -179,6 +180,34 @@ TEST_F(CliCradle, RefusalsAndMissingDevicesExitWithFailure)
     EXPECT_EQ(cli({"cradle"}).rc, 2);
     EXPECT_EQ(cli({"cradle", "check"}).rc, 2);
     EXPECT_EQ(cli({"cradle", "list", "--index", "1"}).rc, 2);
+}
+
+TEST_F(CliCradle, FirmwareWithNothingWhereTheCradleIsWrittenIsRefusedBeforeAnythingIsSent)
+{
+    addBytes(0x9000, std::vector<std::uint8_t>(64, 0x5A));  // written on a cradle of transfer size 128, not on one of 8
+    makeFirmware();
+    RunResult check = cli({"cradle", "check", "fw.dfu"});
+    EXPECT_EQ(check.rc, 0) << check.err;
+    EXPECT_NE(check.out.find("transfer size 128: writes 0x9000-0x903F in 0x8000-0xEFFF\n"), std::string::npos)
+        << check.out;
+    EXPECT_NE(check.out.find("transfer size 8: writes nothing in 0xC000-0xEFFF, so an update is refused\n"),
+              std::string::npos)
+        << check.out;
+
+    const std::string log = (dir_ / "log.txt").string();
+    RunResult r = cli({"cradle", "update", "fw.dfu"},
+                      "transfer=8;poll=0;start-poll=0;dump=" + (dir_ / "memory.bin").string() + ";log=" + log);
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_NE(r.err.find("warning: bytes at 0x9000-0x903F lie outside the area the update writes (0xC000-0xEFFF) "
+                         "and are not written\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("error: fw.dfu: 0x12340021: the firmware file holds no byte in the area the "
+                         "update writes"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(ReadText(log), "") << "the cradle was not even opened: no start command, nothing erased";
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "memory.bin"));
 }
 
 }  // namespace

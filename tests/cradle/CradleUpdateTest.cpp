@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <new>
 
@@ -198,6 +199,37 @@ TEST(CradleRun, WorkerFailureEndsWith61295)
     EXPECT_EQ(last.error, dfuStatusCode(stdfu::kErrVerify));
     EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kCradleNotDone}));
     EXPECT_FALSE(worker.running());
+}
+
+TEST(CradleRun, BytesOutsideTheWriteAreaAreNamedAndAnImageWithNothingInsideIsRefused)
+{
+    SimDfuConfig c;
+    c.transferSize = 8;  // written from 0xC000
+    test::SimCradles sim(c);
+    test::RecorderUi ui;
+    test::FakeClock clock;
+    DfuWorker worker;
+    DfuImage image;
+    image.fill(0xFF);
+    std::fill(image.begin() + 0x1000, image.begin() + 0x1100, 0x00);
+    std::fill(image.begin() + 0xF000, image.begin() + 0xF010, 0x00);
+    const std::string warning = "bytes at 0x1000-0x10FF and 0xF000-0xF00F lie outside the area the update writes "
+                                "(0xC000-0xEFFF) and are not written";
+
+    DfuProgress last = RunCradleUpdate(ui, clock, 0, std::make_unique<DfuImage>(image), nullptr, worker);
+    EXPECT_EQ(last.error, kDfuNothingToWrite);
+    EXPECT_TRUE(sim.device().events().empty()) << "nothing sent, nothing erased";
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{0, txt::kNotCradleFirmware}));
+    EXPECT_EQ(ui.shownTexts()[0], warning);
+    EXPECT_EQ(ui.eventsOf("message")[0].value, static_cast<int>(Icon::Exclamation));
+
+    // With something to write the update goes on after the same warning.
+    image[0xC000] = 0x42;
+    last = RunCradleUpdate(ui, clock, 0, std::make_unique<DfuImage>(image), nullptr, worker);
+    EXPECT_EQ(last.error, kDfuOk);
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{0, txt::kNotCradleFirmware, 0, txt::kCradleDone}));
+    EXPECT_EQ(ui.shownTexts()[2], warning);
+    EXPECT_EQ(sim.device().memory()[0xC000], 0x42);
 }
 
 // A library that throws in the middle of the write, as a failed allocation would.

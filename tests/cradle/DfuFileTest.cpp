@@ -117,7 +117,8 @@ TEST(DfuFile, MalformedRecordsGiveTheirCodes)
     const Case cases[] = {
         {"lower-case hex digit", "S1051000ab0044", kDfuFileBadRecord},
         {"lower-case digit in the count", "S1a51000AB0044", kDfuFileBadRecord},
-        {"lower-case digit in a skipped header", "S0030000fc", kDfuFileBadRecord},
+        {"skipped record with a lower-case count", "S00a0000", kDfuFileBadRecord},
+        {"skipped record longer than the file", "S0100000", kDfuFileBadRecord},
         {"record not starting with S", "S1041000AA41X1041001AA40", kDfuFileBadRecord},
         {"leading garbage", "\t" + s1(0x1000, {1}), kDfuFileBadRecord},
         {"S1 count above 35", "S124" "1000" + std::string(66, '0') + "00", kDfuFileBadRecord},
@@ -138,6 +139,18 @@ TEST(DfuFile, MalformedRecordsGiveTheirCodes)
         EXPECT_EQ(r.code, c.code) << c.what << ": " << r.reason;
         EXPECT_FALSE(r.reason.empty()) << c.what;
     }
+}
+
+TEST(DfuFile, HeaderCountAndStartRecordsAreSkippedUnread)
+{
+    // Only their byte count is read: lower-case hex, text and stray letters inside them are fine,
+    // while data records stay strict (see the malformed cases).
+    std::string records = std::string("S00F000068656c6c6f202020202000003c") + "S0080000fw-v1.0/beta" +
+                          s1(0x9000, {0x5A}) + "S503000gzz" + "S9030000fc";
+    DfuImage image;
+    DfuFileResult r = parse(withSuffix(records, 1, 2, 3), image);
+    ASSERT_TRUE(r.ok()) << r.reason;
+    EXPECT_EQ(image[0x9000], 0x5A);
 }
 
 TEST(DfuFile, RecordsAtTheEdgesOfTheImageAreAccepted)

@@ -72,6 +72,14 @@ DfuImage blankImage()
     return image;
 }
 
+// One byte where every cradle is written: the least an update accepts.
+DfuImage oneByteImage()
+{
+    DfuImage image = blankImage();
+    image[0xC000] = 0x00;
+    return image;
+}
+
 TEST(DfuWorker, GeometryFollowsTheTransferSize)
 {
     DfuWriteGeometry g;
@@ -89,6 +97,27 @@ TEST(DfuWorker, GeometryFollowsTheTransferSize)
     EXPECT_FALSE(dfuWriteGeometry(0, 0, g));
     EXPECT_FALSE(dfuWriteGeometry(12, 12, g));
     EXPECT_FALSE(dfuWriteGeometry(0x8000, 0x8000, g));
+}
+
+TEST(DfuWriteArea, DroppedBytesAreNamedAsRanges)
+{
+    DfuWriteGeometry g;
+    ASSERT_TRUE(dfuWriteGeometry(8, 8, g));
+    DfuImage image = oneByteImage();
+    EXPECT_EQ(dfuOutsideWarning(image, g), "");
+    image[0xBFFF] = 0x00;
+    EXPECT_EQ(dfuOutsideWarning(image, g),
+              "the byte at 0xBFFF lies outside the area the update writes (0xC000-0xEFFF) and is not written");
+    // Past four runs the rest are counted.
+    for (std::uint32_t a : {0x1000u, 0x1002u, 0x1003u, 0x1006u, 0x1008u, 0x100Au})
+        image[a] = 0x00;
+    EXPECT_EQ(dfuRangesText(dfuRangesOutside(image, g)), "0x1000, 0x1002-0x1003, 0x1006, 0x1008 and 2 more ranges");
+    // Blocks that do not divide the area end it early: 597 blocks of 48 bytes stop at 0xEFF0.
+    ASSERT_TRUE(dfuWriteGeometry(40, 48, g));
+    DfuImage edge = blankImage();
+    edge[0xEFF0] = 0x00;
+    EXPECT_TRUE(dfuRangesInside(edge, g).empty());
+    EXPECT_EQ(dfuAreaText(g), "0x8000-0xEFEF");
 }
 
 TEST(DfuWorker, TransferSize128WritesTheUsedBlocksFrom0x8000)
@@ -177,26 +206,44 @@ TEST(DfuWorker, WaitsFollowThePollTimeOuts)
         test::SimCradles sim(c);
         DfuWorker worker;
         WatchingClock clock(worker);
-        ASSERT_EQ(worker.run(0, blankImage(), clock), 1);
-        ASSERT_EQ(clock.waits.size(), 1u);
+        ASSERT_EQ(worker.run(0, oneByteImage(), clock), 1);
+        ASSERT_EQ(clock.waits.size(), 2u) << "the 500 ms after the start command, then the one block's";
         EXPECT_EQ(clock.waits[0].ms, 500);
         EXPECT_EQ(clock.waits[0].seen.phase, 2);
         EXPECT_EQ(clock.waits[0].seen.percent, 0);
     }
 }
 
-TEST(DfuWorker, AllBlankWriteAreaSendsNoDataBlock)
+TEST(DfuWorker, AnImageBlankInTheWriteAreaIsRefusedBeforeTheDeviceIsOpened)
 {
-    test::SimCradles sim(quickCradle());
+    // Bytes only where a cradle of transfer size 8 is not written (0x9000 is, for one of 128).
     DfuImage image = blankImage();
-    image[0x2000] = 0x00;  // outside the write area
-    DfuWorker worker;
-    WatchingClock clock(worker);
-    ASSERT_EQ(worker.run(0, image, clock), 1);
-    auto d = downloads(sim.device());
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[0].block, 0xFFFF);
-    EXPECT_EQ(d[1].block, 0x1DFF);
+    image[0x2000] = 0x00;
+    image[0x9000] = 0x00;
+    image[0xF000] = 0x00;
+    {
+        test::SimCradles sim(quickCradle(8));
+        DfuWorker worker;
+        WatchingClock clock(worker);
+        EXPECT_EQ(worker.run(0, image, clock), 0);
+        DfuProgress p;
+        worker.progress(p);
+        EXPECT_EQ(p.error, kDfuNothingToWrite);
+        EXPECT_EQ(p.phase, 0);
+        EXPECT_TRUE(sim.device().events().empty()) << "not opened: no start command";
+        const auto memory = sim.device().memory();
+        for (std::uint32_t a = 0xC000; a < 0xF000; ++a)
+            ASSERT_EQ(memory[a], sim.device().config().fill) << std::hex << a << ": nothing erased";
+    }
+    {
+        test::SimCradles sim(quickCradle(128));
+        DfuWorker worker;
+        WatchingClock clock(worker);
+        ASSERT_EQ(worker.run(0, image, clock), 1);
+        auto d = downloads(sim.device());
+        ASSERT_EQ(d.size(), 3u);
+        EXPECT_EQ(d[1].block, 0x9000 / 8);
+    }
 }
 
 TEST(DfuWorker, PreparationDependsOnModeAndState)
@@ -208,7 +255,7 @@ TEST(DfuWorker, PreparationDependsOnModeAndState)
         test::SimCradles sim(c);
         DfuWorker worker;
         WatchingClock clock(worker);
-        ASSERT_EQ(worker.run(0, blankImage(), clock), 1);
+        ASSERT_EQ(worker.run(0, oneByteImage(), clock), 1);
         auto o = ops(sim.device());
         ASSERT_GE(o.size(), 5u);
         EXPECT_EQ((std::vector<std::string>(o.begin(), o.begin() + 5)),
@@ -239,7 +286,7 @@ TEST(DfuWorker, PreparationDependsOnModeAndState)
         test::SimCradles sim(c);
         DfuWorker worker;
         WatchingClock clock(worker);
-        ASSERT_EQ(worker.run(0, blankImage(), clock), 1) << int(state);
+        ASSERT_EQ(worker.run(0, oneByteImage(), clock), 1) << int(state);
         auto o = ops(sim.device());
         std::vector<std::string> expected = state == stdfu::kDfuIdle
                                                 ? std::vector<std::string>{"open", "getstate", "dnload"}
@@ -255,7 +302,7 @@ TEST(DfuWorker, FinishingInTheErrorStateCountsWhenTheStatusClears)
     test::SimCradles sim(c);
     DfuWorker worker;
     WatchingClock clock(worker);
-    ASSERT_EQ(worker.run(0, blankImage(), clock), 1);
+    ASSERT_EQ(worker.run(0, oneByteImage(), clock), 1);
     auto o = ops(sim.device());
     ASSERT_GE(o.size(), 5u);
     EXPECT_EQ((std::vector<std::string>(o.end() - 5, o.end())),
@@ -293,7 +340,7 @@ TEST(DfuWorker, StatusErrorsAndFailedCallsEndWithTheirCodes)
         test::SimCradles sim(c);
         DfuWorker worker;
         WatchingClock clock(worker);
-        EXPECT_EQ(worker.run(0, blankImage(), clock), 0);
+        EXPECT_EQ(worker.run(0, oneByteImage(), clock), 0);
         DfuProgress p;
         worker.progress(p);
         EXPECT_EQ(p.error, stdfu::kAccessDenied);
@@ -306,7 +353,7 @@ TEST(DfuWorker, StatusErrorsAndFailedCallsEndWithTheirCodes)
         test::SimCradles sim(quickCradle());
         DfuWorker worker;
         WatchingClock clock(worker);
-        EXPECT_EQ(worker.run(3, blankImage(), clock), 0);
+        EXPECT_EQ(worker.run(3, oneByteImage(), clock), 0);
         DfuProgress p;
         worker.progress(p);
         EXPECT_EQ(p.error, stdfu::kNoSuchDevice);
@@ -320,7 +367,7 @@ TEST(DfuWorker, StatusErrorsAndFailedCallsEndWithTheirCodes)
         test::SimCradles sim(c);
         DfuWorker worker;
         WatchingClock clock(worker);
-        EXPECT_EQ(worker.run(0, blankImage(), clock), 0);
+        EXPECT_EQ(worker.run(0, oneByteImage(), clock), 0);
         DfuProgress p;
         worker.progress(p);
         EXPECT_EQ(p.error, stdfu::kRequestFailed);
@@ -363,10 +410,10 @@ TEST(DfuWorker, OnlyOneWorkerRunsAtATime)
     test::SimCradles sim(quickCradle());
     DfuWorker worker;
     GateClock gate;
-    ASSERT_EQ(worker.start(0, std::make_unique<DfuImage>(blankImage()), gate), kDfuOk);
+    ASSERT_EQ(worker.start(0, std::make_unique<DfuImage>(oneByteImage()), gate), kDfuOk);
     gate.waitUntilEntered();
     EXPECT_TRUE(worker.running());
-    EXPECT_EQ(worker.start(0, std::make_unique<DfuImage>(blankImage()), gate), kDfuWorkerBusy);
+    EXPECT_EQ(worker.start(0, std::make_unique<DfuImage>(oneByteImage()), gate), kDfuWorkerBusy);
     gate.open();
     worker.wait();
     EXPECT_FALSE(worker.running());
@@ -376,7 +423,7 @@ TEST(DfuWorker, OnlyOneWorkerRunsAtATime)
 
     // Once it ended, a new start is possible and resets the record.
     GateClock second;
-    ASSERT_EQ(worker.start(0, std::make_unique<DfuImage>(blankImage()), second), kDfuOk);
+    ASSERT_EQ(worker.start(0, std::make_unique<DfuImage>(oneByteImage()), second), kDfuOk);
     second.waitUntilEntered();
     worker.progress(p);
     EXPECT_EQ(p.phase, 2);

@@ -31,7 +31,10 @@ namespace feld::stdfu {
     X(NoReturn, 0x12340010u, "the device did not come back in DFU mode after the detach")        \
     X(WorkerBusy, 0x12340018u, "another cradle update is running")                                  \
     X(NoThread, 0x12340019u, "the update could not be started")                                     \
-    X(WorkerFault, 0x12340020u, "the update stopped on an unexpected fault (out of memory or a library failure)")
+    X(WorkerFault, 0x12340020u, "the update stopped on an unexpected fault (out of memory or a library failure)") \
+    X(NothingToWrite, 0x12340021u,                                                                  \
+      "the firmware file holds no byte in the area the update writes: the update would erase the "  \
+      "cradle's firmware and write nothing, so it was refused before anything was erased")
 
 enum Code : std::uint32_t {
 #define FELD_STDFU_ENUM(name, value, text) k##name = value,
