@@ -22,7 +22,7 @@ void warnAboutDroppedBytes(Ui& ui, unsigned deviceIndex, const DfuImage& image)
         return;
     const std::string warning = dfuOutsideWarning(image, geometry);
     if (!warning.empty())
-        ui.fixedMessage(warning, Icon::Exclamation);
+        ui.fixedMessage(warning, Icon::Warning);
 }
 
 }  // namespace

@@ -221,7 +221,7 @@ TEST(CradleRun, BytesOutsideTheWriteAreaAreNamedAndAnImageWithNothingInsideIsRef
     EXPECT_TRUE(sim.device().events().empty()) << "nothing sent, nothing erased";
     EXPECT_EQ(ui.shownIds(), (std::vector<int>{0, txt::kNotCradleFirmware}));
     EXPECT_EQ(ui.shownTexts()[0], warning);
-    EXPECT_EQ(ui.eventsOf("message")[0].value, static_cast<int>(Icon::Exclamation));
+    EXPECT_EQ(ui.eventsOf("message")[0].value, static_cast<int>(Icon::Warning));
 
     // With something to write the update goes on after the same warning.
     image[0xC000] = 0x42;
