@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@
 #include "cli/CradleVersion.h"
 #include "explorer/TransferProcedures.h"
 #include "link/wire/TermCodec.h"
+#include "link/wire/TermNames.h"
+#include "link/wire/TermStatus.h"
 #include "session/Config.h"
 
 namespace feld::cli {
@@ -100,20 +103,53 @@ bool isDirectory(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// A local file that can be read, or its system reason on stderr.
-bool readableFile(CliContext& ctx, const std::string& path)
+// "1 byte", "2 bytes".
+std::string bytesText(long long n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); }
+
+// A terminal path from the command line: "/" is taken as "\" (shells make "\" awkward), and the
+// path must be one the terminal has (drive C: or D:, 8.3 names, no "." or ".." parts).
+bool terminalPathArg(CliContext& ctx, std::string& path)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        problem(ctx, path + ": " + std::strerror(errno));
-        return false;
-    }
-    std::fclose(f);
-    if (isDirectory(path)) {
-        problem(ctx, path + ": " + std::strerror(EISDIR));
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    if (std::string why = wire::pathProblem(path); !why.empty()) {
+        problem(ctx, "'" + printable(path) + "' is not a path on the terminal (" + why + "); write it as C:\\Data\\NAME.TXT");
         return false;
     }
     return true;
+}
+
+// A failure nothing has explained yet: the line's reason when the line was at fault, else `what`.
+void explainFailure(CliContext& ctx, Session& session, int shownBefore, const std::string& what)
+{
+    PdtLink* link = session.Link();
+    if (link && !link->LastFailure().empty())
+        problem(ctx, what + ": " + link->LastFailure());
+    else if (problemsShown(ctx) == shownBefore)
+        problem(ctx, what);
+}
+
+// What a status the terminal answered instead of doing something means, for `what`.
+std::string statusProblem(int status, const std::string& what)
+{
+    switch (status) {
+    case term::kFailed: return what + ": no such file or folder on the terminal";
+    case term::kNotFormatted: return what + ": the drive is not formatted";
+    case term::kRefused: return what + ": the terminal refused the name or path";
+    default: return what + ": " + term::statusText(status);
+    }
+}
+
+// A calendar time the words can really stand for; nothing for an impossible one (an entry whose
+// date was never set reads as 1980-00-00).
+std::optional<wire::TermDateTime> realDate(const wire::TermDateTime& t)
+{
+    static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > kDays[t.month - 1] || t.hour > 23 || t.minute > 59 ||
+        t.second > 59)
+        return std::nullopt;
+    return t;
 }
 
 struct Disk {
@@ -134,8 +170,8 @@ bool diskInfo(CliContext& ctx, Session& session, Disk& d)
 std::string driveText(int total, int free)
 {
     if (free < 0)
-        return formatText("%d bytes, not formatted", {total});
-    return formatText("%d bytes, %d free", {total, free});
+        return bytesText(total) + ", not formatted";
+    return bytesText(total) + ", " + std::to_string(free) + " free";
 }
 
 int infoCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
@@ -174,9 +210,11 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
 {
     std::vector<std::string> args = argsIn;
     bool json = takeFlag(args, "--json");
-    if (args.size() != 1)
+    if (args.size() != 1 || args[0].empty())
         return kExitUsage;
-    const std::string& folder = args[0];
+    std::string folder = args[0];
+    if (!terminalPathArg(ctx, folder))
+        return kExitFailure;
     CliSession cli(ctx);
     if (!cli->ConnectLink(0))
         return kExitFailure;
@@ -184,24 +222,30 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
     Disk d;
     if (!diskInfo(ctx, cli.session(), d))
         return kExitFailure;
+    const int shownBefore = problemsShown(ctx);
     int count = 0;
     const std::uint8_t* data = cli->Link()->ListDirectory(folder, count);
     if (!data) {
-        problem(ctx, "could not list " + folder + " on the terminal");
+        const int status = cli->Link()->LastAnswerStatus();
+        if (status >= 0 && status != term::kDone)
+            problem(ctx, statusProblem(status, folder));
+        else
+            explainFailure(ctx, cli.session(), shownBefore, "could not list " + folder + " on the terminal");
         return kExitFailure;
     }
     std::vector<wire::DirEntry> entries = wire::decodeDirectory(data, static_cast<std::size_t>(count) * wire::kDirEntrySize);
     std::string out = json ? "[" : "";
     bool first = true;
     for (const auto& e : entries) {
-        wire::TermDateTime t = wire::decodeDateTime(e.date.data(), e.time.data(), d.version);
-        std::string when = formatText("%04d-%02d-%02dT%02d:%02d:%02d", {t.year, t.month, t.day, t.hour, t.minute, t.second});
+        auto t = realDate(wire::decodeDateTime(e.date.data(), e.time.data(), d.version));
+        std::string when = t ? formatText("%04d-%02d-%02dT%02d:%02d:%02d", {t->year, t->month, t->day, t->hour, t->minute, t->second})
+                             : std::string();
         if (json) {
             out += first ? "" : ",";
             out += "{\"name\":" + jsonString(e.name) + ",\"kind\":\"" + kindOf(e.attribute) +
-                   "\",\"size\":" + std::to_string(e.size) + ",\"modified\":\"" + when + "\"}";
+                   "\",\"size\":" + std::to_string(e.size) + ",\"modified\":" + (t ? "\"" + when + "\"" : "null") + "}";
         } else {
-            out += formatText("%-12s  %-6s  %10u  %s\n", {printable(e.name), kindOf(e.attribute), e.size, when});
+            out += formatText("%-12s  %-6s  %10u  %s\n", {printable(e.name), kindOf(e.attribute), e.size, t ? when : "-"});
         }
         first = false;
     }
@@ -213,11 +257,13 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
 
 int getCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
-    if (args.size() != 2)
+    if (args.size() != 2 || args[0].empty() || args[1].empty())
         return kExitUsage;
-    const std::string& terminalPath = args[0];
+    std::string terminalPath = args[0];
+    if (!terminalPathArg(ctx, terminalPath))
+        return kExitFailure;
     std::string local = args[1];
-    if (isDirectory(local) || (!local.empty() && local.back() == '/')) {
+    if (isDirectory(local) || local.back() == '/') {
         // Into a folder: under the terminal file's own name, which must stay inside that folder.
         std::string name = TransferProcedures::TerminalFileName(terminalPath);
         if (!wire::isSafeTerminalName(name)) {
@@ -228,50 +274,78 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
             local += '/';
         local += name;
     }
+    // A file already on the PC is replaced only when the user says so, as put asks on the terminal.
+    struct stat st {};
+    if (::stat(local.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        !accepted(ctx.ui().ask(0, local + " exists on this PC. Replace it?", Buttons::YesNo, Icon::Question))) {
+        problem(ctx, "not fetched: " + local + " exists (use --yes to replace it)");
+        return kExitFailure;
+    }
     CliSession cli(ctx);
     TransferProcedures procedures(cli.session(), ctx.ui());
-    if (procedures.FetchExact(terminalPath, local) != 1)
+    const int shownBefore = problemsShown(ctx);
+    if (procedures.FetchExact(terminalPath, local) != 1) {
+        explainFailure(ctx, cli.session(), shownBefore, terminalPath + " was not fetched");
         return kExitFailure;
+    }
     std::error_code ec;
     auto size = std::filesystem::file_size(local, ec);
-    std::printf("%s -> %s (%llu bytes)\n", terminalPath.c_str(), local.c_str(), static_cast<unsigned long long>(ec ? 0 : size));
+    std::printf("%s -> %s (%s)\n", terminalPath.c_str(), local.c_str(),
+                ec ? "written through" : bytesText(static_cast<long long>(size)).c_str());
     return kExitOk;
 }
 
 int putCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
-    if (args.size() != 2)
+    if (args.size() != 2 || args[0].empty() || args[1].empty())
         return kExitUsage;
-    if (!readableFile(ctx, args[0]))
+    std::string folder = args[1];
+    if (!terminalPathArg(ctx, folder))
         return kExitFailure;
     CliSession cli(ctx);
     TransferProcedures procedures(cli.session(), ctx.ui());
     const int shownBefore = problemsShown(ctx);
-    int r = procedures.Upload(args[0], args[1]);
+    int r = procedures.Upload(args[0], folder);
     if (r == 1)
         return kExitOk;
-    if (problemsShown(ctx) == shownBefore)
-        problem(ctx, formatText("%s was not sent (result %d)", {args[0], r}));
+    if (procedures.Declined())
+        problem(ctx, "not sent: " + args[0] + " exists on the terminal (use --yes to overwrite)");
+    else
+        explainFailure(ctx, cli.session(), shownBefore, args[0] + " was not sent");
     return kExitFailure;
 }
 
-int rmCommand(CliContext& ctx, const std::vector<std::string>& args)
+int rmCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
 {
-    if (args.empty())
+    if (argsIn.empty())
         return kExitUsage;
+    std::vector<std::string> paths = argsIn;
+    for (auto& path : paths) {
+        if (path.empty())
+            return kExitUsage;
+        if (!terminalPathArg(ctx, path))
+            return kExitFailure;  // nothing is deleted when any path is wrong
+    }
     CliSession cli(ctx);
     if (!cli->ConnectLink(0))
         return kExitFailure;
     int failures = 0;
     cli->BeginOperation();
-    for (const auto& path : args) {
+    for (const auto& path : paths) {
+        const int shownBefore = problemsShown(ctx);
         int r = cli->Link()->RunCommand(wire::kOpDelete, path);
-        if (r == 1) {
+        if (r == term::kDone) {
             std::printf("removed %s\n", path.c_str());
-        } else {
-            ++failures;
-            problem(ctx, formatText("could not remove %s (terminal status %d)", {path, r}));
+            continue;
         }
+        ++failures;
+        const int status = cli->Link()->LastAnswerStatus();
+        if (status < 0)
+            explainFailure(ctx, cli.session(), shownBefore, "could not remove " + path);
+        else if (status == term::kFailed)
+            problem(ctx, path + ": no such file on the terminal (or a folder that is not empty)");
+        else if (problemsShown(ctx) == shownBefore)
+            problem(ctx, statusProblem(status, "could not remove " + path));
     }
     cli->EndOperation();
     return failures ? kExitFailure : kExitOk;
@@ -293,17 +367,14 @@ int formatCommand(CliContext& ctx, const std::vector<std::string>& args)
     const int shownBefore = problemsShown(ctx);
     if ((c ? maintenance.FormatC() : maintenance.FormatD()) == 1)
         return kExitOk;
-    if (problemsShown(ctx) == shownBefore)
-        problem(ctx, "drive " + drive + " was not formatted");
+    explainFailure(ctx, cli.session(), shownBefore, "drive " + drive + " was not formatted");
     return kExitFailure;
 }
 
 int firmwareCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
-    if (args.size() != 1)
+    if (args.size() != 1 || args[0].empty())
         return kExitUsage;
-    if (!readableFile(ctx, args[0]))
-        return kExitFailure;
     auto* ui = dynamic_cast<CliUi*>(&ctx.ui());
     if (!ui) {
         problem(ctx, "this front end cannot hand the kernel file to the update");

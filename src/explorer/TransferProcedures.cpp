@@ -3,17 +3,22 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/LocalFile.h"
 #include "base/PcPath.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermCodec.h"
+#include "link/wire/TermNames.h"
 #include "session/Session.h"
 
 namespace feld {
 
 namespace {
+
+// The biggest file a transfer can announce (32-bit length, 8 bytes for a kernel image's wrapping).
+constexpr std::uint64_t kMaxUploadBytes = 0xFFFFFFFFull - 8;
 
 // Below this firmware version the terminal may not use files sent to it properly.
 constexpr int kOldFirmware = 200;
@@ -46,12 +51,12 @@ std::string TransferProcedures::TerminalFileName(const std::string& path)
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-int TransferProcedures::Send(const std::string& sourcePath, std::string& destination, bool& appended, int overwrite,
-                             int firmware)
+int TransferProcedures::Send(const LocalFile& source, std::string& destination, bool& appended, int overwrite, int firmware)
 {
     PdtLink* link = session_.Link();
     if (!link)
         return 0;
+    const std::string& sourcePath = source.path;
     if (firmware >= kPathFirmware) {
         if (!appended) {
             // The terminal takes the full path of the file: folder, backslash, name, exactly once.
@@ -60,13 +65,43 @@ int TransferProcedures::Send(const std::string& sourcePath, std::string& destina
             destination += wire::terminalNameFor(PcFileName(sourcePath));
             appended = true;
         }
-        return link->PutFileToPath(sourcePath, destination, static_cast<std::uint8_t>(overwrite), 0, true);
+        return link->PutLoadedFileToPath(source, destination, static_cast<std::uint8_t>(overwrite), true);
     }
-    return link->PutFile(sourcePath, destination, static_cast<std::uint8_t>(overwrite), false, true);
+    return link->PutLoadedFile(source, destination, static_cast<std::uint8_t>(overwrite), false, true);
+}
+
+bool TransferProcedures::CheckUpload(const std::string& sourcePath, const std::string& terminalFolder, LocalFile& source)
+{
+    // Everything that can be known on the PC is checked before the terminal is spoken to.
+    std::string why;
+    if (!ReadLocalFile(sourcePath, kMaxUploadBytes, source, why)) {
+        ui_.fixedMessage(why, Icon::Exclamation);
+        return false;
+    }
+    if (std::string bad = wire::pathProblem(terminalFolder); !bad.empty()) {
+        ui_.fixedMessage(terminalFolder + ": not a folder the terminal has (" + bad + ")", Icon::Exclamation);
+        return false;
+    }
+    const std::string name = PcFileName(sourcePath);
+    if (name.size() > wire::kFileNameField) {
+        ui_.message(txt::kNameTooLong, Icon::Exclamation);
+        return false;
+    }
+    const std::string stored = wire::terminalNameFor(name);
+    if (std::string bad = wire::storedNameProblem(stored); !bad.empty()) {
+        ui_.fixedMessage(formatText("%s: the terminal cannot store it as %s (%s); rename the file first", {sourcePath, stored, bad}),
+                         Icon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 int TransferProcedures::Upload(const std::string& sourcePath, const std::string& terminalFolder)
 {
+    declined_ = false;
+    LocalFile source;
+    if (!CheckUpload(sourcePath, terminalFolder, source))
+        return 0;
     if (!session_.ConnectLink(0))
         return 0;
     BusyWindow busy(session_);
@@ -92,7 +127,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
                 ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
                 result = 0;
             } else {
-                result = Send(sourcePath, destination, appended, overwrite, version);
+                result = Send(source, destination, appended, overwrite, version);
             }
             ui_.setWaitCursor(false);
             if (result != 6)
@@ -103,6 +138,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
                 continue;
             }
             cancelled = true;
+            declined_ = true;
             result = 0;
             break;
         }

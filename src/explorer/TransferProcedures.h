@@ -9,6 +9,7 @@ namespace feld {
 
 class Session;
 class Ui;
+struct LocalFile;
 
 class TransferProcedures {
 public:
@@ -19,6 +20,8 @@ public:
     // any other terminal status as it came. The outcome is reported as a message-view line
     // and, for failures, a message box.
     int Upload(const std::string& sourcePath, const std::string& terminalFolder);
+    // Whether the last upload ended because the user declined to overwrite the terminal's file.
+    bool Declined() const { return declined_; }
 
     // Fetches a terminal file byte for byte into `localPath`. The bytes land in a temporary file
     // beside the destination, which takes the destination's name only when the whole file arrived:
@@ -31,10 +34,14 @@ public:
     static std::string TerminalFileName(const std::string& path);
 
 private:
-    int Send(const std::string& sourcePath, std::string& destination, bool& appended, int overwrite, int firmware);
+    // The source is an ordinary file that can be read, the folder a terminal path and the name one
+    // the terminal can store; each failure is said. The file is read once, here.
+    bool CheckUpload(const std::string& sourcePath, const std::string& terminalFolder, LocalFile& source);
+    int Send(const LocalFile& source, std::string& destination, bool& appended, int overwrite, int firmware);
 
     Session& session_;
     Ui& ui_;
+    bool declined_ = false;
 };
 
 }  // namespace feld

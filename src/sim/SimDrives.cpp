@@ -158,6 +158,19 @@ std::string SimDrives::folderForType(std::uint8_t type, const std::string& name)
     }
 }
 
+bool SimDrives::listable(std::string_view path) const
+{
+    if (path.empty() || path == "\\")
+        return true;
+    auto r = resolve(listedFolder(path));
+    if (!r)
+        return false;
+    if (!formatted_[r->drive])
+        return true;
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(r->host, ec));
+}
+
 std::vector<std::uint8_t> SimDrives::list(std::string_view path, int firmware) const
 {
     std::vector<std::uint8_t> out;

@@ -57,6 +57,9 @@ public:
 
     // Listing of a folder as 28-byte entries (dates in the firmware's encoding). "" or "\" lists the
     // drives; a final "*.*" is allowed. A missing folder, or an unformatted drive, lists nothing.
+    // Whether a listing of `path` names a folder: the drives, a folder of a formatted drive, or any
+    // path on an unformatted drive (which lists as empty). A folder that is not there is not.
+    bool listable(std::string_view path) const;
     std::vector<std::uint8_t> list(std::string_view terminalPath, int firmware) const;
 
     // Stores `bytes` at a resolved path. Status kDone stored, kNotFormatted drive not formatted,

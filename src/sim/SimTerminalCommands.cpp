@@ -82,6 +82,12 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
     }
     switch (op) {
     case wire::kOpList: {
+        if (!drives_.listable(arg)) {
+            // A folder that is not there is answered with a status, not with an empty listing.
+            logCommand(term::kFailed);
+            sendStatusReply(term::kFailed);
+            return;
+        }
         auto entries = drives_.list(arg, config_.firmware);
         if (config_.hostileNames && !arg.empty() && arg != "\\") {
             for (const char* name : kHostileNames) {

@@ -67,9 +67,22 @@ TEST_F(TerminalCommands, ListingShowsFoldersAndAnEmptyFolderIsAnEmptyList)
     CliRun empty = Cli({"ls", "--json", "C:\\EMPTY"});
     ASSERT_EQ(empty.rc, 0) << empty.err;
     EXPECT_EQ(empty.out, "[]\n");
-    CliRun tooLong = Cli({"ls", "C:\\" + std::string(80, 'A')});
+    std::string deep = "C:";
+    for (int i = 0; i < 9; ++i)
+        deep += "/AAAAAAAA";  // "/" is taken as "\\"
+    CliRun tooLong = Cli({"ls", deep});
     EXPECT_EQ(tooLong.rc, 1);
     EXPECT_TRUE(Has(tooLong.err, "too long")) << tooLong.err;
+    // A folder or drive that is not there fails and says so; an empty path is a usage error.
+    const std::pair<const char*, const char*> refused[] = {{"C:\\NOPE", "no such file or folder"},
+                                                           {"E:\\", "drive is not C: or D:"},
+                                                           {"C:\\DATA\\..\\X", "'..' component"}};
+    for (const auto& [path, why] : refused) {
+        CliRun r = Cli({"ls", path});
+        EXPECT_EQ(r.rc, 1) << path;
+        EXPECT_TRUE(Has(r.err, std::string("error: ")) && Has(r.err, why)) << r.err;
+    }
+    EXPECT_EQ(Cli({"ls", ""}).rc, 2);
 }
 
 TEST_F(TerminalCommands, UnformattedDriveGivesItsMessage)

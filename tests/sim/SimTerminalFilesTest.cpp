@@ -272,7 +272,9 @@ TEST_F(SimFiles, DrivesAndEmptyFoldersListed)
     EXPECT_EQ(drives[1].name, "D:\\");
     fs::create_directories(hostFile("C/Empty"));
     EXPECT_EQ(list("C:\\EMPTY\\").size(), 0u);
-    EXPECT_EQ(list("C:\\Missing").size(), 0u);
+    Bytes missing;  // a folder that is not there is answered with status 0, not an empty list
+    EXPECT_EQ(pc_->command(wire::kOpList, "C:\\Missing", missing), 1);
+    EXPECT_EQ(missing, Bytes{100});
     // Files the terminal could not hold are not part of its drive.
     std::ofstream(hostFile("C/Empty/a-long-name.text")) << "x";
     std::ofstream(hostFile("C/Empty/OK.TXT")) << "x";
