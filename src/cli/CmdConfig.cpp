@@ -1,8 +1,11 @@
 // feldspan-cli config [KEY [VALUE]]: shows or changes the stored settings. It reads the store as
 // it is: none of the program's start-up steps run (no version write, no installation check).
+// Only "config KEY VALUE" writes, and only that key's line (nothing when the value is already
+// stored); every other command leaves the settings file byte for byte as it was.
 
 #include <cstdio>
 
+#include "base/Ui.h"
 #include "cli/CliCommand.h"
 #include "session/Config.h"
 
@@ -14,8 +17,10 @@ int configCommand(CliContext& ctx, const std::vector<std::string>& args)
     if (args.size() > 2)
         return kExitUsage;
 
+    Ui& ui = ctx.ui();
     Config config(ctx.options().settingsFile);
-    config.load();
+    for (const std::string& problem : config.load())
+        ui.fixedMessage(problem, Icon::Exclamation);
 
     if (args.empty()) {
         for (const auto& [key, value] : config.entries())
@@ -25,7 +30,7 @@ int configCommand(CliContext& ctx, const std::vector<std::string>& args)
 
     auto key = Config::canonicalKey(args[0]);
     if (!key) {
-        std::fprintf(stderr, "error: unknown key '%s' (run 'feldspan-cli config' to list the keys)\n", args[0].c_str());
+        ui.fixedMessage("unknown key '" + args[0] + "' (run 'feldspan-cli config' to list the keys)", Icon::Stop);
         return kExitUsage;
     }
     if (args.size() == 1) {
@@ -34,12 +39,8 @@ int configCommand(CliContext& ctx, const std::vector<std::string>& args)
     }
 
     std::string error;
-    if (!config.setValue(*key, args[1], &error)) {
-        std::fprintf(stderr, "error: %s\n", error.c_str());
-        return kExitFailure;
-    }
-    if (!config.storeValue(*key, &error)) {
-        std::fprintf(stderr, "error: %s\n", error.c_str());
+    if (!config.setValue(*key, args[1], &error) || !config.storeValue(*key, &error)) {
+        ui.fixedMessage(error, Icon::Stop);
         return kExitFailure;
     }
     return kExitOk;

@@ -33,8 +33,10 @@ public:
     Config& config() override
     {
         if (!config_) {
+            // The desktop program writes the version at start; a command line tool that only
+            // reads must leave the settings file as it was.
             config_ = std::make_unique<Config>(options_.settingsFile);
-            config_->startUp(ui_);
+            config_->startUp(ui_, StartUpWrites::Nothing);
         }
         return *config_;
     }
@@ -57,12 +59,14 @@ void printUsage(std::FILE* to)
                  "  --settings FILE  use this INI file instead of the user's settings\n"
                  "  --device PATH    the terminal's serial device (for this run)\n"
                  "  --usb            connect over USB (for this run)\n"
-                 "  --baud N         line speed in bit/s (for this run)\n"
+                 "  --baud N         line speed in bit/s (for this run): one of\n"
+                 "                   %s\n"
                  "  --yes            answer Yes/OK to every question\n"
                  "  --verbose        show status, port and debug lines\n"
                  "  --help           show this text\n"
                  "\n"
-                 "Commands:\n");
+                 "Commands:\n",
+                 Config::supportedBaudRates().c_str());
     for (const auto& c : CliRegistry::all())
         std::fprintf(to, "  %-16s %s\n", c.name, c.summary ? c.summary : "");
     std::fprintf(to, "\nRun 'feldspan-cli COMMAND --help' for a command's arguments.\n"
@@ -164,8 +168,11 @@ int main(int argc, char** argv)
                 return usageError("--device needs a device path");
             options.device = value;
         } else if (name == "--baud") {
-            if (!takeValue() || !parsePositive(value, options.baud))
-                return usageError("--baud needs a positive number of bits per second");
+            // The reply time-outs are reckoned for the speeds the port settings offer; any other
+            // speed would leave a wait without its proper end.
+            if (!takeValue() || !parsePositive(value, options.baud) || !Config::isSupportedBaudRate(options.baud))
+                return usageError("--baud takes one of the supported rates " + Config::supportedBaudRates() +
+                                  " (bits per second), not '" + value + "'");
         } else if (name == "--usb" && !hasValue) {
             options.usb = true;
         } else if (name == "--yes" && !hasValue) {
@@ -200,7 +207,8 @@ int main(int argc, char** argv)
     }
 
     // Speak the user's language: the configured code, else the locale's. A missing pack leaves
-    // the program's own texts in place.
+    // the program's own texts in place. (A bad stored value is reported once, by whichever part
+    // of the command loads the settings for its own use.)
     {
         Config stored(options.settingsFile);
         stored.load();

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 
@@ -55,6 +54,25 @@ std::string executableFolder()
 
 bool folderExists(const std::string& path) { return !path.empty() && QFileInfo(q(path)).isDir(); }
 
+// A stored value for a message: quoted, control characters as "\xNN", and not more than a line.
+std::string shownValue(const std::string& v)
+{
+    static const char hex[] = "0123456789abcdef";
+    constexpr std::size_t kMax = 60;
+    std::string out = "\"";
+    for (std::size_t i = 0; i < v.size() && i < kMax; ++i) {
+        const auto c = static_cast<unsigned char>(v[i]);
+        if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+        } else {
+            out += v[i];
+        }
+    }
+    return out + (v.size() > kMax ? "...\"" : "\"");
+}
+
 }  // namespace
 
 Config::Config(std::string settingsFile) : settingsFile_(std::move(settingsFile)) {}
@@ -101,12 +119,13 @@ std::string Config::storeLocation() const
     return feld::storeLocation(settingsFile_);
 }
 
-void Config::load()
+std::vector<std::string> Config::load()
 {
     auto store = openStore(settingsFile_);
     StoreReader in(*store);
 
-    // Every value of the table: its default when absent or when it cannot be parsed. Folder
+    // Every value of the table: its default when absent, or when it does not parse or lies outside
+    // its range (then reported: a value the user stored deserves a word when it is not used). Folder
     // paths: a missing or empty value takes the default and clears the found flag. On Linux a
     // default counts as found when the installation's data folder exists.
 #ifdef _WIN32
@@ -115,12 +134,18 @@ void Config::load()
     const bool defaultsFound = folderExists(defaultMainPath());
 #endif
     pathsFound = true;
+    std::vector<std::string> problems;
     for (const ConfigKey& k : configKeysOf(*this)) {
         if (k.writtenAtStart)
             continue;
         auto v = in.text(k.key);
         if (k.kind != KeyKind::Folder) {
-            loadKey(k, v);
+            if (!loadKey(k, v)) {
+                const std::string def = keyText(k);
+                problems.push_back("bad value " + shownValue(*v) + " for " + k.key + " in " + storeLocation() +
+                                   " (it takes " + takesText(k) + "); using the default " +
+                                   (def.empty() ? std::string("(none)") : def));
+            }
         } else if (v && !v->empty()) {
             *k.str = withTrailingSeparator(*v);
         } else {
@@ -143,27 +168,26 @@ void Config::load()
 #endif
     handedOverProject.clear();
     builderIniFound = false;
+    return problems;
 }
 
-bool Config::startUp(Ui& ui)
+bool Config::startUp(Ui& ui, StartUpWrites writes)
 {
-    load();
+    for (const std::string& problem : load())
+        ui.fixedMessage(problem, Icon::Exclamation);
 
-    // The values written at every start are the defaults of their keys.
-    std::string why;
-    StoreWrite written = writeStore(settingsFile_, [this](QSettings& store) {
-        for (const ConfigKey& k : configKeysOf(*this)) {
-            if (!k.writtenAtStart)
-                continue;
-            if (k.kind == KeyKind::Int)
-                store.setValue(q(k.key), static_cast<int>(k.def));
-            else
-                store.setValue(q(k.key), q(k.defText));
-        }
-    }, why);
-    const bool ok = written == StoreWrite::Ok;
-    if (!ok)
-        ui.fixedMessage("Cannot write the settings to " + storeLocation() + ": " + why, Icon::Exclamation);
+    bool ok = true;
+    if (writes == StartUpWrites::Version) {
+        // The values written at every start are the defaults of their keys.
+        std::vector<std::pair<std::string, std::string>> values;
+        for (const ConfigKey& k : configKeysOf(*this))
+            if (k.writtenAtStart)
+                values.emplace_back(k.key, k.kind == KeyKind::Int ? std::to_string(k.def) : k.defText);
+        std::string error;
+        ok = writeValues(values, error);
+        if (!ok)
+            ui.fixedMessage(error, Icon::Exclamation);
+    }
 
 #ifndef _WIN32
     // The project folder is ours to create on Linux; a proper installation finds it there.
@@ -220,33 +244,34 @@ std::string Config::handedOverProjectFrom(const std::string& data)
     return value;
 }
 
-bool Config::save(std::string* error) const
+bool Config::writeValues(const std::vector<std::pair<std::string, std::string>>& values, std::string& error) const
 {
     std::string why;
+    switch (writeStore(settingsFile_, values, why)) {
+    case StoreWrite::Ok: return true;
+    case StoreWrite::NotSettings:
+        // Rewriting a file we could not parse could throw away whatever it holds.
+        error = "not changing the settings: " + storeLocation() + " is not a valid settings file (" + why + ")";
+        return false;
+    case StoreWrite::Failed: break;
+    }
+    error = "cannot write the settings to " + storeLocation() + ": " + why;
+    return false;
+}
+
+bool Config::save(std::string* error) const
+{
     Config& self = const_cast<Config&>(*this);  // the table binds to members; nothing is changed
-    StoreWrite written = writeStore(settingsFile_, [&self](QSettings& store) {
-        for (const ConfigKey& k : configKeysOf(self)) {
-            if (!k.saved)
-                continue;
-            switch (k.kind) {
-            case KeyKind::Int: store.setValue(q(k.key), *k.i); break;
-            case KeyKind::Time32: store.setValue(q(k.key), static_cast<qlonglong>(*k.t)); break;
-            default: store.setValue(q(k.key), q(keyText(k))); break;
-            }
-        }
-    }, why);
-    if (written == StoreWrite::NotSettings) {
-        // Rewriting a file we could not parse would throw away whatever it holds.
-        if (error)
-            *error = "not saving the settings: " + storeLocation() + " is not a valid settings file";
-        return false;
-    }
-    if (written == StoreWrite::Failed) {
-        if (error)
-            *error = "cannot write the settings to " + storeLocation() + ": " + why;
-        return false;
-    }
-    return true;
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const ConfigKey& k : configKeysOf(self))
+        if (k.saved)
+            values.emplace_back(k.key, keyText(k));
+    std::string why;
+    if (writeValues(values, why))
+        return true;
+    if (error)
+        *error = why;
+    return false;
 }
 
 bool Config::storeValue(const std::string& key, std::string* error) const
@@ -258,25 +283,18 @@ bool Config::storeValue(const std::string& key, std::string* error) const
             *error = "unknown key: " + key;
         return false;
     }
+    // The store holds this value already, perhaps spelt another way ("09600"): nothing to write.
+    if (auto stored = readStoredText(settingsFile_, *k)) {
+        Config scratch(settingsFile_);
+        if (*stored == *v || (scratch.setValue(*k, *stored) && scratch.value(*k) == v))
+            return true;
+    }
     std::string why;
-    StoreWrite written = writeStore(settingsFile_, [&](QSettings& store) {
-        // A value stored under another spelling of the key would otherwise shadow ours.
-        for (const QString& existing : store.allKeys())
-            if (existing.compare(q(*k), Qt::CaseInsensitive) == 0 && existing != q(*k))
-                store.remove(existing);
-        store.setValue(q(*k), q(*v));
-    }, why);
-    if (written == StoreWrite::NotSettings) {
-        if (error)
-            *error = "not saving: " + storeLocation() + " is not a valid settings file";
-        return false;
-    }
-    if (written == StoreWrite::Failed) {
-        if (error)
-            *error = "cannot write the settings to " + storeLocation() + ": " + why;
-        return false;
-    }
-    return true;
+    if (writeValues({{*k, *v}}, why))
+        return true;
+    if (error)
+        *error = why;
+    return false;
 }
 
 }  // namespace feld

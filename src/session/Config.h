@@ -1,6 +1,8 @@
 #pragma once
 // The stored configuration: every value the program keeps between runs, read once at start into
-// this one object, changed in memory by the commands, written back by one explicit save().
+// this one object, changed in memory by the commands, written back by one explicit save() or one
+// key at a time by storeValue(). Writing changes only the values written: in an INI store every
+// other line (comments, keys we do not know, other groups, blank lines) stays byte for byte.
 //
 // The store is QSettings with organisation "TOLVERANET SOFTWARE" and application "FeldBuilder",
 // so on Windows the values land under HKCU\Software\TOLVERANET SOFTWARE\FeldBuilder and on Linux
@@ -9,7 +11,8 @@
 // replaces that store, for tests and scripts.
 //
 // Every key, with its default and range, is defined once in the table of ConfigKeys.h; the store
-// itself (reading without regard to case, writing back) is ConfigStore.h.
+// itself (reading without regard to case, writing back) is ConfigStore.h, the line-by-line change
+// of an INI file ConfigIni.h.
 
 #include <array>
 #include <cstdint>
@@ -37,9 +40,14 @@ struct StandbyBlock {
     bool operator==(const StandbyBlock&) const = default;
 };
 
+// What start-up writes to the store. The desktop program writes VERSION and VERSIONEX at every
+// start, as the program always has; feldspan-cli writes nothing, so that a command that only reads
+// leaves the settings file exactly as it was.
+enum class StartUpWrites { Nothing, Version };
+
 class Config {
 public:
-    // The values the program writes at every start.
+    // The values the desktop program writes at every start.
     static constexpr int kVersion = 1300;
     static constexpr const char* kVersionEx = "A";
 
@@ -69,17 +77,22 @@ public:
     // Nothing is read until load() or startUp() runs.
     explicit Config(std::string settingsFile = {});
 
-    // Reads every stored value, with the defaults for whatever is missing or cannot be parsed,
-    // and derives the folder values. Writes nothing and creates nothing.
-    void load();
+    // Reads every stored value, with the defaults for whatever is missing, and derives the folder
+    // values. A stored value that does not parse or lies outside its key's range is replaced by
+    // the default and reported: the result holds one sentence per such value, naming the key, the
+    // value found and the default used (the store is not changed for it). Writes nothing and
+    // creates nothing.
+    std::vector<std::string> load();
 
-    // The program's start-up: load(), then write VERSION/VERSIONEX, create the project folder
-    // when it is missing, run the installation check (its message through ui) and read
-    // Builder.ini. Returns false only when the store cannot be written (a message was shown).
-    bool startUp(Ui& ui);
+    // The program's start-up: load() (its reports shown through ui as warnings), with
+    // StartUpWrites::Version write VERSION/VERSIONEX, create the project folder when it is
+    // missing, run the installation check (its message through ui) and read Builder.ini. Returns
+    // false only when the store cannot be written (a message was shown).
+    bool startUp(Ui& ui, StartUpWrites writes);
 
-    // Writes the Settings and Standby values back (all but Dump). On failure returns false and
-    // puts the reason in *error.
+    // Writes the Settings and Standby values back (all but Dump), each where it is stored; values
+    // the store already holds are not touched. On failure returns false and puts the reason in
+    // *error.
     bool save(std::string* error = nullptr) const;
 
     // --- Single values by their full key, e.g. "FeldSpan/Settings/Baudrate" or "PATH/LANGUAGE".
@@ -93,8 +106,15 @@ public:
     // Sets one value in memory (and the derived values it feeds). False with a reason when the
     // key is unknown or the value does not fit it.
     bool setValue(const std::string& key, const std::string& value, std::string* error = nullptr);
-    // Writes one key's current value to the store (Dump included: that is the user's own edit).
+    // Writes one key's current value to the store (Dump included: that is the user's own edit),
+    // changing only that key's line, or adding it to its group. Writes nothing when the store
+    // already holds that value. A store that is not a settings file is never rewritten: false,
+    // with the file and the line that does not parse in *error.
     bool storeValue(const std::string& key, std::string* error = nullptr) const;
+
+    // The line speeds the port settings offer: 4800 to 115200 bit/s.
+    static bool isSupportedBaudRate(long long rate);
+    static std::string supportedBaudRates();  // "4800, 9600, ..."
 
     // The device path that opens the serial port: serialDevice, else "/dev/ttyS(n-1)".
     static std::string serialDevicePath(const PortSettings& port);
@@ -115,6 +135,9 @@ public:
     static std::string defaultProjectPath();
 
 private:
+    // Sets the full keys to their texts in the store; false with the reason, worded for the user.
+    bool writeValues(const std::vector<std::pair<std::string, std::string>>& values, std::string& error) const;
+
     std::string settingsFile_;
 };
 

@@ -35,6 +35,28 @@ std::optional<long long> parseInteger(const std::string& text, long long lo, lon
     return v;
 }
 
+// A number the key takes: in its range and, when it has a list, on it.
+std::optional<long long> parseNumber(const ConfigKey& k, const std::string& text)
+{
+    auto v = parseInteger(text, k.lo, k.hi);
+    if (v && !k.allowed.empty() && std::find(k.allowed.begin(), k.allowed.end(), *v) == k.allowed.end())
+        return std::nullopt;
+    return v;
+}
+
+// The line speeds the port settings offer; the reply time-outs are reckoned for these.
+constexpr long long kBaudRates[] = {4800, 9600, 19200, 38400, 57600, 115200};
+// The intervals the resident settings offer, in seconds.
+constexpr long long kIntervals[] = {10, 20, 30, 60, 120, 180};
+
+std::string listText(const std::vector<long long>& values)
+{
+    std::string out;
+    for (long long v : values)
+        out += (out.empty() ? "" : ", ") + std::to_string(v);
+    return out;
+}
+
 // "0403:6001,1234:abcd" <-> list of USB ids.
 std::string usbIdsText(const std::vector<UsbId>& ids)
 {
@@ -108,8 +130,8 @@ std::vector<ConfigKey> configKeysOf(Config& c)
     }
 
     const std::string settings = "FeldSpan/Settings/";
-    auto setting = [&](const char* name, int* v, long long def) {
-        ConfigKey k{settings + name, KeyKind::Int, true, false, def};
+    auto setting = [&](const char* name, int* v, long long def, long long lo = INT_MIN, long long hi = INT_MAX) {
+        ConfigKey k{settings + name, KeyKind::Int, true, false, def, lo, hi};
         k.i = v;
         f.push_back(k);
     };
@@ -118,8 +140,8 @@ std::vector<ConfigKey> configKeysOf(Config& c)
         k.str = v;
         f.push_back(k);
     };
-    setting("PortChoice", &c.port.portChoice, 1);
-    setting("SerialPort", &c.port.serialPort, 1);
+    setting("PortChoice", &c.port.portChoice, 1, 0, 1);
+    setting("SerialPort", &c.port.serialPort, 1, 1, 256);
     text(settings + "SerialDevice", &c.port.serialDevice);
     text(settings + "UsbDevice", &c.port.usbDevice);
     {
@@ -127,36 +149,38 @@ std::vector<ConfigKey> configKeysOf(Config& c)
         k.ids = &c.port.usbIds;
         f.push_back(k);
     }
-    setting("SelPort", &c.port.selPort, 1);
+    setting("SelPort", &c.port.selPort, 1);  // passed through the port record: any number
     setting("Baudrate", &c.port.baudrate, 115200);
-    setting("Databits", &c.port.databits, 8);
-    setting("Stopbits", &c.port.stopbits, 1);
-    setting("Parity", &c.port.parity, 0);
-    setting("ID", &c.id, 0);
-    setting("CarriageReturn", &c.carriageReturn, 1);
-    setting("LineFeed", &c.lineFeed, 1);
-    setting("Delete", &c.deleteAfterReceive, 0);
-    setting("Dump", &c.dump, 0);
+    f.back().allowed.assign(std::begin(kBaudRates), std::end(kBaudRates));
+    setting("Databits", &c.port.databits, 8, 5, 8);
+    setting("Stopbits", &c.port.stopbits, 1, 0, 2);
+    setting("Parity", &c.port.parity, 0, 0, 2);
+    setting("ID", &c.id, 0);  // carried unchanged: any number
+    setting("CarriageReturn", &c.carriageReturn, 1, 0, 1);
+    setting("LineFeed", &c.lineFeed, 1, 0, 1);
+    setting("Delete", &c.deleteAfterReceive, 0, 0, 1);
+    setting("Dump", &c.dump, 0, 0, 1);
     f.back().saved = false;  // the user's own switch: read, never written at exit
 
     const std::string standby = "FeldSpan/Standby/";
-    auto number = [&](const std::string& name, int* v, long long def) {
-        ConfigKey k{standby + name, KeyKind::Int, true, false, def};
+    auto number = [&](const std::string& name, int* v, long long def, long long lo, long long hi) {
+        ConfigKey k{standby + name, KeyKind::Int, true, false, def, lo, hi};
         k.i = v;
         f.push_back(k);
     };
     StandbyBlock& b = c.standby;
-    number("Type", &b.type, 0);
-    number("TimeInterval", &b.timeInterval, 10);
+    number("Type", &b.type, 0, 0, 1);
+    number("TimeInterval", &b.timeInterval, 10, INT_MIN, INT_MAX);
+    f.back().allowed.assign(std::begin(kIntervals), std::end(kIntervals));
     for (std::size_t n = 0; n < 3; ++n)
-        number("FixTime" + std::to_string(n + 1) + "Enable", &b.fixTimeEnable[n], 0);
+        number("FixTime" + std::to_string(n + 1) + "Enable", &b.fixTimeEnable[n], 0, 0, 1);
     for (std::size_t n = 0; n < 3; ++n) {
         ConfigKey k{standby + "FixTime" + std::to_string(n + 1), KeyKind::Time32, true, false, 0, INT32_MIN, INT32_MAX};
         k.t = &b.fixTime[n];
         f.push_back(k);
     }
     for (std::size_t n = 0; n < 10; ++n)
-        number("FileEnable" + std::to_string(n + 1), &b.fileEnable[n], 0);
+        number("FileEnable" + std::to_string(n + 1), &b.fileEnable[n], 0, 0, 1);
     for (std::size_t n = 0; n < 10; ++n)
         text(standby + "string" + std::to_string(n + 1), &b.fileName[n]);
     text(standby + "SavePath", &b.savePath);
@@ -176,37 +200,57 @@ std::string keyText(const ConfigKey& k)
     return {};
 }
 
-void loadKey(const ConfigKey& k, const std::optional<std::string>& v)
+std::string takesText(const ConfigKey& k)
+{
+    switch (k.kind) {
+    case KeyKind::Int:
+        if (!k.allowed.empty())
+            return "one of " + listText(k.allowed);
+        if (k.lo == 0 && k.hi == 1)
+            return "0 or 1";
+        if (k.lo > INT_MIN || k.hi < INT_MAX)
+            return "a whole number from " + std::to_string(k.lo) + " to " + std::to_string(k.hi);
+        return "a whole number";
+    case KeyKind::Time32: return "a time in seconds since 1970 (a 32-bit number)";
+    case KeyKind::UsbIds: return "a list of VENDOR:PRODUCT hex ids separated by commas";
+    case KeyKind::Text:
+    case KeyKind::Folder: return "a text";
+    }
+    return {};
+}
+
+bool loadKey(const ConfigKey& k, const std::optional<std::string>& v)
 {
     switch (k.kind) {
     case KeyKind::Int: {
-        auto n = v ? parseInteger(*v, k.lo, k.hi) : std::nullopt;
+        auto n = v ? parseNumber(k, *v) : std::nullopt;
         // A stored unsigned 32-bit number keeps its bits in the int.
         *k.i = static_cast<int>(n ? *n : k.def);
-        break;
+        return !v || n;
     }
     case KeyKind::Time32: {
-        auto n = v ? parseInteger(*v, k.lo, k.hi) : std::nullopt;
+        auto n = v ? parseNumber(k, *v) : std::nullopt;
         *k.t = n ? *n : k.def;
-        break;
+        return !v || n;
     }
     case KeyKind::Text:
         *k.str = v ? *v : k.defText;
-        break;
+        return true;
     case KeyKind::UsbIds: {
         auto ids = v ? parseUsbIds(*v) : std::nullopt;
         *k.ids = ids ? *ids : std::vector<UsbId>{};
-        break;
+        return !v || ids;
     }
     case KeyKind::Folder:
-        break;
+        return true;
     }
+    return true;
 }
 
 std::string startValue(const ConfigKey& k, const std::optional<std::string>& v)
 {
     if (k.kind == KeyKind::Int) {
-        auto n = v ? parseInteger(*v, k.lo, k.hi) : std::nullopt;
+        auto n = v ? parseNumber(k, *v) : std::nullopt;
         return std::to_string(n ? *n : k.def);
     }
     return v ? *v : k.defText;
@@ -216,18 +260,18 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
 {
     switch (k.kind) {
     case KeyKind::Int: {
-        auto n = parseInteger(text, k.lo, k.hi);
+        auto n = parseNumber(k, text);
         if (!n) {
-            error = k.key + " takes a whole number, not \"" + text + "\"";
+            error = k.key + " takes " + takesText(k) + ", not \"" + text + "\"";
             return false;
         }
         *k.i = static_cast<int>(*n);
         return true;
     }
     case KeyKind::Time32: {
-        auto n = parseInteger(text, k.lo, k.hi);
+        auto n = parseNumber(k, text);
         if (!n) {
-            error = k.key + " takes a time in seconds since 1970 (a 32-bit number), not \"" + text + "\"";
+            error = k.key + " takes " + takesText(k) + ", not \"" + text + "\"";
             return false;
         }
         *k.t = *n;
@@ -239,7 +283,7 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
     case KeyKind::UsbIds: {
         auto ids = parseUsbIds(text);
         if (!ids) {
-            error = k.key + " takes a list of VENDOR:PRODUCT hex ids separated by commas, not \"" + text + "\"";
+            error = k.key + " takes " + takesText(k) + ", not \"" + text + "\"";
             return false;
         }
         *k.ids = *ids;
@@ -296,7 +340,7 @@ bool Config::setValue(const std::string& key, const std::string& text, std::stri
         if (!equalsNoCase(key, k.key))
             continue;
         if (k.writtenAtStart)
-            why = k.key + " is written by the program at every start";
+            why = k.key + " is written by the program itself";
         else if (parseKey(k, text, why)) {
             if (k.kind == KeyKind::Folder)
                 transferTempFile = projectPath + "FSSPAN.tmp";
@@ -309,6 +353,16 @@ bool Config::setValue(const std::string& key, const std::string& text, std::stri
     if (error)
         *error = "unknown key: " + key;
     return false;
+}
+
+bool Config::isSupportedBaudRate(long long rate)
+{
+    return std::find(std::begin(kBaudRates), std::end(kBaudRates), rate) != std::end(kBaudRates);
+}
+
+std::string Config::supportedBaudRates()
+{
+    return listText({std::begin(kBaudRates), std::end(kBaudRates)});
 }
 
 }  // namespace feld

@@ -30,6 +30,7 @@ struct ConfigKey {
     bool writtenAtStart;   // no member: the program writes the default at every start
     long long def = 0;     // default of a number
     long long lo = INT_MIN, hi = INT_MAX;
+    std::vector<long long> allowed;  // not empty: a number must be one of these
     std::string defText;   // default of a text
     std::string (*defaultFolder)() = nullptr;
     // The member the key feeds (none for keys written at start).
@@ -44,12 +45,16 @@ std::vector<ConfigKey> configKeysOf(Config& c);
 
 // The bound member's value as text (as listed and as stored).
 std::string keyText(const ConfigKey& k);
-// Sets the bound member from a stored text: the default when the text is absent or does not parse.
-// Folders are left to the caller, whose defaults depend on the installation.
-void loadKey(const ConfigKey& k, const std::optional<std::string>& stored);
+// What a key takes, for messages: "one of 4800, 9600, ...", "0 or 1", "a whole number from 1 to 256".
+std::string takesText(const ConfigKey& k);
+// Sets the bound member from a stored text: the default when the text is absent, or when it does
+// not parse or lies outside the key's range (then false: the caller reports it). Folders are left
+// to the caller, whose defaults depend on the installation.
+bool loadKey(const ConfigKey& k, const std::optional<std::string>& stored);
 // The value of a key written at start, from its stored text or its default.
 std::string startValue(const ConfigKey& k, const std::optional<std::string>& stored);
-// Sets the bound member from text the user gave. False with the reason when the text does not fit.
+// Sets the bound member from text the user gave. False with the reason when the text does not fit
+// (the member is then unchanged).
 bool parseKey(const ConfigKey& k, const std::string& text, std::string& error);
 
 }  // namespace feld

@@ -8,10 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <map>
+
+#include "session/ConfigIni.h"
 
 namespace feld {
 namespace {
@@ -21,6 +25,7 @@ namespace fs = std::filesystem;
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string s(const QString& v) { return v.toStdString(); }
 
+#ifdef _WIN32
 std::string statusText(QSettings::Status st)
 {
     switch (st) {
@@ -29,6 +34,7 @@ std::string statusText(QSettings::Status st)
     default: return "unknown error";
     }
 }
+#endif
 
 }  // namespace
 
@@ -137,7 +143,7 @@ bool writeAll(int fd, const char* data, std::size_t size)
     return true;
 }
 
-// Names made beside the target that must not outlive a failed write.
+// Names made beside the target that must not outlive the write.
 class TemporaryNames {
 public:
     ~TemporaryNames()
@@ -146,26 +152,99 @@ public:
             ::unlink(n.c_str());
     }
     void add(const std::string& name) { names_.push_back(name); }
-    void release() { names_.clear(); }
+    // The name is gone by a rename: nothing to remove under it any more.
+    void forget(const std::string& name) { names_.erase(std::remove(names_.begin(), names_.end(), name), names_.end()); }
 
 private:
     std::vector<std::string> names_;
 };
 
-// An int written reads back as its text; anything else reads back as what it was.
-bool sameValue(const QVariant& a, const QVariant& b)
+// A new file beside `target` holding `data`, flushed to disk, with the mode given (when mode is
+// not 0). Its name goes into `made`. False with the reason.
+bool writeBeside(const std::string& target, const std::string& data, mode_t mode, TemporaryNames& made,
+                 std::string& name, std::string& why)
 {
-    if (a.typeId() == b.typeId())
-        return a == b;
-    return a.toString() == b.toString();
+    int fd = createBeside(target, name);
+    if (fd < 0) {
+        why = errnoText("cannot create a file in " + folderOf(target), errno);
+        return false;
+    }
+    made.add(name);
+    bool ok = writeAll(fd, data.data(), data.size()) && (mode == 0 || ::fchmod(fd, mode) == 0) && ::fsync(fd) == 0;
+    int err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok)
+        why = errnoText("cannot write " + name, err);
+    return ok;
 }
 
-// Replaces the settings file `path` with the store after `change`. The old file is read and never
-// written: QSettings writes the changed store into a new file beside it, which is read back under
-// a fresh name (Qt 6.4 reports a short write - a full disk - as success, and its cache would
-// answer for the file it just wrote), synced, and renamed over the old one; then the folder is
-// synced. A failure at any step leaves the old file as it was and removes what was made beside it.
-StoreWrite replaceStoreFile(const std::string& path, const std::function<void(QSettings&)>& change, std::string& why)
+// What QSettings reads from an INI file. Only ever asked of a name it has not seen in this
+// process: its cache would answer for a name it knows. False when the file cannot be read.
+bool readIni(const std::string& path, std::map<QString, QVariant>& out)
+{
+    QSettings store(q(path), QSettings::IniFormat);
+    const QStringList keys = store.allKeys();
+    if (store.status() == QSettings::AccessError)
+        return false;
+    for (const QString& k : keys)
+        out[k] = store.value(k);
+    return true;
+}
+
+std::string textOf(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QStringList)
+        return s(v.toStringList().join(QLatin1Char(',')));
+    return s(v.toString());
+}
+
+// QSettings reads from the new file what it read from the old one, except for the keys set, which
+// it reads (in whatever spelling the file had them) as their new texts.
+bool readsAsIntended(const std::map<QString, QVariant>& before, const std::map<QString, QVariant>& after,
+                     const std::vector<ini::Assignment>& values)
+{
+    // Keys as QSettings looks them up: a line may spell a key "a//b/" where we say "a/b".
+    auto same = [](const QString& stored, const std::string& key) {
+        return q(ini::normalizedKey(s(stored))).compare(q(key), Qt::CaseInsensitive) == 0;
+    };
+    auto assigned = [&](const QString& key) -> const std::string* {
+        const std::string* text = nullptr;
+        for (const auto& [k, v] : values)
+            if (same(key, k))
+                text = &v;  // a key set twice ends with its last text
+        return text;
+    };
+    std::size_t othersAfter = 0, othersBefore = 0;
+    for (const auto& [key, value] : after) {
+        if (const std::string* text = assigned(key)) {
+            if (textOf(value) != s(q(*text)))
+                return false;
+            continue;
+        }
+        auto old = before.find(key);
+        if (old == before.end() || old->second != value)
+            return false;
+        ++othersAfter;
+    }
+    for (const auto& entry : before)
+        othersBefore += assigned(entry.first) ? 0 : 1;
+    if (othersAfter != othersBefore)
+        return false;
+    for (const auto& [k, v] : values)
+        if (std::none_of(after.begin(), after.end(), [&](const auto& e) { return same(e.first, k); }))
+            return false;
+    return true;
+}
+
+// Sets values in the settings file `path`, leaving every other byte of it as it was. The old file
+// is read and never written: the changed text goes into a new file beside it, which QSettings must
+// read back as intended; it is flushed and renamed over the old one, then the folder is synced. A
+// failure at any step leaves the old file as it was and removes what was made beside it. A file
+// that does not parse is never replaced, and nothing is written when nothing changes.
+StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assignment>& values, std::string& why)
 {
     auto target = finalTarget(path);
     if (!target) {
@@ -192,7 +271,7 @@ StoreWrite replaceStoreFile(const std::string& path, const std::function<void(QS
         return StoreWrite::Failed;
     }
 
-    // The current settings, copied into a new file beside them.
+    // The current settings.
     mode_t mode = 0;
     std::string old;
     int in = ::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -225,86 +304,35 @@ StoreWrite replaceStoreFile(const std::string& path, const std::function<void(QS
             return StoreWrite::Failed;
         }
     }
+
+    ini::EditResult edit = ini::setValues(old, values);
+    if (!edit.parsed) {
+        why = edit.reason;
+        return StoreWrite::NotSettings;
+    }
+    if (edit.text == old)
+        return StoreWrite::Ok;
+
     TemporaryNames made;
-    std::string work;
-    int fd = createBeside(*target, work);
-    if (fd < 0) {
-        why = errnoText("cannot create a file in " + folder, errno);
+    std::map<QString, QVariant> before, after;
+    std::string copy, work;
+    // What QSettings reads from the old text, from a private copy under a name new to it.
+    if (!old.empty() && (!writeBeside(*target, old, 0600, made, copy, why) || !readIni(copy, before))) {
+        if (why.empty())
+            why = "cannot read back " + copy;
         return StoreWrite::Failed;
     }
-    made.add(work);
-    bool copied = writeAll(fd, old.data(), old.size()) && (!existed || ::fchmod(fd, mode) == 0);
-    int copyError = errno;
-    if (::close(fd) != 0 && copied) {
-        copied = false;
-        copyError = errno;
-    }
-    if (!copied) {
-        why = errnoText("cannot write " + work, copyError);
+    if (!writeBeside(*target, edit.text, existed ? mode : 0, made, work, why))
+        return StoreWrite::Failed;
+    if (!readIni(work, after) || !readsAsIntended(before, after, values)) {
+        why = "the changed settings did not read back as intended; " + *target + " was left as it was";
         return StoreWrite::Failed;
     }
-
-    // The change, written by QSettings into the copy.
-    QStringList keys;
-    std::map<QString, QVariant> expected;
-    {
-        QSettings store(q(work), QSettings::IniFormat);
-        store.allKeys();  // the file is parsed on first use; only then does the status tell
-        if (store.status() == QSettings::FormatError) {
-            why = statusText(QSettings::FormatError);
-            return StoreWrite::NotSettings;
-        }
-        change(store);
-        keys = store.allKeys();
-        for (const QString& k : keys)
-            expected[k] = store.value(k);
-        store.sync();
-        if (store.status() != QSettings::NoError) {
-            why = statusText(store.status());
-            return store.status() == QSettings::FormatError ? StoreWrite::NotSettings : StoreWrite::Failed;
-        }
-    }
-
-    // Read back under a name QSettings has not seen in this process.
-    std::string check;
-    fd = createBeside(*target, check);
-    if (fd < 0) {
-        why = errnoText("cannot create a file in " + folder, errno);
+    if (::rename(work.c_str(), target->c_str()) != 0) {
+        why = errnoText("cannot rename " + work + " to " + *target, errno);
         return StoreWrite::Failed;
     }
-    made.add(check);
-    ::close(fd);
-    if (::rename(work.c_str(), check.c_str()) != 0) {
-        why = errnoText("cannot rename " + work, errno);
-        return StoreWrite::Failed;
-    }
-    {
-        QSettings back(q(check), QSettings::IniFormat);
-        QStringList got = back.allKeys();
-        bool same = back.status() == QSettings::NoError && got.size() == keys.size();
-        for (qsizetype i = 0; same && i < got.size(); ++i) {
-            auto it = expected.find(got[i]);
-            same = it != expected.end() && sameValue(it->second, back.value(got[i]));
-        }
-        if (!same) {
-            why = "the new settings were not written completely (is the disk full?)";
-            return StoreWrite::Failed;
-        }
-    }
-
-    fd = ::open(check.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 || ::fsync(fd) != 0) {
-        why = errnoText("cannot flush " + check + " to disk", errno);
-        if (fd >= 0)
-            ::close(fd);
-        return StoreWrite::Failed;
-    }
-    ::close(fd);
-    if (::rename(check.c_str(), target->c_str()) != 0) {
-        why = errnoText("cannot rename " + check + " to " + *target, errno);
-        return StoreWrite::Failed;
-    }
-    made.release();
+    made.forget(work);
 
     // The rename itself lasts only once the folder is on disk too.
     int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -322,13 +350,15 @@ StoreWrite replaceStoreFile(const std::string& path, const std::function<void(QS
 
 }  // namespace
 
-StoreWrite writeStore(const std::string& settingsFile, const std::function<void(QSettings&)>& change, std::string& why)
+StoreWrite writeStore(const std::string& settingsFile, const std::vector<ini::Assignment>& values, std::string& why)
 {
 #ifdef _WIN32
     if (settingsFile.empty()) {
         // The registry replaces each value by itself.
         auto store = openStore(settingsFile);
-        change(*store);
+        for (const auto& [key, value] : values)
+            if (!store->contains(q(key)) || store->value(q(key)).toString() != q(value))
+                store->setValue(q(key), q(value));
         store->sync();
         if (store->status() != QSettings::NoError) {
             why = statusText(store->status());
@@ -337,10 +367,10 @@ StoreWrite writeStore(const std::string& settingsFile, const std::function<void(
         return StoreWrite::Ok;
     }
 #endif
-    // QSettings writes through a temporary file and a rename, but it syncs no folder, and a write
-    // that fails half way (a full disk) still ends in the rename and reports success; so the file
-    // is replaced here and QSettings only produces its contents.
-    return replaceStoreFile(storeLocation(settingsFile), change, why);
+    // QSettings would rewrite the whole file from what it parsed (comments, unknown lines and the
+    // order gone), and a write of its that fails half way still ends in a rename; so the file is
+    // changed here, line by line.
+    return replaceStoreFile(storeLocation(settingsFile), values, why);
 }
 
 }  // namespace feld

@@ -1,16 +1,17 @@
 #pragma once
 // The settings store under Config: QSettings on the user's own store ("TOLVERANET SOFTWARE" /
 // "FeldBuilder") or on an INI file given instead, read without regard to the case of a key, and
-// changed through one write path.
+// changed through one write path that touches only the values it sets.
 
 #include <QSettings>
 #include <QString>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace feld {
 
@@ -37,11 +38,15 @@ std::optional<std::string> readStoredText(const std::string& settingsFile, const
 
 enum class StoreWrite {
     Ok,
-    NotSettings,  // the store holds something that is not a settings file: left as it is
+    NotSettings,  // the store holds something that is not a settings file: left as it is (why: the line)
     Failed,       // the store could not be written: left as it was
 };
 
-// Applies `change` to the store and writes it back. On failure `why` says why.
-StoreWrite writeStore(const std::string& settingsFile, const std::function<void(QSettings&)>& change, std::string& why);
+// Sets each full key ("FeldSpan/Settings/Baudrate") to its text, changing nothing else in the store:
+// in an INI file (--settings, and the user's own store on Linux) only the lines holding those keys
+// change, or a line is added in the key's group (see ConfigIni.h), and the file is replaced
+// safely. Nothing is written when every key already holds its text. On failure `why` says why.
+StoreWrite writeStore(const std::string& settingsFile, const std::vector<std::pair<std::string, std::string>>& values,
+                      std::string& why);
 
 }  // namespace feld

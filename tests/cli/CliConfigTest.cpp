@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -70,10 +72,21 @@ TEST_F(CliProgram, ExitCodesSayWhatWentWrong)
     EXPECT_EQ(badKey.rc, 2);
     EXPECT_NE(badKey.err.find("usage:"), std::string::npos) << badKey.err;
 
-    RunResult badValue = config({"FeldSpan/Settings/Baudrate", "fast"});
-    EXPECT_EQ(badValue.rc, 1);
-    EXPECT_NE(badValue.err.find("whole number"), std::string::npos) << badValue.err;
+    // A value outside its key's range is refused where it is set, naming what the key takes.
+    for (const char* bad : {"fast", "1", "38401"}) {
+        RunResult badValue = config({"FeldSpan/Settings/Baudrate", bad});
+        EXPECT_EQ(badValue.rc, 1);
+        EXPECT_EQ(badValue.err, std::string("error: FeldSpan/Settings/Baudrate takes one of 4800, 9600, 19200, 38400, "
+                                            "57600, 115200, not \"") + bad + "\"\n");
+    }
+    EXPECT_EQ(config({"FeldSpan/Standby/TimeInterval", "15"}).rc, 1);
+    EXPECT_EQ(config({"FeldSpan/Settings/Databits", "9"}).rc, 1);
     EXPECT_FALSE(fs::exists(ini_));
+    // So is a line speed for one run: a usage error.
+    RunResult badBaud = run({"--baud", "1", "config"});
+    EXPECT_EQ(badBaud.rc, 2);
+    EXPECT_NE(badBaud.err.find("--baud takes one of the supported rates 4800, 9600, 19200, 38400, 57600, 115200"),
+              std::string::npos) << badBaud.err;
 
     EXPECT_EQ(config({"a", "b", "c"}).rc, 2);
     EXPECT_EQ(run({"no-such-command"}).rc, 2);
@@ -84,6 +97,67 @@ TEST_F(CliProgram, ExitCodesSayWhatWentWrong)
     RunResult help = run({"--help"});
     EXPECT_EQ(help.rc, 0);
     EXPECT_NE(help.out.find("config"), std::string::npos);
+}
+
+TEST_F(CliProgram, AHandEditedFileKeepsEveryByteButTheValueSet)
+{
+    const std::string project = (dir_ / "proj").string();
+    const std::string original = "; settings of the shop PC\n"
+                                 "[FeldSpan]\n"
+                                 "PATH\\PROJECTPATH = " + project + "\n"
+                                 "  Settings\\Baudrate =  9600   ; the old cradle\n"
+                                 "Settings\\Colour=blue\n"
+                                 "\n"
+                                 "# kept by hand\n"
+                                 "[Elsewhere]\n"
+                                 "x=1\n";
+    std::ofstream(ini_, std::ios::binary) << original;
+    auto inode = [&] {
+        struct stat st {};
+        ::stat(ini_.c_str(), &st);
+        return st.st_ino;
+    };
+
+    // Commands that only read, the program's start-up among them, leave it as it was.
+    EXPECT_EQ(config({}).rc, 0);
+    EXPECT_EQ(config({"FeldSpan/Settings/Baudrate"}).out, "9600\n");
+    EXPECT_EQ(run({"--settings", ini_, "--device", (dir_ / "no-such-tty").string(), "ping"}).rc, 1);
+    EXPECT_EQ(ReadText(ini_), original);
+
+    // Setting a value changes that value; a missing key joins its group.
+    ASSERT_EQ(config({"feldspan/settings/BAUDRATE", "38400"}).rc, 0);
+    ASSERT_EQ(config({"FeldSpan/Standby/TimeInterval", "60"}).rc, 0);
+    std::string expected = original;
+    expected.replace(expected.find("9600"), 4, "38400");
+    expected.insert(expected.find("\n# kept"), "Standby\\TimeInterval=60\n");
+    EXPECT_EQ(ReadText(ini_), expected);
+
+    // The value it already has: nothing is written.
+    const auto before = inode();
+    EXPECT_EQ(config({"FeldSpan/Settings/Baudrate", "38400"}).rc, 0);
+    EXPECT_EQ(inode(), before);
+
+    // A file that does not parse is never rewritten.
+    std::ofstream(ini_, std::ios::binary | std::ios::app) << "not a setting\n";
+    const std::string broken = ReadText(ini_);
+    RunResult r = config({"FeldSpan/Settings/Baudrate", "9600"});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.err, "error: not changing the settings: " + ini_ +
+                         " is not a valid settings file (line 11: \"not a setting\" is neither a KEY=VALUE line, a "
+                         "[section] nor a comment)\n");
+    EXPECT_EQ(ReadText(ini_), broken);
+}
+
+TEST_F(CliProgram, ABadStoredValueIsReportedAndItsDefaultUsed)
+{
+    const std::string original = "[FeldSpan]\nSettings\\Baudrate=1\n";
+    std::ofstream(ini_, std::ios::binary) << original;
+    RunResult r = config({"FeldSpan/Settings/Baudrate"});
+    EXPECT_EQ(r.rc, 0);
+    EXPECT_EQ(r.out, "115200\n");
+    EXPECT_EQ(r.err, "warning: bad value \"1\" for FeldSpan/Settings/Baudrate in " + ini_ +
+                         " (it takes one of 4800, 9600, 19200, 38400, 57600, 115200); using the default 115200\n");
+    EXPECT_EQ(ReadText(ini_), original);
 }
 
 TEST_F(CliProgram, UnwritableStoreFailsWithItsReason)

@@ -184,13 +184,33 @@ TEST_F(ConfigTest, PathsGetOneTrailingSeparator)
     EXPECT_EQ(c.standby.savePath, "/home/u/proj/Data");
 }
 
-TEST_F(ConfigTest, UnparsableValuesTakeTheirDefaults)
+TEST_F(ConfigTest, UnparsableOrOutOfRangeValuesTakeTheirDefaultsAndAreReported)
 {
     writeIniWithPaths("Settings\\Baudrate=fast\nSettings\\Databits=7\nSettings\\Parity=2x\n"
                       "Settings\\Stopbits=99999999999\nSettings\\UsbIds=zz:1\n"
                       "Standby\\TimeInterval=\nStandby\\FixTime1=4294967296\nStandby\\FixTime2=-5\n"
+                      "Settings\\SerialPort=257\nSettings\\Dump=2\nStandby\\Type=-1\n"
                       "[PATH]\nLANGUAGE=english\n");
-    Config c = loaded();
+    const std::string before = readFile(ini_);
+    Config c(ini_);
+    const std::vector<std::string> problems = c.load();
+    // Each bad value once, with its key and the default used; the good ones say nothing.
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"Settings/SerialPort", "1"}, {"Settings/UsbIds", "(none)"}, {"Settings/Baudrate", "115200"},
+        {"Settings/Stopbits", "1"},   {"Settings/Parity", "0"},      {"Settings/Dump", "0"},
+        {"Standby/Type", "0"},        {"Standby/TimeInterval", "10"}, {"Standby/FixTime1", "0"},
+        {"PATH/LANGUAGE", "0"}};
+    ASSERT_EQ(problems.size(), expected.size()) << ::testing::PrintToString(problems);
+    for (const auto& [key, def] : expected) {
+        auto hit = std::find_if(problems.begin(), problems.end(), [&](const std::string& p) {
+            return p.find(key + " in " + ini_) != std::string::npos && p.find("using the default " + def) != std::string::npos;
+        });
+        EXPECT_NE(hit, problems.end()) << key << " in " << ::testing::PrintToString(problems);
+    }
+    EXPECT_TRUE(std::any_of(problems.begin(), problems.end(), [](const std::string& p) {
+        return p.rfind("bad value \"fast\" for FeldSpan/Settings/Baudrate", 0) == 0;
+    })) << ::testing::PrintToString(problems);
+    EXPECT_EQ(readFile(ini_), before);
     EXPECT_EQ(c.port.baudrate, 115200);
     EXPECT_EQ(c.port.databits, 7);
     EXPECT_EQ(c.port.parity, 0);
@@ -310,17 +330,27 @@ TEST_F(ConfigTest, ALinkedSettingsFileIsReplacedWhereItLives)
     EXPECT_EQ(names(), (std::vector<std::string>{"data", "project", "real", "real/feld.ini", "settings.ini"}));
 }
 
-TEST_F(ConfigTest, StartUpWritesTheVersionAndChecksTheInstallation)
+TEST_F(ConfigTest, StartUpWritesTheVersionOnlyWhenAskedAndChecksTheInstallation)
 {
-    writeIniWithPaths();
+    writeIniWithPaths("; the user's own note\n");
+    const std::string before = readFile(ini_);
+    {
+        Config c(ini_);
+        test::RecorderUi ui;
+        EXPECT_TRUE(c.startUp(ui, StartUpWrites::Nothing));
+        EXPECT_EQ(readFile(ini_), before);
+    }
     Config c(ini_);
     test::RecorderUi ui;
-    EXPECT_TRUE(c.startUp(ui));
+    EXPECT_TRUE(c.startUp(ui, StartUpWrites::Version));
     EXPECT_EQ(installMessages(ui), 0);
     EXPECT_EQ(*c.value("FeldSpan/PATH/VERSION"), "1300");
     EXPECT_EQ(*c.value("FeldSpan/PATH/VERSIONEX"), "A");
     std::string text = readFile(ini_);
-    EXPECT_NE(text.find("PATH\\VERSION=1300"), std::string::npos) << text;
+    // Added after the group's last entry; the note stays where it was.
+    std::string expected = before;
+    expected.insert(expected.find("; the user's"), "PATH\\VERSION=1300\nPATH\\VERSIONEX=A\n");
+    EXPECT_EQ(text, expected);
     EXPECT_FALSE(c.builderIniFound);
     EXPECT_EQ(c.handedOverProject, "");
     // Nothing is left behind in the project folder.
@@ -335,7 +365,7 @@ TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingOrTheFolderIsNotWritabl
     {
         Config c(ini_);
         test::RecorderUi ui;
-        c.startUp(ui);
+        c.startUp(ui, StartUpWrites::Nothing);
         EXPECT_EQ(installMessages(ui), 1);
     }
     // A project "folder" that is a file cannot take the probe.
@@ -344,7 +374,7 @@ TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingOrTheFolderIsNotWritabl
     {
         Config c(ini_);
         test::RecorderUi ui;
-        c.startUp(ui);
+        c.startUp(ui, StartUpWrites::Nothing);
         EXPECT_EQ(installMessages(ui), 1);
         EXPECT_EQ(ui.eventsOf("message").at(0).value, static_cast<int>(Icon::Exclamation));
     }
@@ -356,7 +386,7 @@ TEST_F(ConfigTest, StartUpLeavesAnotherCopysTemporaryFileAlone)
     writeFile(dir_ / "project" / "FSSPAN.tmp", "half a transfer");
     Config c(ini_);
     test::RecorderUi ui;
-    c.startUp(ui);
+    c.startUp(ui, StartUpWrites::Nothing);
     EXPECT_EQ(installMessages(ui), 0);
     EXPECT_EQ(readFile(dir_ / "project" / "FSSPAN.tmp"), "half a transfer");
 }
@@ -366,7 +396,7 @@ TEST_F(ConfigTest, StartUpCreatesAMissingProjectFolder)
     writeFile(ini_, "[FeldSpan]\nPATH\\MAINPATH=/x\nPATH\\PROJECTPATH=" + (dir_ / "new" / "proj").string() + "\n");
     Config c(ini_);
     test::RecorderUi ui;
-    c.startUp(ui);
+    c.startUp(ui, StartUpWrites::Nothing);
     EXPECT_TRUE(fs::is_directory(dir_ / "new" / "proj"));
     EXPECT_EQ(installMessages(ui), 0);
 }
@@ -378,7 +408,7 @@ TEST_F(ConfigTest, BuilderIniHandsOverTheProject)
         writeFile(dir_ / "project" / "Builder.ini", content);
         Config c(ini_);
         test::RecorderUi ui;
-        c.startUp(ui);
+        c.startUp(ui, StartUpWrites::Nothing);
         return c;
     };
     Config c = run("[General]\r\n[FeldBuilder]=/home/u/p/Shop.ini\r\nOther=1\r\n[FeldBuilder]=second\r\n");

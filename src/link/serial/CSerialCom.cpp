@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <poll.h>
 
 #include "base/OsWait.h"
@@ -33,6 +34,12 @@ std::string baseName(const std::string& path)
 {
     std::size_t cut = path.rfind('/');
     return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// A device as the user named it, with the device's own name when the user's is a link to it.
+std::string shownDevice(const std::string& path, const std::string& device)
+{
+    return device == path ? path : path + " (" + device + ")";
 }
 
 // One character's time on the line: start bit, data bits, parity bit, stop bits.
@@ -138,25 +145,32 @@ std::string CSerialCom::PathForPortNumber(int number)
 
 std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
 {
+    const std::string device = portio::canonicalDevicePath(path);
+    const std::string shown = shownDevice(path, device);
     switch (err) {
     case 0:
         return {};
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "device missing: " + path + " does not exist (is the terminal connected and switched on?)";
+        return "device missing: " + shown + " does not exist (is the terminal connected and switched on?)";
     case EACCES:
     case EPERM: {
-        std::string owner = portio::deviceGroup(path);
-        if (owner.empty())
-            owner = "dialout";
-        return "permission denied on " + path + ": add your user to the group that owns it (" + owner +
-               "), e.g. \"sudo usermod -aG " + owner + " $USER\", then log in again";
+        // The USB ids make the udev rule of the hint one to copy.
+        std::optional<UsbId> usb;
+        for (const UsbSerialPort& p : UsbIdentity::List()) {
+            if (portio::canonicalDevicePath(p.path) == device) {
+                usb = p.id;
+                break;
+            }
+        }
+        return "permission denied on " + shown + ": " +
+               portio::permissionHint(portio::deviceAccess(device), usb ? &*usb : nullptr);
     }
     case EBUSY:
-        return "device busy: " + path + " is in use by another program";
+        return "device busy: " + shown + " is in use by another program";
     default:
-        return "cannot open " + path + ": " + portio::errorText(err);
+        return "cannot open " + shown + ": " + portio::errorText(err);
     }
 }
 
@@ -361,17 +375,22 @@ int CSerialCom::OpenConnection()
 
 void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
 {
+    // One device, one lock: the port class locks the name it opens, so a link such as
+    // /dev/serial/by-id/... and the device it points to would each get a lock of their own and
+    // two programs could share the line. It opens the device's own name; messages keep the user's.
+    const std::string device = portio::canonicalDevicePath(info.devicePath);
+    const std::string shown = shownDevice(info.devicePath, device);
     auto* port = new QSerialPort;
-    port->setPortName(QString::fromStdString(info.devicePath));
+    port->setPortName(QString::fromStdString(device));
     if (!port->open(QIODevice::ReadWrite)) {
         QSerialPort::SerialPortError e = port->error();
         std::string why = port->errorString().toStdString();
         if (e == QSerialPort::PermissionError)
-            SetError("device busy: " + info.devicePath + " is in use by another program (" + why + ")");
+            SetError("device busy: " + shown + " is in use by another program (" + why + ")");
         else if (e == QSerialPort::DeviceNotFoundError)
             SetError(DescribeOpenError(info.devicePath, ENOENT));
         else
-            SetError("cannot open " + info.devicePath + ": " + why);
+            SetError("cannot open " + shown + ": " + why);
         delete port;
         ok = false;
         return;

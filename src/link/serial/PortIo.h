@@ -30,9 +30,23 @@ void setNonBlocking(int fd);
 
 // 0 when the device can be opened for reading and writing now; else the system's error number.
 int probeOpen(const std::string& path);
-// The group that owns a device file; empty when it cannot be told.
-std::string deviceGroup(const std::string& path);
+// The device file a path names in the end (links such as /dev/serial/by-id/... followed), so that
+// one device has one name to lock; the path itself when it cannot be resolved.
+std::string canonicalDevicePath(const std::string& path);
 std::string errorText(int err);
+
+// Who may open a device file, as far as the hint for a refused open needs to know.
+struct DeviceAccess {
+    bool known = false;           // the file's owner and mode could be read
+    unsigned groupId = 0;
+    std::string groupName;        // empty when the group has no name
+    bool groupReadWrite = false;  // its group may read and write it
+};
+DeviceAccess deviceAccess(const std::string& path);
+// What a user who may not open the device can do about it: join the device's group when that is an
+// ordinary group that may read and write it; otherwise add a udev rule that gives a group access
+// (with the device's USB ids when `usb` is given).
+std::string permissionHint(const DeviceAccess& access, const UsbId* usb);
 
 // Asks the driver for low latency: every reply of this protocol is a few bytes, and a USB adapter
 // that holds received bytes for its latency timer (16 ms by default on common adapters) costs a

@@ -1,4 +1,5 @@
-// POSIX: plain read, writev, tcflush and open on the device's descriptor.
+// POSIX: plain read, writev, tcflush and open on the device's descriptor; the device file's
+// canonical name, owner group and mode.
 #include "link/serial/PortIo.h"
 
 #include <fcntl.h>
@@ -9,7 +10,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace feld::portio {
 
@@ -84,13 +88,57 @@ int probeOpen(const std::string& path)
     return 0;
 }
 
-std::string deviceGroup(const std::string& path)
+std::string canonicalDevicePath(const std::string& path)
 {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string out(resolved);
+    std::free(resolved);
+    return out;
+}
+
+DeviceAccess deviceAccess(const std::string& path)
+{
+    DeviceAccess a;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return {};
-    const group* g = ::getgrgid(st.st_gid);
-    return g ? std::string(g->gr_name) : std::string();
+        return a;
+    a.known = true;
+    a.groupId = st.st_gid;
+    a.groupReadWrite = (st.st_mode & S_IRGRP) && (st.st_mode & S_IWGRP);
+    // getgrgid_r: the port code may run on more than one thread.
+    group g {};
+    group* found = nullptr;
+    std::vector<char> buf(16384);
+    if (::getgrgid_r(st.st_gid, &g, buf.data(), buf.size(), &found) == 0 && found)
+        a.groupName = found->gr_name;
+    return a;
+}
+
+std::string permissionHint(const DeviceAccess& access, const UsbId* usb)
+{
+    if (access.known && access.groupReadWrite && access.groupId != 0 && !access.groupName.empty()) {
+        const std::string& g = access.groupName;
+        return "add your user to the group that owns it (" + g + "), e.g. \"sudo usermod -aG " + g +
+               " $USER\", then log in again";
+    }
+    // Joining the device's group would not help (or cannot be named): a udev rule has to give it one.
+    std::string why;
+    if (access.known && access.groupId == 0)
+        why = "its group is root; ";
+    else if (access.known && access.groupName.empty())
+        why = "its group " + std::to_string(access.groupId) + " has no name; ";
+    else if (access.known)
+        why = "its group (" + access.groupName + ") may not read and write it; ";
+    char ids[80];
+    if (usb)
+        std::snprintf(ids, sizeof ids, "ATTRS{idVendor}==\"%04x\", ATTRS{idProduct}==\"%04x\"", usb->vendor, usb->product);
+    else
+        std::snprintf(ids, sizeof ids, "ATTRS{idVendor}==\"VVVV\", ATTRS{idProduct}==\"PPPP\"");
+    return why + "add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==\"tty\", " + ids +
+           ", GROUP=\"dialout\", MODE=\"0660\" in /etc/udev/rules.d/50-feldspan.rules" +
+           (usb ? "" : " (VVVV:PPPP as lsusb shows the device)") + ", then plug the device in again (and be in that group)";
 }
 
 std::string errorText(int err) { return std::strerror(err); }
