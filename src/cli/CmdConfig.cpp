@@ -20,7 +20,7 @@ int configCommand(CliContext& ctx, const std::vector<std::string>& args)
     Ui& ui = ctx.ui();
     Config config(ctx.options().settingsFile);
     for (const std::string& problem : config.load())
-        ui.fixedMessage(problem, Icon::Exclamation);
+        ui.fixedMessage(problem, Icon::Warning);
 
     if (args.empty()) {
         for (const auto& [key, value] : config.entries())

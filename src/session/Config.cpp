@@ -174,7 +174,7 @@ std::vector<std::string> Config::load()
 bool Config::startUp(Ui& ui, StartUpWrites writes)
 {
     for (const std::string& problem : load())
-        ui.fixedMessage(problem, Icon::Exclamation);
+        ui.fixedMessage(problem, Icon::Warning);
 
     bool ok = true;
     if (writes == StartUpWrites::Version) {
@@ -203,7 +203,7 @@ bool Config::startUp(Ui& ui, StartUpWrites writes)
         ::unlink(probe.c_str());
     }
     if (fd < 0 || !pathsFound)
-        ui.fixedMessage(kInstallMessage, Icon::Exclamation);
+        ui.fixedMessage(kInstallMessage, Icon::Warning);
 
     if (auto data = readFileBounded(projectPath + "Builder.ini", kMaxBuilderIni)) {
         builderIniFound = true;

@@ -376,7 +376,7 @@ TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingOrTheFolderIsNotWritabl
         test::RecorderUi ui;
         c.startUp(ui, StartUpWrites::Nothing);
         EXPECT_EQ(installMessages(ui), 1);
-        EXPECT_EQ(ui.eventsOf("message").at(0).value, static_cast<int>(Icon::Exclamation));
+        EXPECT_EQ(ui.eventsOf("message").at(0).value, static_cast<int>(Icon::Warning));
     }
 }
 
