@@ -301,7 +301,7 @@ int PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std
     // Only the kernel update sends a kernel image: any other file travels as it is, whatever its
     // name ("SCAN.BIN" is data).
     const bool kernel = sendingKernel_ && !asFlashWriter;
-    header.type = kernel ? wire::kTypeKernel : wire::fileTypeFor(folder);
+    header.type = kernel ? static_cast<std::uint8_t>(wire::kTypeKernel) : wire::fileTypeFor(folder);
     header.overwrite = overwrite;
 
     // The date and time words are written the way this terminal's firmware reads them; without

@@ -22,6 +22,9 @@ constexpr int kRetryLimit = 40;
 // not for ever: after this many in a row for one frame the transfer fails.
 constexpr int kBusyLimit = 200;
 constexpr int kDuplicateLimit = 40;
+// A transfer that fails after its retries with nothing at all heard through this many of them in
+// a row failed because the terminal stopped answering, not because the line is noisy.
+constexpr int kSilentLimit = 4;
 constexpr int kSettleMs = 100;
 constexpr std::uint8_t kReplyAccept = 1;
 constexpr std::uint8_t kReplyReject = 0;
@@ -39,6 +42,7 @@ const char* kindText(std::uint8_t code)
 
 const char* kNoAnswer = "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)";
 const char* kNoisyLine = "the terminal's frames kept arriving damaged; check the cable and the line speed";
+const char* kStoppedAnswering = "the terminal stopped answering (is it still switched on and in its cradle?)";
 
 }  // namespace
 
@@ -193,6 +197,7 @@ bool TransferEngine::WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& 
         std::size_t got = 0;
         port_->ReadRing(buf + fill, wire::kReplySize, got, sum);
         if (got > 0) {
+            heardSince_ = true;
             fill += got;
             for (; scan + wire::kReplySize <= fill; ++scan) {
                 if (wire::looksLikeReply(buf + scan)) {
@@ -271,8 +276,10 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
 
     int retries = 0;
     int busy = 0;
+    int silent = 0;
     for (;;) {
         std::size_t n = std::min<std::size_t>(wire::kMaxPayload, remaining);
+        heardSince_ = false;
         // Whatever still waits in the ring belongs to an earlier exchange (a repeated reply, say);
         // it must not be taken for the answer to this frame.
         port_->ResetRing();
@@ -285,11 +292,15 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
         case 0:
             if (!port_->IsOpen())
                 return finish(0);  // the device went away: resending cannot help
+            silent = heardSince_ ? 0 : silent + 1;
             port_->Purge();
             ++retries;
             Debug(formatText("\nS[2], Retry[%d]", {retries}));
             if (retries >= kRetryLimit) {
-                lastFailure_ = formatText("the terminal did not take a frame in %d attempts; check the cable and the line speed", {kRetryLimit});
+                lastFailure_ = silent >= kSilentLimit
+                                   ? std::string(kStoppedAnswering)
+                                   : formatText("the terminal did not take a frame in %d attempts; check the cable and the line speed",
+                                                {kRetryLimit});
                 return finish(0);
             }
             continue;
@@ -304,6 +315,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             }
             retries = 0;
             busy = 0;
+            silent = 0;
             continue;
         case term::kBusy:
             if (++busy >= kBusyLimit) {
@@ -405,11 +417,14 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     std::int64_t receiveLength = 0;
     std::int64_t totalLength = 0;
     bool refused = false;
+    int silent = 0;         // block time-outs in a row with no byte at all
+    bool heard = false;     // a byte came since the last block time-out
 
     auto readInto = [&](std::uint8_t* dest, std::size_t total) {
         std::size_t got = 0;
         port_->ReadRing(dest + (total - outstanding), outstanding, got, sum);
         if (got > 0) {
+            heard = true;
             Trace(dest + (total - outstanding), got);
             outstanding -= got;
         }
@@ -493,6 +508,8 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                     break;
                 }
                 if (IsReplyTimedOut()) {
+                    silent = heard ? 0 : silent + 1;
+                    heard = false;
                     receiveLength += static_cast<std::int64_t>(wire::kMaxPayload);
                     ++retries;
                     // A part frame that stopped coming is stale: start clean.
@@ -563,7 +580,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
             else if (replyKind_ == 0)
                 lastFailure_ = kNoAnswer;
             else if (retries >= kRetryLimit)
-                lastFailure_ = kNoisyLine;
+                lastFailure_ = silent >= kSilentLimit ? kStoppedAnswering : kNoisyLine;
         }
         return 0;
     }

@@ -145,6 +145,7 @@ private:
 
     std::FILE* traceFile_ = nullptr;
     std::string lastFailure_;
+    bool heardSince_ = false;  // a byte came while waiting for the current reply
 };
 
 }  // namespace feld

@@ -2,6 +2,8 @@
 // awkward size there and back byte for byte at each firmware, the listing and the disk information,
 // the statuses the terminal answers with, and bad input.
 
+#include <sys/stat.h>
+
 #include "TerminalCli.h"
 
 namespace feld::test {
@@ -159,28 +161,44 @@ TEST_F(TerminalCommands, FormatEmptiesTheDriveAndDWantsAFormattedC)
 
 TEST_F(TerminalCommands, BadInputIsRefusedWithItsReason)
 {
-    StartSim();
-    CliRun missing = Cli({"put", (dir / "pc" / "NOPE.TXT").string(), "C:\\Data"});
-    EXPECT_EQ(missing.rc, 1);
-    EXPECT_TRUE(Has(missing.err, "No such file or directory")) << missing.err;
-
-    // A terminal name that would climb out of the chosen folder never becomes a PC path.
-    fs::create_directories(dir / "pc" / "into");
-    CliRun dots = Cli({"get", "C:\\Data\\..", (dir / "pc" / "into").string()});
-    EXPECT_EQ(dots.rc, 1);
-    EXPECT_TRUE(fs::is_empty(dir / "pc" / "into"));
-
-    // A file the terminal does not have leaves nothing behind.
-    CliRun none = Cli({"get", "C:\\Data\\NONE.TXT", (dir / "pc" / "none.txt").string()});
-    EXPECT_EQ(none.rc, 1);
+    StartSim({"--hostile-names"});
+    WriteFile(TermRoot("C") / "DATA" / "OK.TXT", Pattern(1));
+    fs::path fifo = dir / "pc" / "FIFO";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::path kept = PcFile("KEPT.TXT", 10, 4);
+    // Each refused before anything is sent or stored, with what was wrong; nothing changes.
+    struct Case {
+        std::vector<std::string> args;
+        std::string why;
+        bool yes = true;
+    };
+    const Case cases[] = {
+        {{"put", (dir / "pc" / "NOPE.TXT").string(), "C:\\Data"}, "No such file or directory"},
+        {{"put", fifo.string(), "C:\\Data"}, "is a FIFO, not a file that can be sent"},
+        {{"put", "/proc/self/status", "C:\\Data"}, "is not an ordinary file"},
+        {{"put", PcFile("a+b.txt", 5).string(), "C:\\Data"}, "the terminal cannot store it as A+B.TXT"},
+        {{"put", kept.string(), "C:\\Da ta"}, "is not a path on the terminal"},
+        {{"get", "C:\\Data\\NONE.TXT", (dir / "pc" / "none.txt").string()}, "C:\\Data\\NONE.TXT: no such file on the terminal"},
+        {{"get", "C:\\Data\\OK.TXT", kept.string()}, "not fetched: " + kept.string() + " exists (use --yes to replace it)", false},
+        {{"rm", "C:\\Data\\NONE.TXT"}, "C:\\Data\\NONE.TXT: no such file on the terminal"},
+        {{"get", "C:\\Data\\..", (dir / "pc").string()}, "'..' component"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = Cli(c.args, c.yes, 20);
+        EXPECT_EQ(r.rc, 1) << c.args[0] << " " << c.args[1];
+        EXPECT_TRUE(Has(r.err, "error: ") && Has(r.err, c.why)) << r.err;
+        EXPECT_FALSE(Has(r.err, "Receiving")) << "no progress for a file that is not coming: " << r.err;
+    }
     EXPECT_FALSE(fs::exists(dir / "pc" / "none.txt"));
-    EXPECT_TRUE(Has(none.err, Text(txt::kCopyFailed, {"C:\\Data\\NONE.TXT"}))) << none.err;
+    EXPECT_EQ(ReadFile(kept), Pattern(10, 4));
+    EXPECT_EQ(Cli({"get", "C:\\Data\\OK.TXT", ""}).rc, 2);
 
-    // Into a folder: under the terminal file's own name.
-    WriteFile(TermRoot("C") / "DATA" / "OK.TXT", Pattern(33));
-    CliRun into = Cli({"get", "C:\\Data\\OK.TXT", (dir / "pc" / "into").string()});
-    EXPECT_EQ(into.rc, 0) << into.err;
-    EXPECT_EQ(ReadFile(dir / "pc" / "into" / "OK.TXT"), Pattern(33));
+    // One byte is "1 byte"; a date the terminal never set is null, not "1980-00-00".
+    CliRun one = Cli({"get", "C:\\Data\\OK.TXT", (dir / "pc").string()});
+    EXPECT_TRUE(Has(one.out, "(1 byte)")) << one.out;
+    CliRun json = Cli({"ls", "--json", "C:\\Data"});
+    EXPECT_TRUE(Has(json.out, "\"modified\":null")) << json.out;
+    EXPECT_FALSE(Has(json.out, "-00-")) << json.out;
 
     CliRun cradle = Cli({"cradle", "version"});
     EXPECT_EQ(cradle.rc, 1);
