@@ -233,8 +233,8 @@ bool readsAsIntended(const std::map<QString, QVariant>& before, const std::map<Q
         othersBefore += assigned(entry.first) ? 0 : 1;
     if (othersAfter != othersBefore)
         return false;
-    for (const auto& [k, v] : values)
-        if (std::none_of(after.begin(), after.end(), [&](const auto& e) { return same(e.first, k); }))
+    for (const auto& assignment : values)
+        if (std::none_of(after.begin(), after.end(), [&](const auto& e) { return same(e.first, assignment.first); }))
             return false;
     return true;
 }
