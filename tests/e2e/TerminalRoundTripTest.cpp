@@ -218,6 +218,7 @@ TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)
                            " --settings " + ShellQuote((dir / "settings.ini").string()) + " --device " +
                            ShellQuote(sim.device()) + " get 'C:\\Data\\BIG.DAT' " + ShellQuote(target.string()));
     EXPECT_EQ(full.rc, 1) << full.err;
+    EXPECT_TRUE(Has(full.err, "error: " + target.string() + ": File too large")) << full.err;
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(fs::is_empty(dir / "pc" / "full")) << "no temporary file may stay behind";
 
