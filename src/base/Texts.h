@@ -63,7 +63,9 @@ private:
     std::string packPath_;
 };
 
-// Shorthands over TextCatalog::instance().
+// Shorthands over TextCatalog::instance(). tk: a text named by a key (menus, dialog labels, the
+// program's own messages), the language's when it has one, else `fallback`.
+inline std::string tk(const char* key, const char* fallback) { return TextCatalog::instance().text(key, fallback); }
 inline std::string tr(int id) { return TextCatalog::instance().text(id); }
 inline std::string trf(int id, std::initializer_list<TextArg> args) { return TextCatalog::instance().format(id, args); }
 

@@ -5,6 +5,7 @@
 // Every call may come from any thread; an implementation marshals to its own UI thread.
 
 #include <initializer_list>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ public:
     virtual ~ProgressView() = default;
     virtual void setPercent(int percent) = 0;  // 0 .. 100
     virtual void setLabel(const std::string& text) = 0;
+    // For a transfer: bytes done of the total (a window may show them with a rate and the time left).
+    virtual void setBytes(std::int64_t done, std::int64_t total) { (void)done, (void)total; }
 };
 
 // What a file chooser asks for.

@@ -102,6 +102,11 @@ public:
     // in words; empty when the terminal answered.
     const std::string& LastFailure() const { return engine_.LastFailure(); }
 
+    // Ends the operation under way from any thread (its transfers fail at their next step) and every
+    // later one until ResetCancel.
+    void Cancel() { engine_.Cancel(); }
+    void ResetCancel() { engine_.ResetCancel(); }
+
     // The port, or nullptr before Connect.
     LinkPort* Port() { return engine_.Port(); }
     // Whether the last failed Connect already told the user why (kConnectFailed with the reason).

@@ -161,7 +161,7 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
             TransferProgress wait(ProgressKind::Format, 0, 100, std::string(), env_.ui, env_.clock);
             wait.Create();
             wait.StartTimed();
-            while (wait.Tick())
+            while (!engine_.Cancelled() && wait.Tick())
                 env_.clock->sleepMs(kFormatTickMs);
         } else {
             env_.clock->sleepMs(kFormatWaitMs);

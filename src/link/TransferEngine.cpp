@@ -43,6 +43,7 @@ const char* kindText(std::uint8_t code)
 const char* kNoAnswer = "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)";
 const char* kNoisyLine = "the terminal's frames kept arriving damaged; check the cable and the line speed";
 const char* kStoppedAnswering = "the terminal stopped answering (is it still switched on and in its cradle?)";
+const char* kCancelled = "the transfer was cancelled";
 
 }  // namespace
 
@@ -104,6 +105,13 @@ void TransferEngine::CloseTrace()
         std::fclose(traceFile_);
         traceFile_ = nullptr;
     }
+}
+
+void TransferEngine::Cancel()
+{
+    cancel_.store(true);
+    if (port_)
+        port_->Ring().Wake();  // a reader waiting for the terminal looks at once
 }
 
 std::string TransferEngine::LostReason() const
@@ -211,8 +219,8 @@ bool TransferEngine::WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& 
                 ++scan;
             continue;
         }
-        if (IsReplyTimedOut() || !port_->IsOpen())
-            return false;  // no answer in time, or the device went away
+        if (IsReplyTimedOut() || !port_->IsOpen() || cancel_.load())
+            return false;  // no answer in time, the device went away, or the transfer was cancelled
         WaitForInput(fill - scan >= wire::kReplySize ? 1 : wire::kReplySize - (fill - scan));
     }
     return false;
@@ -265,6 +273,10 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
     };
 
     std::array<std::uint8_t, wire::kReplySize> reply{};
+    if (cancel_.load()) {
+        lastFailure_ = kCancelled;
+        return finish(0);
+    }
     int w = SendHeaderFrame(code, length);
     int status = w == kWriteOk && WaitReplyFrame(reply) ? CheckReplyFrame(reply.data(), 0) : 0;
     if (status == 0) {
@@ -288,6 +300,10 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
         if (show)
             progress.SetPos(static_cast<std::int64_t>(length) - remaining);
         status = w == kWriteOk && WaitReplyFrame(reply) ? CheckReplyFrame(reply.data(), blockCounter_) : 0;
+        if (cancel_.load()) {
+            lastFailure_ = kCancelled;
+            return finish(0);
+        }
         switch (status) {
         case 0:
             if (!port_->IsOpen())
@@ -432,6 +448,11 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     };
 
     while (retries < kRetryLimit && state != State::Done && state != State::Failed) {
+        if (cancel_.load()) {
+            lastFailure_ = kCancelled;
+            state = State::Failed;
+            break;
+        }
         switch (state) {
         case State::Reset:
             outstanding = wire::kHeaderSize;

@@ -5,6 +5,7 @@
 // PC file by name and never remembers where an earlier transfer went.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -74,6 +75,12 @@ public:
     std::vector<std::uint8_t>& ReplyData() { return replyData_; }
     int ReplyRecordCount() const { return replyRecordCount_; }
     int ReplyKind() const { return replyKind_; }
+
+    // Ends the transfer under way (from any thread) and every later one until ResetCancel: it
+    // returns 0 at its next step, a wait for the terminal included.
+    void Cancel();
+    void ResetCancel() { cancel_.store(false); }
+    bool Cancelled() const { return cancel_.load(); }
 
     // Why the last transfer failed when the line was at fault, in words; empty when it did not.
     const std::string& LastFailure() const { return lastFailure_; }
@@ -146,6 +153,7 @@ private:
     std::FILE* traceFile_ = nullptr;
     std::string lastFailure_;
     bool heardSince_ = false;  // a byte came while waiting for the current reply
+    std::atomic<bool> cancel_{false};
 };
 
 }  // namespace feld

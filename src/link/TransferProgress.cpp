@@ -58,6 +58,8 @@ std::string TransferProgress::FileNamePart(const std::string& path)
 
 void TransferProgress::SetPos(std::int64_t value)
 {
+    if (view_ && !timed_ && (kind_ == ProgressKind::Sending || kind_ == ProgressKind::Receiving))
+        view_->setBytes(value - low_, high_ - low_);
     int p = PercentOf(value, low_, high_);
     if (p == percent_)
         return;  // the window only hears about real changes

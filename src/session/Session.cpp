@@ -48,8 +48,18 @@ void Session::SetPortValues(const PortSettings& port)
     config_.port = port;
 }
 
+void Session::ChangePortValues(const PortSettings& port)
+{
+    SetPortValues(port);
+    portChanged_.store(true);
+}
+
 int Session::ConnectLink(int force)
 {
+    if (portChanged_.exchange(false) && link_) {
+        std::lock_guard lock(linkMutex_);
+        link_.reset();  // the old port closes; the new values connect below
+    }
     if (!link_) {
         LinkEnv env;
         env.settings = PortValues();
@@ -61,7 +71,11 @@ int Session::ConnectLink(int force)
         env.firmwareUpdateFlag = &firmwareUpdate_;
         env.makePort = makePort_;
         env.tracePath = tracePath_;
-        link_ = std::make_unique<PdtLink>(std::move(env));
+        auto link = std::make_unique<PdtLink>(std::move(env));
+        if (cancel_.load())
+            link->Cancel();
+        std::lock_guard lock(linkMutex_);
+        link_ = std::move(link);
     } else if (!link_->IsPortOpen()) {
         // A link that is not connected takes the values as they are now.
         link_->SetPortSettings(PortValues());
@@ -70,7 +84,10 @@ int Session::ConnectLink(int force)
         return 1;
     bool shown = link_->ConnectFailureShown();
     std::string why = link_->LastConnectError();
-    link_.reset();
+    {
+        std::lock_guard lock(linkMutex_);
+        link_.reset();
+    }
     if (!shown) {
         std::string text = TextCatalog::instance().text(txt::kConnectFailed);
         if (!why.empty())
@@ -93,7 +110,27 @@ int Session::CheckConnected()
     return 1;
 }
 
-void Session::DropLink() { link_.reset(); }
+void Session::DropLink()
+{
+    std::lock_guard lock(linkMutex_);
+    link_.reset();
+}
+
+void Session::CancelOperation()
+{
+    cancel_.store(true);
+    std::lock_guard lock(linkMutex_);
+    if (link_)
+        link_->Cancel();
+}
+
+void Session::ResetCancel()
+{
+    cancel_.store(false);
+    std::lock_guard lock(linkMutex_);
+    if (link_)
+        link_->ResetCancel();
+}
 
 void Session::BeginOperation()
 {
@@ -124,8 +161,15 @@ std::string Session::PortStatusText(const PortSettings& port)
 {
     if (port.portChoice == 0)
         return "USB";
-    std::string text = formatText("Com%d,%ld,N,%d,%d",
-                                  {port.serialPort, static_cast<long>(port.baudrate), port.databits, port.stopbits == 0 ? 1 : port.stopbits});
+#ifdef _WIN32
+    std::string name = formatText("Com%d", {port.serialPort});
+#else
+    // The device's own name stands where Windows names the COM port: "ttyUSB0", "ttyS0".
+    std::string name = Config::serialDevicePath(port);
+    name = name.substr(name.rfind('/') + 1);
+#endif
+    std::string text = formatText("%s,%ld,N,%d,%d", {name, static_cast<long>(port.baudrate), port.databits,
+                                                     port.stopbits == 0 ? 1 : port.stopbits});
     std::size_t n = text.find(",N,");
     if (n != std::string::npos && (port.parity == 1 || port.parity == 2))
         text[n + 1] = port.parity == 1 ? 'O' : 'E';

@@ -35,6 +35,9 @@ public:
     // copy taken when it connects, so editing them while an operation runs is safe.
     PortSettings PortValues() const;
     void SetPortValues(const PortSettings& port);
+    // The user changed the port values (port choice, settings): the next ConnectLink lets go of a
+    // link on the old port and connects with these.
+    void ChangePortValues(const PortSettings& port);
 
     // kNotConnected without a link, kPortFailed when its port is closed; 1 when connected.
     int CheckConnected();
@@ -42,6 +45,11 @@ public:
     PdtLink* Link() { return link_.get(); }
     // Discards the link (the next ConnectLink makes a fresh one).
     void DropLink();
+    // From any thread: ends the terminal operation under way (its transfers fail at their next
+    // step) and keeps later ones from starting until ResetCancel, which the next operation calls.
+    void CancelOperation();
+    void ResetCancel();
+    bool CancelRequested() const { return cancel_.load(); }
 
     // ---- the busy window (LinkHost) --------------------------------------------------------------
     void BeginOperation() override;
@@ -92,6 +100,9 @@ private:
     std::atomic<int> firmwareUpdate_{0};
     std::string tracePath_;
     mutable std::mutex portMutex_;  // guards config_.port between the window and the worker
+    std::mutex linkMutex_;          // guards link_ being made or dropped against CancelOperation
+    std::atomic<bool> cancel_{false};
+    std::atomic<bool> portChanged_{false};
 };
 
 }  // namespace feld

@@ -30,12 +30,14 @@ TEST_F(SessionTest, PortTextNamesPortSpeedParityAndBits)
     p.databits = 7;
     p.stopbits = 0;
     p.parity = 0;
-    EXPECT_EQ(Session::PortStatusText(p), "Com3,9600,N,7,1");
+    EXPECT_EQ(Session::PortStatusText(p), "ttyS2,9600,N,7,1");  // port 3 is /dev/ttyS2
     p.parity = 1;
     p.stopbits = 2;
-    EXPECT_EQ(Session::PortStatusText(p), "Com3,9600,O,7,2");
+    EXPECT_EQ(Session::PortStatusText(p), "ttyS2,9600,O,7,2");
     p.parity = 2;
-    EXPECT_EQ(Session::PortStatusText(p), "Com3,9600,E,7,2");
+    EXPECT_EQ(Session::PortStatusText(p), "ttyS2,9600,E,7,2");
+    p.serialDevice = "/dev/ttyUSB0";
+    EXPECT_EQ(Session::PortStatusText(p), "ttyUSB0,9600,E,7,2");
     p.portChoice = 0;
     EXPECT_EQ(Session::PortStatusText(p), "USB");
 }
@@ -51,7 +53,7 @@ TEST_F(SessionTest, ConnectLinkKeepsAGoodLinkAndDropsAFailedOneWithOneMessage)
     EXPECT_EQ(session->CheckConnected(), 1);
     auto port = ui.eventsOf("port");
     ASSERT_FALSE(port.empty());
-    EXPECT_EQ(port.back().text, "Com1,115200,N,8,1");
+    EXPECT_EQ(port.back().text, "fake,115200,N,8,1");
     EXPECT_EQ(port.back().value, 0);
 
     term.device->open_ = false;

@@ -1,0 +1,16 @@
+#pragma once
+// The About box: the program's icon, "FeldSpan Version 3.00 A" and OK.
+
+#include <QDialog>
+
+namespace feld::gui {
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+    // "FeldSpan Version" and the version written at start-up: "FeldSpan Version 3.00 A".
+    static QString VersionText();
+};
+
+}  // namespace feld::gui

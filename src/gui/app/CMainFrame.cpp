@@ -1,0 +1,507 @@
+#include "gui/app/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/UpdateCommands.h"
+#include "base/Texts.h"
+#include "gui/app/AboutDialog.h"
+#include "gui/app/Commands.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/Icons.h"
+#include "gui/app/OperationRunner.h"
+#include "gui/app/QtUi.h"
+#include "gui/cradle/CradleDialogs.h"
+#include "gui/explorer/CMessageView.h"
+#include "gui/explorer/CSplitterFrame.h"
+#include "gui/project/CProjectView.h"
+#include "link/PdtLink.h"
+#include "session/Config.h"
+#include "session/Session.h"
+
+namespace feld::gui {
+
+namespace {
+
+// "FeldSpan 3.00A": the title carries the version written at start-up.
+QString titleText()
+{
+    return qs(formatText("FeldSpan %1.2f%s", {(Config::kVersion % 1000) * 0.01, Config::kVersionEx}));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      config_(config), session_(session), ui_(ui)
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(titleText());
+    setWindowIcon(icons::app());
+    ui_.setWindow(this);
+    runner_ = new OperationRunner(session_, this);
+
+    stack_ = new QStackedWidget(this);
+    projectChild_ = new CProjectView(stack_);
+    advancedChild_ = new CSplitterFrame(stack_);
+    stack_->addWidget(projectChild_);
+    stack_->addWidget(advancedChild_);
+    setCentralWidget(stack_);
+
+    CreateActions();
+    toolBar_ = addToolBar(QStringLiteral("toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolbar"));
+    toolBar_->setMovable(true);
+    CreateStatusBar();
+    CreateTray();
+    ConnectUi();
+    connect(runner_, &OperationRunner::busyChanged, this, [this](bool) { UpdateEnabled(); });
+    resize(760, 540);
+}
+
+CMainFrame::~CMainFrame()
+{
+    ShutDown();
+    if (tray_)
+        tray_->hide();  // the icon goes with the window
+}
+
+// ---- commands --------------------------------------------------------------------------------
+
+QAction* CMainFrame::MakeAction(int id, const char* key, const char* text, void (CMainFrame::*handler)())
+{
+    auto* a = new QAction(qtk(key, text), this);
+    a->setObjectName(QStringLiteral("cmd%1").arg(id));
+    a->setData(id);
+    if (handler)
+        connect(a, &QAction::triggered, this, handler);
+    actions_.insert(id, a);
+    return a;
+}
+
+void CMainFrame::CreateActions()
+{
+    using namespace cmd;
+    MakeAction(kNewProject, "cmd.newProject", "新增一個專案", nullptr)->setIcon(icons::newProject());
+    MakeAction(kAddProject, "cmd.addProject", "加入", nullptr)->setShortcut(QKeySequence::Open);
+    MakeAction(kReceive, "cmd.receive", "接收", nullptr)->setIcon(icons::receive());
+    MakeAction(kExit, "cmd.exit", "離開", &CMainFrame::OnExit);
+    MakeAction(kProjectMode, "cmd.projectMode", "專案模式", &CMainFrame::OnProjectMode)->setCheckable(true);
+    MakeAction(kAdvancedMode, "cmd.advancedMode", "進階模式", &CMainFrame::OnAdvancedMode)->setCheckable(true);
+    MakeAction(kPortUsb, "cmd.portUsb", "USB", &CMainFrame::OnPortUsb)->setCheckable(true);
+    MakeAction(kPortSerial, "cmd.portSerial", "序列埠", &CMainFrame::OnPortSerial)->setCheckable(true);
+    MakeAction(kPortSettings, "cmd.portSettings", "連接埠設定", &CMainFrame::OnPortSettings);
+    MakeAction(kAddCr, "cmd.addCr", "加入 <Carriage-Return> 字元", &CMainFrame::OnAddCr)->setCheckable(true);
+    MakeAction(kAddLf, "cmd.addLf", "加入<Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
+    MakeAction(kDeleteAfter, "cmd.deleteAfter", "刪除檔案", &CMainFrame::OnDeleteAfter)->setCheckable(true);
+    MakeAction(kResident, "cmd.resident", "", nullptr)->setText(qtr(txt::kStartResident));
+    MakeAction(kResidentSettings, "cmd.residentSettings", "設定", nullptr);
+    MakeAction(kFormatC, "cmd.formatC", "格式化 C:", nullptr);
+    MakeAction(kFormatD, "cmd.formatD", "格式化 D:", nullptr);
+    MakeAction(kFirmware, "cmd.firmware", "F/W 更新", nullptr);
+    QAction* fwButton = MakeAction(kFirmwareButton, "cmd.firmwareButton", "更新新版韌體", nullptr);
+    fwButton->setIcon(icons::firmware());
+    MakeAction(kCradleUpdate, "cmd.cradleUpdate", "更新充電座韌體", &CMainFrame::OnCradleUpdate);
+    MakeAction(kDefragment, "cmd.defragment", "磁碟 D: 重組", nullptr);
+    MakeAction(kLanguageDownload, "cmd.languageDownload", "語系支援下載", nullptr);
+    MakeAction(kDumpC, "cmd.dumpC", "Dump C Disk Image", nullptr);
+    MakeAction(kDumpD, "cmd.dumpD", "Dump D Disk Image", nullptr);
+    MakeAction(kAbout, "cmd.about", "關於Feldspan...", &CMainFrame::OnAbout);
+    MakeAction(kAboutCradle, "cmd.aboutCradle", "關於充電座...", &CMainFrame::OnAboutCradle);
+    MakeAction(kHelp, "cmd.help", "說明", &CMainFrame::OnHelp)->setShortcut(QKeySequence::HelpContents);
+    MakeAction(kTrayShow, "cmd.trayShow", "Show", &CMainFrame::OnTrayShow);
+    MakeAction(kTrayExit, "cmd.trayExit", "Exit", &CMainFrame::OnTrayExit);
+
+    // Present now, working once their part of the program is there: greyed, never silently idle.
+    later_ = {kNewProject, kAddProject, kReceive, kResident, kResidentSettings, kFormatC, kFormatD, kFirmware,
+              kFirmwareButton, kDefragment, kLanguageDownload, kDumpC, kDumpD};
+    startsOperation_ = {kReceive, kPortSettings, kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment,
+                        kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial};
+    for (int id : later_)
+        actions_[id]->setStatusTip(qtk("cmd.later", "這個指令尚未提供"));
+    UpdateCheckMarks();
+    UpdateEnabled();
+}
+
+void CMainFrame::UpdateCheckMarks()
+{
+    using namespace cmd;
+    const PortSettings port = session_.PortValues();
+    actions_[kPortUsb]->setChecked(port.portChoice == 0);
+    actions_[kPortSerial]->setChecked(port.portChoice != 0);
+    actions_[kAddCr]->setChecked(config_.carriageReturn == 1);
+    actions_[kAddLf]->setChecked(config_.lineFeed == 1);
+    actions_[kDeleteAfter]->setChecked(config_.deleteAfterReceive == 1);
+    actions_[kProjectMode]->setChecked(!advanced_);
+    actions_[kAdvancedMode]->setChecked(advanced_);
+}
+
+void CMainFrame::UpdateEnabled()
+{
+    const bool busy = runner_->running();
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        const int id = it.key();
+        bool on = !later_.contains(id) && !(busy && startsOperation_.contains(id));
+        if (id == cmd::kCradleUpdate && config_.newerSystem && config_.is64Bit)
+            on = false;
+        it.value()->setEnabled(on);
+    }
+}
+
+// ---- modes and menus -------------------------------------------------------------------------
+
+void CMainFrame::SwitchMode(bool advanced)
+{
+    advanced_ = advanced;
+    stack_->setCurrentWidget(advanced ? static_cast<QWidget*>(advancedChild_) : projectChild_);
+    LoadModeMenu(advanced ? 1 : 0);
+    UpdateCheckMarks();
+    if (advanced)
+        advancedChild_->SplitInHalves();
+}
+
+int CMainFrame::LoadModeMenu(int advanced)
+{
+    using namespace cmd;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    auto add = [this](QMenu* m, int id) { m->addAction(actions_[id]); };
+
+    QMenu* file = bar->addMenu(qtk("menu.file", "檔案"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    if (!advanced)
+        add(file, kAddProject);
+    add(file, kReceive);
+    file->addSeparator();
+    add(file, kExit);
+
+    QMenu* window = bar->addMenu(qtk("menu.window", "視窗"));
+    window->setObjectName(QStringLiteral("menuWindow"));
+    add(window, kProjectMode);
+    add(window, kAdvancedMode);
+
+    QMenu* settings = bar->addMenu(qtk("menu.settings", "設定"));
+    settings->setObjectName(QStringLiteral("menuSettings"));
+    QMenu* portChoice = settings->addMenu(qtk("menu.portChoice", "連接埠選擇"));
+    add(portChoice, kPortUsb);
+    add(portChoice, kPortSerial);
+    add(settings, kPortSettings);
+    QMenu* receive = settings->addMenu(qtk("menu.dataReceive", "資料接收"));
+    add(receive, kAddCr);
+    add(receive, kAddLf);
+    add(receive, kDeleteAfter);
+    QMenu* resident = settings->addMenu(qtk("menu.resident", "常駐"));
+    add(resident, kResident);
+    add(resident, kResidentSettings);
+
+    toolsMenu_ = bar->addMenu(qtk("menu.tools", "工具"));
+    toolsMenu_->setObjectName(QStringLiteral("menuTools"));
+
+    QMenu* help = bar->addMenu(qtk("menu.help", "說明"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    add(help, kAbout);
+    add(help, kAboutCradle);
+    add(help, kHelp);
+
+    toolBar_->clear();
+    if (!advanced) {
+        toolBar_->addAction(actions_[kNewProject]);
+        toolBar_->addSeparator();
+    }
+    toolBar_->addAction(actions_[kReceive]);
+    toolBar_->addSeparator();
+    toolBar_->addAction(actions_[kFirmwareButton]);
+    menuInstalled_ = true;
+    RebuildToolsMenu();
+    return 1;
+}
+
+void CMainFrame::RebuildToolsMenu()
+{
+    using namespace cmd;
+    if (!toolsMenu_)
+        return;
+    toolsMenu_->clear();
+    for (int id : {kFormatC, kFormatD, kFirmware, kCradleUpdate})
+        toolsMenu_->addAction(actions_[id]);
+    toolsMenu_->addSeparator();
+    toolsMenu_->addAction(actions_[kDefragment]);
+    toolsMenu_->addAction(actions_[kLanguageDownload]);
+    if (config_.dump != 0) {
+        toolsMenu_->addSeparator();
+        toolsMenu_->addAction(actions_[kDumpC]);
+        toolsMenu_->addAction(actions_[kDumpD]);
+    }
+}
+
+// ---- status bar ------------------------------------------------------------------------------
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    statusText_ = new QLabel(this);
+    statusText_->setObjectName(QStringLiteral("pane0"));
+    portPane_ = new QLabel(this);
+    portPane_->setObjectName(QStringLiteral("pane1"));
+    portPane_->setMinimumWidth(100);
+    activityPane_ = new QLabel(this);
+    activityPane_->setObjectName(QStringLiteral("pane2"));
+    activityPane_->setFixedWidth(32);
+    activityPane_->setAlignment(Qt::AlignCenter);
+    bar->addWidget(statusText_, 1);
+    bar->addPermanentWidget(portPane_);
+    bar->addPermanentWidget(activityPane_);
+    ShowPortStatus(true, {});
+}
+
+void CMainFrame::SetStatusText(const QString& text) { statusText_->setText(text); }
+QString CMainFrame::StatusText() const { return statusText_->text(); }
+QString CMainFrame::PortPaneText() const { return portPane_->text(); }
+
+void CMainFrame::ShowPortStatus(bool disconnected, const QString& text)
+{
+    portDisconnected_ = disconnected;
+    if (disconnected) {
+        portPane_->setText(QString());
+        portPane_->setPixmap(icons::disconnected().pixmap(16, 16));
+        portPane_->setToolTip(qtr(txt::kNotConnected));
+    } else {
+        portPane_->setPixmap(QPixmap());
+        portPane_->setText(text);
+        portPane_->setToolTip(text);
+    }
+}
+
+void CMainFrame::SetActivityIcon(int code)
+{
+    activityCode_ = code >= 1 && code <= 4 ? code : 0;
+    if (activityCode_)
+        activityPane_->setPixmap(icons::busy(activityCode_).pixmap(16, 16));
+    else
+        activityPane_->setPixmap(QPixmap());
+}
+
+// ---- the Ui seam's signals -------------------------------------------------------------------
+
+void CMainFrame::ConnectUi()
+{
+    connect(&ui_, &QtUi::statusText, this, &CMainFrame::SetStatusText);
+    connect(&ui_, &QtUi::activityIcon, this, &CMainFrame::SetActivityIcon);
+    connect(&ui_, &QtUi::portStatus, this, &CMainFrame::ShowPortStatus);
+    connect(&ui_, &QtUi::messageLine, this, [this](const QString& line) { MessageView()->AddLine(line); });
+    connect(&ui_, &QtUi::waitCursor, this, [this](bool on) {
+        if (on) {
+            ++waitCursors_;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else if (waitCursors_ > 0) {
+            --waitCursors_;
+            QApplication::restoreOverrideCursor();
+        }
+    });
+}
+
+CMessageView* CMainFrame::MessageView() const { return advancedChild_->messageView(); }
+
+// ---- operations ------------------------------------------------------------------------------
+
+bool CMainFrame::Busy() const { return runner_->running(); }
+
+bool CMainFrame::RunOperation(std::function<void()> job, std::function<void()> done)
+{
+    if (!runner_->start(std::move(job), [this, done = std::move(done)] {
+            if (done)
+                done();
+            RefreshPortAfterOperation();
+        })) {
+        SetStatusText(qtk("status.busy", "正在與終端機通訊,請稍候"));
+        return false;
+    }
+    return true;
+}
+
+void CMainFrame::RefreshPortAfterOperation()
+{
+    // A port that went away while connected: the status says so, the next command connects anew.
+    if (PdtLink* link = session_.Link(); link && !link->IsPortOpen())
+        session_.ShowPortStatus(1);
+}
+
+// ---- handlers --------------------------------------------------------------------------------
+
+void CMainFrame::PortChoice(int choice)
+{
+    PortSettings port = session_.PortValues();
+    port.portChoice = choice;
+    session_.ChangePortValues(port);
+    // Only the setting and the text change now; the next terminal command connects the new way.
+    if (PdtLink* link = session_.Link(); link && !link->IsPortOpen())
+        session_.ShowPortStatus(1);
+    else if (session_.Link())
+        session_.ShowPortStatus(0);
+    UpdateCheckMarks();
+}
+
+void CMainFrame::OnPortUsb() { PortChoice(0); }
+void CMainFrame::OnPortSerial() { PortChoice(1); }
+
+void CMainFrame::OnPortSettings()
+{
+    RunOperation([this] { session_.ConnectLink(1); }, [this] { UpdateCheckMarks(); });
+}
+
+void CMainFrame::OnAddCr()
+{
+    config_.carriageReturn = 1 - config_.carriageReturn;
+    UpdateCheckMarks();
+}
+
+void CMainFrame::OnAddLf()
+{
+    config_.lineFeed = 1 - config_.lineFeed;
+    UpdateCheckMarks();
+}
+
+void CMainFrame::OnDeleteAfter()
+{
+    config_.deleteAfterReceive = 1 - config_.deleteAfterReceive;
+    UpdateCheckMarks();
+}
+
+void CMainFrame::OnAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void CMainFrame::OnHelp() { HelpWindow::Show(qs(config_.mainPath), this); }
+
+void CMainFrame::OnAboutCradle()
+{
+    auto version = std::make_shared<UpdateCommands::CradleVersion>();
+    RunOperation(
+        [this, version] {
+            UpdateCommands commands(session_, config_, ui_);
+            *version = commands.AboutCradle();
+        },
+        [this, version] {
+            if (version->ok) {
+                AboutCradleDialog box(qs(version->text), this);
+                box.exec();
+            }
+        });
+}
+
+void CMainFrame::OnCradleUpdate()
+{
+    if (Busy())
+        return;
+    CradleUpdateDialog dialog(config_, ui_, this);
+    if (dialog.Ready())
+        dialog.exec();
+}
+
+void CMainFrame::OnTrayShow()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::SetResident(bool on) { resident_ = on; }
+
+void CMainFrame::SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly)
+{
+    runOnlyPort_ = true;
+    storedPort_ = stored;
+    runOnlyValues_ = runOnly;
+}
+
+void CMainFrame::OnExit() { close(); }
+
+void CMainFrame::ExitProgram()
+{
+    exiting_ = true;
+    close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (resident_ && !exiting_) {
+        // Resident: the window goes out of sight and collecting goes on; the tray's Exit ends the
+        // program. Without a tray there would be no way back, so the window is only minimised.
+        event->ignore();
+        if (tray_)
+            hide();
+        else
+            showMinimized();
+        return;
+    }
+    if (Busy()) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(), qtk("close.busy", "正在與終端機傳輸資料。要取消傳輸並結束程式嗎?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            exiting_ = false;
+            event->ignore();
+            return;
+        }
+        // The transfer stops at its next step; a fetch throws its temporary away.
+        runner_->cancelAndWait();
+    }
+    ShutDown();
+    event->accept();
+    QApplication::quit();
+}
+
+void CMainFrame::ShutDown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    // The settings first, then the link: the order the program has always ended in.
+    if (runOnlyPort_ && session_.PortValues() == runOnlyValues_)
+        session_.SetPortValues(storedPort_);
+    std::string error;
+    if (!config_.save(&error))
+        QMessageBox::warning(this, windowTitle(), qs(error));
+    session_.DropLink();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!(resident_ && width() == 0 && height() == 0))
+        QTimer::singleShot(0, this, [this] { advancedChild_->SplitInHalves(); });
+}
+
+// ---- tray ------------------------------------------------------------------------------------
+
+void CMainFrame::CreateTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;  // no tray on this desktop: the window never hides itself (see closeEvent)
+    tray_ = new QSystemTrayIcon(icons::tray(), this);
+    tray_->setToolTip(QStringLiteral("FeldSpan"));
+    trayMenu_ = new QMenu(this);
+    QMenu* status = trayMenu_->addMenu(QStringLiteral("Status"));
+    status->addAction(actions_[cmd::kTrayShow]);
+    status->addAction(actions_[cmd::kTrayExit]);
+    tray_->setContextMenu(status);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+        if (why == QSystemTrayIcon::Trigger)
+            OnTrayShow();
+    });
+    tray_->show();
+}
+
+}  // namespace feld::gui

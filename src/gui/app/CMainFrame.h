@@ -1,0 +1,155 @@
+#pragma once
+// The program's main window: the two modes' children (project mode; advanced mode's trees over the
+// message view), the menus and toolbars of the mode, the three-pane status bar, the tray icon, and
+// the routing of every command. Terminal operations run on the operation runner's worker thread
+// while the window stays live; commands that would start another one are disabled meanwhile.
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <QRect>
+#include <QSet>
+
+#include <functional>
+
+#include "base/PortSettings.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QSystemTrayIcon;
+class QToolBar;
+
+namespace feld {
+class Config;
+class Session;
+}  // namespace feld
+
+namespace feld::gui {
+
+class CMessageView;
+class CProjectView;
+class CSplitterFrame;
+class OperationRunner;
+class QtUi;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // ---- modes -------------------------------------------------------------------------------
+    // Shows the mode's child and loads its menus and toolbar.
+    void SwitchMode(bool advanced);
+    bool Advanced() const { return advanced_; }
+    // Menus and toolbar of a mode (1 advanced, 0 project), then the Tools menu's rule.
+    int LoadModeMenu(int advanced);
+    // The Tools menu: its seven items, then the two dump commands when Dump is set.
+    void RebuildToolsMenu();
+
+    // ---- status bar ----------------------------------------------------------------------------
+    void SetStatusText(const QString& text);
+    void ShowPortStatus(bool disconnected, const QString& text);
+    // 1-4 the busy frames, anything else removes the icon.
+    void SetActivityIcon(int code);
+    QString StatusText() const;
+    QString PortPaneText() const;
+    bool PortPaneDisconnected() const { return portDisconnected_; }
+    int ActivityCode() const { return activityCode_; }
+
+    // ---- operations ----------------------------------------------------------------------------
+    // Runs a terminal operation on the worker thread; `done` runs here afterwards. False (said so
+    // in the status bar) while another one runs.
+    bool RunOperation(std::function<void()> job, std::function<void()> done = {});
+    bool Busy() const;
+    OperationRunner& Runner() { return *runner_; }
+
+    // ---- resident mode and closing -------------------------------------------------------------
+    void SetResident(bool on);
+    bool Resident() const { return resident_; }
+    bool HasTray() const { return tray_ != nullptr; }
+    // Ends the program whatever the resident flag says (the tray's Exit).
+    void ExitProgram();
+    // The port values given on the command line hold for this run only: at exit the stored ones
+    // are written back unless the user set the port up anew meanwhile.
+    void SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly);
+
+    // ---- parts for the views and the tests -----------------------------------------------------
+    QAction* Action(int id) const { return actions_.value(id); }
+    QMenu* ToolsMenu() const { return toolsMenu_; }
+    CMessageView* MessageView() const;
+    CSplitterFrame* AdvancedChild() const { return advancedChild_; }
+    CProjectView* ProjectChild() const { return projectChild_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    Config& config() { return config_; }
+    Session& session() { return session_; }
+    QtUi& ui() { return ui_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateActions();
+    QAction* MakeAction(int id, const char* key, const char* text, void (CMainFrame::*handler)());
+    void UpdateCheckMarks();
+    void UpdateEnabled();
+    void CreateStatusBar();
+    void CreateTray();
+    void ConnectUi();
+    // Writes the configuration back and lets go of the link, in the order the program ends in.
+    void ShutDown();
+
+    // Command handlers.
+    void OnProjectMode() { SwitchMode(false); }
+    void OnAdvancedMode() { SwitchMode(true); }
+    void OnPortUsb();
+    void OnPortSerial();
+    void OnPortSettings();
+    void OnAddCr();
+    void OnAddLf();
+    void OnDeleteAfter();
+    void OnExit();
+    void OnAbout();
+    void OnAboutCradle();
+    void OnCradleUpdate();
+    void OnHelp();
+    void OnTrayShow();
+    void OnTrayExit() { ExitProgram(); }
+    void PortChoice(int choice);
+    // After an operation: a port that went away turns the status to disconnected.
+    void RefreshPortAfterOperation();
+
+    Config& config_;
+    Session& session_;
+    QtUi& ui_;
+    OperationRunner* runner_;
+    QStackedWidget* stack_;
+    CProjectView* projectChild_;
+    CSplitterFrame* advancedChild_;
+    QToolBar* toolBar_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    QLabel* portPane_ = nullptr;
+    QLabel* activityPane_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QMap<int, QAction*> actions_;
+    QSet<int> later_;          // commands whose work comes with a later part of the program
+    QSet<int> startsOperation_;  // commands that reach the terminal or the cradle
+    bool advanced_ = true;
+    bool menuInstalled_ = false;
+    bool resident_ = false;
+    bool exiting_ = false;
+    bool shutDown_ = false;
+    bool portDisconnected_ = true;
+    int activityCode_ = 0;
+    int waitCursors_ = 0;
+    bool runOnlyPort_ = false;
+    PortSettings storedPort_;
+    PortSettings runOnlyValues_;
+};
+
+}  // namespace feld::gui

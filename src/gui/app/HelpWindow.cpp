@@ -1,0 +1,52 @@
+#include "gui/app/HelpWindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "gui/app/QtUi.h"
+
+namespace feld::gui {
+
+QString HelpWindow::IndexPage(const QString& mainPath)
+{
+    const QString lang = qtk("help.folder", "");
+    QDir help(QDir(mainPath).filePath(QStringLiteral("help")));
+    if (!lang.isEmpty() && QFileInfo::exists(help.filePath(lang + QStringLiteral("/index.html"))))
+        return help.filePath(lang + QStringLiteral("/index.html"));
+    return help.filePath(QStringLiteral("index.html"));
+}
+
+HelpWindow* HelpWindow::Show(const QString& mainPath, QWidget* parent)
+{
+    static QPointer<HelpWindow> open;
+    if (!open) {
+        open = new HelpWindow(IndexPage(mainPath), parent);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open;
+}
+
+HelpWindow::HelpWindow(const QString& page, QWidget* parent) : QDialog(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(qtk("help.title", "FeldSpan 說明"));
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+    if (QFileInfo::exists(page))
+        browser_->setSource(QUrl::fromLocalFile(page));
+    else
+        browser_->setHtml(qtk("help.missing", "<p>The help pages are not installed (%1).</p>").arg(page.toHtmlEscaped()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+}  // namespace feld::gui

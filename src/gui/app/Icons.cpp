@@ -1,0 +1,23 @@
+#include "gui/app/Icons.h"
+
+#include <QString>
+
+namespace feld::gui::icons {
+
+namespace {
+
+QIcon load(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
+
+}  // namespace
+
+QIcon app() { return load("app"); }
+QIcon tray() { return load("tray"); }
+QIcon disconnected() { return load("disconnected"); }
+QIcon busy(int frame) { return load(frame == 1 ? "busy1" : frame == 2 ? "busy2" : frame == 3 ? "busy3" : "busy4"); }
+QIcon newProject() { return load("new-project"); }
+QIcon receive() { return load("receive"); }
+QIcon firmware() { return load("firmware"); }
+QIcon dragFiles() { return load("drag-files"); }
+QIcon cradle() { return load("cradle"); }
+
+}  // namespace feld::gui::icons

@@ -1,0 +1,18 @@
+#pragma once
+// The program's own icons (res/icons, drawn for this program), by what they show.
+
+#include <QIcon>
+
+namespace feld::gui::icons {
+
+QIcon app();            // the program; also the about boxes
+QIcon tray();           // the notification-area icon
+QIcon disconnected();   // status bar: no connection to the terminal
+QIcon busy(int frame);  // status bar: the four frames (1-4) of a write that is waiting
+QIcon newProject();     // toolbar: add a project
+QIcon receive();        // toolbar: receive data files
+QIcon firmware();       // toolbar: update the terminal's firmware
+QIcon dragFiles();      // dragging two or more files
+QIcon cradle();         // the cradle's boxes
+
+}  // namespace feld::gui::icons
