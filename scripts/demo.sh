@@ -34,6 +34,16 @@ if [ -z "$device" ]; then
   exit 1
 fi
 
+# With a display: the desktop program against the simulated terminal, set up to connect to it.
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${FELDSPAN_DEMO:-window}" != "cli" ]; then
+  echo "== FeldSpan against the simulated terminal on $device (close the window to end) =="
+  echo "   (Settings > Port settings connects; FELDSPAN_DEMO=cli $0 runs the command-line session instead)"
+  if build/bin/feldspan --settings "$work/settings.ini" --device "$device"; then
+    exit 0
+  fi
+  echo "the window could not open here; the command-line session instead" >&2
+fi
+
 cli() {
   echo
   echo "\$ feldspan-cli $*"

@@ -164,9 +164,9 @@ std::string Session::PortStatusText(const PortSettings& port)
 #ifdef _WIN32
     std::string name = formatText("Com%d", {port.serialPort});
 #else
-    // The device's own name stands where Windows names the COM port: "ttyUSB0", "ttyS0".
+    // The device's own name stands where Windows names the COM port: "ttyUSB0", "ttyS0", "pts/3".
     std::string name = Config::serialDevicePath(port);
-    name = name.substr(name.rfind('/') + 1);
+    name = name.rfind("/dev/", 0) == 0 ? name.substr(5) : name.substr(name.rfind('/') + 1);
 #endif
     std::string text = formatText("%s,%ld,N,%d,%d", {name, static_cast<long>(port.baudrate), port.databits,
                                                      port.stopbits == 0 ? 1 : port.stopbits});

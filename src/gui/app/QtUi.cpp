@@ -162,6 +162,10 @@ bool QtUi::editPortSettings(PortSettings& settings)
 {
     bool ok = false;
     onUiThread([&] {
+        if (editPortSettingsHook) {
+            ok = editPortSettingsHook(settings);
+            return;
+        }
         PortSettingsDialog dialog(settings, window_);
         if (dialog.exec() == QDialog::Accepted) {
             settings = dialog.settings();

@@ -54,6 +54,8 @@ public:
     std::function<Answer(int id, const QString& text, Buttons buttons)> answerQuestions;
     // For tests: show no message boxes; they are only counted in the messages signal.
     bool quietMessages = false;
+    // For tests: answer the port settings dialog without showing it.
+    std::function<bool(PortSettings&)> editPortSettingsHook;
 
 signals:
     void statusText(const QString& text);

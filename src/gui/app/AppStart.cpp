@@ -1,0 +1,80 @@
+#include "gui/app/AppStart.h"
+
+#include <algorithm>
+
+#include "base/Language.h"
+#include "base/Texts.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/QtUi.h"
+#include "session/Config.h"
+#include "session/Session.h"
+
+namespace feld::gui {
+
+namespace {
+
+const int kBauds[] = {4800, 9600, 19200, 38400, 57600, 115200};
+
+}  // namespace
+
+std::optional<QString> CheckOptions(const StartOptions& options)
+{
+    if (!options.device.isEmpty() && options.usb)
+        return QStringLiteral("--device and --usb cannot be used together");
+    if (options.baud != 0 && std::find(std::begin(kBauds), std::end(kBauds), options.baud) == std::end(kBauds))
+        return QStringLiteral("--baud takes one of 4800, 9600, 19200, 38400, 57600, 115200");
+    return std::nullopt;
+}
+
+void ApplyLanguage(int configuredCode, const std::string& langFolder)
+{
+    const int code = effectiveLanguageCode(configuredCode, posixMessageLocale());
+    const std::string folder =
+        langFolder.empty() ? Config::withTrailingSeparator(Config::defaultMainPath()) + "lang" : langFolder;
+    applyLanguage(TextCatalog::instance(), code, folder);
+}
+
+App::App(const StartOptions& options)
+{
+    config_ = std::make_unique<Config>(ss(options.settingsFile));
+    ui_ = std::make_unique<QtUi>();
+    {
+        // The language first, so that start-up's own messages speak it.
+        Config stored(config_->settingsFile());
+        stored.load();
+        ApplyLanguage(stored.languageCode, options.langFolder);
+    }
+    config_->startUp(*ui_, StartUpWrites::Version);
+
+    // --device, --usb and --baud hold for this run only: the stored values are written back at exit.
+    const PortSettings stored = config_->port;
+    if (options.usb) {
+        config_->port.portChoice = 0;
+    } else if (!options.device.isEmpty()) {
+        config_->port.portChoice = 1;
+        config_->port.serialDevice = ss(options.device);
+    }
+    if (options.baud)
+        config_->port.baudrate = options.baud;
+    if (!options.device.isEmpty() || options.usb)
+        config_->port.connectEnabled = true;
+
+    session_ = std::make_unique<Session>(*config_, *ui_);
+    frame_ = std::make_unique<CMainFrame>(*config_, *session_, *ui_);
+    if (!(config_->port == stored))
+        frame_->SetRunOnlyPort(stored, config_->port);
+    // Project mode when the project builder handed a project over, else advanced mode; the window
+    // keeps the place it was created at.
+    const QRect created = frame_->geometry();
+    frame_->SwitchMode(!config_->builderIniFound);
+    frame_->setGeometry(created);
+}
+
+App::~App()
+{
+    frame_.reset();  // writes the settings back and lets go of the link
+    session_.reset();
+    ui_.reset();
+}
+
+}  // namespace feld::gui

@@ -1,0 +1,262 @@
+// The main window on the offscreen platform: start-up's choice of mode, the Tools menu's Dump rule
+// after every mode switch, the port choice while connected, the close rule while resident, and the
+// small windows it opens (status, progress in its timed mode, the message view).
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/Texts.h"
+#include "gui/app/AppStart.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/Commands.h"
+#include "gui/app/ProgressDialog.h"
+#include "gui/app/QtUi.h"
+#include "gui/app/StatusDialog.h"
+#include "gui/explorer/CMessageView.h"
+#include "link/PdtLink.h"
+#include "link/TransferProgress.h"
+#include "session/Config.h"
+#include "session/Session.h"
+#include "sim/SimConfig.h"
+#include "sim/SimLog.h"
+#include "sim/SimPty.h"
+#include "sim/SimTerminal.h"
+#include "support/FakeClock.h"
+#include "support/TestFiles.h"
+
+namespace feld::test {
+namespace {
+
+namespace fs = std::filesystem;
+using gui::CMainFrame;
+namespace cmd = gui::cmd;
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    fs::path dir;
+
+    void SetUp() override
+    {
+        dir = TempDir("feldspan-gui");
+        fs::create_directories(dir / "project");
+        Settings("");
+    }
+    void TearDown() override
+    {
+        app.reset();
+        fs::remove_all(dir);
+    }
+
+    // Settings with the project folder in the test's folder and these extra lines.
+    void Settings(const std::string& extra)
+    {
+        std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string() << "/\n"
+                                            << "[PATH]\nLANGUAGE=2\n"
+                                            << extra;
+    }
+    CMainFrame& Start(gui::StartOptions options = {})
+    {
+        options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
+        app = std::make_unique<gui::App>(options);
+        app->ui().quietMessages = true;
+        return app->frame();
+    }
+    static QStringList ItemTexts(QMenu* menu)
+    {
+        QStringList out;
+        for (QAction* a : menu->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+
+    std::unique_ptr<gui::App> app;
+};
+
+TEST_F(MainFrameTest, StartsInProjectModeWithBuilderIniAndInAdvancedModeWithout)
+{
+    EXPECT_TRUE(Start().Advanced());
+    EXPECT_EQ(Start().windowTitle(), QStringLiteral("FeldSpan 3.00A"));
+    std::ofstream(dir / "project" / "Builder.ini") << "[FeldBuilder]=C:\\Projects\\APP.ABP\r\n";
+    CMainFrame& frame = Start();
+    EXPECT_FALSE(frame.Advanced());
+    // The project menu has "add" in File; advanced mode's has not.
+    EXPECT_EQ(frame.menuBar()->actions().first()->menu()->actions().first(), frame.Action(cmd::kAddProject));
+    frame.SwitchMode(true);
+    EXPECT_FALSE(frame.menuBar()->actions().first()->menu()->actions().contains(frame.Action(cmd::kAddProject)));
+}
+
+TEST_F(MainFrameTest, ToolsMenuShowsTheDumpCommandsOnlyWithDumpSetAfterEveryModeSwitch)
+{
+    for (int dump : {0, 1}) {
+        Settings("[FeldSpan]\nSettings\\Dump=" + std::to_string(dump) + "\n");
+        CMainFrame& frame = Start();
+        for (bool advanced : {false, true, false, true}) {
+            frame.SwitchMode(advanced);
+            QStringList items = ItemTexts(frame.ToolsMenu());
+            ASSERT_EQ(items.size(), dump ? 10 : 7) << items.join(QStringLiteral("|")).toStdString();
+            EXPECT_EQ(frame.ToolsMenu()->actions().at(0), frame.Action(cmd::kFormatC));
+            EXPECT_EQ(frame.ToolsMenu()->actions().at(6), frame.Action(cmd::kLanguageDownload));
+            if (dump) {
+                EXPECT_EQ(items.at(7), QStringLiteral("-"));
+                EXPECT_EQ(items.mid(8), (QStringList{QStringLiteral("Dump C Disk Image"), QStringLiteral("Dump D Disk Image")}));
+            }
+        }
+    }
+}
+
+// Commands whose part of the program comes later are there but greyed; those that reach the
+// terminal are greyed while an operation runs.
+TEST_F(MainFrameTest, LaterCommandsAreGreyedAndTerminalCommandsWaitForARunningOperation)
+{
+    CMainFrame& frame = Start();
+    EXPECT_FALSE(frame.Action(cmd::kFormatC)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::kAbout)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::kPortSettings)->isEnabled());
+    std::atomic<bool> release{false};
+    ASSERT_TRUE(frame.RunOperation([&] {
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.Action(cmd::kPortSettings)->isEnabled());
+    EXPECT_FALSE(frame.Action(cmd::kAboutCradle)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::kAbout)->isEnabled());
+    EXPECT_FALSE(frame.RunOperation([] {})) << "one operation at a time";
+    release = true;
+    frame.Runner().waitWhileRunning();
+    EXPECT_TRUE(frame.Action(cmd::kPortSettings)->isEnabled());
+}
+
+// Choosing USB while a serial connection is open changes only the setting and the status text;
+// the next terminal command connects over USB.
+TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
+{
+    sim::SimPty pty;
+    ASSERT_TRUE(pty.openPty()) << pty.error();
+    sim::SimConfig simConfig;
+    simConfig.root = (dir / "term").string();
+    sim::SimLog log;
+    sim::SimTerminal term(simConfig, pty.fd(), log);
+    std::string error;
+    ASSERT_TRUE(term.prepare(error)) << error;
+    term.start();
+
+    CMainFrame& frame = Start({.device = QString::fromStdString(pty.path())});
+    app->ui().answerQuestions = [](int, const QString&, Buttons b) { return b == Buttons::YesNo ? Answer::Yes : Answer::Ok; };
+    app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+    frame.Action(cmd::kPortSettings)->trigger();
+    frame.Runner().waitWhileRunning();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(frame.PortPaneDisconnected());
+    EXPECT_TRUE(frame.PortPaneText().endsWith(QStringLiteral(",115200,N,8,1"))) << frame.PortPaneText().toStdString();
+
+    frame.Action(cmd::kPortUsb)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->session().PortValues().portChoice, 0);
+    EXPECT_TRUE(frame.Action(cmd::kPortUsb)->isChecked());
+    EXPECT_FALSE(frame.Action(cmd::kPortSerial)->isChecked());
+    EXPECT_EQ(frame.PortPaneText(), QStringLiteral("USB"));
+    ASSERT_NE(app->session().Link(), nullptr);
+    EXPECT_TRUE(app->session().Link()->IsPortOpen()) << "the serial connection stays until the next command";
+    term.stop();
+}
+
+TEST_F(MainFrameTest, ClosingWhileResidentHidesTheWindowAndExitEndsIt)
+{
+    CMainFrame& frame = Start();
+    frame.show();
+    frame.SetResident(true);
+    frame.close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.isVisible() && !frame.isMinimized()) << "hidden, or minimised where there is no tray";
+    frame.Action(cmd::kTrayShow)->trigger();
+    EXPECT_TRUE(frame.isVisible());
+    frame.SetResident(false);
+}
+
+TEST_F(MainFrameTest, ReceiveOptionsToggleWithCheckMarksAndAreSavedAtExit)
+{
+    CMainFrame& frame = Start();
+    EXPECT_TRUE(frame.Action(cmd::kAddCr)->isChecked());
+    frame.Action(cmd::kAddCr)->trigger();
+    frame.Action(cmd::kDeleteAfter)->trigger();
+    EXPECT_FALSE(frame.Action(cmd::kAddCr)->isChecked());
+    EXPECT_TRUE(frame.Action(cmd::kDeleteAfter)->isChecked());
+    app.reset();  // the window goes: the settings are written back
+    Config read((dir / "settings.ini").string());
+    read.load();
+    EXPECT_EQ(read.carriageReturn, 0);
+    EXPECT_EQ(read.deleteAfterReceive, 1);
+}
+
+TEST(WindowParts, StatusDialogShowsUnFormatForANegativeFreeValue)
+{
+    gui::StatusDialog d;
+    d.SetValues(123, 1000, 400, 600, 0, 0, -1);
+    EXPECT_EQ(d.FieldText(QStringLiteral("version")), QStringLiteral("1.23"));
+    EXPECT_EQ(d.FieldText(QStringLiteral("cUsed")), QStringLiteral("400"));
+    for (const char* f : {"dTotal", "dUsed", "dFree"})
+        EXPECT_EQ(d.FieldText(QString::fromLatin1(f)), QStringLiteral("UnFormat"));
+    d.SetValues(200, 1000, 1000, 0, 5, 5, 0);
+    EXPECT_EQ(d.FieldText(QStringLiteral("version")), QStringLiteral("2.00"));
+    EXPECT_EQ(d.FieldText(QStringLiteral("cFree")), QStringLiteral("0"));
+}
+
+TEST(WindowParts, MessageViewShowsTheNewestLineFirst)
+{
+    gui::CMessageView view;
+    for (const char* line : {"A", "B", "C"})
+        view.AddLine(QString::fromLatin1(line));
+    EXPECT_EQ(view.Lines(), (QStringList{QStringLiteral("C"), QStringLiteral("B"), QStringLiteral("A")}));
+}
+
+// The format window fills in 12 seconds of clock time and closes itself, whatever the terminal does.
+TEST(WindowParts, ProgressWindowInTimedModeClosesItselfAfterTwelveSeconds)
+{
+    gui::QtUi ui;
+    FakeClock clock;
+    TransferProgress p(ProgressKind::Format, 0, 100, std::string(), &ui, &clock);
+    p.Create();
+    p.StartTimed();
+    QCoreApplication::processEvents();
+    auto windows = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += qobject_cast<gui::ProgressDialog*>(w) && w->isVisible();
+        return n;
+    };
+    EXPECT_EQ(windows(), 1);
+    int ticks = 0;
+    while (p.Tick()) {
+        clock.sleepMs(500);
+        ++ticks;
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ticks, 24);
+    EXPECT_EQ(windows(), 0);
+}
+
+TEST(WindowParts, TransferWindowShowsBytesRateAndTimeLeft)
+{
+    gui::ProgressDialog d(ProgressKind::Receiving, QStringLiteral("Receiving"), QString(), nullptr);
+    d.setBytes(0, 100000);
+    EXPECT_TRUE(d.detailText().contains(QStringLiteral("97.7 KB"))) << d.detailText().toStdString();
+    QTest::qWait(1100);
+    d.setBytes(11000, 100000);
+    EXPECT_TRUE(d.detailText().contains(QStringLiteral("/s"))) << d.detailText().toStdString();
+    EXPECT_TRUE(d.detailText().contains(QStringLiteral(":"))) << "time left";
+}
+
+}  // namespace
+}  // namespace feld::test
