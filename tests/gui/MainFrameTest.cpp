@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <filesystem>
@@ -22,6 +23,7 @@
 #include "gui/app/QtUi.h"
 #include "gui/app/StatusDialog.h"
 #include "gui/explorer/CMessageView.h"
+#include "explorer/TransferProcedures.h"
 #include "link/PdtLink.h"
 #include "link/TransferProgress.h"
 #include "session/Config.h"
@@ -167,6 +169,52 @@ TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
     EXPECT_EQ(frame.PortPaneText(), QStringLiteral("USB"));
     ASSERT_NE(app->session().Link(), nullptr);
     EXPECT_TRUE(app->session().Link()->IsPortOpen()) << "the serial connection stays until the next command";
+    term.stop();
+}
+
+// Closing the window during a transfer asks, then stops the transfer before the program ends: the
+// fetch leaves nothing partial behind.
+TEST_F(MainFrameTest, ClosingDuringATransferAsksThenCancelsItCleanly)
+{
+    sim::SimPty pty;
+    ASSERT_TRUE(pty.openPty()) << pty.error();
+    sim::SimConfig simConfig;
+    simConfig.root = (dir / "term").string();
+    simConfig.baud = 115200;  // the file takes about ten seconds
+    sim::SimLog log;
+    sim::SimTerminal term(simConfig, pty.fd(), log);
+    std::string error;
+    ASSERT_TRUE(term.prepare(error)) << error;
+    WriteFile(dir / "term" / "C" / "DATA" / "BIG.DAT", Pattern(100'000));
+    term.start();
+
+    CMainFrame& frame = Start({.device = QString::fromStdString(pty.path())});
+    app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+    int asked = 0;
+    app->ui().answerQuestions = [&](int, const QString&, Buttons) {
+        ++asked;
+        return Answer::Yes;
+    };
+    const fs::path target = dir / "BIG.DAT";
+    ASSERT_TRUE(frame.RunOperation([&] { TransferProcedures(app->session(), app->ui()).FetchExact("C:\\Data\\BIG.DAT", target.string()); }));
+    auto growing = [&] {
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().filename().string().rfind(".BIG.DAT.part", 0) == 0 && fs::file_size(e.path()) > 2000)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < 200 && !growing(); ++i)
+        QTest::qWait(25);
+    ASSERT_TRUE(growing()) << "the fetch did not start";
+    QElapsedTimer t;
+    t.start();
+    frame.close();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(frame.Busy());
+    EXPECT_LT(t.elapsed(), 3000);
+    EXPECT_FALSE(fs::exists(target));
+    for (const auto& e : fs::directory_iterator(dir))
+        EXPECT_EQ(e.path().filename().string().find(".part"), std::string::npos) << e.path();
     term.stop();
 }
 

@@ -66,6 +66,13 @@ CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* pare
     CreateTray();
     ConnectUi();
     connect(runner_, &OperationRunner::busyChanged, this, [this](bool) { UpdateEnabled(); });
+    // A port that goes away while nothing runs shows as disconnected without waiting for a command.
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] {
+        if (!Busy() && !portDisconnected_)
+            RefreshPortAfterOperation();
+    });
+    watch->start(1000);
     resize(760, 540);
 }
 
@@ -447,10 +454,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     if (Busy()) {
-        const auto answer = QMessageBox::question(
-            this, windowTitle(), qtk("close.busy", "正在與終端機傳輸資料。要取消傳輸並結束程式嗎?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        const Answer answer =
+            ui_.ask(0, tk("close.busy", "正在與終端機傳輸資料。要取消傳輸並結束程式嗎?"), Buttons::YesNo, Icon::Question);
+        if (answer != Answer::Yes) {
             exiting_ = false;
             event->ignore();
             return;
