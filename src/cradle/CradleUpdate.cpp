@@ -117,16 +117,52 @@ DfuPollState InterpretDfuProgress(const DfuProgress& p)
     return s;
 }
 
+std::uint32_t StartCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::unique_ptr<DfuImage> image,
+                                DfuWorker& worker)
+{
+    if (image)
+        warnAboutDroppedBytes(ui, deviceIndex, *image);
+    const std::uint32_t rc = worker.start(deviceIndex, std::move(image), clock);
+    if (rc != kDfuOk)
+        ui.message(txt::kCradleNotDone, Icon::Exclamation);
+    return rc;
+}
+
+DfuPollState PollCradleUpdate(DfuProgress& record, DfuWorker& worker)
+{
+    worker.progress(record);
+    DfuPollState s = InterpretDfuProgress(record);
+    if (!s.failed && !s.finished && !worker.running()) {
+        // The worker ended between two looks: read its final word.
+        worker.progress(record);
+        s = InterpretDfuProgress(record);
+        if (!s.failed && !s.finished) {
+            // An end without a result is no success.
+            record.error = 0;
+            s.failed = true;
+        }
+    }
+    if (s.failed || s.finished)
+        worker.wait();
+    return s;
+}
+
+void ReportCradleUpdateEnd(Ui& ui, const DfuProgress& record)
+{
+    if (record.error == kDfuOk)
+        ui.message(txt::kCradleDone, Icon::Information);
+    else  // a file with nothing to write will not do better later: it is the file that is wrong
+        ui.message(record.error == kDfuNothingToWrite ? txt::kNotCradleFirmware : txt::kCradleNotDone,
+                   Icon::Exclamation);
+}
+
 DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::unique_ptr<DfuImage> image,
                             ProgressView* progress, DfuWorker& worker)
 {
     DfuProgress record;
-    if (image)
-        warnAboutDroppedBytes(ui, deviceIndex, *image);
-    std::uint32_t rc = worker.start(deviceIndex, std::move(image), clock);
+    const std::uint32_t rc = StartCradleUpdate(ui, clock, deviceIndex, std::move(image), worker);
     if (rc != kDfuOk) {
         record.error = rc;
-        ui.message(txt::kCradleNotDone, Icon::Exclamation);
         return record;
     }
     static const char* const kPhaseLabels[] = {"Preparing the cradle", "", "Starting the firmware write",
@@ -134,35 +170,16 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
     int shownPhase = -1;
     for (;;) {
         clock.sleepMs(100);
-        worker.progress(record);
-        DfuPollState s = InterpretDfuProgress(record);
-        if (!s.failed && !s.finished && !worker.running()) {
-            // The worker ended between two looks: read its final word.
-            worker.progress(record);
-            s = InterpretDfuProgress(record);
-            if (!s.failed && !s.finished) {
-                // An end without a result is no success.
-                record.error = 0;
-                s.failed = true;
-            }
-        }
-        if (s.failed) {
-            worker.wait();
-            // A file with nothing to write will not do better later: it is the file that is wrong.
-            ui.message(record.error == kDfuNothingToWrite ? txt::kNotCradleFirmware : txt::kCradleNotDone,
-                       Icon::Exclamation);
-            return record;
-        }
-        if (progress) {
+        const DfuPollState s = PollCradleUpdate(record, worker);
+        if (progress && !s.failed) {
             if (record.phase != shownPhase && record.phase >= 0 && record.phase <= 4 && record.phase != 1) {
                 shownPhase = record.phase;
                 progress->setLabel(kPhaseLabels[record.phase]);
             }
             progress->setPercent(s.position * 100 / kDfuProgressRange);
         }
-        if (s.finished) {
-            worker.wait();
-            ui.message(txt::kCradleDone, Icon::Information);
+        if (s.failed || s.finished) {
+            ReportCradleUpdateEnd(ui, record);
             return record;
         }
     }

@@ -50,11 +50,25 @@ struct DfuPollState {
 DfuPollState InterpretDfuProgress(const DfuProgress& progress);
 constexpr int kDfuProgressRange = 220;
 
+// Starts the worker for a checked image. Before the start it warns, and goes on, when the image
+// holds bytes outside the area this device's update writes. When the worker does not start,
+// shows kCradleNotDone and returns the worker's code; kDfuOk when it runs.
+std::uint32_t StartCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::unique_ptr<DfuImage> image,
+                                DfuWorker& worker = DfuWorker::instance());
+
+// One look at a running update, as the poller takes it every 100 ms: copies the worker's record
+// into `record` and says where the bar stands. A worker that ended without a result counts as a
+// failure (record.error 0). Once the update ended (finished or failed) the worker has been
+// waited for, so a new start is possible.
+DfuPollState PollCradleUpdate(DfuProgress& record, DfuWorker& worker = DfuWorker::instance());
+
+// The message that ends an update: kCradleDone on success, else kCradleNotDone (kNotCradleFirmware
+// when the worker refused an image with nothing in the area it writes).
+void ReportCradleUpdateEnd(Ui& ui, const DfuProgress& record);
+
 // Starts the worker for a checked image and follows it until it ends, waiting 100 ms between
-// looks: a progress bar on `progress` (may be null), then kCradleDone on success or kCradleNotDone
-// on failure (kNotCradleFirmware when the worker refused an image with nothing in the area it
-// writes). Before the start it warns, and goes on, when the image holds bytes outside the area
-// this device's update writes.
+// looks: a progress bar on `progress` (may be null), then the end's message. The three steps
+// above, for a caller that may block.
 // Returns the worker's last record (error kDfuOk when the update completed).
 DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::unique_ptr<DfuImage> image,
                             ProgressView* progress, DfuWorker& worker = DfuWorker::instance());
