@@ -44,7 +44,7 @@ bool SimLink::writeFrame(const std::uint8_t* p, std::size_t n, bool mayCorrupt)
         std::vector<std::uint8_t> spoilt(p, p + n);
         std::size_t at = faults_.corruptPosition(n);
         spoilt[at] ^= 0x5A;
-        log_.line("fault").str("kind", "corrupt").num("size", static_cast<std::int64_t>(n)).num("byte", static_cast<std::int64_t>(at)).emit();
+        log_.line("fault").str("kind", "corrupt").num("size", static_cast<std::int64_t>(n)).num("byte", static_cast<std::int64_t>(at)).write();
         return line_.write(spoilt.data(), n) == SimLine::Wait::Ok;
     }
     return line_.write(p, n) == SimLine::Wait::Ok;
@@ -88,7 +88,7 @@ bool SimLink::tooManyRetries(int retries, const char* what)
 {
     if (retries < kRetryLimit)
         return false;
-    log_.line("abandoned").str("why", what).num("retries", retries).emit();
+    log_.line("abandoned").str("why", what).num("retries", retries).write();
     return true;
 }
 
@@ -114,7 +114,7 @@ bool SimLink::nextHeader(wire::Header& header)
             auto h = wire::parseHeader(line_.data());
             line_.consume(wire::kHeaderSize);
             if (!h) {
-                log_.line("refused").str("why", "bad header").num("status", term::kFailed).emit();
+                log_.line("refused").str("why", "bad header").num("status", term::kFailed).write();
                 reply(0, term::kFailed);
                 continue;
             }
@@ -162,14 +162,14 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         if (w != SimLine::Wait::Ok) {
             if (taken == total)
                 return Rx::Complete;
-            log_.line("abandoned").str("why", "no data frame").num("code", code).emit();
+            log_.line("abandoned").str("why", "no data frame").num("code", code).write();
             return Rx::Abandoned;
         }
         std::uint8_t b = line_.data()[0];
         if (b == 0x1B && headerWaiting()) {
             if (taken == total)
                 return Rx::Complete;
-            log_.line("abandoned").str("why", "a new header came").num("code", code).emit();
+            log_.line("abandoned").str("why", "a new header came").num("code", code).write();
             return Rx::Abandoned;
         }
         if (b != 0x02) {
@@ -231,7 +231,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             continue;
         }
         if (auto forced = faults_.takeForced(ForcedStatus::When::Frame)) {
-            log_.line("fault").str("kind", "forced").str("when", "frame").num("status", forced->status).num("counter", expected).emit();
+            log_.line("fault").str("kind", "forced").str("when", "frame").num("status", forced->status).num("counter", expected).write();
             lastRx_.assign(f, f + size);
             line_.consume(size);
             f = nullptr;
@@ -248,7 +248,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             // Status 1: taken as usual below, from the copy we keep.
         }
         if (f && !busyResend && faults_.busyNext()) {
-            log_.line("fault").str("kind", "busy").num("counter", expected).emit();
+            log_.line("fault").str("kind", "busy").num("counter", expected).write();
             line_.consume(size);
             reply(expected, term::kBusy);
             busyResend = true;
@@ -286,7 +286,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             }
         }
         if (faults_.dropNext()) {
-            log_.line("fault").str("kind", "drop").num("counter", answered).emit();
+            log_.line("fault").str("kind", "drop").num("counter", answered).write();
             awaitResend = true;
             continue;
         }
@@ -300,13 +300,13 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
 {
     const std::size_t length = payload.size();
     auto finish = [&](const char* result) {
-        log_.line("send").num("code", code).num("length", static_cast<std::int64_t>(length)).str("result", result).emit();
+        log_.line("send").num("code", code).num("length", static_cast<std::int64_t>(length)).str("result", result).write();
         return std::strcmp(result, "complete") == 0;
     };
     if (faults_.restartNext()) {
         // A restart header asks the PC to forget it and wait for the next one: no reply comes.
         auto restart = wire::makeHeader(wire::kRestart, 0);
-        log_.line("fault").str("kind", "restart").emit();
+        log_.line("fault").str("kind", "restart").write();
         if (line_.write(restart.data(), restart.size()) != SimLine::Wait::Ok)
             return finish("stopped");
     }
@@ -349,7 +349,7 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
                 continue;
             // A PC that rejects a frame answers at once; one that stays silent this long is gone.
             if (g == Got::Timeout && ++silences >= kSilenceLimit) {
-                log_.line("abandoned").str("why", "the PC stopped answering").emit();
+                log_.line("abandoned").str("why", "the PC stopped answering").write();
                 return finish("no reply");
             }
             if (tooManyRetries(++retries, "data frame not taken"))
@@ -362,7 +362,7 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
         bool nextFull = length - pos - n >= wire::kMaxPayload;
         if (duplicatePending_ && counter != 0 && n == wire::kMaxPayload && nextFull) {
             duplicatePending_ = false;
-            log_.line("fault").str("kind", "duplicate").num("counter", counter).emit();
+            log_.line("fault").str("kind", "duplicate").num("counter", counter).write();
             if (line_.write(frame.data(), frame.size()) != SimLine::Wait::Ok)
                 return finish("stopped");
             Got g = waitReply(SimLine::msFromNow(static_cast<int>(wait)), r);

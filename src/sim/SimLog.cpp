@@ -70,7 +70,7 @@ SimLog::Line& SimLog::Line::flag(const char* key, bool value)
     return *this;
 }
 
-void SimLog::Line::emit() { log_.append(text_); }
+void SimLog::Line::write() { log_.append(text_); }
 
 void SimLog::append(const std::string& body)
 {

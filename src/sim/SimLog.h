@@ -22,14 +22,14 @@ public:
     bool ok() const { return path_.empty() || file_ != nullptr; }
     const std::string& error() const { return error_; }
 
-    // Builds one line; emit() writes it.
+    // Builds one line; write() writes it.
     class Line {
     public:
         Line(SimLog& log, const char* event);
         Line& str(const char* key, const std::string& value);
         Line& num(const char* key, std::int64_t value);
         Line& flag(const char* key, bool value);
-        void emit();
+        void write();
 
     private:
         SimLog& log_;

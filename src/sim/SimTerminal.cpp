@@ -94,7 +94,7 @@ int SimTerminal::refuse(int status, const std::string& why)
     l.str("why", why).num("status", status);
     if (!plan_.name.empty())
         l.str("name", plan_.name);
-    l.emit();
+    l.write();
     return status;
 }
 
@@ -110,7 +110,7 @@ void SimTerminal::serve()
 void SimTerminal::handleHeader(const wire::Header& h)
 {
     if (auto f = faults_.takeForced(ForcedStatus::When::Header)) {
-        log_.line("fault").str("kind", "forced").str("when", "header").num("status", f->status).num("code", h.code).emit();
+        log_.line("fault").str("kind", "forced").str("when", "header").num("status", f->status).num("code", h.code).write();
         if (f->status < 0)
             return;  // unanswered: the PC's transfer ends on its time-out
         link_.reply(0, f->status);
@@ -120,12 +120,12 @@ void SimTerminal::handleHeader(const wire::Header& h)
     } else if (h.code == wire::kPathFile && config_.firmware <= 200) {
         // Firmware up to 2.00 knows no code-8 files: it refuses the header.
         log_.line("refused").str("why", "code 8 needs firmware above 200").num("code", h.code)
-            .num("status", term::kFailed).emit();
+            .num("status", term::kFailed).write();
         link_.reply(0, term::kFailed);
         return;
     } else if (h.code == wire::kCommand && h.length > kMaxCommandLength) {
         log_.line("refused").str("why", "command too long").num("length", h.length)
-            .num("status", term::kFailed).emit();
+            .num("status", term::kFailed).write();
         link_.reply(0, term::kFailed);
         return;
     } else {
@@ -144,11 +144,11 @@ void SimTerminal::handleHeader(const wire::Header& h)
     l.str("result", r == Rx::Complete ? "complete" : r == Rx::Refused ? "refused" : "abandoned");
     if (r == Rx::Refused)
         l.num("status", refused);
-    l.emit();
+    l.write();
     if (r != Rx::Complete)
         return;
     if (h.code == wire::kLinkCheck)
-        log_.line("link-check").emit();
+        log_.line("link-check").write();
     else if (h.code == wire::kCommand)
         runCommand(payload);
 }
@@ -164,7 +164,7 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
     if (code != wire::kFile && code != wire::kPathFile)
         return term::kDone;
     if (auto forced = faults_.takeForced(ForcedStatus::When::File)) {
-        log_.line("fault").str("kind", "forced").str("when", "file").num("status", forced->status).emit();
+        log_.line("fault").str("kind", "forced").str("when", "file").num("status", forced->status).write();
         return forced->status;
     }
     int st = code == wire::kFile ? planFile(length, p, n) : planPathFile(length, p, n);
@@ -284,14 +284,14 @@ int SimTerminal::finishFile(const std::vector<std::uint8_t>& payload)
         }
         l.num("kernel_length", static_cast<std::int64_t>(check.fileLength));
         l.flag("kernel_length_ok", check.lengthOk).flag("kernel_sum_ok", check.sumOk);
-        l.emit();
+        l.write();
         return term::kDone;
     }
     std::string why;
     int st = drives_.store(*plan_.where, body, n, plan_.overwrite != 0, unixFrom(when), why);
     if (st != term::kDone)
         return refuse(st, why);
-    l.emit();
+    l.write();
     return term::kDone;
 }
 

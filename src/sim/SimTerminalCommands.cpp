@@ -52,7 +52,7 @@ int SimTerminal::checkCommand(const std::vector<std::uint8_t>& payload)
     if (drives_.resolve(path, &why))
         return term::kDone;
     log_.line("refused").str("why", why).num("status", term::kRefused).num("op", cmd->op)
-        .str("argument", arg).emit();
+        .str("argument", arg).write();
     return term::kRefused;
 }
 
@@ -65,18 +65,18 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
 {
     auto cmd = wire::parseCommand(payload.data(), payload.size());
     if (!cmd) {
-        log_.line("refused").str("why", "not a command packet").num("status", term::kFailed).emit();
+        log_.line("refused").str("why", "not a command packet").num("status", term::kFailed).write();
         sendStatusReply(term::kFailed);
         return;
     }
     const std::uint8_t op = cmd->op;
     const std::string& arg = cmd->argument;
     auto logCommand = [&](int status) {
-        log_.line("command").num("op", op).str("argument", arg).num("status", status).emit();
+        log_.line("command").num("op", op).str("argument", arg).num("status", status).write();
     };
     if (auto forced = faults_.takeForced(ForcedStatus::When::Op, op)) {
         logCommand(forced->status);
-        log_.line("fault").str("kind", "forced").str("when", "op").num("op", op).num("status", forced->status).emit();
+        log_.line("fault").str("kind", "forced").str("when", "op").num("op", op).num("status", forced->status).write();
         sendStatusReply(forced->status);
         return;
     }
@@ -104,7 +104,7 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
                 entries.insert(entries.end(), e.begin(), e.end());
             }
         }
-        log_.line("command").num("op", op).str("argument", arg).num("entries", static_cast<std::int64_t>(entries.size() / wire::kDirEntrySize)).emit();
+        log_.line("command").num("op", op).str("argument", arg).num("entries", static_cast<std::int64_t>(entries.size() / wire::kDirEntrySize)).write();
         link_.send(wire::kCommand, entries);
         return;
     }
@@ -113,7 +113,7 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
         int st = r ? drives_.remove(*r) : term::kFailed;
         logCommand(st);
         if (st == term::kDone)
-            log_.line("delete").str("path", r->terminalPath).emit();
+            log_.line("delete").str("path", r->terminalPath).write();
         sendStatusReply(st);
         return;
     }
@@ -158,9 +158,9 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
         int st = wellFormed && drives_.format(drive, error) ? term::kDone : term::kFailed;
         logCommand(st);
         if (st == term::kDone)
-            log_.line("format").str("drive", std::string(1, SimDrives::letter(drive)) + ":").emit();
+            log_.line("format").str("drive", std::string(1, SimDrives::letter(drive)) + ":").write();
         else if (!error.empty())
-            log_.line("refused").str("why", error).num("status", term::kFailed).emit();
+            log_.line("refused").str("why", error).num("status", term::kFailed).write();
         sendStatusReply(st);
         return;
     }
@@ -190,7 +190,7 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
             .flag("kernel", !image.empty())
             .num("kernel_length", static_cast<std::int64_t>(check.fileLength))
             .flag("kernel_sum_ok", check.sumOk)
-            .emit();
+            .write();
         sendStatusReply(term::kDone);
         return;
     }

@@ -19,6 +19,7 @@
 #include "gui/app/AppStart.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/Commands.h"
+#include "gui/app/OperationRunner.h"
 #include "gui/app/ProgressDialog.h"
 #include "gui/app/QtUi.h"
 #include "gui/app/StatusDialog.h"
@@ -44,18 +45,18 @@ namespace cmd = gui::cmd;
 
 class MainFrameTest : public ::testing::Test {
 protected:
+    TempDir temp;
     fs::path dir;
 
     void SetUp() override
     {
-        dir = TempDir("feldspan-gui");
+        dir = temp.path();
         fs::create_directories(dir / "project");
         Settings("");
     }
     void TearDown() override
     {
         app.reset();
-        fs::remove_all(dir);
     }
 
     // Settings with the project folder in the test's folder and these extra lines.
