@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Texts.h"
+
 namespace feld {
 
 namespace {
@@ -95,9 +97,9 @@ std::string dfuOutsideWarning(const DfuImage& image, const DfuWriteGeometry& geo
     if (outside.empty())
         return {};
     const bool oneByte = outside.size() == 1 && outside[0].first == outside[0].last;
-    return (oneByte ? "the byte at " : "bytes at ") + dfuRangesText(outside) +
-           (oneByte ? " lies" : " lie") + " outside the area the update writes (" + dfuAreaText(geometry) + ") and " +
-           (oneByte ? "is" : "are") + " not written";
+    return formatText(oneByte ? tk("cradle.byteOutside", "the byte at %s lies outside the area the update writes (%s) and is not written")
+                              : tk("cradle.bytesOutside", "bytes at %s lie outside the area the update writes (%s) and are not written"),
+                      {dfuRangesText(outside), dfuAreaText(geometry)});
 }
 
 }  // namespace feld

@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -16,6 +17,7 @@
 #include "gui/app/QtUi.h"
 #include "session/Config.h"
 #include "session/Session.h"
+#include "session/Translations.h"
 
 namespace {
 
@@ -77,6 +79,14 @@ int main(int argc, char** argv)
         stored.load();
         int code = effectiveLanguageCode(stored.languageCode, posixMessageLocale());
         applyLanguage(TextCatalog::instance(), code, Config::withTrailingSeparator(Config::defaultMainPath()) + "lang");
+        // Qt's standard buttons (OK, Cancel, Yes, No) in the same language, when Qt has it.
+        if (const std::string qtBase = qtBaseTranslationFile(code); !qtBase.empty()) {
+            auto* translator = new QTranslator(&app);
+            if (translator->load(qs(qtBase)))
+                QCoreApplication::installTranslator(translator);
+            else
+                delete translator;
+        }
     }
     config.startUp(ui, StartUpWrites::Version);
 

@@ -10,6 +10,7 @@
 #include <poll.h>
 
 #include "base/OsWait.h"
+#include "base/Texts.h"
 #include "link/serial/PortIo.h"
 #include "link/serial/UsbIdentity.h"
 
@@ -153,7 +154,8 @@ std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "device missing: " + shown + " does not exist (is the terminal connected and switched on?)";
+        return formatText(tk("link.deviceMissing", "device missing: %s does not exist (is the terminal connected and switched on?)"),
+                          {shown});
     case EACCES:
     case EPERM: {
         // The USB ids make the udev rule of the hint one to copy.
@@ -164,13 +166,13 @@ std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
                 break;
             }
         }
-        return "permission denied on " + shown + ": " +
-               portio::permissionHint(portio::deviceAccess(device), usb ? &*usb : nullptr);
+        return formatText(tk("link.permissionDenied", "permission denied on %s: %s"),
+                          {shown, portio::permissionHint(portio::deviceAccess(device), usb ? &*usb : nullptr)});
     }
     case EBUSY:
-        return "device busy: " + shown + " is in use by another program";
+        return formatText(tk("link.deviceBusy", "device busy: %s is in use by another program"), {shown});
     default:
-        return "cannot open " + shown + ": " + portio::errorText(err);
+        return formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, portio::errorText(err)});
     }
 }
 
@@ -337,8 +339,9 @@ int CSerialCom::SetPortUSB()
     }
     auto found = UsbIdentity::FindTerminal(usbIds_);
     if (!found) {
-        SetError(usbIds_.empty() ? "no USB serial device found: connect the terminal's cradle and check its cable"
-                                 : "no USB terminal found among the USB serial devices (none matches the configured ids)");
+        SetError(usbIds_.empty() ? tk("link.noUsbDevice", "no USB serial device found: connect the terminal's cradle and check its cable")
+                                 : tk("link.noUsbTerminal", "no USB terminal found among the USB serial devices (none matches the "
+                                                            "configured ids)"));
         return 0;
     }
     info_.kind = DeviceKind::UsbCom;
@@ -354,7 +357,7 @@ int CSerialCom::OpenConnection()
     if (open_.load())
         return 1;
     if (!info_.connectEnabled) {
-        SetError("connecting is switched off in the port settings");
+        SetError(tk("link.connectOff", "connecting is switched off in the port settings"));
         return 0;
     }
     std::string path = info_.devicePath.empty() ? PathForPortNumber(info_.portNumber) : info_.devicePath;
@@ -386,11 +389,11 @@ void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
         QSerialPort::SerialPortError e = port->error();
         std::string why = port->errorString().toStdString();
         if (e == QSerialPort::PermissionError)
-            SetError("device busy: " + shown + " is in use by another program (" + why + ")");
+            SetError(formatText(tk("link.deviceBusyWhy", "device busy: %s is in use by another program (%s)"), {shown, why}));
         else if (e == QSerialPort::DeviceNotFoundError)
             SetError(DescribeOpenError(info.devicePath, ENOENT));
         else
-            SetError("cannot open " + shown + ": " + why);
+            SetError(formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, why}));
         delete port;
         ok = false;
         return;
@@ -518,7 +521,7 @@ void CSerialCom::ReadInput(short revents)
 
 void CSerialCom::DeviceGone(const std::string& why)
 {
-    SetError("the device " + ioPath_ + " went away (" + why + ")");
+    SetError(formatText(tk("link.deviceGone", "the device %s went away (%s)"), {ioPath_, why}));
     CloseInThread();
 }
 
@@ -547,7 +550,7 @@ int CSerialCom::Queue(const WritePiece* pieces, std::size_t count, bool waited, 
         portio::IoResult r = portio::writeSome(fd_, pieces, count, written);
         if (r.err != 0) {
             lineErrors_.store(static_cast<unsigned>(r.err));
-            SetError("cannot write to " + ioPath_ + ": " + portio::errorText(r.err));
+            SetError(formatText(tk("link.cannotWrite", "cannot write to %s: %s"), {ioPath_, portio::errorText(r.err)}));
             return kWriteFailed;
         }
         if (r.bytes == 0)
@@ -620,7 +623,7 @@ void CSerialCom::FlushOutput()
         portio::IoResult r = portio::writeSome(fd_, &rest, 1, j.done);
         if (r.err != 0) {
             lineErrors_.store(static_cast<unsigned>(r.err));
-            SetError("cannot write to " + ioPath_ + ": " + portio::errorText(r.err));
+            SetError(formatText(tk("link.cannotWrite", "cannot write to %s: %s"), {ioPath_, portio::errorText(r.err)}));
             FailJobsLocked(kWriteFailed);
             return;
         }
