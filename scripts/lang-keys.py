@@ -3,7 +3,8 @@
 
 Collects every text the code names: the numbered texts of src/base/TextIds.h and every keyed text
 (tk("key", "fallback"), qtk(...), TextCatalog's text("key", "fallback"), the window's
-MakeAction(id, "key", "fallback", ...)), and checks each res/lang/feldspan_<language>.ts against
+MakeAction(id, "key", "fallback", ...), and the code tables whose texts are looked up by
+prefix + name, see TABLES), and checks each res/lang/feldspan_<language>.ts against
 them:
   - every text is there, with the code's text as its <source>, and translated;
   - the translation keeps the source's printf directives (%s, %02d, ...) and Qt markers (%1, %2),
@@ -31,10 +32,18 @@ LANG_DIR = os.path.join(ROOT, "res", "lang")
 SKIP_DIRS = {os.path.join(ROOT, "src", "sim")}
 
 C_STRING = r'"(?:[^"\\\n]|\\.)*"'
-STRINGS = r"(?:%s\s*)+" % C_STRING
+# Adjacent literals, also across the line ends of a macro.
+STRINGS = r"(?:%s(?:\s|\\\n)*)+" % C_STRING
 KEYED = re.compile(
     r"(?:\bq?tk|\.text|\bMakeAction)\s*\(\s*(?:[\w:]+\s*,\s*)?\"([A-Za-z][\w]*(?:\.[\w]+)+)\"\s*,\s*(" + STRINGS + r")")
 NUMBERED = re.compile(r"X\(\s*(\w+)\s*,\s*(\d+)\s*,\s*(" + STRINGS + r")\)")
+TABLE_ROW = re.compile(r"X\(\s*(\w+)\s*,\s*[0-9A-Fa-fxXuU]+\s*,(?:\s|\\\n)*(" + STRINGS + r")\)")
+# Code tables defined once with X(Name, value, "text") rows, whose texts the code looks up as
+# tk("<prefix>Name", text).
+TABLES = {
+    os.path.join("src", "link", "wire", "TermStatus.h"): "term.status.",
+    os.path.join("src", "cradle", "stdfu", "DfuTypes.h"): "dfu.",
+}
 DIRECTIVE = re.compile(r"%%|%[-+ #0]*\d*(?:\.\d+)?[lhz]*[diuxXcfFeEgGs]|%\d+")
 CJK = re.compile(r"[\u3000-\u9fff\uff00-\uffef]")
 
@@ -86,6 +95,11 @@ def keyed_texts(problems):
                 if key in keys and keys[key][0] != fallback:
                     problems.append("%s: key %s is used with two texts (first at %s)" % (where, key, keys[key][1]))
                 keys.setdefault(key, (fallback, where))
+    for path, prefix in TABLES.items():
+        with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+            src = f.read()
+        for m in TABLE_ROW.finditer(src):
+            keys.setdefault(prefix + m.group(1), (c_string(m.group(2)), "%s:%d" % (path, src.count("\n", 0, m.start()) + 1)))
     return keys
 
 

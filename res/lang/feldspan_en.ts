@@ -549,6 +549,22 @@ The terminal switching off means the update is complete.</translation>
         <source>%s cannot be empty</source>
         <translation>%s cannot be empty</translation>
     </message>
+    <message id="config.ini.line">
+        <source>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</source>
+        <translation>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</translation>
+    </message>
+    <message id="config.ini.open">
+        <source>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</source>
+        <translation>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</translation>
+    </message>
+    <message id="config.ini.readBack">
+        <source>the changed settings would not read back (%s)</source>
+        <translation>the changed settings would not read back (%s)</translation>
+    </message>
+    <message id="config.ini.section">
+        <source>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</source>
+        <translation>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</translation>
+    </message>
     <message id="config.none">
         <source>(none)</source>
         <translation>(none)</translation>
@@ -560,6 +576,66 @@ The terminal switching off means the update is complete.</translation>
     <message id="config.programsOwn">
         <source>%s is written by the program itself</source>
         <translation>%s is written by the program itself</translation>
+    </message>
+    <message id="config.store.access">
+        <source>the file cannot be written (check its permissions and the free space)</source>
+        <translation>the file cannot be written (check its permissions and the free space)</translation>
+    </message>
+    <message id="config.store.create">
+        <source>cannot create a file in %s</source>
+        <translation>cannot create a file in %s</translation>
+    </message>
+    <message id="config.store.folder">
+        <source>cannot create the folder %s</source>
+        <translation>cannot create the folder %s</translation>
+    </message>
+    <message id="config.store.format">
+        <source>the file is not a valid settings file</source>
+        <translation>the file is not a valid settings file</translation>
+    </message>
+    <message id="config.store.lockFile">
+        <source>cannot create the lock file %s.lock</source>
+        <translation>cannot create the lock file %s.lock</translation>
+    </message>
+    <message id="config.store.locked">
+        <source>another program keeps the settings locked (%s.lock)</source>
+        <translation>another program keeps the settings locked (%s.lock)</translation>
+    </message>
+    <message id="config.store.notAsIntended">
+        <source>the changed settings did not read back as intended; %s was left as it was</source>
+        <translation>the changed settings did not read back as intended; %s was left as it was</translation>
+    </message>
+    <message id="config.store.notFile">
+        <source>%s is not a regular file</source>
+        <translation>%s is not a regular file</translation>
+    </message>
+    <message id="config.store.read">
+        <source>cannot read %s</source>
+        <translation>cannot read %s</translation>
+    </message>
+    <message id="config.store.readBack">
+        <source>cannot read back %s</source>
+        <translation>cannot read back %s</translation>
+    </message>
+    <message id="config.store.rename">
+        <source>cannot rename %s to %s</source>
+        <translation>cannot rename %s to %s</translation>
+    </message>
+    <message id="config.store.resolve">
+        <source>%s cannot be resolved</source>
+        <translation>%s cannot be resolved</translation>
+    </message>
+    <message id="config.store.sync">
+        <source>the settings were replaced, but the folder %s could not be synced</source>
+        <translation>the settings were replaced, but the folder %s could not be synced</translation>
+    </message>
+    <message id="config.store.unknown">
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message id="config.store.write">
+        <source>cannot write %s</source>
+        <translation>cannot write %s</translation>
     </message>
     <message id="config.takes.flag">
         <source>0 or 1</source>
@@ -613,6 +689,90 @@ The terminal switching off means the update is complete.</translation>
         <source>the cradle update failed in phase %d, %s</source>
         <translation>the cradle update failed in phase %d, %s</translation>
     </message>
+    <message id="cradle.file.at">
+        <source>byte %u (line %u)</source>
+        <translation>byte %u (line %u)</translation>
+    </message>
+    <message id="cradle.file.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>cannot open %s: %s</translation>
+    </message>
+    <message id="cradle.file.cannotRead">
+        <source>cannot read %s</source>
+        <translation>cannot read %s</translation>
+    </message>
+    <message id="cradle.file.countHigh">
+        <source>S1 byte count %u is above 35</source>
+        <translation>S1 byte count %u is above 35</translation>
+    </message>
+    <message id="cradle.file.countLow">
+        <source>S1 byte count %u leaves no room for the address and checksum</source>
+        <translation>S1 byte count %u leaves no room for the address and checksum</translation>
+    </message>
+    <message id="cradle.file.crc">
+        <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
+        <translation>CRC mismatch: the suffix holds %s, the file's bytes give %s</translation>
+    </message>
+    <message id="cradle.file.end">
+        <source>the end of the records</source>
+        <translation>the end of the records</translation>
+    </message>
+    <message id="cradle.file.lowAddress">
+        <source>address %s is below 0x1000</source>
+        <translation>address %s is below 0x1000</translation>
+    </message>
+    <message id="cradle.file.noCount">
+        <source>truncated before its byte count</source>
+        <translation>truncated before its byte count</translation>
+    </message>
+    <message id="cradle.file.noS">
+        <source>does not begin with 'S'</source>
+        <translation>does not begin with 'S'</translation>
+    </message>
+    <message id="cradle.file.notHex">
+        <source>character %s is not an upper-case hex digit</source>
+        <translation>character %s is not an upper-case hex digit</translation>
+    </message>
+    <message id="cradle.file.pastEnd">
+        <source>data at %s runs past 0xFFFF (%u bytes)</source>
+        <translation>data at %s runs past 0xFFFF (%u bytes)</translation>
+    </message>
+    <message id="cradle.file.record">
+        <source>record at %s: %s</source>
+        <translation>record at %s: %s</translation>
+    </message>
+    <message id="cradle.file.release">
+        <source>the suffix names DFU release %s, not 0x0100</source>
+        <translation>the suffix names DFU release %s, not 0x0100</translation>
+    </message>
+    <message id="cradle.file.short">
+        <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
+        <translation>the file is %u bytes long, shorter than the 16-byte DFU suffix</translation>
+    </message>
+    <message id="cradle.file.signature">
+        <source>the suffix signature is not &quot;UFD&quot;</source>
+        <translation>the suffix signature is not &quot;UFD&quot;</translation>
+    </message>
+    <message id="cradle.file.suffixLength">
+        <source>the suffix length is %u, not 16</source>
+        <translation>the suffix length is %u, not 16</translation>
+    </message>
+    <message id="cradle.file.tooLarge">
+        <source>%s is larger than %u MiB; a cradle firmware file is far smaller</source>
+        <translation>%s is larger than %u MiB; a cradle firmware file is far smaller</translation>
+    </message>
+    <message id="cradle.file.truncated">
+        <source>truncated: %u bytes announced, %u present (or an odd number of digits)</source>
+        <translation>truncated: %u bytes announced, %u present (or an odd number of digits)</translation>
+    </message>
+    <message id="cradle.file.type">
+        <source>unknown record type S%c</source>
+        <translation>unknown record type S%c</translation>
+    </message>
+    <message id="cradle.file.wideAddress">
+        <source>S%c records carry addresses beyond the 64 KiB image</source>
+        <translation>S%c records carry addresses beyond the 64 KiB image</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -645,6 +805,38 @@ The terminal switching off means the update is complete.</translation>
         <source>Cradle firmware update</source>
         <translation>Cradle firmware update</translation>
     </message>
+    <message id="cradle.ranges.and">
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message id="cradle.ranges.more">
+        <source> and %u more ranges</source>
+        <translation> and %u more ranges</translation>
+    </message>
+    <message id="cradle.usb.access">
+        <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
+        <translation>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</translation>
+    </message>
+    <message id="cradle.usb.busy">
+        <source>%s - another program uses the cradle's DFU interface</source>
+        <translation>%s - another program uses the cradle's DFU interface</translation>
+    </message>
+    <message id="cradle.usb.gone">
+        <source>%s - the cradle was disconnected; reconnect it and list the devices again</source>
+        <translation>%s - the cradle was disconnected; reconnect it and list the devices again</translation>
+    </message>
+    <message id="cradle.usb.noDevice">
+        <source>no DFU device %u in the last listing</source>
+        <translation>no DFU device %u in the last listing</translation>
+    </message>
+    <message id="cradle.usb.noReturn">
+        <source>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</source>
+        <translation>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</translation>
+    </message>
+    <message id="cradle.usb.stall">
+        <source>%s (the device stalled the request)</source>
+        <translation>%s (the device stalled the request)</translation>
+    </message>
     <message id="cradle.useOtherFile">
         <source>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</source>
         <translation>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</translation>
@@ -652,6 +844,94 @@ The terminal switching off means the update is complete.</translation>
     <message id="cradle.writesNothing">
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</translation>
+    </message>
+    <message id="dfu.AccessDenied">
+        <source>access to the device was denied</source>
+        <translation>access to the device was denied</translation>
+    </message>
+    <message id="dfu.BadParameter">
+        <source>a parameter is missing or out of range</source>
+        <translation>a parameter is missing or out of range</translation>
+    </message>
+    <message id="dfu.ClaimFailed">
+        <source>the DFU interface could not be claimed</source>
+        <translation>the DFU interface could not be claimed</translation>
+    </message>
+    <message id="dfu.DescriptorError">
+        <source>the device descriptor could not be read</source>
+        <translation>the device descriptor could not be read</translation>
+    </message>
+    <message id="dfu.DeviceGone">
+        <source>the device is no longer attached</source>
+        <translation>the device is no longer attached</translation>
+    </message>
+    <message id="dfu.InitFailed">
+        <source>the USB library could not be initialised</source>
+        <translation>the USB library could not be initialised</translation>
+    </message>
+    <message id="dfu.NoDfuDescriptor">
+        <source>the device has no DFU functional descriptor</source>
+        <translation>the device has no DFU functional descriptor</translation>
+    </message>
+    <message id="dfu.NoReturn">
+        <source>the device did not come back in DFU mode after the detach</source>
+        <translation>the device did not come back in DFU mode after the detach</translation>
+    </message>
+    <message id="dfu.NoSuchDevice">
+        <source>no DFU device at this index (list the devices again)</source>
+        <translation>no DFU device at this index (list the devices again)</translation>
+    </message>
+    <message id="dfu.NoThread">
+        <source>the update could not be started</source>
+        <translation>the update could not be started</translation>
+    </message>
+    <message id="dfu.NotOpen">
+        <source>the handle does not name an open device</source>
+        <translation>the handle does not name an open device</translation>
+    </message>
+    <message id="dfu.NothingToWrite">
+        <source>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</source>
+        <translation>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</translation>
+    </message>
+    <message id="dfu.Ok">
+        <source>success</source>
+        <translation>success</translation>
+    </message>
+    <message id="dfu.OpenFailed">
+        <source>the device could not be opened</source>
+        <translation>the device could not be opened</translation>
+    </message>
+    <message id="dfu.RequestFailed">
+        <source>the device refused the request</source>
+        <translation>the device refused the request</translation>
+    </message>
+    <message id="dfu.ShortReply">
+        <source>the device answered fewer bytes than the request needs</source>
+        <translation>the device answered fewer bytes than the request needs</translation>
+    </message>
+    <message id="dfu.StringError">
+        <source>the string descriptor could not be read</source>
+        <translation>the string descriptor could not be read</translation>
+    </message>
+    <message id="dfu.Timeout">
+        <source>the device did not answer in time</source>
+        <translation>the device did not answer in time</translation>
+    </message>
+    <message id="dfu.TooLarge">
+        <source>the block is larger than the device's transfer size</source>
+        <translation>the block is larger than the device's transfer size</translation>
+    </message>
+    <message id="dfu.WorkerBusy">
+        <source>another cradle update is running</source>
+        <translation>another cradle update is running</translation>
+    </message>
+    <message id="dfu.WorkerFault">
+        <source>the update stopped on an unexpected fault (out of memory or a library failure)</source>
+        <translation>the update stopped on an unexpected fault (out of memory or a library failure)</translation>
+    </message>
+    <message id="dfu.other">
+        <source>code %s</source>
+        <translation>code %s</translation>
     </message>
     <message id="dialog.allFiles">
         <source>所有檔案 (*)</source>
@@ -720,6 +1000,30 @@ The terminal switching off means the update is complete.</translation>
     <message id="help.title">
         <source>FeldSpan 說明</source>
         <translation>FeldSpan Help</translation>
+    </message>
+    <message id="link.access.joinGroup">
+        <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
+        <translation>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</translation>
+    </message>
+    <message id="link.access.lsusb">
+        <source> (VVVV:PPPP as lsusb shows the device)</source>
+        <translation> (VVVV:PPPP as lsusb shows the device)</translation>
+    </message>
+    <message id="link.access.noName">
+        <source>its group %u has no name; </source>
+        <translation>its group %u has no name; </translation>
+    </message>
+    <message id="link.access.noReadWrite">
+        <source>its group (%s) may not read and write it; </source>
+        <translation>its group (%s) may not read and write it; </translation>
+    </message>
+    <message id="link.access.root">
+        <source>its group is root; </source>
+        <translation>its group is root; </translation>
+    </message>
+    <message id="link.access.udev">
+        <source>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</source>
+        <translation>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</translation>
     </message>
     <message id="link.answerTooBig">
         <source>The terminal announced an answer of %u bytes, more than any command's; it was refused.</source>
@@ -797,6 +1101,14 @@ The terminal switching off means the update is complete.</translation>
         <source>the terminal did not take a frame in %d attempts; check the cable and the line speed</source>
         <translation>the terminal did not take a frame in %d attempts; check the cable and the line speed</translation>
     </message>
+    <message id="link.hungUp">
+        <source>it hung up</source>
+        <translation>it hung up</translation>
+    </message>
+    <message id="link.ioThreadStopped">
+        <source>the port's I/O thread stopped (%s)</source>
+        <translation>the port's I/O thread stopped (%s)</translation>
+    </message>
     <message id="link.kernelOddSize">
         <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</source>
         <translation>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</translation>
@@ -821,9 +1133,37 @@ The terminal switching off means the update is complete.</translation>
         <source>a transfer</source>
         <translation>a transfer</translation>
     </message>
+    <message id="link.name.base">
+        <source>not an 8.3 name: the base is not 1-8 characters</source>
+        <translation>not an 8.3 name: the base is not 1-8 characters</translation>
+    </message>
+    <message id="link.name.character">
+        <source>not an 8.3 name: it holds a character a short name cannot hold</source>
+        <translation>not an 8.3 name: it holds a character a short name cannot hold</translation>
+    </message>
+    <message id="link.name.dots">
+        <source>not an 8.3 name: more than one '.'</source>
+        <translation>not an 8.3 name: more than one '.'</translation>
+    </message>
+    <message id="link.name.empty">
+        <source>empty name</source>
+        <translation>empty name</translation>
+    </message>
+    <message id="link.name.extension">
+        <source>not an 8.3 name: the extension is not 1-3 characters</source>
+        <translation>not an 8.3 name: the extension is not 1-3 characters</translation>
+    </message>
+    <message id="link.name.lowerCase">
+        <source>not an upper-case 8.3 name</source>
+        <translation>not an upper-case 8.3 name</translation>
+    </message>
     <message id="link.noAnswer">
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</translation>
+    </message>
+    <message id="link.noIoThread">
+        <source>cannot start the port's I/O thread: %s</source>
+        <translation>cannot start the port's I/O thread: %s</translation>
     </message>
     <message id="link.noLinkCheck">
         <source>the terminal did not answer the link check (is it switched on and in transfer mode?)</source>
@@ -869,6 +1209,38 @@ The terminal switching off means the update is complete.</translation>
         <source>the terminal did not send it (%s)</source>
         <translation>the terminal did not send it (%s)</translation>
     </message>
+    <message id="link.path.component">
+        <source>path component %s: %s</source>
+        <translation>path component %s: %s</translation>
+    </message>
+    <message id="link.path.dot">
+        <source>path has a '.' component</source>
+        <translation>path has a '.' component</translation>
+    </message>
+    <message id="link.path.dotDot">
+        <source>path has a '..' component</source>
+        <translation>path has a '..' component</translation>
+    </message>
+    <message id="link.path.drive">
+        <source>drive is not C: or D:</source>
+        <translation>drive is not C: or D:</translation>
+    </message>
+    <message id="link.path.empty">
+        <source>path has an empty component</source>
+        <translation>path has an empty component</translation>
+    </message>
+    <message id="link.path.noBackslash">
+        <source>path has no '\' after the drive</source>
+        <translation>path has no '\' after the drive</translation>
+    </message>
+    <message id="link.path.noDrive">
+        <source>path does not start with a drive</source>
+        <translation>path does not start with a drive</translation>
+    </message>
+    <message id="link.path.slash">
+        <source>path has a '/'</source>
+        <translation>path has a '/'</translation>
+    </message>
     <message id="link.pathTooLong">
         <source>The terminal path is too long: %s</source>
         <translation>The terminal path is too long: %s</translation>
@@ -900,6 +1272,10 @@ The terminal switching off means the update is complete.</translation>
     <message id="link.updateBaud">
         <source>The port could not be switched to %d bit/s for the update: %s</source>
         <translation>The port could not be switched to %d bit/s for the update: %s</translation>
+    </message>
+    <message id="link.waitFailed">
+        <source>its wait failed: %s</source>
+        <translation>its wait failed: %s</translation>
     </message>
     <message id="link.writerEmpty">
         <source>it is empty</source>
@@ -1048,6 +1424,70 @@ The terminal switching off means the update is complete.</translation>
     <message id="status.version">
         <source>韌體版本:</source>
         <translation>Firmware version:</translation>
+    </message>
+    <message id="term.status.Busy">
+        <source>the terminal is busy</source>
+        <translation>the terminal is busy</translation>
+    </message>
+    <message id="term.status.Done">
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message id="term.status.Failed">
+        <source>no valid answer</source>
+        <translation>no valid answer</translation>
+    </message>
+    <message id="term.status.FileExists">
+        <source>the file exists</source>
+        <translation>the file exists</translation>
+    </message>
+    <message id="term.status.InUse">
+        <source>a file is in use on the terminal</source>
+        <translation>a file is in use on the terminal</translation>
+    </message>
+    <message id="term.status.InUse2">
+        <source>a file is in use on the terminal</source>
+        <translation>a file is in use on the terminal</translation>
+    </message>
+    <message id="term.status.InUse3">
+        <source>a file is in use on the terminal</source>
+        <translation>a file is in use on the terminal</translation>
+    </message>
+    <message id="term.status.LastKnown">
+        <source>a status of the terminal's own</source>
+        <translation>a status of the terminal's own</translation>
+    </message>
+    <message id="term.status.LowPower">
+        <source>the terminal's power is too low</source>
+        <translation>the terminal's power is too low</translation>
+    </message>
+    <message id="term.status.NeedsDefrag">
+        <source>drive D: must be defragmented</source>
+        <translation>drive D: must be defragmented</translation>
+    </message>
+    <message id="term.status.NoSpace">
+        <source>not enough space on the drive</source>
+        <translation>not enough space on the drive</translation>
+    </message>
+    <message id="term.status.NotFormatted">
+        <source>the drive is not formatted</source>
+        <translation>the drive is not formatted</translation>
+    </message>
+    <message id="term.status.Refused">
+        <source>the terminal refused the name or path</source>
+        <translation>the terminal refused the name or path</translation>
+    </message>
+    <message id="term.status.TransferDone">
+        <source>nothing more to send</source>
+        <translation>nothing more to send</translation>
+    </message>
+    <message id="term.status.WantsFlashWriter">
+        <source>the terminal asks for the flash writer</source>
+        <translation>the terminal asks for the flash writer</translation>
+    </message>
+    <message id="term.status.other">
+        <source>status %d</source>
+        <translation>status %d</translation>
     </message>
 </context>
 </TS>

@@ -549,6 +549,22 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>%s cannot be empty</source>
         <translation>%s nie może być puste</translation>
     </message>
+    <message id="config.ini.line">
+        <source>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</source>
+        <translation>wiersz %s: &quot;%s&quot; nie jest ani wierszem KLUCZ=WARTOŚĆ, ani [sekcją], ani komentarzem</translation>
+    </message>
+    <message id="config.ini.open">
+        <source>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</source>
+        <translation>wiersz %s: &quot;%s&quot; ciągnie się do końca pliku (niezamknięty cudzysłów albo ukośnik odwrotny na końcu ostatniego wiersza)</translation>
+    </message>
+    <message id="config.ini.readBack">
+        <source>the changed settings would not read back (%s)</source>
+        <translation>zmienionych ustawień nie dałoby się odczytać (%s)</translation>
+    </message>
+    <message id="config.ini.section">
+        <source>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</source>
+        <translation>wiersz %s: nagłówek sekcji &quot;%s&quot; nie ma zamykającego &quot;]&quot;</translation>
+    </message>
     <message id="config.none">
         <source>(none)</source>
         <translation>(brak)</translation>
@@ -560,6 +576,66 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="config.programsOwn">
         <source>%s is written by the program itself</source>
         <translation>%s zapisuje sam program</translation>
+    </message>
+    <message id="config.store.access">
+        <source>the file cannot be written (check its permissions and the free space)</source>
+        <translation>nie można zapisać pliku (sprawdź uprawnienia i wolne miejsce)</translation>
+    </message>
+    <message id="config.store.create">
+        <source>cannot create a file in %s</source>
+        <translation>nie można utworzyć pliku w %s</translation>
+    </message>
+    <message id="config.store.folder">
+        <source>cannot create the folder %s</source>
+        <translation>nie można utworzyć folderu %s</translation>
+    </message>
+    <message id="config.store.format">
+        <source>the file is not a valid settings file</source>
+        <translation>plik nie jest prawidłowym plikiem ustawień</translation>
+    </message>
+    <message id="config.store.lockFile">
+        <source>cannot create the lock file %s.lock</source>
+        <translation>nie można utworzyć pliku blokady %s.lock</translation>
+    </message>
+    <message id="config.store.locked">
+        <source>another program keeps the settings locked (%s.lock)</source>
+        <translation>inny program blokuje ustawienia (%s.lock)</translation>
+    </message>
+    <message id="config.store.notAsIntended">
+        <source>the changed settings did not read back as intended; %s was left as it was</source>
+        <translation>zmienione ustawienia odczytały się inaczej, niż zamierzano; %s pozostawiono bez zmian</translation>
+    </message>
+    <message id="config.store.notFile">
+        <source>%s is not a regular file</source>
+        <translation>%s nie jest zwykłym plikiem</translation>
+    </message>
+    <message id="config.store.read">
+        <source>cannot read %s</source>
+        <translation>nie można odczytać %s</translation>
+    </message>
+    <message id="config.store.readBack">
+        <source>cannot read back %s</source>
+        <translation>nie można odczytać z powrotem %s</translation>
+    </message>
+    <message id="config.store.rename">
+        <source>cannot rename %s to %s</source>
+        <translation>nie można zmienić nazwy %s na %s</translation>
+    </message>
+    <message id="config.store.resolve">
+        <source>%s cannot be resolved</source>
+        <translation>nie można rozwiązać ścieżki %s</translation>
+    </message>
+    <message id="config.store.sync">
+        <source>the settings were replaced, but the folder %s could not be synced</source>
+        <translation>ustawienia zostały zastąpione, ale nie udało się zsynchronizować folderu %s</translation>
+    </message>
+    <message id="config.store.unknown">
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message id="config.store.write">
+        <source>cannot write %s</source>
+        <translation>nie można zapisać %s</translation>
     </message>
     <message id="config.takes.flag">
         <source>0 or 1</source>
@@ -613,6 +689,90 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>the cradle update failed in phase %d, %s</source>
         <translation>aktualizacja stacji dokującej nie powiodła się w fazie %d, %s</translation>
     </message>
+    <message id="cradle.file.at">
+        <source>byte %u (line %u)</source>
+        <translation>bajt %u (wiersz %u)</translation>
+    </message>
+    <message id="cradle.file.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>nie można otworzyć %s: %s</translation>
+    </message>
+    <message id="cradle.file.cannotRead">
+        <source>cannot read %s</source>
+        <translation>nie można odczytać %s</translation>
+    </message>
+    <message id="cradle.file.countHigh">
+        <source>S1 byte count %u is above 35</source>
+        <translation>liczba bajtów S1 %u przekracza 35</translation>
+    </message>
+    <message id="cradle.file.countLow">
+        <source>S1 byte count %u leaves no room for the address and checksum</source>
+        <translation>liczba bajtów S1 %u nie zostawia miejsca na adres i sumę kontrolną</translation>
+    </message>
+    <message id="cradle.file.crc">
+        <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
+        <translation>niezgodność CRC: przyrostek zawiera %s, z bajtów pliku wychodzi %s</translation>
+    </message>
+    <message id="cradle.file.end">
+        <source>the end of the records</source>
+        <translation>koniec rekordów</translation>
+    </message>
+    <message id="cradle.file.lowAddress">
+        <source>address %s is below 0x1000</source>
+        <translation>adres %s jest poniżej 0x1000</translation>
+    </message>
+    <message id="cradle.file.noCount">
+        <source>truncated before its byte count</source>
+        <translation>urwany przed liczbą bajtów</translation>
+    </message>
+    <message id="cradle.file.noS">
+        <source>does not begin with 'S'</source>
+        <translation>nie zaczyna się od 'S'</translation>
+    </message>
+    <message id="cradle.file.notHex">
+        <source>character %s is not an upper-case hex digit</source>
+        <translation>znak %s nie jest wielką cyfrą szesnastkową</translation>
+    </message>
+    <message id="cradle.file.pastEnd">
+        <source>data at %s runs past 0xFFFF (%u bytes)</source>
+        <translation>dane pod adresem %s wychodzą poza 0xFFFF (%u bajtów)</translation>
+    </message>
+    <message id="cradle.file.record">
+        <source>record at %s: %s</source>
+        <translation>rekord w miejscu %s: %s</translation>
+    </message>
+    <message id="cradle.file.release">
+        <source>the suffix names DFU release %s, not 0x0100</source>
+        <translation>przyrostek podaje wersję DFU %s, a nie 0x0100</translation>
+    </message>
+    <message id="cradle.file.short">
+        <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
+        <translation>plik ma %u bajtów, mniej niż 16-bajtowy przyrostek DFU</translation>
+    </message>
+    <message id="cradle.file.signature">
+        <source>the suffix signature is not &quot;UFD&quot;</source>
+        <translation>sygnatura przyrostka nie jest &quot;UFD&quot;</translation>
+    </message>
+    <message id="cradle.file.suffixLength">
+        <source>the suffix length is %u, not 16</source>
+        <translation>długość przyrostka wynosi %u, a nie 16</translation>
+    </message>
+    <message id="cradle.file.tooLarge">
+        <source>%s is larger than %u MiB; a cradle firmware file is far smaller</source>
+        <translation>%s jest większy niż %u MiB; plik oprogramowania układowego stacji dokującej jest znacznie mniejszy</translation>
+    </message>
+    <message id="cradle.file.truncated">
+        <source>truncated: %u bytes announced, %u present (or an odd number of digits)</source>
+        <translation>urwany: zapowiedziano %u bajtów, jest %u (albo nieparzysta liczba cyfr)</translation>
+    </message>
+    <message id="cradle.file.type">
+        <source>unknown record type S%c</source>
+        <translation>nieznany typ rekordu S%c</translation>
+    </message>
+    <message id="cradle.file.wideAddress">
+        <source>S%c records carry addresses beyond the 64 KiB image</source>
+        <translation>rekordy S%c zawierają adresy poza 64-KiB obrazem</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -645,6 +805,38 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>Cradle firmware update</source>
         <translation>Aktualizacja oprogramowania stacji dokującej</translation>
     </message>
+    <message id="cradle.ranges.and">
+        <source> and </source>
+        <translation> i </translation>
+    </message>
+    <message id="cradle.ranges.more">
+        <source> and %u more ranges</source>
+        <translation> i jeszcze %u zakresów</translation>
+    </message>
+    <message id="cradle.usb.access">
+        <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
+        <translation>%s - system nie daje temu użytkownikowi dostępu do stacji dokującej; zainstaluj regułę udev, np. SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; w /etc/udev/rules.d/70-feldspan-cradle.rules (albo dodaj użytkownika do grupy, do której należy urządzenie), a następnie podłącz stację ponownie</translation>
+    </message>
+    <message id="cradle.usb.busy">
+        <source>%s - another program uses the cradle's DFU interface</source>
+        <translation>%s - inny program używa interfejsu DFU stacji dokującej</translation>
+    </message>
+    <message id="cradle.usb.gone">
+        <source>%s - the cradle was disconnected; reconnect it and list the devices again</source>
+        <translation>%s - stacja dokująca została odłączona; podłącz ją ponownie i jeszcze raz wyświetl urządzenia</translation>
+    </message>
+    <message id="cradle.usb.noDevice">
+        <source>no DFU device %u in the last listing</source>
+        <translation>w ostatniej liście nie ma urządzenia DFU %u</translation>
+    </message>
+    <message id="cradle.usb.noReturn">
+        <source>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</source>
+        <translation>DFU_DETACH: stacja dokująca nie wróciła do trybu DFU w ciągu %d ms</translation>
+    </message>
+    <message id="cradle.usb.stall">
+        <source>%s (the device stalled the request)</source>
+        <translation>%s (urządzenie odrzuciło żądanie)</translation>
+    </message>
     <message id="cradle.useOtherFile">
         <source>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</source>
         <translation>%s: %s. Użyj pliku oprogramowania układowego przeznaczonego dla tej stacji dokującej ('feldspan-cli cradle check %s' pokazuje, gdzie leżą bajty pliku)</translation>
@@ -652,6 +844,94 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="cradle.writesNothing">
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: żaden bajt nie leży w zakresie 0x8000-0xEFFF, który zapisuje każda aktualizacja: aktualizacja skasowałaby oprogramowanie układowe stacji dokującej i nic nie zapisała, więc ten plik jest odrzucany. Użyj pliku oprogramowania układowego przeznaczonego dla stacji dokującej</translation>
+    </message>
+    <message id="dfu.AccessDenied">
+        <source>access to the device was denied</source>
+        <translation>odmówiono dostępu do urządzenia</translation>
+    </message>
+    <message id="dfu.BadParameter">
+        <source>a parameter is missing or out of range</source>
+        <translation>brak parametru lub parametr poza zakresem</translation>
+    </message>
+    <message id="dfu.ClaimFailed">
+        <source>the DFU interface could not be claimed</source>
+        <translation>nie można przejąć interfejsu DFU</translation>
+    </message>
+    <message id="dfu.DescriptorError">
+        <source>the device descriptor could not be read</source>
+        <translation>nie można odczytać deskryptora urządzenia</translation>
+    </message>
+    <message id="dfu.DeviceGone">
+        <source>the device is no longer attached</source>
+        <translation>urządzenie nie jest już podłączone</translation>
+    </message>
+    <message id="dfu.InitFailed">
+        <source>the USB library could not be initialised</source>
+        <translation>nie można zainicjować biblioteki USB</translation>
+    </message>
+    <message id="dfu.NoDfuDescriptor">
+        <source>the device has no DFU functional descriptor</source>
+        <translation>urządzenie nie ma deskryptora funkcjonalnego DFU</translation>
+    </message>
+    <message id="dfu.NoReturn">
+        <source>the device did not come back in DFU mode after the detach</source>
+        <translation>urządzenie nie wróciło do trybu DFU po odłączeniu</translation>
+    </message>
+    <message id="dfu.NoSuchDevice">
+        <source>no DFU device at this index (list the devices again)</source>
+        <translation>pod tym numerem nie ma urządzenia DFU (wyświetl urządzenia ponownie)</translation>
+    </message>
+    <message id="dfu.NoThread">
+        <source>the update could not be started</source>
+        <translation>nie można rozpocząć aktualizacji</translation>
+    </message>
+    <message id="dfu.NotOpen">
+        <source>the handle does not name an open device</source>
+        <translation>uchwyt nie wskazuje otwartego urządzenia</translation>
+    </message>
+    <message id="dfu.NothingToWrite">
+        <source>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</source>
+        <translation>plik oprogramowania układowego nie zawiera żadnego bajtu w obszarze zapisywanym przez aktualizację: aktualizacja skasowałaby oprogramowanie stacji dokującej i nic nie zapisała, więc odrzucono ją, zanim cokolwiek skasowano</translation>
+    </message>
+    <message id="dfu.Ok">
+        <source>success</source>
+        <translation>sukces</translation>
+    </message>
+    <message id="dfu.OpenFailed">
+        <source>the device could not be opened</source>
+        <translation>nie można otworzyć urządzenia</translation>
+    </message>
+    <message id="dfu.RequestFailed">
+        <source>the device refused the request</source>
+        <translation>urządzenie odrzuciło żądanie</translation>
+    </message>
+    <message id="dfu.ShortReply">
+        <source>the device answered fewer bytes than the request needs</source>
+        <translation>urządzenie odpowiedziało mniejszą liczbą bajtów, niż wymaga żądanie</translation>
+    </message>
+    <message id="dfu.StringError">
+        <source>the string descriptor could not be read</source>
+        <translation>nie można odczytać deskryptora tekstowego</translation>
+    </message>
+    <message id="dfu.Timeout">
+        <source>the device did not answer in time</source>
+        <translation>urządzenie nie odpowiedziało na czas</translation>
+    </message>
+    <message id="dfu.TooLarge">
+        <source>the block is larger than the device's transfer size</source>
+        <translation>blok jest większy niż rozmiar transferu urządzenia</translation>
+    </message>
+    <message id="dfu.WorkerBusy">
+        <source>another cradle update is running</source>
+        <translation>trwa inna aktualizacja stacji dokującej</translation>
+    </message>
+    <message id="dfu.WorkerFault">
+        <source>the update stopped on an unexpected fault (out of memory or a library failure)</source>
+        <translation>aktualizacja zatrzymała się z powodu nieoczekiwanego błędu (brak pamięci lub błąd biblioteki)</translation>
+    </message>
+    <message id="dfu.other">
+        <source>code %s</source>
+        <translation>kod %s</translation>
     </message>
     <message id="dialog.allFiles">
         <source>所有檔案 (*)</source>
@@ -720,6 +1000,30 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="help.title">
         <source>FeldSpan 說明</source>
         <translation>Pomoc programu FeldSpan</translation>
+    </message>
+    <message id="link.access.joinGroup">
+        <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
+        <translation>dodaj użytkownika do grupy, do której należy (%s), np. &quot;sudo usermod -aG %s $USER&quot;, a następnie zaloguj się ponownie</translation>
+    </message>
+    <message id="link.access.lsusb">
+        <source> (VVVV:PPPP as lsusb shows the device)</source>
+        <translation> (VVVV:PPPP tak, jak lsusb pokazuje urządzenie)</translation>
+    </message>
+    <message id="link.access.noName">
+        <source>its group %u has no name; </source>
+        <translation>jego grupa %u nie ma nazwy; </translation>
+    </message>
+    <message id="link.access.noReadWrite">
+        <source>its group (%s) may not read and write it; </source>
+        <translation>jego grupa (%s) nie może go czytać ani zapisywać; </translation>
+    </message>
+    <message id="link.access.root">
+        <source>its group is root; </source>
+        <translation>jego grupą jest root; </translation>
+    </message>
+    <message id="link.access.udev">
+        <source>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</source>
+        <translation>dodaj regułę udev, która da twojej grupie dostęp do tego urządzenia, np. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; w /etc/udev/rules.d/50-feldspan.rules%s, a następnie podłącz urządzenie ponownie (i należ do tej grupy)</translation>
     </message>
     <message id="link.answerTooBig">
         <source>The terminal announced an answer of %u bytes, more than any command's; it was refused.</source>
@@ -797,6 +1101,14 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>the terminal did not take a frame in %d attempts; check the cable and the line speed</source>
         <translation>terminal nie przyjął ramki w %d próbach; sprawdź kabel i szybkość transmisji</translation>
     </message>
+    <message id="link.hungUp">
+        <source>it hung up</source>
+        <translation>rozłączyło się</translation>
+    </message>
+    <message id="link.ioThreadStopped">
+        <source>the port's I/O thread stopped (%s)</source>
+        <translation>wątek wejścia/wyjścia portu zatrzymał się (%s)</translation>
+    </message>
     <message id="link.kernelOddSize">
         <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</source>
         <translation>%s ma %u bajtów: obraz jądra składa się z pełnych słów 4-bajtowych; niczego nie wysłano</translation>
@@ -821,9 +1133,37 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>a transfer</source>
         <translation>transmisję</translation>
     </message>
+    <message id="link.name.base">
+        <source>not an 8.3 name: the base is not 1-8 characters</source>
+        <translation>to nie nazwa 8.3: część główna nie ma 1-8 znaków</translation>
+    </message>
+    <message id="link.name.character">
+        <source>not an 8.3 name: it holds a character a short name cannot hold</source>
+        <translation>to nie nazwa 8.3: zawiera znak niedozwolony w krótkiej nazwie</translation>
+    </message>
+    <message id="link.name.dots">
+        <source>not an 8.3 name: more than one '.'</source>
+        <translation>to nie nazwa 8.3: więcej niż jedna '.'</translation>
+    </message>
+    <message id="link.name.empty">
+        <source>empty name</source>
+        <translation>pusta nazwa</translation>
+    </message>
+    <message id="link.name.extension">
+        <source>not an 8.3 name: the extension is not 1-3 characters</source>
+        <translation>to nie nazwa 8.3: rozszerzenie nie ma 1-3 znaków</translation>
+    </message>
+    <message id="link.name.lowerCase">
+        <source>not an upper-case 8.3 name</source>
+        <translation>to nie jest nazwa 8.3 pisana wielkimi literami</translation>
+    </message>
     <message id="link.noAnswer">
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>terminal nie odpowiedział (czy jest włączony, w stacji dokującej i gotowy do przesyłania?)</translation>
+    </message>
+    <message id="link.noIoThread">
+        <source>cannot start the port's I/O thread: %s</source>
+        <translation>nie można uruchomić wątku wejścia/wyjścia portu: %s</translation>
     </message>
     <message id="link.noLinkCheck">
         <source>the terminal did not answer the link check (is it switched on and in transfer mode?)</source>
@@ -869,6 +1209,38 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>the terminal did not send it (%s)</source>
         <translation>terminal go nie wysłał (%s)</translation>
     </message>
+    <message id="link.path.component">
+        <source>path component %s: %s</source>
+        <translation>składnik ścieżki %s: %s</translation>
+    </message>
+    <message id="link.path.dot">
+        <source>path has a '.' component</source>
+        <translation>ścieżka zawiera składnik '.'</translation>
+    </message>
+    <message id="link.path.dotDot">
+        <source>path has a '..' component</source>
+        <translation>ścieżka zawiera składnik '..'</translation>
+    </message>
+    <message id="link.path.drive">
+        <source>drive is not C: or D:</source>
+        <translation>dysk to nie C: ani D:</translation>
+    </message>
+    <message id="link.path.empty">
+        <source>path has an empty component</source>
+        <translation>ścieżka zawiera pusty składnik</translation>
+    </message>
+    <message id="link.path.noBackslash">
+        <source>path has no '\' after the drive</source>
+        <translation>po dysku nie ma '\'</translation>
+    </message>
+    <message id="link.path.noDrive">
+        <source>path does not start with a drive</source>
+        <translation>ścieżka nie zaczyna się od dysku</translation>
+    </message>
+    <message id="link.path.slash">
+        <source>path has a '/'</source>
+        <translation>ścieżka zawiera '/'</translation>
+    </message>
     <message id="link.pathTooLong">
         <source>The terminal path is too long: %s</source>
         <translation>Ścieżka na terminalu jest za długa: %s</translation>
@@ -900,6 +1272,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="link.updateBaud">
         <source>The port could not be switched to %d bit/s for the update: %s</source>
         <translation>Nie udało się przełączyć portu na %d bit/s do aktualizacji: %s</translation>
+    </message>
+    <message id="link.waitFailed">
+        <source>its wait failed: %s</source>
+        <translation>oczekiwanie nie powiodło się: %s</translation>
     </message>
     <message id="link.writerEmpty">
         <source>it is empty</source>
@@ -1048,6 +1424,70 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="status.version">
         <source>韌體版本:</source>
         <translation>Wersja oprogramowania układowego:</translation>
+    </message>
+    <message id="term.status.Busy">
+        <source>the terminal is busy</source>
+        <translation>terminal jest zajęty</translation>
+    </message>
+    <message id="term.status.Done">
+        <source>done</source>
+        <translation>gotowe</translation>
+    </message>
+    <message id="term.status.Failed">
+        <source>no valid answer</source>
+        <translation>brak prawidłowej odpowiedzi</translation>
+    </message>
+    <message id="term.status.FileExists">
+        <source>the file exists</source>
+        <translation>plik istnieje</translation>
+    </message>
+    <message id="term.status.InUse">
+        <source>a file is in use on the terminal</source>
+        <translation>plik na terminalu jest w użyciu</translation>
+    </message>
+    <message id="term.status.InUse2">
+        <source>a file is in use on the terminal</source>
+        <translation>plik na terminalu jest w użyciu</translation>
+    </message>
+    <message id="term.status.InUse3">
+        <source>a file is in use on the terminal</source>
+        <translation>plik na terminalu jest w użyciu</translation>
+    </message>
+    <message id="term.status.LastKnown">
+        <source>a status of the terminal's own</source>
+        <translation>własny stan terminala</translation>
+    </message>
+    <message id="term.status.LowPower">
+        <source>the terminal's power is too low</source>
+        <translation>zasilanie terminala jest za słabe</translation>
+    </message>
+    <message id="term.status.NeedsDefrag">
+        <source>drive D: must be defragmented</source>
+        <translation>dysk D: wymaga defragmentacji</translation>
+    </message>
+    <message id="term.status.NoSpace">
+        <source>not enough space on the drive</source>
+        <translation>za mało miejsca na dysku</translation>
+    </message>
+    <message id="term.status.NotFormatted">
+        <source>the drive is not formatted</source>
+        <translation>dysk nie jest sformatowany</translation>
+    </message>
+    <message id="term.status.Refused">
+        <source>the terminal refused the name or path</source>
+        <translation>terminal odrzucił nazwę lub ścieżkę</translation>
+    </message>
+    <message id="term.status.TransferDone">
+        <source>nothing more to send</source>
+        <translation>nie ma nic więcej do wysłania</translation>
+    </message>
+    <message id="term.status.WantsFlashWriter">
+        <source>the terminal asks for the flash writer</source>
+        <translation>terminal żąda programu zapisu pamięci flash</translation>
+    </message>
+    <message id="term.status.other">
+        <source>status %d</source>
+        <translation>stan %d</translation>
     </message>
 </context>
 </TS>

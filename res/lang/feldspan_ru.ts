@@ -549,6 +549,22 @@
         <source>%s cannot be empty</source>
         <translation>%s не может быть пустым</translation>
     </message>
+    <message id="config.ini.line">
+        <source>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</source>
+        <translation>строка %s: &quot;%s&quot; — не строка KEY=VALUE, не [раздел] и не комментарий</translation>
+    </message>
+    <message id="config.ini.open">
+        <source>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</source>
+        <translation>строка %s: &quot;%s&quot; тянется до конца файла (не закрыта кавычка или обратная косая черта в конце последней строки)</translation>
+    </message>
+    <message id="config.ini.readBack">
+        <source>the changed settings would not read back (%s)</source>
+        <translation>изменённые настройки не удалось бы прочитать обратно (%s)</translation>
+    </message>
+    <message id="config.ini.section">
+        <source>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</source>
+        <translation>строка %s: у заголовка раздела &quot;%s&quot; нет закрывающей &quot;]&quot;</translation>
+    </message>
     <message id="config.none">
         <source>(none)</source>
         <translation>(нет)</translation>
@@ -560,6 +576,66 @@
     <message id="config.programsOwn">
         <source>%s is written by the program itself</source>
         <translation>%s записывает сама программа</translation>
+    </message>
+    <message id="config.store.access">
+        <source>the file cannot be written (check its permissions and the free space)</source>
+        <translation>не удалось записать файл (проверьте права доступа и свободное место)</translation>
+    </message>
+    <message id="config.store.create">
+        <source>cannot create a file in %s</source>
+        <translation>не удалось создать файл в %s</translation>
+    </message>
+    <message id="config.store.folder">
+        <source>cannot create the folder %s</source>
+        <translation>не удалось создать папку %s</translation>
+    </message>
+    <message id="config.store.format">
+        <source>the file is not a valid settings file</source>
+        <translation>файл не является файлом настроек</translation>
+    </message>
+    <message id="config.store.lockFile">
+        <source>cannot create the lock file %s.lock</source>
+        <translation>не удалось создать файл блокировки %s.lock</translation>
+    </message>
+    <message id="config.store.locked">
+        <source>another program keeps the settings locked (%s.lock)</source>
+        <translation>настройки заблокированы другой программой (%s.lock)</translation>
+    </message>
+    <message id="config.store.notAsIntended">
+        <source>the changed settings did not read back as intended; %s was left as it was</source>
+        <translation>изменённые настройки прочитались не так, как задумано; %s оставлен без изменений</translation>
+    </message>
+    <message id="config.store.notFile">
+        <source>%s is not a regular file</source>
+        <translation>%s — не обычный файл</translation>
+    </message>
+    <message id="config.store.read">
+        <source>cannot read %s</source>
+        <translation>не удалось прочитать %s</translation>
+    </message>
+    <message id="config.store.readBack">
+        <source>cannot read back %s</source>
+        <translation>не удалось прочитать обратно %s</translation>
+    </message>
+    <message id="config.store.rename">
+        <source>cannot rename %s to %s</source>
+        <translation>не удалось переименовать %s в %s</translation>
+    </message>
+    <message id="config.store.resolve">
+        <source>%s cannot be resolved</source>
+        <translation>не удалось разрешить путь %s</translation>
+    </message>
+    <message id="config.store.sync">
+        <source>the settings were replaced, but the folder %s could not be synced</source>
+        <translation>настройки заменены, но папку %s не удалось синхронизировать</translation>
+    </message>
+    <message id="config.store.unknown">
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message id="config.store.write">
+        <source>cannot write %s</source>
+        <translation>не удалось записать %s</translation>
     </message>
     <message id="config.takes.flag">
         <source>0 or 1</source>
@@ -613,6 +689,90 @@
         <source>the cradle update failed in phase %d, %s</source>
         <translation>обновление подставки не удалось на этапе %d, %s</translation>
     </message>
+    <message id="cradle.file.at">
+        <source>byte %u (line %u)</source>
+        <translation>байт %u (строка %u)</translation>
+    </message>
+    <message id="cradle.file.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>не удалось открыть %s: %s</translation>
+    </message>
+    <message id="cradle.file.cannotRead">
+        <source>cannot read %s</source>
+        <translation>не удалось прочитать %s</translation>
+    </message>
+    <message id="cradle.file.countHigh">
+        <source>S1 byte count %u is above 35</source>
+        <translation>счётчик байтов S1 %u больше 35</translation>
+    </message>
+    <message id="cradle.file.countLow">
+        <source>S1 byte count %u leaves no room for the address and checksum</source>
+        <translation>счётчик байтов S1 %u не оставляет места для адреса и контрольной суммы</translation>
+    </message>
+    <message id="cradle.file.crc">
+        <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
+        <translation>несовпадение CRC: в суффиксе %s, по байтам файла получается %s</translation>
+    </message>
+    <message id="cradle.file.end">
+        <source>the end of the records</source>
+        <translation>конец записей</translation>
+    </message>
+    <message id="cradle.file.lowAddress">
+        <source>address %s is below 0x1000</source>
+        <translation>адрес %s меньше 0x1000</translation>
+    </message>
+    <message id="cradle.file.noCount">
+        <source>truncated before its byte count</source>
+        <translation>обрывается до счётчика байтов</translation>
+    </message>
+    <message id="cradle.file.noS">
+        <source>does not begin with 'S'</source>
+        <translation>не начинается с 'S'</translation>
+    </message>
+    <message id="cradle.file.notHex">
+        <source>character %s is not an upper-case hex digit</source>
+        <translation>символ %s — не заглавная шестнадцатеричная цифра</translation>
+    </message>
+    <message id="cradle.file.pastEnd">
+        <source>data at %s runs past 0xFFFF (%u bytes)</source>
+        <translation>данные по адресу %s выходят за 0xFFFF (%u байт)</translation>
+    </message>
+    <message id="cradle.file.record">
+        <source>record at %s: %s</source>
+        <translation>запись в позиции %s: %s</translation>
+    </message>
+    <message id="cradle.file.release">
+        <source>the suffix names DFU release %s, not 0x0100</source>
+        <translation>суффикс указывает версию DFU %s, а не 0x0100</translation>
+    </message>
+    <message id="cradle.file.short">
+        <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
+        <translation>длина файла %u байт — меньше 16-байтового суффикса DFU</translation>
+    </message>
+    <message id="cradle.file.signature">
+        <source>the suffix signature is not &quot;UFD&quot;</source>
+        <translation>подпись суффикса — не &quot;UFD&quot;</translation>
+    </message>
+    <message id="cradle.file.suffixLength">
+        <source>the suffix length is %u, not 16</source>
+        <translation>длина суффикса %u, а не 16</translation>
+    </message>
+    <message id="cradle.file.tooLarge">
+        <source>%s is larger than %u MiB; a cradle firmware file is far smaller</source>
+        <translation>%s больше %u МиБ; файл прошивки подставки гораздо меньше</translation>
+    </message>
+    <message id="cradle.file.truncated">
+        <source>truncated: %u bytes announced, %u present (or an odd number of digits)</source>
+        <translation>обрывается: объявлено %u байт, есть %u (или нечётное число цифр)</translation>
+    </message>
+    <message id="cradle.file.type">
+        <source>unknown record type S%c</source>
+        <translation>неизвестный тип записи S%c</translation>
+    </message>
+    <message id="cradle.file.wideAddress">
+        <source>S%c records carry addresses beyond the 64 KiB image</source>
+        <translation>записи S%c содержат адреса за пределами 64-КиБ образа</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -645,6 +805,38 @@
         <source>Cradle firmware update</source>
         <translation>Обновление прошивки подставки</translation>
     </message>
+    <message id="cradle.ranges.and">
+        <source> and </source>
+        <translation> и </translation>
+    </message>
+    <message id="cradle.ranges.more">
+        <source> and %u more ranges</source>
+        <translation> и ещё %u диапазонов</translation>
+    </message>
+    <message id="cradle.usb.access">
+        <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
+        <translation>%s - система не даёт этому пользователю доступа к подставке; установите правило udev, например SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; в /etc/udev/rules.d/70-feldspan-cradle.rules (или добавьте пользователя в группу, владеющую устройством), затем переподключите подставку</translation>
+    </message>
+    <message id="cradle.usb.busy">
+        <source>%s - another program uses the cradle's DFU interface</source>
+        <translation>%s - интерфейс DFU подставки занят другой программой</translation>
+    </message>
+    <message id="cradle.usb.gone">
+        <source>%s - the cradle was disconnected; reconnect it and list the devices again</source>
+        <translation>%s - подставка отключена; подключите её снова и заново выведите список устройств</translation>
+    </message>
+    <message id="cradle.usb.noDevice">
+        <source>no DFU device %u in the last listing</source>
+        <translation>в последнем списке нет устройства DFU %u</translation>
+    </message>
+    <message id="cradle.usb.noReturn">
+        <source>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</source>
+        <translation>DFU_DETACH: подставка не вернулась в режим DFU за %d мс</translation>
+    </message>
+    <message id="cradle.usb.stall">
+        <source>%s (the device stalled the request)</source>
+        <translation>%s (устройство отвергло запрос)</translation>
+    </message>
     <message id="cradle.useOtherFile">
         <source>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</source>
         <translation>%s: %s. Используйте файл прошивки для этой подставки ('feldspan-cli cradle check %s' показывает, где лежат байты файла)</translation>
@@ -652,6 +844,94 @@
     <message id="cradle.writesNothing">
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: ни один байт не лежит в диапазоне 0x8000-0xEFFF, который записывает любое обновление: обновление стёрло бы прошивку подставки и ничего не записало, поэтому файл отклонён. Используйте файл прошивки для подставки</translation>
+    </message>
+    <message id="dfu.AccessDenied">
+        <source>access to the device was denied</source>
+        <translation>доступ к устройству запрещён</translation>
+    </message>
+    <message id="dfu.BadParameter">
+        <source>a parameter is missing or out of range</source>
+        <translation>параметр отсутствует или вне допустимого диапазона</translation>
+    </message>
+    <message id="dfu.ClaimFailed">
+        <source>the DFU interface could not be claimed</source>
+        <translation>не удалось захватить интерфейс DFU</translation>
+    </message>
+    <message id="dfu.DescriptorError">
+        <source>the device descriptor could not be read</source>
+        <translation>не удалось прочитать дескриптор устройства</translation>
+    </message>
+    <message id="dfu.DeviceGone">
+        <source>the device is no longer attached</source>
+        <translation>устройство больше не подключено</translation>
+    </message>
+    <message id="dfu.InitFailed">
+        <source>the USB library could not be initialised</source>
+        <translation>не удалось инициализировать библиотеку USB</translation>
+    </message>
+    <message id="dfu.NoDfuDescriptor">
+        <source>the device has no DFU functional descriptor</source>
+        <translation>у устройства нет функционального дескриптора DFU</translation>
+    </message>
+    <message id="dfu.NoReturn">
+        <source>the device did not come back in DFU mode after the detach</source>
+        <translation>устройство не вернулось в режим DFU после отсоединения</translation>
+    </message>
+    <message id="dfu.NoSuchDevice">
+        <source>no DFU device at this index (list the devices again)</source>
+        <translation>под этим номером нет устройства DFU (выведите список устройств заново)</translation>
+    </message>
+    <message id="dfu.NoThread">
+        <source>the update could not be started</source>
+        <translation>не удалось начать обновление</translation>
+    </message>
+    <message id="dfu.NotOpen">
+        <source>the handle does not name an open device</source>
+        <translation>дескриптор не указывает на открытое устройство</translation>
+    </message>
+    <message id="dfu.NothingToWrite">
+        <source>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</source>
+        <translation>в файле прошивки нет ни одного байта в области, которую записывает обновление: обновление стёрло бы прошивку подставки и ничего не записало, поэтому оно отклонено до какого-либо стирания</translation>
+    </message>
+    <message id="dfu.Ok">
+        <source>success</source>
+        <translation>успешно</translation>
+    </message>
+    <message id="dfu.OpenFailed">
+        <source>the device could not be opened</source>
+        <translation>не удалось открыть устройство</translation>
+    </message>
+    <message id="dfu.RequestFailed">
+        <source>the device refused the request</source>
+        <translation>устройство отвергло запрос</translation>
+    </message>
+    <message id="dfu.ShortReply">
+        <source>the device answered fewer bytes than the request needs</source>
+        <translation>устройство ответило меньшим числом байтов, чем требует запрос</translation>
+    </message>
+    <message id="dfu.StringError">
+        <source>the string descriptor could not be read</source>
+        <translation>не удалось прочитать строковый дескриптор</translation>
+    </message>
+    <message id="dfu.Timeout">
+        <source>the device did not answer in time</source>
+        <translation>устройство не ответило вовремя</translation>
+    </message>
+    <message id="dfu.TooLarge">
+        <source>the block is larger than the device's transfer size</source>
+        <translation>блок больше размера передачи устройства</translation>
+    </message>
+    <message id="dfu.WorkerBusy">
+        <source>another cradle update is running</source>
+        <translation>уже идёт другое обновление подставки</translation>
+    </message>
+    <message id="dfu.WorkerFault">
+        <source>the update stopped on an unexpected fault (out of memory or a library failure)</source>
+        <translation>обновление остановилось из-за непредвиденной ошибки (нехватка памяти или сбой библиотеки)</translation>
+    </message>
+    <message id="dfu.other">
+        <source>code %s</source>
+        <translation>код %s</translation>
     </message>
     <message id="dialog.allFiles">
         <source>所有檔案 (*)</source>
@@ -720,6 +1000,30 @@
     <message id="help.title">
         <source>FeldSpan 說明</source>
         <translation>Справка FeldSpan</translation>
+    </message>
+    <message id="link.access.joinGroup">
+        <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
+        <translation>добавьте пользователя в группу-владельца (%s), например &quot;sudo usermod -aG %s $USER&quot;, затем войдите в систему заново</translation>
+    </message>
+    <message id="link.access.lsusb">
+        <source> (VVVV:PPPP as lsusb shows the device)</source>
+        <translation> (VVVV:PPPP — как lsusb показывает устройство)</translation>
+    </message>
+    <message id="link.access.noName">
+        <source>its group %u has no name; </source>
+        <translation>у его группы %u нет имени; </translation>
+    </message>
+    <message id="link.access.noReadWrite">
+        <source>its group (%s) may not read and write it; </source>
+        <translation>его группа (%s) не может его читать и записывать; </translation>
+    </message>
+    <message id="link.access.root">
+        <source>its group is root; </source>
+        <translation>его группа — root; </translation>
+    </message>
+    <message id="link.access.udev">
+        <source>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</source>
+        <translation>добавьте правило udev, дающее вашей группе доступ к этому устройству, например SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; в /etc/udev/rules.d/50-feldspan.rules%s, затем переподключите устройство (и состойте в этой группе)</translation>
     </message>
     <message id="link.answerTooBig">
         <source>The terminal announced an answer of %u bytes, more than any command's; it was refused.</source>
@@ -797,6 +1101,14 @@
         <source>the terminal did not take a frame in %d attempts; check the cable and the line speed</source>
         <translation>терминал не принял кадр за %d попыток; проверьте кабель и скорость линии</translation>
     </message>
+    <message id="link.hungUp">
+        <source>it hung up</source>
+        <translation>оно разорвало соединение</translation>
+    </message>
+    <message id="link.ioThreadStopped">
+        <source>the port's I/O thread stopped (%s)</source>
+        <translation>поток ввода-вывода порта остановился (%s)</translation>
+    </message>
     <message id="link.kernelOddSize">
         <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</source>
         <translation>%s имеет длину %u байт: образ ядра состоит из целого числа 4-байтовых слов; ничего не отправлено</translation>
@@ -821,9 +1133,37 @@
         <source>a transfer</source>
         <translation>передачу</translation>
     </message>
+    <message id="link.name.base">
+        <source>not an 8.3 name: the base is not 1-8 characters</source>
+        <translation>не имя 8.3: основная часть не из 1-8 символов</translation>
+    </message>
+    <message id="link.name.character">
+        <source>not an 8.3 name: it holds a character a short name cannot hold</source>
+        <translation>не имя 8.3: содержит символ, недопустимый в коротком имени</translation>
+    </message>
+    <message id="link.name.dots">
+        <source>not an 8.3 name: more than one '.'</source>
+        <translation>не имя 8.3: больше одной '.'</translation>
+    </message>
+    <message id="link.name.empty">
+        <source>empty name</source>
+        <translation>пустое имя</translation>
+    </message>
+    <message id="link.name.extension">
+        <source>not an 8.3 name: the extension is not 1-3 characters</source>
+        <translation>не имя 8.3: расширение не из 1-3 символов</translation>
+    </message>
+    <message id="link.name.lowerCase">
+        <source>not an upper-case 8.3 name</source>
+        <translation>не имя 8.3 заглавными буквами</translation>
+    </message>
     <message id="link.noAnswer">
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>терминал не ответил (он включён, стоит в подставке и готов к передаче?)</translation>
+    </message>
+    <message id="link.noIoThread">
+        <source>cannot start the port's I/O thread: %s</source>
+        <translation>не удалось запустить поток ввода-вывода порта: %s</translation>
     </message>
     <message id="link.noLinkCheck">
         <source>the terminal did not answer the link check (is it switched on and in transfer mode?)</source>
@@ -869,6 +1209,38 @@
         <source>the terminal did not send it (%s)</source>
         <translation>терминал его не отправил (%s)</translation>
     </message>
+    <message id="link.path.component">
+        <source>path component %s: %s</source>
+        <translation>часть пути %s: %s</translation>
+    </message>
+    <message id="link.path.dot">
+        <source>path has a '.' component</source>
+        <translation>в пути есть часть '.'</translation>
+    </message>
+    <message id="link.path.dotDot">
+        <source>path has a '..' component</source>
+        <translation>в пути есть часть '..'</translation>
+    </message>
+    <message id="link.path.drive">
+        <source>drive is not C: or D:</source>
+        <translation>диск не C: и не D:</translation>
+    </message>
+    <message id="link.path.empty">
+        <source>path has an empty component</source>
+        <translation>в пути есть пустая часть</translation>
+    </message>
+    <message id="link.path.noBackslash">
+        <source>path has no '\' after the drive</source>
+        <translation>после диска нет '\'</translation>
+    </message>
+    <message id="link.path.noDrive">
+        <source>path does not start with a drive</source>
+        <translation>путь не начинается с диска</translation>
+    </message>
+    <message id="link.path.slash">
+        <source>path has a '/'</source>
+        <translation>в пути есть '/'</translation>
+    </message>
     <message id="link.pathTooLong">
         <source>The terminal path is too long: %s</source>
         <translation>Путь на терминале слишком длинный: %s</translation>
@@ -900,6 +1272,10 @@
     <message id="link.updateBaud">
         <source>The port could not be switched to %d bit/s for the update: %s</source>
         <translation>Не удалось переключить порт на %d бит/с для обновления: %s</translation>
+    </message>
+    <message id="link.waitFailed">
+        <source>its wait failed: %s</source>
+        <translation>ожидание не удалось: %s</translation>
     </message>
     <message id="link.writerEmpty">
         <source>it is empty</source>
@@ -1048,6 +1424,70 @@
     <message id="status.version">
         <source>韌體版本:</source>
         <translation>Версия прошивки:</translation>
+    </message>
+    <message id="term.status.Busy">
+        <source>the terminal is busy</source>
+        <translation>терминал занят</translation>
+    </message>
+    <message id="term.status.Done">
+        <source>done</source>
+        <translation>выполнено</translation>
+    </message>
+    <message id="term.status.Failed">
+        <source>no valid answer</source>
+        <translation>нет правильного ответа</translation>
+    </message>
+    <message id="term.status.FileExists">
+        <source>the file exists</source>
+        <translation>файл существует</translation>
+    </message>
+    <message id="term.status.InUse">
+        <source>a file is in use on the terminal</source>
+        <translation>файл на терминале используется</translation>
+    </message>
+    <message id="term.status.InUse2">
+        <source>a file is in use on the terminal</source>
+        <translation>файл на терминале используется</translation>
+    </message>
+    <message id="term.status.InUse3">
+        <source>a file is in use on the terminal</source>
+        <translation>файл на терминале используется</translation>
+    </message>
+    <message id="term.status.LastKnown">
+        <source>a status of the terminal's own</source>
+        <translation>собственное состояние терминала</translation>
+    </message>
+    <message id="term.status.LowPower">
+        <source>the terminal's power is too low</source>
+        <translation>у терминала слишком низкий заряд</translation>
+    </message>
+    <message id="term.status.NeedsDefrag">
+        <source>drive D: must be defragmented</source>
+        <translation>диск D: нужно дефрагментировать</translation>
+    </message>
+    <message id="term.status.NoSpace">
+        <source>not enough space on the drive</source>
+        <translation>недостаточно места на диске</translation>
+    </message>
+    <message id="term.status.NotFormatted">
+        <source>the drive is not formatted</source>
+        <translation>диск не отформатирован</translation>
+    </message>
+    <message id="term.status.Refused">
+        <source>the terminal refused the name or path</source>
+        <translation>терминал отклонил имя или путь</translation>
+    </message>
+    <message id="term.status.TransferDone">
+        <source>nothing more to send</source>
+        <translation>больше нечего отправлять</translation>
+    </message>
+    <message id="term.status.WantsFlashWriter">
+        <source>the terminal asks for the flash writer</source>
+        <translation>терминал запрашивает программу записи флеш-памяти</translation>
+    </message>
+    <message id="term.status.other">
+        <source>status %d</source>
+        <translation>состояние %d</translation>
     </message>
 </context>
 </TS>

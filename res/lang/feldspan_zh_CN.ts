@@ -549,6 +549,22 @@
         <source>%s cannot be empty</source>
         <translation>%s 不能为空</translation>
     </message>
+    <message id="config.ini.line">
+        <source>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</source>
+        <translation>第 %s 行: &quot;%s&quot; 既不是 KEY=VALUE 行、[节] 也不是注释</translation>
+    </message>
+    <message id="config.ini.open">
+        <source>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</source>
+        <translation>第 %s 行: &quot;%s&quot; 一直延续到文件结尾 (引号没有结束, 或最后一行结尾有反斜杠)</translation>
+    </message>
+    <message id="config.ini.readBack">
+        <source>the changed settings would not read back (%s)</source>
+        <translation>更改后的设置无法正确读回 (%s)</translation>
+    </message>
+    <message id="config.ini.section">
+        <source>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</source>
+        <translation>第 %s 行: 节标题 &quot;%s&quot; 没有结束的 &quot;]&quot;</translation>
+    </message>
     <message id="config.none">
         <source>(none)</source>
         <translation>(无)</translation>
@@ -560,6 +576,66 @@
     <message id="config.programsOwn">
         <source>%s is written by the program itself</source>
         <translation>%s 由程序自行写入</translation>
+    </message>
+    <message id="config.store.access">
+        <source>the file cannot be written (check its permissions and the free space)</source>
+        <translation>无法写入文件 (请检查权限和剩余空间)</translation>
+    </message>
+    <message id="config.store.create">
+        <source>cannot create a file in %s</source>
+        <translation>无法在 %s 中创建文件</translation>
+    </message>
+    <message id="config.store.folder">
+        <source>cannot create the folder %s</source>
+        <translation>无法创建文件夹 %s</translation>
+    </message>
+    <message id="config.store.format">
+        <source>the file is not a valid settings file</source>
+        <translation>这个文件不是有效的设置文件</translation>
+    </message>
+    <message id="config.store.lockFile">
+        <source>cannot create the lock file %s.lock</source>
+        <translation>无法创建锁文件 %s.lock</translation>
+    </message>
+    <message id="config.store.locked">
+        <source>another program keeps the settings locked (%s.lock)</source>
+        <translation>另一个程序锁定了设置 (%s.lock)</translation>
+    </message>
+    <message id="config.store.notAsIntended">
+        <source>the changed settings did not read back as intended; %s was left as it was</source>
+        <translation>更改后的设置读回的内容与预期不同; %s 保持原状</translation>
+    </message>
+    <message id="config.store.notFile">
+        <source>%s is not a regular file</source>
+        <translation>%s 不是普通文件</translation>
+    </message>
+    <message id="config.store.read">
+        <source>cannot read %s</source>
+        <translation>无法读取 %s</translation>
+    </message>
+    <message id="config.store.readBack">
+        <source>cannot read back %s</source>
+        <translation>无法读回 %s</translation>
+    </message>
+    <message id="config.store.rename">
+        <source>cannot rename %s to %s</source>
+        <translation>无法将 %s 重命名为 %s</translation>
+    </message>
+    <message id="config.store.resolve">
+        <source>%s cannot be resolved</source>
+        <translation>无法解析 %s</translation>
+    </message>
+    <message id="config.store.sync">
+        <source>the settings were replaced, but the folder %s could not be synced</source>
+        <translation>设置已替换, 但无法同步文件夹 %s</translation>
+    </message>
+    <message id="config.store.unknown">
+        <source>unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message id="config.store.write">
+        <source>cannot write %s</source>
+        <translation>无法写入 %s</translation>
     </message>
     <message id="config.takes.flag">
         <source>0 or 1</source>
@@ -613,6 +689,90 @@
         <source>the cradle update failed in phase %d, %s</source>
         <translation>充电座更新在第 %d 阶段失败, %s</translation>
     </message>
+    <message id="cradle.file.at">
+        <source>byte %u (line %u)</source>
+        <translation>第 %u 字节 (第 %u 行)</translation>
+    </message>
+    <message id="cradle.file.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>无法打开 %s: %s</translation>
+    </message>
+    <message id="cradle.file.cannotRead">
+        <source>cannot read %s</source>
+        <translation>无法读取 %s</translation>
+    </message>
+    <message id="cradle.file.countHigh">
+        <source>S1 byte count %u is above 35</source>
+        <translation>S1 字节数 %u 超过 35</translation>
+    </message>
+    <message id="cradle.file.countLow">
+        <source>S1 byte count %u leaves no room for the address and checksum</source>
+        <translation>S1 字节数 %u 放不下地址和校验和</translation>
+    </message>
+    <message id="cradle.file.crc">
+        <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
+        <translation>CRC 不符: 后缀中是 %s, 文件的字节算出 %s</translation>
+    </message>
+    <message id="cradle.file.end">
+        <source>the end of the records</source>
+        <translation>记录的结尾</translation>
+    </message>
+    <message id="cradle.file.lowAddress">
+        <source>address %s is below 0x1000</source>
+        <translation>地址 %s 低于 0x1000</translation>
+    </message>
+    <message id="cradle.file.noCount">
+        <source>truncated before its byte count</source>
+        <translation>在字节数之前就截断了</translation>
+    </message>
+    <message id="cradle.file.noS">
+        <source>does not begin with 'S'</source>
+        <translation>不是以 'S' 开头</translation>
+    </message>
+    <message id="cradle.file.notHex">
+        <source>character %s is not an upper-case hex digit</source>
+        <translation>字符 %s 不是大写的十六进制数字</translation>
+    </message>
+    <message id="cradle.file.pastEnd">
+        <source>data at %s runs past 0xFFFF (%u bytes)</source>
+        <translation>位于 %s 的数据超出 0xFFFF (%u 字节)</translation>
+    </message>
+    <message id="cradle.file.record">
+        <source>record at %s: %s</source>
+        <translation>位于 %s 的记录: %s</translation>
+    </message>
+    <message id="cradle.file.release">
+        <source>the suffix names DFU release %s, not 0x0100</source>
+        <translation>后缀标示的 DFU 版本是 %s, 不是 0x0100</translation>
+    </message>
+    <message id="cradle.file.short">
+        <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
+        <translation>文件长 %u 字节, 比 16 字节的 DFU 后缀还短</translation>
+    </message>
+    <message id="cradle.file.signature">
+        <source>the suffix signature is not &quot;UFD&quot;</source>
+        <translation>后缀的签名不是 &quot;UFD&quot;</translation>
+    </message>
+    <message id="cradle.file.suffixLength">
+        <source>the suffix length is %u, not 16</source>
+        <translation>后缀长度是 %u, 不是 16</translation>
+    </message>
+    <message id="cradle.file.tooLarge">
+        <source>%s is larger than %u MiB; a cradle firmware file is far smaller</source>
+        <translation>%s 大于 %u MiB; 充电座固件文件小得多</translation>
+    </message>
+    <message id="cradle.file.truncated">
+        <source>truncated: %u bytes announced, %u present (or an odd number of digits)</source>
+        <translation>被截断: 声明 %u 字节, 只有 %u 字节 (或数字个数为奇数)</translation>
+    </message>
+    <message id="cradle.file.type">
+        <source>unknown record type S%c</source>
+        <translation>未知的记录类型 S%c</translation>
+    </message>
+    <message id="cradle.file.wideAddress">
+        <source>S%c records carry addresses beyond the 64 KiB image</source>
+        <translation>S%c 记录带有超出 64 KiB 映像的地址</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -645,6 +805,38 @@
         <source>Cradle firmware update</source>
         <translation>更新充电座固件</translation>
     </message>
+    <message id="cradle.ranges.and">
+        <source> and </source>
+        <translation> 和 </translation>
+    </message>
+    <message id="cradle.ranges.more">
+        <source> and %u more ranges</source>
+        <translation> 及另外 %u 个范围</translation>
+    </message>
+    <message id="cradle.usb.access">
+        <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
+        <translation>%s - 系统不允许这个用户访问充电座; 请安装 udev 规则, 例如在 /etc/udev/rules.d/70-feldspan-cradle.rules 中写入 SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; (或将用户加入拥有该设备的组), 然后重新连接充电座</translation>
+    </message>
+    <message id="cradle.usb.busy">
+        <source>%s - another program uses the cradle's DFU interface</source>
+        <translation>%s - 另一个程序正在使用充电座的 DFU 接口</translation>
+    </message>
+    <message id="cradle.usb.gone">
+        <source>%s - the cradle was disconnected; reconnect it and list the devices again</source>
+        <translation>%s - 充电座已断开连接; 请重新连接并再次列出设备</translation>
+    </message>
+    <message id="cradle.usb.noDevice">
+        <source>no DFU device %u in the last listing</source>
+        <translation>上次列出的设备中没有 DFU 设备 %u</translation>
+    </message>
+    <message id="cradle.usb.noReturn">
+        <source>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</source>
+        <translation>DFU_DETACH: 充电座在 %d 毫秒内没有回到 DFU 模式</translation>
+    </message>
+    <message id="cradle.usb.stall">
+        <source>%s (the device stalled the request)</source>
+        <translation>%s (设备拒绝了这个请求)</translation>
+    </message>
     <message id="cradle.useOtherFile">
         <source>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</source>
         <translation>%s: %s。请使用这个充电座专用的固件文件 ('feldspan-cli cradle check %s' 会显示文件的字节位置)</translation>
@@ -652,6 +844,94 @@
     <message id="cradle.writesNothing">
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: 0x8000-0xEFFF 之间没有任何字节, 而每次更新都写入这个范围: 更新会清除充电座的固件却什么都不写入, 因此拒绝这个文件。请使用充电座专用的固件文件</translation>
+    </message>
+    <message id="dfu.AccessDenied">
+        <source>access to the device was denied</source>
+        <translation>访问设备被拒绝</translation>
+    </message>
+    <message id="dfu.BadParameter">
+        <source>a parameter is missing or out of range</source>
+        <translation>参数缺失或超出范围</translation>
+    </message>
+    <message id="dfu.ClaimFailed">
+        <source>the DFU interface could not be claimed</source>
+        <translation>无法占用 DFU 接口</translation>
+    </message>
+    <message id="dfu.DescriptorError">
+        <source>the device descriptor could not be read</source>
+        <translation>无法读取设备描述符</translation>
+    </message>
+    <message id="dfu.DeviceGone">
+        <source>the device is no longer attached</source>
+        <translation>设备已不在</translation>
+    </message>
+    <message id="dfu.InitFailed">
+        <source>the USB library could not be initialised</source>
+        <translation>无法初始化 USB 库</translation>
+    </message>
+    <message id="dfu.NoDfuDescriptor">
+        <source>the device has no DFU functional descriptor</source>
+        <translation>设备没有 DFU 功能描述符</translation>
+    </message>
+    <message id="dfu.NoReturn">
+        <source>the device did not come back in DFU mode after the detach</source>
+        <translation>设备在分离后没有回到 DFU 模式</translation>
+    </message>
+    <message id="dfu.NoSuchDevice">
+        <source>no DFU device at this index (list the devices again)</source>
+        <translation>这个编号没有 DFU 设备 (请重新列出设备)</translation>
+    </message>
+    <message id="dfu.NoThread">
+        <source>the update could not be started</source>
+        <translation>无法开始更新</translation>
+    </message>
+    <message id="dfu.NotOpen">
+        <source>the handle does not name an open device</source>
+        <translation>这个句柄不是已打开的设备</translation>
+    </message>
+    <message id="dfu.NothingToWrite">
+        <source>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</source>
+        <translation>固件文件在更新写入的范围内没有任何字节: 更新会清除充电座的固件却什么都不写入, 因此在清除任何内容之前就拒绝了</translation>
+    </message>
+    <message id="dfu.Ok">
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message id="dfu.OpenFailed">
+        <source>the device could not be opened</source>
+        <translation>无法打开设备</translation>
+    </message>
+    <message id="dfu.RequestFailed">
+        <source>the device refused the request</source>
+        <translation>设备拒绝了请求</translation>
+    </message>
+    <message id="dfu.ShortReply">
+        <source>the device answered fewer bytes than the request needs</source>
+        <translation>设备应答的字节比请求所需的少</translation>
+    </message>
+    <message id="dfu.StringError">
+        <source>the string descriptor could not be read</source>
+        <translation>无法读取字符串描述符</translation>
+    </message>
+    <message id="dfu.Timeout">
+        <source>the device did not answer in time</source>
+        <translation>设备没有及时应答</translation>
+    </message>
+    <message id="dfu.TooLarge">
+        <source>the block is larger than the device's transfer size</source>
+        <translation>数据块大于设备的传输大小</translation>
+    </message>
+    <message id="dfu.WorkerBusy">
+        <source>another cradle update is running</source>
+        <translation>另一个充电座更新正在运行</translation>
+    </message>
+    <message id="dfu.WorkerFault">
+        <source>the update stopped on an unexpected fault (out of memory or a library failure)</source>
+        <translation>更新因意外错误而停止 (内存不足或库失败)</translation>
+    </message>
+    <message id="dfu.other">
+        <source>code %s</source>
+        <translation>代码 %s</translation>
     </message>
     <message id="dialog.allFiles">
         <source>所有檔案 (*)</source>
@@ -720,6 +1000,30 @@
     <message id="help.title">
         <source>FeldSpan 說明</source>
         <translation>FeldSpan 帮助</translation>
+    </message>
+    <message id="link.access.joinGroup">
+        <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
+        <translation>请将用户加入拥有它的组 (%s), 例如 &quot;sudo usermod -aG %s $USER&quot;, 然后重新登录</translation>
+    </message>
+    <message id="link.access.lsusb">
+        <source> (VVVV:PPPP as lsusb shows the device)</source>
+        <translation> (VVVV:PPPP 为 lsusb 显示的设备编号)</translation>
+    </message>
+    <message id="link.access.noName">
+        <source>its group %u has no name; </source>
+        <translation>它的组 %u 没有名称; </translation>
+    </message>
+    <message id="link.access.noReadWrite">
+        <source>its group (%s) may not read and write it; </source>
+        <translation>它的组 (%s) 不能读写它; </translation>
+    </message>
+    <message id="link.access.root">
+        <source>its group is root; </source>
+        <translation>它的组是 root; </translation>
+    </message>
+    <message id="link.access.udev">
+        <source>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</source>
+        <translation>请添加一条 udev 规则, 让你的组可以访问这个设备, 例如在 /etc/udev/rules.d/50-feldspan.rules 中写入 SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;%s, 然后重新插上设备 (并加入该组)</translation>
     </message>
     <message id="link.answerTooBig">
         <source>The terminal announced an answer of %u bytes, more than any command's; it was refused.</source>
@@ -797,6 +1101,14 @@
         <source>the terminal did not take a frame in %d attempts; check the cable and the line speed</source>
         <translation>终端机试了 %d 次都没有收下数据帧; 请检查连接线和传输速率</translation>
     </message>
+    <message id="link.hungUp">
+        <source>it hung up</source>
+        <translation>线路已挂断</translation>
+    </message>
+    <message id="link.ioThreadStopped">
+        <source>the port's I/O thread stopped (%s)</source>
+        <translation>通信端口的 I/O 线程停止了 (%s)</translation>
+    </message>
     <message id="link.kernelOddSize">
         <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</source>
         <translation>%s 长 %u 字节: 内核映像必须是 4 字节字的整数倍; 没有发送任何数据</translation>
@@ -821,9 +1133,37 @@
         <source>a transfer</source>
         <translation>传输</translation>
     </message>
+    <message id="link.name.base">
+        <source>not an 8.3 name: the base is not 1-8 characters</source>
+        <translation>不是 8.3 名称: 主文件名不是 1-8 个字符</translation>
+    </message>
+    <message id="link.name.character">
+        <source>not an 8.3 name: it holds a character a short name cannot hold</source>
+        <translation>不是 8.3 名称: 含有短文件名不能使用的字符</translation>
+    </message>
+    <message id="link.name.dots">
+        <source>not an 8.3 name: more than one '.'</source>
+        <translation>不是 8.3 名称: 有一个以上的 '.'</translation>
+    </message>
+    <message id="link.name.empty">
+        <source>empty name</source>
+        <translation>名称为空</translation>
+    </message>
+    <message id="link.name.extension">
+        <source>not an 8.3 name: the extension is not 1-3 characters</source>
+        <translation>不是 8.3 名称: 扩展名不是 1-3 个字符</translation>
+    </message>
+    <message id="link.name.lowerCase">
+        <source>not an upper-case 8.3 name</source>
+        <translation>不是大写的 8.3 名称</translation>
+    </message>
     <message id="link.noAnswer">
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>终端机没有应答 (是否已开机、放在充电座上并准备好传输?)</translation>
+    </message>
+    <message id="link.noIoThread">
+        <source>cannot start the port's I/O thread: %s</source>
+        <translation>无法启动通信端口的 I/O 线程: %s</translation>
     </message>
     <message id="link.noLinkCheck">
         <source>the terminal did not answer the link check (is it switched on and in transfer mode?)</source>
@@ -869,6 +1209,38 @@
         <source>the terminal did not send it (%s)</source>
         <translation>终端机没有发送它 (%s)</translation>
     </message>
+    <message id="link.path.component">
+        <source>path component %s: %s</source>
+        <translation>路径中的 %s: %s</translation>
+    </message>
+    <message id="link.path.dot">
+        <source>path has a '.' component</source>
+        <translation>路径中有 '.'</translation>
+    </message>
+    <message id="link.path.dotDot">
+        <source>path has a '..' component</source>
+        <translation>路径中有 '..'</translation>
+    </message>
+    <message id="link.path.drive">
+        <source>drive is not C: or D:</source>
+        <translation>驱动器不是 C: 或 D:</translation>
+    </message>
+    <message id="link.path.empty">
+        <source>path has an empty component</source>
+        <translation>路径中有空的部分</translation>
+    </message>
+    <message id="link.path.noBackslash">
+        <source>path has no '\' after the drive</source>
+        <translation>驱动器后面没有 '\'</translation>
+    </message>
+    <message id="link.path.noDrive">
+        <source>path does not start with a drive</source>
+        <translation>路径不是以驱动器开头</translation>
+    </message>
+    <message id="link.path.slash">
+        <source>path has a '/'</source>
+        <translation>路径中有 '/'</translation>
+    </message>
     <message id="link.pathTooLong">
         <source>The terminal path is too long: %s</source>
         <translation>终端机路径太长: %s</translation>
@@ -900,6 +1272,10 @@
     <message id="link.updateBaud">
         <source>The port could not be switched to %d bit/s for the update: %s</source>
         <translation>无法将通信端口切换为 %d bit/s 以进行更新: %s</translation>
+    </message>
+    <message id="link.waitFailed">
+        <source>its wait failed: %s</source>
+        <translation>等待失败: %s</translation>
     </message>
     <message id="link.writerEmpty">
         <source>it is empty</source>
@@ -1048,6 +1424,70 @@
     <message id="status.version">
         <source>韌體版本:</source>
         <translation>固件版本:</translation>
+    </message>
+    <message id="term.status.Busy">
+        <source>the terminal is busy</source>
+        <translation>终端机忙</translation>
+    </message>
+    <message id="term.status.Done">
+        <source>done</source>
+        <translation>完成</translation>
+    </message>
+    <message id="term.status.Failed">
+        <source>no valid answer</source>
+        <translation>没有有效的应答</translation>
+    </message>
+    <message id="term.status.FileExists">
+        <source>the file exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message id="term.status.InUse">
+        <source>a file is in use on the terminal</source>
+        <translation>终端机上有文件正在使用中</translation>
+    </message>
+    <message id="term.status.InUse2">
+        <source>a file is in use on the terminal</source>
+        <translation>终端机上有文件正在使用中</translation>
+    </message>
+    <message id="term.status.InUse3">
+        <source>a file is in use on the terminal</source>
+        <translation>终端机上有文件正在使用中</translation>
+    </message>
+    <message id="term.status.LastKnown">
+        <source>a status of the terminal's own</source>
+        <translation>终端机自己的状态</translation>
+    </message>
+    <message id="term.status.LowPower">
+        <source>the terminal's power is too low</source>
+        <translation>终端机电量太低</translation>
+    </message>
+    <message id="term.status.NeedsDefrag">
+        <source>drive D: must be defragmented</source>
+        <translation>驱动器 D: 必须整理</translation>
+    </message>
+    <message id="term.status.NoSpace">
+        <source>not enough space on the drive</source>
+        <translation>驱动器空间不足</translation>
+    </message>
+    <message id="term.status.NotFormatted">
+        <source>the drive is not formatted</source>
+        <translation>驱动器尚未格式化</translation>
+    </message>
+    <message id="term.status.Refused">
+        <source>the terminal refused the name or path</source>
+        <translation>终端机拒绝了这个名称或路径</translation>
+    </message>
+    <message id="term.status.TransferDone">
+        <source>nothing more to send</source>
+        <translation>没有更多要发送的数据</translation>
+    </message>
+    <message id="term.status.WantsFlashWriter">
+        <source>the terminal asks for the flash writer</source>
+        <translation>终端机要求烧录程序</translation>
+    </message>
+    <message id="term.status.other">
+        <source>status %d</source>
+        <translation>状态 %d</translation>
     </message>
 </context>
 </TS>

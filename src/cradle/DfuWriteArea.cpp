@@ -78,11 +78,11 @@ std::string dfuRangesText(const std::vector<DfuByteRange>& ranges)
     std::string text;
     for (std::size_t i = 0; i < listed; ++i) {
         if (i > 0)
-            text += (i + 1 == listed && listed == ranges.size()) ? " and " : ", ";
+            text += (i + 1 == listed && listed == ranges.size()) ? tk("cradle.ranges.and", " and ") : std::string(", ");
         text += rangeText(ranges[i]);
     }
     if (listed < ranges.size())
-        text += " and " + std::to_string(ranges.size() - listed) + " more ranges";
+        text += formatText(tk("cradle.ranges.more", " and %u more ranges"), {ranges.size() - listed});
     return text;
 }
 

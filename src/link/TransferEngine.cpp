@@ -43,9 +43,21 @@ std::string kindText(std::uint8_t code)
     }
 }
 
-std::string noAnswer() { return tk("link.noAnswer", "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)"); }
-std::string noisyLine() { return tk("link.noisyLine", "the terminal's frames kept arriving damaged; check the cable and the line speed"); }
-std::string stoppedAnswering() { return tk("link.stoppedAnswering", "the terminal stopped answering (is it still switched on and in its cradle?)"); }
+std::string noAnswer()
+{
+    return tk("link.noAnswer", "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)");
+}
+
+std::string noisyLine()
+{
+    return tk("link.noisyLine", "the terminal's frames kept arriving damaged; check the cable and the line speed");
+}
+
+std::string stoppedAnswering()
+{
+    return tk("link.stoppedAnswering", "the terminal stopped answering (is it still switched on and in its cradle?)");
+}
+
 std::string cancelled() { return tk("link.cancelled", "the transfer was cancelled"); }
 
 }  // namespace
@@ -121,6 +133,11 @@ std::string TransferEngine::LostReason() const
 {
     std::string why = port_ ? port_->Device().LastError() : std::string();
     return why.empty() ? tk("link.deviceClosed", "the device closed") : why;
+}
+
+std::string TransferEngine::ConnectionLost() const
+{
+    return formatText(tk("link.connectionLost", "the connection to the terminal was lost (%s)"), {LostReason()});
 }
 
 // ---- reply timer -----------------------------------------------------------------------------
@@ -271,7 +288,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
     auto finish = [&](int result) {
         progress.Close();
         if (result == 0 && lastFailure_.empty())
-            lastFailure_ = !port_->IsOpen() ? formatText(tk("link.connectionLost", "the connection to the terminal was lost (%s)"), {LostReason()}) : noAnswer();
+            lastFailure_ = !port_->IsOpen() ? ConnectionLost() : noAnswer();
         return result;
     };
 
@@ -603,7 +620,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     if (state != State::Done) {
         if (!refused && lastFailure_.empty()) {
             if (!port_->IsOpen())
-                lastFailure_ = formatText(tk("link.connectionLost", "the connection to the terminal was lost (%s)"), {LostReason()});
+                lastFailure_ = ConnectionLost();
             else if (replyKind_ == 0)
                 lastFailure_ = noAnswer();
             else if (retries >= kRetryLimit)

@@ -199,7 +199,7 @@ bool CSerialCom::EnsureThread()
         return true;
     wake_ = std::make_unique<os::WakeEvent>();
     if (!wake_->valid()) {
-        SetError("cannot start the port's I/O thread: " + wake_->error());
+        SetError(formatText(tk("link.noIoThread", "cannot start the port's I/O thread: %s"), {wake_->error()}));
         wake_.reset();
         return false;
     }
@@ -273,7 +273,7 @@ void CSerialCom::IoLoop()
     while (!stop_.load()) {
         RunTasks();
         if (int err = breakErr_.load()) {
-            Die("its wait failed: " + portio::errorText(err));
+            Die(formatText(tk("link.waitFailed", "its wait failed: %s"), {portio::errorText(err)}));
             return;
         }
         const std::int64_t now = os::monotonicNs();
@@ -292,7 +292,7 @@ void CSerialCom::IoLoop()
         }
         os::PollResult r = os::waitDescriptor(events ? fd : -1, events, *wake_, timeout);
         if (!r.ok) {
-            Die("its wait failed: " + portio::errorText(r.err));
+            Die(formatText(tk("link.waitFailed", "its wait failed: %s"), {portio::errorText(r.err)}));
             return;
         }
         if (r.woken)
@@ -312,7 +312,7 @@ void CSerialCom::IoLoop()
 void CSerialCom::Die(const std::string& why)
 {
     // Nothing will run in this thread any more: every request, queued or later, fails at once.
-    SetError("the port's I/O thread stopped (" + why + ")");
+    SetError(formatText(tk("link.ioThreadStopped", "the port's I/O thread stopped (%s)"), {why}));
     CloseInThread();
     std::deque<std::shared_ptr<Task>> orphans;
     {
@@ -487,7 +487,7 @@ void CSerialCom::ReadInput(short revents)
         }
         if (r.end || (total == 0 && (revents & (POLLHUP | POLLERR | POLLNVAL)))) {
             // Unplugged, or the other end of a pseudo-terminal closed: reading on would only spin.
-            DeviceGone("it hung up");
+            DeviceGone(tk("link.hungUp", "it hung up"));
             return;
         }
         break;
