@@ -3,8 +3,6 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "base/Texts.h"
-
 namespace feld {
 namespace {
 
@@ -78,39 +76,22 @@ int effectiveLanguageCode(int configuredCode, const std::string& posixLocale)
     return languageCodeFromLocale(localeIdFromPosix(posixLocale));
 }
 
-const char* languagePackName(int code)
+const char* languageName(int code)
 {
     switch (code) {
-    case 1: return "SpanSC";
-    case 3: return "SpanUSA";
-    case 4: return "SpanPL";
-    case 5: return "SpanRU";
+    case 1: return "zh_CN";
+    case 2: return "zh_TW";
+    case 3: return "en";
+    case 4: return "pl";
+    case 5: return "ru";
     default: return nullptr;
     }
 }
 
 std::string languagePackFile(int code)
 {
-    const char* name = languagePackName(code);
-    return name ? std::string(name) + ".lang" : std::string();
-}
-
-bool applyLanguage(TextCatalog& catalog, int code, const std::string& langFolder)
-{
-    std::string file = languagePackFile(code);
-    if (file.empty() || langFolder.empty()) {
-        catalog.clearPack();
-        return false;
-    }
-    std::string path = langFolder;
-    if (path.back() != '/')
-        path += '/';
-    path += file;
-    if (!catalog.loadPack(path)) {
-        catalog.clearPack();
-        return false;
-    }
-    return true;
+    const char* name = languageName(code);
+    return name ? "feldspan_" + std::string(name) + ".qm" : std::string();
 }
 
 }  // namespace feld

@@ -1,13 +1,11 @@
 #pragma once
 // Which language the program speaks: a language code from the configuration, else one derived
-// from the locale, and the language pack that code names. Plain functions, so the rule can be
-// tested with any locale.
+// from the locale, and the file of texts that code names. Plain functions, so the rule can be
+// tested with any locale; loading the file is session/Translations.h's job.
 
 #include <string>
 
 namespace feld {
-
-class TextCatalog;
 
 // Windows-style locale identifier for a POSIX locale name such as "zh_TW.UTF-8":
 // zh_TW 0x0404, zh_CN 0x0804, zh_HK 0x0C04, zh_SG 0x1004, zh_MO 0x1404, other zh 0x0004,
@@ -25,16 +23,13 @@ int languageCodeFromLocale(int localeId);
 // The configured code when it is non-zero, else the code of the given POSIX locale.
 int effectiveLanguageCode(int configuredCode, const std::string& posixLocale);
 
-// The pack a code names ("SpanSC", "SpanUSA", "SpanPL", "SpanRU" for 1, 3, 4, 5), or nullptr
-// for code 2 and every other code: those keep the program's own texts.
-const char* languagePackName(int code);
+// The language a code names, as translation files name it: "zh_CN", "zh_TW", "en", "pl", "ru" for
+// 1 to 5, nullptr for every other code (those keep the program's own texts).
+const char* languageName(int code);
 
-// The pack's file name in the language folder, e.g. "SpanUSA.lang"; empty when none.
+// The file of a code's texts in the language folder, e.g. "feldspan_en.qm"; empty when none.
+// Code 2 has one too: the program's own texts are Traditional Chinese, but some of its messages
+// were written in English, and that file says them in Traditional Chinese.
 std::string languagePackFile(int code);
-
-// Loads the pack of a code from a folder into the catalog. Code 2, an unknown code, a missing
-// or unreadable pack: the catalog keeps (or returns to) the program's own texts, silently.
-// Returns true when a pack was loaded.
-bool applyLanguage(TextCatalog& catalog, int code, const std::string& langFolder);
 
 }  // namespace feld

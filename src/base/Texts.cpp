@@ -1,10 +1,7 @@
 #include "base/Texts.h"
 
 #include <cctype>
-#include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace feld {
@@ -81,27 +78,6 @@ std::string formatOne(const std::string& flags, int width, int precision, char c
     }
 }
 
-std::string unescape(const std::string& s)
-{
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\' || i + 1 == s.size()) {
-            out += s[i];
-            continue;
-        }
-        char c = s[++i];
-        switch (c) {
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case '\\': out += '\\'; break;
-        default: out += '\\'; out += c; break;
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 std::string formatText(const std::string& fmt, std::initializer_list<TextArg> args)
@@ -159,76 +135,23 @@ TextCatalog& TextCatalog::instance()
     return catalog;
 }
 
-bool TextCatalog::loadPack(const std::string& path, std::string* error)
+void TextCatalog::setSource(std::shared_ptr<const TextSource> source)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error)
-            *error = "cannot open " + path;
-        return false;
-    }
-    constexpr std::streamsize maxPack = 4 * 1024 * 1024;
-    std::string data;
-    data.resize(static_cast<std::size_t>(maxPack) + 1);
-    in.read(data.data(), maxPack + 1);
-    if (in.bad()) {
-        if (error)
-            *error = "cannot read " + path;
-        return false;
-    }
-    data.resize(static_cast<std::size_t>(in.gcount()));
-    if (static_cast<std::streamsize>(data.size()) > maxPack) {
-        if (error)
-            *error = path + " is too large for a language pack";
-        return false;
-    }
-    if (data.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        data.erase(0, 3);
-
-    std::map<int, std::string> byId;
-    std::map<std::string, std::string> byKey;
-    std::istringstream lines(data);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == '#')
-            continue;
-        auto eq = line.find('=');
-        if (eq == std::string::npos || eq == 0)
-            continue;
-        std::string key = line.substr(0, eq);
-        // Blanks around the key do not count; the text after "=" is kept as it stands.
-        while (!key.empty() && (key.back() == ' ' || key.back() == '\t'))
-            key.pop_back();
-        key.erase(0, key.find_first_not_of(" \t"));
-        if (key.empty())
-            continue;
-        std::string value = unescape(line.substr(eq + 1));
-        int id = 0;
-        auto [p, ec] = std::from_chars(key.data(), key.data() + key.size(), id);
-        if (ec == std::errc() && p == key.data() + key.size())
-            byId[id] = std::move(value);
-        else
-            byKey[key] = std::move(value);
-    }
-    byId_ = std::move(byId);
-    byKey_ = std::move(byKey);
-    packPath_ = path;
-    return true;
+    std::lock_guard lock(mutex_);
+    source_ = std::move(source);
 }
 
-void TextCatalog::clearPack()
+std::shared_ptr<const TextSource> TextCatalog::source() const
 {
-    byId_.clear();
-    byKey_.clear();
-    packPath_.clear();
+    std::lock_guard lock(mutex_);
+    return source_;
 }
 
 std::string TextCatalog::text(int id) const
 {
-    if (auto it = byId_.find(id); it != byId_.end())
-        return it->second;
+    if (auto src = source())
+        if (auto t = src->byId(id))
+            return std::move(*t);
     if (const char* own = builtinText(id))
         return own;
     return {};
@@ -236,8 +159,9 @@ std::string TextCatalog::text(int id) const
 
 std::string TextCatalog::text(const std::string& key, const std::string& fallback) const
 {
-    if (auto it = byKey_.find(key); it != byKey_.end())
-        return it->second;
+    if (auto src = source())
+        if (auto t = src->byKey(key))
+            return std::move(*t);
     return fallback;
 }
 

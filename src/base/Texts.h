@@ -1,11 +1,14 @@
 #pragma once
-// Every text the program shows, by id. The program's own texts are Traditional Chinese; a language
-// pack (SpanUSA, SpanSC, SpanPL, SpanRU) replaces the ones it carries, and whatever a pack lacks
-// comes from the program's own table.
+// Every text the program shows, by id or by key. The program's own texts are Traditional Chinese
+// (and, for some of its messages, English); a language's texts come from a TextSource that the
+// program sets at start (a compiled translation, see session/Translations.h), and whatever the
+// source lacks comes from the program's own table or the fallback the code gives.
 
 #include <cstdint>
 #include <initializer_list>
-#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -36,31 +39,35 @@ std::string formatText(const std::string& format, std::initializer_list<TextArg>
 // The program's own text of a numeric id, or nullptr when the program has none.
 const char* builtinText(int id);
 
+// Where a language's texts come from. A source answers what it carries and nothing else; the
+// catalog falls back for the rest. Lookups may come from any thread at once.
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    virtual std::optional<std::string> byId(int id) const = 0;
+    virtual std::optional<std::string> byKey(const std::string& key) const = 0;
+};
+
 class TextCatalog {
 public:
-    // The catalog the whole program reads. Load the pack at start-up, before other threads run.
+    // The catalog the whole program reads.
     static TextCatalog& instance();
 
-    // Reads a pack file ("id=text" or "key=text" lines, see res/data/lang). Returns false and
-    // leaves the catalog as it was when the file is missing or unreadable.
-    bool loadPack(const std::string& path, std::string* error = nullptr);
-    void clearPack();
-    const std::string& packPath() const { return packPath_; }
+    // The language's texts; nullptr returns to the program's own. A lookup running meanwhile
+    // finishes with the source it started with.
+    void setSource(std::shared_ptr<const TextSource> source);
+    std::shared_ptr<const TextSource> source() const;
 
-    // The text of an id: the pack's, else the program's own, else empty.
+    // The text of an id: the source's, else the program's own, else empty.
     std::string text(int id) const;
-    // Texts named by key (menus and dialogs): the pack's, else the given fallback.
+    // Texts named by key (menus, dialogs, the program's own messages): the source's, else the
+    // given fallback.
     std::string text(const std::string& key, const std::string& fallback) const;
     std::string format(int id, std::initializer_list<TextArg> args) const;
 
-    // For tests: how many texts the loaded pack carries.
-    std::size_t packSize() const { return byId_.size() + byKey_.size(); }
-    bool packHas(int id) const { return byId_.count(id) != 0; }
-
 private:
-    std::map<int, std::string> byId_;
-    std::map<std::string, std::string> byKey_;
-    std::string packPath_;
+    mutable std::mutex mutex_;
+    std::shared_ptr<const TextSource> source_;
 };
 
 // Shorthands over TextCatalog::instance(). tk: a text named by a key (menus, dialog labels, the

@@ -30,7 +30,8 @@ int configCommand(CliContext& ctx, const std::vector<std::string>& args)
 
     auto key = Config::canonicalKey(args[0]);
     if (!key) {
-        ui.fixedMessage("unknown key '" + args[0] + "' (run 'feldspan-cli config' to list the keys)", Icon::Stop);
+        ui.fixedMessage(formatText(tk("cli.unknownKey", "unknown key '%s' (run 'feldspan-cli config' to list the keys)"), {args[0]}),
+                        Icon::Stop);
         return kExitUsage;
     }
     if (args.size() == 1) {

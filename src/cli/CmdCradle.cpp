@@ -50,7 +50,7 @@ std::string errorText(std::uint32_t code)
         return text + ": " + stdfu::codeText(code);
     if (code >= kDfuStatusBase + 0x1000 && (code - kDfuStatusBase) % 0x1000 == 0 &&
         (code - kDfuStatusBase) / 0x1000 <= 0xFF)
-        return text + ": the cradle reported DFU status " + std::to_string((code - kDfuStatusBase) / 0x1000);
+        return formatText(tk("cradle.dfuStatus", "%s: the cradle reported DFU status %u"), {text, (code - kDfuStatusBase) / 0x1000});
     std::string why = stdfu::STDFU_LastError();
     return text + ": " + (why.empty() ? stdfu::codeText(code) : why);
 }
@@ -86,7 +86,7 @@ int checkCommand(CliContext& ctx, const std::string& path)
     DfuFileResult r = LoadDfuFile(path, image.get());
     if (!r.ok()) {
         ctx.ui().message(txt::kNotCradleFirmware, Icon::Stop);
-        ctx.ui().fixedMessage(path + ": " + r.reason, Icon::Stop);
+        ctx.ui().fixedMessage(formatText(tk("cradle.fileProblem", "%s: %s"), {path, r.reason}), Icon::Stop);
         return kExitFailure;
     }
     std::size_t used = 0;
@@ -114,9 +114,11 @@ int checkCommand(CliContext& ctx, const std::string& path)
         std::printf("%s\n", line.c_str());
     }
     if (!writesSomewhere) {
-        ctx.ui().fixedMessage(path + ": no byte lies in 0x8000-0xEFFF, where every update writes: an update would "
-                                     "erase the cradle's firmware and write nothing, so it refuses this file. "
-                                     "Use a firmware file made for the cradle",
+        ctx.ui().fixedMessage(formatText(tk("cradle.writesNothing", "%s: no byte lies in 0x8000-0xEFFF, where every update "
+                                                                    "writes: an update would erase the cradle's firmware and "
+                                                                    "write nothing, so it refuses this file. Use a firmware "
+                                                                    "file made for the cradle"),
+                                         {path}),
                               Icon::Stop);
         return kExitFailure;
     }
@@ -129,7 +131,7 @@ int imageCommand(CliContext& ctx, const std::string& path, const std::string& ou
     DfuFileResult r = LoadDfuFile(path, image.get());
     if (!r.ok()) {
         ctx.ui().message(txt::kNotCradleFirmware, Icon::Stop);
-        ctx.ui().fixedMessage(path + ": " + r.reason, Icon::Stop);
+        ctx.ui().fixedMessage(formatText(tk("cradle.fileProblem", "%s: %s"), {path, r.reason}), Icon::Stop);
         return kExitFailure;
     }
     // Written beside the target first, so a failed write leaves no half image where a whole one
@@ -141,7 +143,7 @@ int imageCommand(CliContext& ctx, const std::string& path, const std::string& ou
         ok = (std::fclose(f) == 0) && ok;
     if (!ok || std::rename(part.c_str(), out.c_str()) != 0) {
         std::remove(part.c_str());
-        ctx.ui().fixedMessage("cannot write the image to " + out, Icon::Stop);
+        ctx.ui().fixedMessage(formatText(tk("cradle.cannotWriteImage", "cannot write the image to %s"), {out}), Icon::Stop);
         return kExitFailure;
     }
     std::printf("%s: %zu bytes written\n", out.c_str(), image->size());
@@ -165,36 +167,37 @@ int updateCommand(CliContext& ctx, const std::string& path, int index)
         if (static_cast<int>(devices[i].index) == index)
             selected = static_cast<int>(i);
     if (selected < 0) {
-        ui.fixedMessage("there is no DFU device " + std::to_string(index) + " ('cradle list' shows the devices)",
+        ui.fixedMessage(formatText(tk("cradle.noDevice", "there is no DFU device %d ('cradle list' shows the devices)"), {index}),
                         Icon::Stop);
         return kExitFailure;
     }
     ChosenDfuFile file;
     if (!ChooseDfuFile(ui, path, file, &why)) {
-        ui.fixedMessage(path + ": " + why, Icon::Stop);
+        ui.fixedMessage(formatText(tk("cradle.fileProblem", "%s: %s"), {path, why}), Icon::Stop);
         return kExitFailure;
     }
     std::unique_ptr<DfuImage> image = CheckCradleUpdate(ui, devices, selected, file, &why);
     if (!image) {
         if (!why.empty())
-            ui.fixedMessage(path + ": " + why, Icon::Stop);
+            ui.fixedMessage(formatText(tk("cradle.fileProblem", "%s: %s"), {path, why}), Icon::Stop);
         return kExitFailure;
     }
     const DfuDeviceInfo& device = devices[static_cast<std::size_t>(selected)];
     DfuProgress result;
     {
-        auto bar = ui.openProgress(ProgressKind::Sending, "Cradle firmware update", device.name);
+        auto bar = ui.openProgress(ProgressKind::Sending, tk("cradle.progressTitle", "Cradle firmware update"), device.name);
         result = RunCradleUpdate(ui, systemClock(), device.index, std::move(image), bar.get());
     }
     if (result.error == kDfuNothingToWrite) {
-        ui.fixedMessage(path + ": " + errorText(result.error) + ". Use a firmware file made for this cradle " +
-                            "('feldspan-cli cradle check " + path + "' shows where a file's bytes lie)",
+        ui.fixedMessage(formatText(tk("cradle.useOtherFile", "%s: %s. Use a firmware file made for this cradle "
+                                                             "('feldspan-cli cradle check %s' shows where a file's bytes lie)"),
+                                   {path, errorText(result.error), path}),
                         Icon::Stop);
         return kExitFailure;
     }
     if (result.error != kDfuOk) {
-        ui.fixedMessage("the cradle update failed in phase " + std::to_string(result.phase) + ", " +
-                            errorText(result.error),
+        ui.fixedMessage(formatText(tk("cradle.failedInPhase", "the cradle update failed in phase %d, %s"),
+                                   {result.phase, errorText(result.error)}),
                         Icon::Stop);
         return kExitFailure;
     }
@@ -207,7 +210,7 @@ int versionCommand(CliContext& ctx, const std::vector<std::string>& rest)
     return cradleVersionCommand(ctx, rest);
 #else
     (void)rest;
-    ctx.ui().fixedMessage("cradle version: not available in this build", Icon::Stop);
+    ctx.ui().fixedMessage(tk("cradle.noVersionCommand", "cradle version: not available in this build"), Icon::Stop);
     return kExitFailure;
 #endif
 }

@@ -114,7 +114,8 @@ bool terminalPathArg(CliContext& ctx, std::string& path)
         if (c == '/')
             c = '\\';
     if (std::string why = wire::pathProblem(path); !why.empty()) {
-        problem(ctx, "'" + printable(path) + "' is not a path on the terminal (" + why + "); write it as C:\\Data\\NAME.TXT");
+        problem(ctx, formatText(tk("cli.notTerminalPath", "'%s' is not a path on the terminal (%s); write it as C:\\Data\\NAME.TXT"),
+                                {printable(path), why}));
         return false;
     }
     return true;
@@ -125,7 +126,7 @@ void explainFailure(CliContext& ctx, Session& session, int shownBefore, const st
 {
     PdtLink* link = session.Link();
     if (link && !link->LastFailure().empty())
-        problem(ctx, what + ": " + link->LastFailure());
+        problem(ctx, formatText(tk("cli.failedBecause", "%s: %s"), {what, link->LastFailure()}));
     else if (problemsShown(ctx) == shownBefore)
         problem(ctx, what);
 }
@@ -134,10 +135,10 @@ void explainFailure(CliContext& ctx, Session& session, int shownBefore, const st
 std::string statusProblem(int status, const std::string& what)
 {
     switch (status) {
-    case term::kFailed: return what + ": no such file or folder on the terminal";
-    case term::kNotFormatted: return what + ": the drive is not formatted";
-    case term::kRefused: return what + ": the terminal refused the name or path";
-    default: return what + ": " + term::statusText(status);
+    case term::kFailed: return formatText(tk("cli.noSuchEntry", "%s: no such file or folder on the terminal"), {what});
+    case term::kNotFormatted: return formatText(tk("cli.notFormatted", "%s: the drive is not formatted"), {what});
+    case term::kRefused: return formatText(tk("cli.refusedName", "%s: the terminal refused the name or path"), {what});
+    default: return formatText(tk("cli.failedBecause", "%s: %s"), {what, term::statusText(status)});
     }
 }
 
@@ -161,7 +162,7 @@ bool diskInfo(CliContext& ctx, Session& session, Disk& d)
 {
     int r = session.Link()->GetDiskInfo(d.version, d.cTotal, d.cFree, d.dTotal, d.dFree);
     if (r != 1) {
-        problem(ctx, formatText("the terminal did not report its disk information (status %d)", {r}));
+        problem(ctx, formatText(tk("cli.noDiskInfo", "the terminal did not report its disk information (status %d)"), {r}));
         return false;
     }
     return true;
@@ -230,7 +231,7 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
         if (status >= 0 && status != term::kDone)
             problem(ctx, statusProblem(status, folder));
         else
-            explainFailure(ctx, cli.session(), shownBefore, "could not list " + folder + " on the terminal");
+            explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notListed", "could not list %s on the terminal"), {folder}));
         return kExitFailure;
     }
     std::vector<wire::DirEntry> entries = wire::decodeDirectory(data, static_cast<std::size_t>(count) * wire::kDirEntrySize);
@@ -267,7 +268,8 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
         // Into a folder: under the terminal file's own name, which must stay inside that folder.
         std::string name = TransferProcedures::TerminalFileName(terminalPath);
         if (!wire::isSafeTerminalName(name)) {
-            problem(ctx, "the terminal name '" + printable(name) + "' cannot be used as a file name here; give a local file name");
+            problem(ctx, formatText(tk("cli.unsafeName", "the terminal name '%s' cannot be used as a file name here; give a local file name"),
+                                    {printable(name)}));
             return kExitFailure;
         }
         if (local.back() != '/')
@@ -277,15 +279,16 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
     // A file already on the PC is replaced only when the user says so, as put asks on the terminal.
     struct stat st {};
     if (::stat(local.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        !accepted(ctx.ui().ask(0, local + " exists on this PC. Replace it?", Buttons::YesNo, Icon::Question))) {
-        problem(ctx, "not fetched: " + local + " exists (use --yes to replace it)");
+        !accepted(ctx.ui().ask(0, formatText(tk("cli.replaceLocal", "%s exists on this PC. Replace it?"), {local}), Buttons::YesNo,
+                               Icon::Question))) {
+        problem(ctx, formatText(tk("cli.notFetchedExists", "not fetched: %s exists (use --yes to replace it)"), {local}));
         return kExitFailure;
     }
     CliSession cli(ctx);
     TransferProcedures procedures(cli.session(), ctx.ui());
     const int shownBefore = problemsShown(ctx);
     if (procedures.FetchExact(terminalPath, local) != 1) {
-        explainFailure(ctx, cli.session(), shownBefore, terminalPath + " was not fetched");
+        explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notFetched", "%s was not fetched"), {terminalPath}));
         return kExitFailure;
     }
     std::error_code ec;
@@ -309,9 +312,9 @@ int putCommand(CliContext& ctx, const std::vector<std::string>& args)
     if (r == 1)
         return kExitOk;
     if (procedures.Declined())
-        problem(ctx, "not sent: " + args[0] + " exists on the terminal (use --yes to overwrite)");
+        problem(ctx, formatText(tk("cli.notSentExists", "not sent: %s exists on the terminal (use --yes to overwrite)"), {args[0]}));
     else
-        explainFailure(ctx, cli.session(), shownBefore, args[0] + " was not sent");
+        explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notSent", "%s was not sent"), {args[0]}));
     return kExitFailure;
 }
 
@@ -340,12 +343,13 @@ int rmCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
         }
         ++failures;
         const int status = cli->Link()->LastAnswerStatus();
+        const std::string notRemoved = formatText(tk("cli.notRemoved", "could not remove %s"), {path});
         if (status < 0)
-            explainFailure(ctx, cli.session(), shownBefore, "could not remove " + path);
+            explainFailure(ctx, cli.session(), shownBefore, notRemoved);
         else if (status == term::kFailed)
-            problem(ctx, path + ": no such file on the terminal (or a folder that is not empty)");
+            problem(ctx, formatText(tk("cli.noSuchFileOrFull", "%s: no such file on the terminal (or a folder that is not empty)"), {path}));
         else if (problemsShown(ctx) == shownBefore)
-            problem(ctx, statusProblem(status, "could not remove " + path));
+            problem(ctx, statusProblem(status, notRemoved));
     }
     cli->EndOperation();
     return failures ? kExitFailure : kExitOk;
@@ -367,7 +371,7 @@ int formatCommand(CliContext& ctx, const std::vector<std::string>& args)
     const int shownBefore = problemsShown(ctx);
     if ((c ? maintenance.FormatC() : maintenance.FormatD()) == 1)
         return kExitOk;
-    explainFailure(ctx, cli.session(), shownBefore, "drive " + drive + " was not formatted");
+    explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notFormattedDrive", "drive %s was not formatted"), {drive}));
     return kExitFailure;
 }
 
@@ -377,7 +381,7 @@ int firmwareCommand(CliContext& ctx, const std::vector<std::string>& args)
         return kExitUsage;
     auto* ui = dynamic_cast<CliUi*>(&ctx.ui());
     if (!ui) {
-        problem(ctx, "this front end cannot hand the kernel file to the update");
+        problem(ctx, tk("cli.noKernelHandOver", "this front end cannot hand the kernel file to the update"));
         return kExitFailure;
     }
     // The update chooses its file through the Ui: the chooser answers with the one given here.

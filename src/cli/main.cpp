@@ -1,4 +1,4 @@
-// feldspan-cli: parses the global options, loads the language pack and runs one command.
+// feldspan-cli: parses the global options, loads the language's texts and runs one command.
 
 #include <QCoreApplication>
 
@@ -18,6 +18,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliUi.h"
 #include "session/Config.h"
+#include "session/Translations.h"
 
 namespace {
 
@@ -206,8 +207,8 @@ int main(int argc, char** argv)
         return kExitOk;
     }
 
-    // Speak the user's language: the configured code, else the locale's. A missing pack leaves
-    // the program's own texts in place. (A bad stored value is reported once, by whichever part
+    // Speak the user's language: the configured code, else the locale's. A missing or damaged
+    // translation leaves the program's own texts in place. (A bad stored value is reported once, by whichever part
     // of the command loads the settings for its own use.)
     {
         Config stored(options.settingsFile);

@@ -165,8 +165,9 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
         record.error = rc;
         return record;
     }
-    static const char* const kPhaseLabels[] = {"Preparing the cradle", "", "Starting the firmware write",
-                                               "Writing the firmware", "Finishing"};
+    const std::string phaseLabels[] = {tk("cradle.phase.prepare", "Preparing the cradle"), "",
+                                       tk("cradle.phase.start", "Starting the firmware write"),
+                                       tk("cradle.phase.write", "Writing the firmware"), tk("cradle.phase.finish", "Finishing")};
     int shownPhase = -1;
     for (;;) {
         clock.sleepMs(100);
@@ -174,7 +175,7 @@ DfuProgress RunCradleUpdate(Ui& ui, Clock& clock, unsigned deviceIndex, std::uni
         if (progress && !s.failed) {
             if (record.phase != shownPhase && record.phase >= 0 && record.phase <= 4 && record.phase != 1) {
                 shownPhase = record.phase;
-                progress->setLabel(kPhaseLabels[record.phase]);
+                progress->setLabel(phaseLabels[record.phase]);
             }
             progress->setPercent(s.position * 100 / kDfuProgressRange);
         }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/Texts.h"
+
 namespace feld {
 
 namespace {
@@ -67,9 +69,9 @@ public:
             if (c == ' ' || c == '\r' || c == '\n')
                 continue;
             if (kept++ == i)
-                return "byte " + std::to_string(off) + " (line " + std::to_string(line) + ")";
+                return formatText(tk("cradle.file.at", "byte %u (line %u)"), {off, line});
         }
-        return "the end of the records";
+        return tk("cradle.file.end", "the end of the records");
     }
 
 private:
@@ -88,7 +90,7 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
 {
     const std::size_t n = t.size();
     auto bad = [&](std::uint32_t code, std::size_t at, const std::string& what) {
-        return Failure{code, "record at " + t.where(at) + ": " + what};
+        return Failure{code, formatText(tk("cradle.file.record", "record at %s: %s"), {t.where(at), what})};
     };
     // Checks that `digits` upper-case hex digits start at `at`; else `badAt` is the first other.
     auto checkHex = [&](std::size_t at, std::size_t digits, std::size_t& badAt) {
@@ -103,37 +105,38 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
     auto notHex = [&](std::size_t at) {
         char c = t[at];
         std::string shown = (c >= 0x21 && c < 0x7F) ? std::string("'") + c + "'" : hex(static_cast<std::uint8_t>(c), 2);
-        return "character " + shown + " is not an upper-case hex digit";
+        return formatText(tk("cradle.file.notHex", "character %s is not an upper-case hex digit"), {shown});
     };
 
     std::size_t pos = 0;
     while (n - pos >= 2) {
         const std::size_t start = pos;
         if (t[pos] != 'S')
-            return bad(kDfuFileBadRecord, pos, "does not begin with 'S'");
+            return bad(kDfuFileBadRecord, pos, tk("cradle.file.noS", "does not begin with 'S'"));
         const char type = t[pos + 1];
         if (type == '2' || type == '3')
             return bad(kDfuFileBadAddress, pos,
-                       std::string("S") + type + " records carry addresses beyond the 64 KiB image");
+                       formatText(tk("cradle.file.wideAddress", "S%c records carry addresses beyond the 64 KiB image"), {type}));
         const bool skipped = type == '0' || type == '5' || type == '6' || type == '7' || type == '8' || type == '9';
         if (!skipped && type != '1')
-            return bad(kDfuFileBadRecord, pos, std::string("unknown record type S") + type);
+            return bad(kDfuFileBadRecord, pos, formatText(tk("cradle.file.type", "unknown record type S%c"), {type}));
         if (n - pos < 4)
-            return bad(kDfuFileBadRecord, pos, "truncated before its byte count");
+            return bad(kDfuFileBadRecord, pos, tk("cradle.file.noCount", "truncated before its byte count"));
         std::size_t badAt = 0;
         if (!checkHex(pos + 2, 2, badAt))
             return bad(kDfuFileBadRecord, start, notHex(badAt));
         const std::size_t count = static_cast<std::size_t>(byteAt(pos + 2));
         const std::size_t length = 4 + 2 * count;
         if (type == '1' && count > 35)
-            return bad(kDfuFileBadRecord, start, "S1 byte count " + std::to_string(count) + " is above 35");
+            return bad(kDfuFileBadRecord, start, formatText(tk("cradle.file.countHigh", "S1 byte count %u is above 35"), {count}));
         if (type == '1' && count < 3)
             return bad(kDfuFileBadRecord, start,
-                       "S1 byte count " + std::to_string(count) + " leaves no room for the address and checksum");
+                       formatText(tk("cradle.file.countLow", "S1 byte count %u leaves no room for the address and checksum"),
+                                  {count}));
         if (n - pos < length)
             return bad(kDfuFileBadRecord, start,
-                       "truncated: " + std::to_string(count) + " bytes announced, " +
-                           std::to_string((n - pos - 4) / 2) + " present (or an odd number of digits)");
+                       formatText(tk("cradle.file.truncated", "truncated: %u bytes announced, %u present (or an odd number of digits)"),
+                                  {count, (n - pos - 4) / 2}));
         if (skipped) {
             // Header, count and start-address records put nothing in the image: only their byte
             // count is read, to find the next record. A header often holds text or lower-case hex.
@@ -145,10 +148,11 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
         const std::uint32_t address = static_cast<std::uint32_t>(byteAt(pos + 4) << 8 | byteAt(pos + 6));
         const std::size_t dataBytes = count - 3;
         if (address < 0x1000)
-            return bad(kDfuFileBadAddress, start, "address " + hex(address, 4) + " is below 0x1000");
+            return bad(kDfuFileBadAddress, start,
+                       formatText(tk("cradle.file.lowAddress", "address %s is below 0x1000"), {hex(address, 4)}));
         if (address + dataBytes > kDfuImageSize)
             return bad(kDfuFileBadAddress, start,
-                       "data at " + hex(address, 4) + " runs past 0xFFFF (" + std::to_string(dataBytes) + " bytes)");
+                       formatText(tk("cradle.file.pastEnd", "data at %s runs past 0xFFFF (%u bytes)"), {hex(address, 4), dataBytes}));
         for (std::size_t i = 0; i < dataBytes; ++i)
             image[address + i] = static_cast<std::uint8_t>(byteAt(pos + 8 + 2 * i));
         // The record's checksum is not verified: the file's CRC-32 already covers every byte.
@@ -174,7 +178,7 @@ DfuFileResult ParseDfuBytes(const std::uint8_t* data, std::size_t size, DfuImage
     if (image)
         image->fill(0xFF);
     if (size < kDfuSuffixSize) {
-        r.reason = "the file is " + std::to_string(size) + " bytes long, shorter than the 16-byte DFU suffix";
+        r.reason = formatText(tk("cradle.file.short", "the file is %u bytes long, shorter than the 16-byte DFU suffix"), {size});
         return r;
     }
     const std::uint8_t* s = data + size - kDfuSuffixSize;
@@ -184,20 +188,22 @@ DfuFileResult ParseDfuBytes(const std::uint8_t* data, std::size_t size, DfuImage
     const std::uint32_t stored = static_cast<std::uint32_t>(s[12]) | static_cast<std::uint32_t>(s[13]) << 8 |
                                  static_cast<std::uint32_t>(s[14]) << 16 | static_cast<std::uint32_t>(s[15]) << 24;
     if (s[6] != 0x00 || s[7] != 0x01) {
-        r.reason = "the suffix names DFU release " + hex(static_cast<unsigned>(s[6] | s[7] << 8), 4) + ", not 0x0100";
+        r.reason = formatText(tk("cradle.file.release", "the suffix names DFU release %s, not 0x0100"),
+                              {hex(static_cast<unsigned>(s[6] | s[7] << 8), 4)});
         return r;
     }
     if (s[8] != 'U' || s[9] != 'F' || s[10] != 'D') {
-        r.reason = "the suffix signature is not \"UFD\"";
+        r.reason = tk("cradle.file.signature", "the suffix signature is not \"UFD\"");
         return r;
     }
     if (s[11] != kDfuSuffixSize) {
-        r.reason = "the suffix length is " + std::to_string(s[11]) + ", not 16";
+        r.reason = formatText(tk("cradle.file.suffixLength", "the suffix length is %u, not 16"), {unsigned(s[11])});
         return r;
     }
     const std::uint32_t computed = dfuSuffixCrc(data, size - 4);
     if (computed != stored) {
-        r.reason = "CRC mismatch: the suffix holds " + hex(stored, 8) + ", the file's bytes give " + hex(computed, 8);
+        r.reason = formatText(tk("cradle.file.crc", "CRC mismatch: the suffix holds %s, the file's bytes give %s"),
+                              {hex(stored, 8), hex(computed, 8)});
         return r;
     }
     if (image) {
@@ -221,7 +227,7 @@ DfuFileResult LoadDfuFile(const std::string& path, DfuImage* image)
     r.code = kDfuFileCannotOpen;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        r.reason = "cannot open " + path + ": " + std::strerror(errno);
+        r.reason = formatText(tk("cradle.file.cannotOpen", "cannot open %s: %s"), {path, std::strerror(errno)});
         return r;
     }
     std::vector<std::uint8_t> bytes;
@@ -240,12 +246,12 @@ DfuFileResult LoadDfuFile(const std::string& path, DfuImage* image)
     const bool readError = std::ferror(f) != 0;
     std::fclose(f);
     if (tooLarge) {
-        r.reason = path + " is larger than " + std::to_string(kDfuFileMaxSize / (1024 * 1024)) +
-                   " MiB; a cradle firmware file is far smaller";
+        r.reason = formatText(tk("cradle.file.tooLarge", "%s is larger than %u MiB; a cradle firmware file is far smaller"),
+                              {path, kDfuFileMaxSize / (1024 * 1024)});
         return r;
     }
     if (readError) {
-        r.reason = "cannot read " + path;
+        r.reason = formatText(tk("cradle.file.cannotRead", "cannot read %s"), {path});
         return r;
     }
     return ParseDfuBytes(bytes.data(), bytes.size(), image);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Texts.h"
+
 namespace feld {
 
 namespace {
@@ -76,11 +78,11 @@ std::string dfuRangesText(const std::vector<DfuByteRange>& ranges)
     std::string text;
     for (std::size_t i = 0; i < listed; ++i) {
         if (i > 0)
-            text += (i + 1 == listed && listed == ranges.size()) ? " and " : ", ";
+            text += (i + 1 == listed && listed == ranges.size()) ? tk("cradle.ranges.and", " and ") : std::string(", ");
         text += rangeText(ranges[i]);
     }
     if (listed < ranges.size())
-        text += " and " + std::to_string(ranges.size() - listed) + " more ranges";
+        text += formatText(tk("cradle.ranges.more", " and %u more ranges"), {ranges.size() - listed});
     return text;
 }
 
@@ -95,9 +97,9 @@ std::string dfuOutsideWarning(const DfuImage& image, const DfuWriteGeometry& geo
     if (outside.empty())
         return {};
     const bool oneByte = outside.size() == 1 && outside[0].first == outside[0].last;
-    return (oneByte ? "the byte at " : "bytes at ") + dfuRangesText(outside) +
-           (oneByte ? " lies" : " lie") + " outside the area the update writes (" + dfuAreaText(geometry) + ") and " +
-           (oneByte ? "is" : "are") + " not written";
+    return formatText(oneByte ? tk("cradle.byteOutside", "the byte at %s lies outside the area the update writes (%s) and is not written")
+                              : tk("cradle.bytesOutside", "bytes at %s lie outside the area the update writes (%s) and are not written"),
+                      {dfuRangesText(outside), dfuAreaText(geometry)});
 }
 
 }  // namespace feld

@@ -79,7 +79,8 @@ bool TransferProcedures::CheckUpload(const std::string& sourcePath, const std::s
         return false;
     }
     if (std::string bad = wire::pathProblem(terminalFolder); !bad.empty()) {
-        ui_.fixedMessage(terminalFolder + ": not a folder the terminal has (" + bad + ")", Icon::Exclamation);
+        ui_.fixedMessage(formatText(tk("link.badFolder", "%s: not a folder the terminal has (%s)"), {terminalFolder, bad}),
+                         Icon::Exclamation);
         return false;
     }
     const std::string name = PcFileName(sourcePath);
@@ -89,7 +90,8 @@ bool TransferProcedures::CheckUpload(const std::string& sourcePath, const std::s
     }
     const std::string stored = wire::terminalNameFor(name);
     if (std::string bad = wire::storedNameProblem(stored); !bad.empty()) {
-        ui_.fixedMessage(formatText("%s: the terminal cannot store it as %s (%s); rename the file first", {sourcePath, stored, bad}),
+        ui_.fixedMessage(formatText(tk("link.badStoredName", "%s: the terminal cannot store it as %s (%s); rename the file first"),
+                                    {sourcePath, stored, bad}),
                          Icon::Exclamation);
         return false;
     }

@@ -77,7 +77,7 @@ int PdtLink::ReopenPort(int baud)
     engine_.SetPort(nullptr);  // releases the device before the new port opens it
     std::unique_ptr<LinkPort> port = MakePort();
     if (!port) {
-        lastConnectError_ = "the port could not be made";
+        lastConnectError_ = tk("link.noPort", "the port could not be made");
         return 0;
     }
     port->Device().SetPortSerial();
@@ -137,7 +137,7 @@ int PdtLink::Connect(int force)
         port->Device().SetPortSerial();
         port->SetOwner(this);
         if (!port->ShowSettings()) {
-            lastConnectError_ = "the port settings were cancelled";
+            lastConnectError_ = tk("link.settingsCancelled", "the port settings were cancelled");
             ShowPortStatus(1);
             return 0;
         }
@@ -193,7 +193,7 @@ int PdtLink::Connect(int force)
     }
     LinkPort* port = Port();
     if (!openNow && port->ConnectEnabled() == 0) {
-        lastConnectError_ = "connecting is switched off in the port settings";
+        lastConnectError_ = tk("link.connectOff", "connecting is switched off in the port settings");
         return 0;
     }
     if (!port->Device().OpenConnection()) {
@@ -223,7 +223,7 @@ int PdtLink::Connect(int force)
     if (Port() && !Port()->Device().LastError().empty())
         lastConnectError_ = Port()->Device().LastError();
     else
-        lastConnectError_ = "the terminal did not answer the link check (is it switched on and in transfer mode?)";
+        lastConnectError_ = tk("link.noLinkCheck", "the terminal did not answer the link check (is it switched on and in transfer mode?)");
     return 0;
 }
 

@@ -55,7 +55,8 @@ int PdtLink::UpdateFirmware()
     if (serial && !ReopenPort(kUpdateBaud)) {
         // Nothing has happened yet: say so before anything else.
         if (ui)
-            ui->fixedMessage(formatText("The port could not be switched to %d bit/s for the update: %s", {kUpdateBaud, LastConnectError()}),
+            ui->fixedMessage(formatText(tk("link.updateBaud", "The port could not be switched to %d bit/s for the update: %s"),
+                                        {kUpdateBaud, LastConnectError()}),
                              Icon::Exclamation);
         if (env_.host)
             env_.host->AbortOperation();
@@ -65,8 +66,8 @@ int PdtLink::UpdateFirmware()
     // Whatever happens, the port goes back to the rate the user chose.
     auto end = [&](int result) {
         if (serial && !ReopenPort(previousBaud) && ui) {
-            ui->fixedMessage(formatText("The port could not be set back to %d bit/s and is closed (%s); the next operation "
-                                        "opens it again.",
+            ui->fixedMessage(formatText(tk("link.baudBack", "The port could not be set back to %d bit/s and is closed (%s); "
+                                                           "the next operation opens it again."),
                                         {previousBaud, LastConnectError()}),
                              Icon::Exclamation);
         }
@@ -89,10 +90,10 @@ int PdtLink::UpdateFirmware()
     LocalFile writer;
     std::string why;
     if (!ReadLocalFile(writerPath, kMaxImageBytes, writer, why) || writer.bytes.empty()) {
-        ui->fixedMessage(formatText("The flash writer %s is missing or cannot be read (%s). It comes from the terminal's "
-                                    "vendor with the terminal's own software: put it there and try again. Nothing on the "
-                                    "terminal was changed.",
-                                    {writerPath, why.empty() ? std::string("it is empty") : why}),
+        ui->fixedMessage(formatText(tk("link.noWriter", "The flash writer %s is missing or cannot be read (%s). It comes from "
+                                                      "the terminal's vendor with the terminal's own software: put it "
+                                                      "there and try again. Nothing on the terminal was changed."),
+                                    {writerPath, why.empty() ? tk("link.writerEmpty", "it is empty") : why}),
                          Icon::Exclamation);
         return end(0);
     }
@@ -110,17 +111,20 @@ int PdtLink::UpdateFirmware()
         return end(0);
     LocalFile kernel;
     if (!ReadLocalFile(*chosen, kMaxImageBytes, kernel, why)) {
-        ui->fixedMessage(why + "; nothing on the terminal was changed", Icon::Exclamation);
+        ui->fixedMessage(formatText(tk("link.kernelUnread", "%s; nothing on the terminal was changed"), {why}),
+                         Icon::Exclamation);
         return end(0);
     }
     if (!endsWithBin(kernel.path)) {
-        ui->fixedMessage(kernel.path + " is not a kernel image (a .bin file); nothing on the terminal was changed",
+        ui->fixedMessage(formatText(tk("link.notKernel", "%s is not a kernel image (a .bin file); nothing on the terminal "
+                                                           "was changed"),
+                                    {kernel.path}),
                          Icon::Exclamation);
         return end(0);
     }
     if (kernel.bytes.empty() || kernel.bytes.size() % 4 != 0) {
-        ui->fixedMessage(formatText("%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing on the "
-                                    "terminal was changed",
+        ui->fixedMessage(formatText(tk("link.kernelOddSizeKept", "%s is %u bytes long: a kernel image is a whole number "
+                                                              "of 4-byte words; nothing on the terminal was changed"),
                                     {kernel.path, static_cast<unsigned long long>(kernel.bytes.size())}),
                          Icon::Exclamation);
         return end(0);

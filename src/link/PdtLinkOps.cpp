@@ -53,7 +53,8 @@ bool appendContent(std::vector<std::uint8_t>& payload, const std::vector<std::ui
     std::vector<std::uint8_t> body = wire::makeKernelBody(file.data(), file.size());
     if (body.empty()) {
         if (ui)
-            ui->fixedMessage(formatText("%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent",
+            ui->fixedMessage(formatText(tk("link.kernelOddSize", "%s is %u bytes long: a kernel image is a whole number of "
+                                                                "4-byte words; nothing was sent"),
                                         {localPath, static_cast<unsigned long long>(file.size())}),
                              Icon::Exclamation);
         return false;
@@ -82,7 +83,8 @@ static int SendFlashWriterOnDemand(PdtLink& link)
 static void TooManyFlashWriterRequests(PdtLink& link)
 {
     if (link.env_.ui)
-        link.env_.ui->fixedMessage("The terminal keeps asking for the flash writer; giving up.", Icon::Exclamation);
+        link.env_.ui->fixedMessage(tk("link.writerLoop", "The terminal keeps asking for the flash writer; giving up."),
+                                   Icon::Exclamation);
 }
 
 // Sends a file payload (code 3 or 8) and serves the terminal's requests for the flash writer on
@@ -94,7 +96,8 @@ static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::
     if (payload.size() > 0xFFFFFFFFull) {
         // The length field of a transfer has 32 bits: such a payload cannot be announced.
         if (link.env_.ui)
-            link.env_.ui->fixedMessage(localPath + ": too big to send to the terminal", Icon::Exclamation);
+            link.env_.ui->fixedMessage(formatText(tk("link.tooBig", "%s: too big to send to the terminal"), {localPath}),
+                                       Icon::Exclamation);
         return 0;
     }
     for (int rounds = 0;;) {
@@ -215,7 +218,7 @@ const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
     if (path.size() > wire::kMaxListPath) {
         // The terminal's listing command carries at most 77 bytes of path.
         if (env_.ui)
-            env_.ui->fixedMessage(formatText("The terminal folder path is too long (%d bytes, at most %d): %s",
+            env_.ui->fixedMessage(formatText(tk("link.folderTooLong", "The terminal folder path is too long (%d bytes, at most %d): %s"),
                                              {static_cast<int>(path.size()), static_cast<int>(wire::kMaxListPath), path}),
                                   Icon::Exclamation);
         return nullptr;
@@ -266,7 +269,7 @@ bool PdtLink::CheckNameForSending(const std::string& localPath, const std::strin
     }
     if (std::string why = wire::storedNameProblem(storedName); !why.empty()) {
         if (env_.ui)
-            env_.ui->fixedMessage(formatText("%s: the terminal cannot store it as %s (%s); rename the file first",
+            env_.ui->fixedMessage(formatText(tk("link.badStoredName", "%s: the terminal cannot store it as %s (%s); rename the file first"),
                                              {localPath, storedName, why}),
                                   Icon::Exclamation);
         return false;
@@ -309,7 +312,9 @@ int PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std
     int version = 0, ct = 0, cf = 0, dt = 0, df = 0;
     if (GetDiskInfo(version, ct, cf, dt, df) != term::kDone) {
         if (env_.ui)
-            env_.ui->fixedMessage(localPath + ": not sent: the terminal did not report its firmware version", Icon::Exclamation);
+            env_.ui->fixedMessage(formatText(tk("link.noVersion", "%s: not sent: the terminal did not report its firmware version"),
+                                             {localPath}),
+                                  Icon::Exclamation);
         return 0;
     }
     engine_.SetTitle(localPath);
@@ -350,7 +355,8 @@ int PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::string& termi
         return 0;
     if (std::string why = wire::pathProblem(terminalPath); !why.empty()) {
         if (env_.ui)
-            env_.ui->fixedMessage(terminalPath + ": not a path the terminal takes (" + why + ")", Icon::Exclamation);
+            env_.ui->fixedMessage(formatText(tk("link.badPath", "%s: not a path the terminal takes (%s)"), {terminalPath, why}),
+                                  Icon::Exclamation);
         return 0;
     }
     if (!EnsureLink())
@@ -369,7 +375,8 @@ int PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::string& termi
     auto head = wire::makePathFileHeader(header);
     if (!head) {
         if (env_.ui)
-            env_.ui->fixedMessage("The terminal path is too long: " + terminalPath, Icon::Exclamation);
+            env_.ui->fixedMessage(formatText(tk("link.pathTooLong", "The terminal path is too long: %s"), {terminalPath}),
+                                  Icon::Exclamation);
         return 0;
     }
     std::vector<std::uint8_t> payload = std::move(*head);
@@ -402,10 +409,11 @@ int PdtLink::GetFile(const std::string& terminalPath, FileSink& sink, bool show)
             result = 0;
             lastAnswerStatus_ = wire::replyDataStatus(ReplyData().data(), ReplyData().size()).value_or(0);
             if (env_.ui) {
-                std::string why = lastAnswerStatus_ == term::kFailed        ? "no such file on the terminal"
-                                  : lastAnswerStatus_ == term::kNotFormatted ? "the drive is not formatted"
-                                                                             : "the terminal did not send it (" +
-                                                                                   term::statusText(lastAnswerStatus_) + ")";
+                std::string why =
+                    lastAnswerStatus_ == term::kFailed        ? tk("link.noSuchFile", "no such file on the terminal")
+                    : lastAnswerStatus_ == term::kNotFormatted ? tk("link.notFormatted", "the drive is not formatted")
+                                                               : formatText(tk("link.notSent", "the terminal did not send it (%s)"),
+                                                                            {term::statusText(lastAnswerStatus_)});
                 env_.ui->fixedMessage(terminalPath + ": " + why, Icon::Exclamation);
             }
         }

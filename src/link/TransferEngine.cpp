@@ -30,20 +30,35 @@ constexpr std::uint8_t kReplyAccept = 1;
 constexpr std::uint8_t kReplyReject = 0;
 constexpr std::size_t kFileHeaderSize = 32;
 
-const char* kindText(std::uint8_t code)
+std::string fileText() { return tk("link.kind.file", "a file"); }
+std::string answerText() { return tk("link.kind.answer", "an answer"); }
+
+std::string kindText(std::uint8_t code)
 {
     switch (code) {
-    case wire::kFile: return "a file";
+    case wire::kFile: return fileText();
     case wire::kCommand:
-    case wire::kReplyData: return "an answer";
-    default: return "a transfer";
+    case wire::kReplyData: return answerText();
+    default: return tk("link.kind.transfer", "a transfer");
     }
 }
 
-const char* kNoAnswer = "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)";
-const char* kNoisyLine = "the terminal's frames kept arriving damaged; check the cable and the line speed";
-const char* kStoppedAnswering = "the terminal stopped answering (is it still switched on and in its cradle?)";
-const char* kCancelled = "the transfer was cancelled";
+std::string noAnswer()
+{
+    return tk("link.noAnswer", "the terminal did not answer (is it switched on, in its cradle and ready to transfer?)");
+}
+
+std::string noisyLine()
+{
+    return tk("link.noisyLine", "the terminal's frames kept arriving damaged; check the cable and the line speed");
+}
+
+std::string stoppedAnswering()
+{
+    return tk("link.stoppedAnswering", "the terminal stopped answering (is it still switched on and in its cradle?)");
+}
+
+std::string cancelled() { return tk("link.cancelled", "the transfer was cancelled"); }
 
 }  // namespace
 
@@ -117,7 +132,12 @@ void TransferEngine::Cancel()
 std::string TransferEngine::LostReason() const
 {
     std::string why = port_ ? port_->Device().LastError() : std::string();
-    return why.empty() ? std::string("the device closed") : why;
+    return why.empty() ? tk("link.deviceClosed", "the device closed") : why;
+}
+
+std::string TransferEngine::ConnectionLost() const
+{
+    return formatText(tk("link.connectionLost", "the connection to the terminal was lost (%s)"), {LostReason()});
 }
 
 // ---- reply timer -----------------------------------------------------------------------------
@@ -268,13 +288,13 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
     auto finish = [&](int result) {
         progress.Close();
         if (result == 0 && lastFailure_.empty())
-            lastFailure_ = !port_->IsOpen() ? "the connection to the terminal was lost (" + LostReason() + ")" : kNoAnswer;
+            lastFailure_ = !port_->IsOpen() ? ConnectionLost() : noAnswer();
         return result;
     };
 
     std::array<std::uint8_t, wire::kReplySize> reply{};
     if (cancel_.load()) {
-        lastFailure_ = kCancelled;
+        lastFailure_ = cancelled();
         return finish(0);
     }
     int w = SendHeaderFrame(code, length);
@@ -301,7 +321,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             progress.SetPos(static_cast<std::int64_t>(length) - remaining);
         status = w == kWriteOk && WaitReplyFrame(reply) ? CheckReplyFrame(reply.data(), blockCounter_) : 0;
         if (cancel_.load()) {
-            lastFailure_ = kCancelled;
+            lastFailure_ = cancelled();
             return finish(0);
         }
         switch (status) {
@@ -314,8 +334,9 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             Debug(formatText("\nS[2], Retry[%d]", {retries}));
             if (retries >= kRetryLimit) {
                 lastFailure_ = silent >= kSilentLimit
-                                   ? std::string(kStoppedAnswering)
-                                   : formatText("the terminal did not take a frame in %d attempts; check the cable and the line speed",
+                                   ? stoppedAnswering()
+                                   : formatText(tk("link.frameRetries", "the terminal did not take a frame in %d attempts; "
+                                                                        "check the cable and the line speed"),
                                                 {kRetryLimit});
                 return finish(0);
             }
@@ -335,7 +356,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             continue;
         case term::kBusy:
             if (++busy >= kBusyLimit) {
-                lastFailure_ = "the terminal stayed busy and did not take the data";
+                lastFailure_ = tk("link.stayedBusy", "the terminal stayed busy and did not take the data");
                 return finish(0);
             }
             continue;  // the terminal is busy: same frame again, no attempt used
@@ -362,17 +383,19 @@ std::string TransferEngine::Refusal(std::uint8_t code, std::uint32_t length, con
     const bool asked = (code == wire::kFile && expect.file) ||
                        ((code == wire::kCommand || code == wire::kReplyData) && expect.replyData);
     if (!asked) {
-        const char* wanted = expect.file ? "a file" : "an answer";
-        return formatText("The terminal sent %s where %s was expected; it was refused.", {kindText(code), wanted});
+        return formatText(tk("link.refused", "The terminal sent %s where %s was expected; it was refused."),
+                          {kindText(code), expect.file ? fileText() : answerText()});
     }
     if (code == wire::kFile) {
         if (length < kFileHeaderSize)
-            return formatText("The terminal announced a file of %u bytes, too short for its header; it was refused.", {length});
+            return formatText(tk("link.fileTooShort", "The terminal announced a file of %u bytes, too short for its header; it was refused."),
+                              {length});
         if (length - kFileHeaderSize > largestFile_)
-            return formatText("The terminal announced a file of %u bytes, more than its drives hold; it was refused.",
+            return formatText(tk("link.fileTooBig", "The terminal announced a file of %u bytes, more than its drives hold; it was refused."),
                               {length - static_cast<std::uint32_t>(kFileHeaderSize)});
     } else if (length > kMaxReplyData) {
-        return formatText("The terminal announced an answer of %u bytes, more than any command's; it was refused.", {length});
+        return formatText(tk("link.answerTooBig", "The terminal announced an answer of %u bytes, more than any command's; it was refused."),
+                          {length});
     }
     return {};
 }
@@ -449,7 +472,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
 
     while (retries < kRetryLimit && state != State::Done && state != State::Failed) {
         if (cancel_.load()) {
-            lastFailure_ = kCancelled;
+            lastFailure_ = cancelled();
             state = State::Failed;
             break;
         }
@@ -597,11 +620,11 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     if (state != State::Done) {
         if (!refused && lastFailure_.empty()) {
             if (!port_->IsOpen())
-                lastFailure_ = "the connection to the terminal was lost (" + LostReason() + ")";
+                lastFailure_ = ConnectionLost();
             else if (replyKind_ == 0)
-                lastFailure_ = kNoAnswer;
+                lastFailure_ = noAnswer();
             else if (retries >= kRetryLimit)
-                lastFailure_ = silent >= kSilentLimit ? kStoppedAnswering : kNoisyLine;
+                lastFailure_ = silent >= kSilentLimit ? stoppedAnswering() : noisyLine();
         }
         return 0;
     }

@@ -124,6 +124,8 @@ private:
     void Debug(const std::string& line);
     // What the port says about a device that went away.
     std::string LostReason() const;
+    // The failure of a transfer whose device went away, with the reason.
+    std::string ConnectionLost() const;
     // Blocks until the ring holds `want` bytes (or some, when the device closes) or the reply
     // deadline passes.
     void WaitForInput(std::size_t want);

@@ -142,9 +142,9 @@ std::vector<std::string> Config::load()
         if (k.kind != KeyKind::Folder) {
             if (!loadKey(k, v)) {
                 const std::string def = keyText(k);
-                problems.push_back("bad value " + shownValue(*v) + " for " + k.key + " in " + storeLocation() +
-                                   " (it takes " + takesText(k) + "); using the default " +
-                                   (def.empty() ? std::string("(none)") : def));
+                problems.push_back(formatText(tk("config.badStored", "bad value %s for %s in %s (it takes %s); using the default %s"),
+                                              {shownValue(*v), k.key, storeLocation(), takesText(k),
+                                               def.empty() ? tk("config.none", "(none)") : def}));
             }
         } else if (v && !v->empty()) {
             *k.str = withTrailingSeparator(*v);
@@ -251,11 +251,12 @@ bool Config::writeValues(const std::vector<std::pair<std::string, std::string>>&
     case StoreWrite::Ok: return true;
     case StoreWrite::NotSettings:
         // Rewriting a file we could not parse could throw away whatever it holds.
-        error = "not changing the settings: " + storeLocation() + " is not a valid settings file (" + why + ")";
+        error = formatText(tk("config.notSettings", "not changing the settings: %s is not a valid settings file (%s)"),
+                           {storeLocation(), why});
         return false;
     case StoreWrite::Failed: break;
     }
-    error = "cannot write the settings to " + storeLocation() + ": " + why;
+    error = formatText(tk("config.cannotWrite", "cannot write the settings to %s: %s"), {storeLocation(), why});
     return false;
 }
 
@@ -280,7 +281,7 @@ bool Config::storeValue(const std::string& key, std::string* error) const
     auto v = value(key);
     if (!k || !v) {
         if (error)
-            *error = "unknown key: " + key;
+            *error = formatText(tk("config.unknownKey", "unknown key: %s"), {key});
         return false;
     }
     // The store holds this value already, perhaps spelt another way ("09600"): nothing to write.

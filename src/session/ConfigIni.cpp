@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/Texts.h"
+
 namespace feld::ini {
 namespace {
 
@@ -236,16 +238,17 @@ Parsed parse(std::string_view d)
         if (line.open) {
             // Whatever came after it (a line added at the end) would become part of it.
             p.ok = false;
-            p.reason = "line " + lineNumberOf(d, line.start) + ": \"" + shown(text) +
-                       "\" runs to the end of the file (a quote not closed, or a backslash at the end of the last line)";
+            p.reason = formatText(tk("config.ini.open", "line %s: \"%s\" runs to the end of the file (a quote not closed, or a "
+                                                        "backslash at the end of the last line)"),
+                                  {lineNumberOf(d, line.start), shown(text)});
             return p;
         }
         if (text.front() == '[') {
             std::size_t close = text.find(']');
             if (close == npos) {
                 p.ok = false;
-                p.reason = "line " + lineNumberOf(d, line.start) + ": the section header \"" + shown(text) +
-                           "\" has no closing \"]\"";
+                p.reason = formatText(tk("config.ini.section", "line %s: the section header \"%s\" has no closing \"]\""),
+                                      {lineNumberOf(d, line.start), shown(text)});
                 return p;
             }
             std::string_view raw = trimmed(text.substr(1, close - 1));
@@ -264,8 +267,8 @@ Parsed parse(std::string_view d)
             if (text.front() == '#')
                 continue;  // a comment in the other common spelling
             p.ok = false;
-            p.reason = "line " + lineNumberOf(d, line.start) + ": \"" + shown(text) +
-                       "\" is neither a KEY=VALUE line, a [section] nor a comment";
+            p.reason = formatText(tk("config.ini.line", "line %s: \"%s\" is neither a KEY=VALUE line, a [section] nor a comment"),
+                                  {lineNumberOf(d, line.start), shown(text)});
             return p;
         }
         Section& s = p.sections.back();
@@ -443,7 +446,7 @@ EditResult setValues(std::string_view original, const std::vector<Assignment>& v
     // What was written must read back as a settings file.
     Parsed check = parse(text);
     if (!check.ok) {
-        r.reason = "the changed settings would not read back (" + check.reason + ")";
+        r.reason = formatText(tk("config.ini.readBack", "the changed settings would not read back (%s)"), {check.reason});
         return r;
     }
     r.parsed = true;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "base/Texts.h"
 #include "session/Config.h"
 #include "session/ConfigStore.h"
 
@@ -205,16 +206,16 @@ std::string takesText(const ConfigKey& k)
     switch (k.kind) {
     case KeyKind::Int:
         if (!k.allowed.empty())
-            return "one of " + listText(k.allowed);
+            return formatText(tk("config.takes.oneOf", "one of %s"), {listText(k.allowed)});
         if (k.lo == 0 && k.hi == 1)
-            return "0 or 1";
+            return tk("config.takes.flag", "0 or 1");
         if (k.lo > INT_MIN || k.hi < INT_MAX)
-            return "a whole number from " + std::to_string(k.lo) + " to " + std::to_string(k.hi);
-        return "a whole number";
-    case KeyKind::Time32: return "a time in seconds since 1970 (a 32-bit number)";
-    case KeyKind::UsbIds: return "a list of VENDOR:PRODUCT hex ids separated by commas";
+            return formatText(tk("config.takes.range", "a whole number from %d to %d"), {k.lo, k.hi});
+        return tk("config.takes.number", "a whole number");
+    case KeyKind::Time32: return tk("config.takes.time", "a time in seconds since 1970 (a 32-bit number)");
+    case KeyKind::UsbIds: return tk("config.takes.usbIds", "a list of VENDOR:PRODUCT hex ids separated by commas");
     case KeyKind::Text:
-    case KeyKind::Folder: return "a text";
+    case KeyKind::Folder: return tk("config.takes.text", "a text");
     }
     return {};
 }
@@ -262,7 +263,7 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
     case KeyKind::Int: {
         auto n = parseNumber(k, text);
         if (!n) {
-            error = k.key + " takes " + takesText(k) + ", not \"" + text + "\"";
+            error = formatText(tk("config.badValue", "%s takes %s, not \"%s\""), {k.key, takesText(k), text});
             return false;
         }
         *k.i = static_cast<int>(*n);
@@ -271,7 +272,7 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
     case KeyKind::Time32: {
         auto n = parseNumber(k, text);
         if (!n) {
-            error = k.key + " takes " + takesText(k) + ", not \"" + text + "\"";
+            error = formatText(tk("config.badValue", "%s takes %s, not \"%s\""), {k.key, takesText(k), text});
             return false;
         }
         *k.t = *n;
@@ -283,7 +284,7 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
     case KeyKind::UsbIds: {
         auto ids = parseUsbIds(text);
         if (!ids) {
-            error = k.key + " takes " + takesText(k) + ", not \"" + text + "\"";
+            error = formatText(tk("config.badValue", "%s takes %s, not \"%s\""), {k.key, takesText(k), text});
             return false;
         }
         *k.ids = *ids;
@@ -291,7 +292,7 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
     }
     case KeyKind::Folder:
         if (text.empty()) {
-            error = k.key + " cannot be empty";
+            error = formatText(tk("config.empty", "%s cannot be empty"), {k.key});
             return false;
         }
         *k.str = Config::withTrailingSeparator(text);
@@ -340,7 +341,7 @@ bool Config::setValue(const std::string& key, const std::string& text, std::stri
         if (!equalsNoCase(key, k.key))
             continue;
         if (k.writtenAtStart)
-            why = k.key + " is written by the program itself";
+            why = formatText(tk("config.programsOwn", "%s is written by the program itself"), {k.key});
         else if (parseKey(k, text, why)) {
             if (k.kind == KeyKind::Folder)
                 transferTempFile = projectPath + "FSSPAN.tmp";
@@ -351,7 +352,7 @@ bool Config::setValue(const std::string& key, const std::string& text, std::stri
         return false;
     }
     if (error)
-        *error = "unknown key: " + key;
+        *error = formatText(tk("config.unknownKey", "unknown key: %s"), {key});
     return false;
 }
 

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <map>
 
+#include "base/Texts.h"
 #include "session/ConfigIni.h"
 
 namespace feld {
@@ -29,9 +30,9 @@ std::string s(const QString& v) { return v.toStdString(); }
 std::string statusText(QSettings::Status st)
 {
     switch (st) {
-    case QSettings::AccessError: return "the file cannot be written (check its permissions and the free space)";
-    case QSettings::FormatError: return "the file is not a valid settings file";
-    default: return "unknown error";
+    case QSettings::AccessError: return tk("config.store.access", "the file cannot be written (check its permissions and the free space)");
+    case QSettings::FormatError: return tk("config.store.format", "the file is not a valid settings file");
+    default: return tk("config.store.unknown", "unknown error");
     }
 }
 #endif
@@ -166,7 +167,7 @@ bool writeBeside(const std::string& target, const std::string& data, mode_t mode
 {
     int fd = createBeside(target, name);
     if (fd < 0) {
-        why = errnoText("cannot create a file in " + folderOf(target), errno);
+        why = errnoText(formatText(tk("config.store.create", "cannot create a file in %s"), {folderOf(target)}), errno);
         return false;
     }
     made.add(name);
@@ -177,7 +178,7 @@ bool writeBeside(const std::string& target, const std::string& data, mode_t mode
         err = errno;
     }
     if (!ok)
-        why = errnoText("cannot write " + name, err);
+        why = errnoText(formatText(tk("config.store.write", "cannot write %s"), {name}), err);
     return ok;
 }
 
@@ -248,7 +249,7 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
 {
     auto target = finalTarget(path);
     if (!target) {
-        why = errnoText(path + " cannot be resolved", ELOOP);
+        why = errnoText(formatText(tk("config.store.resolve", "%s cannot be resolved"), {path}), ELOOP);
         return StoreWrite::Failed;
     }
     const std::string folder = folderOf(*target);
@@ -256,7 +257,7 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     fs::create_directories(folder, ec);
     std::error_code isDir;
     if (!fs::is_directory(folder, isDir)) {
-        why = errnoText("cannot create the folder " + folder, ec ? ec.value() : ENOTDIR);
+        why = errnoText(formatText(tk("config.store.folder", "cannot create the folder %s"), {folder}), ec ? ec.value() : ENOTDIR);
         return StoreWrite::Failed;
     }
 
@@ -264,9 +265,13 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     QLockFile lock(q(*target + ".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
         switch (lock.error()) {
-        case QLockFile::LockFailedError: why = "another program keeps the settings locked (" + *target + ".lock)"; break;
-        case QLockFile::PermissionError: why = errnoText("cannot create a file in " + folder, EACCES); break;
-        default: why = "cannot create the lock file " + *target + ".lock"; break;
+        case QLockFile::LockFailedError:
+            why = formatText(tk("config.store.locked", "another program keeps the settings locked (%s.lock)"), {*target});
+            break;
+        case QLockFile::PermissionError:
+            why = errnoText(formatText(tk("config.store.create", "cannot create a file in %s"), {folder}), EACCES);
+            break;
+        default: why = formatText(tk("config.store.lockFile", "cannot create the lock file %s.lock"), {*target}); break;
         }
         return StoreWrite::Failed;
     }
@@ -277,7 +282,7 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     int in = ::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     const bool existed = in >= 0;
     if (in < 0 && errno != ENOENT) {
-        why = errnoText("cannot read " + *target, errno);
+        why = errnoText(formatText(tk("config.store.read", "cannot read %s"), {*target}), errno);
         return StoreWrite::Failed;
     }
     if (existed) {
@@ -296,11 +301,11 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
         int readError = errno;
         ::close(in);
         if (!regular) {
-            why = *target + " is not a regular file";
+            why = formatText(tk("config.store.notFile", "%s is not a regular file"), {*target});
             return StoreWrite::Failed;
         }
         if (n < 0) {
-            why = errnoText("cannot read " + *target, readError);
+            why = errnoText(formatText(tk("config.store.read", "cannot read %s"), {*target}), readError);
             return StoreWrite::Failed;
         }
     }
@@ -319,17 +324,18 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     // What QSettings reads from the old text, from a private copy under a name new to it.
     if (!old.empty() && (!writeBeside(*target, old, 0600, made, copy, why) || !readIni(copy, before))) {
         if (why.empty())
-            why = "cannot read back " + copy;
+            why = formatText(tk("config.store.readBack", "cannot read back %s"), {copy});
         return StoreWrite::Failed;
     }
     if (!writeBeside(*target, edit.text, existed ? mode : 0, made, work, why))
         return StoreWrite::Failed;
     if (!readIni(work, after) || !readsAsIntended(before, after, values)) {
-        why = "the changed settings did not read back as intended; " + *target + " was left as it was";
+        why = formatText(tk("config.store.notAsIntended", "the changed settings did not read back as intended; %s was left as it was"),
+                         {*target});
         return StoreWrite::Failed;
     }
     if (::rename(work.c_str(), target->c_str()) != 0) {
-        why = errnoText("cannot rename " + work + " to " + *target, errno);
+        why = errnoText(formatText(tk("config.store.rename", "cannot rename %s to %s"), {work, *target}), errno);
         return StoreWrite::Failed;
     }
     made.forget(work);
@@ -341,7 +347,9 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
         int err = errno;
         ::close(dir);
         if (rc != 0 && err != EINVAL) {
-            why = errnoText("the settings were replaced, but the folder " + folder + " could not be synced", err);
+            why = errnoText(formatText(tk("config.store.sync", "the settings were replaced, but the folder %s could not be synced"),
+                                       {folder}),
+                            err);
             return StoreWrite::Failed;
         }
     }

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 #include "base/Language.h"
-#include "base/Texts.h"
 
 namespace feld {
 namespace {
@@ -83,60 +80,17 @@ TEST(Language, MessageLocaleFollowsThePosixOrder)
     }
 }
 
-class LanguagePacks : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("feldspan-lang-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        catalog_.clearPack();
-        std::filesystem::remove_all(dir_);
-    }
-    void write(const std::string& name, const std::string& content)
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << content;
-    }
-
-    std::filesystem::path dir_;
-    TextCatalog catalog_;
-};
-
-TEST_F(LanguagePacks, HongKongLocaleLoadsTheEnglishPack)
+TEST(Language, CodesNameTheirTranslationFiles)
 {
-    write("SpanUSA.lang", "61243=Connection failed...\n");
-    EXPECT_TRUE(applyLanguage(catalog_, effectiveLanguageCode(0, "zh_HK.UTF-8"), dir_.string()));
-    EXPECT_EQ(catalog_.text(61243), "Connection failed...");
-}
-
-TEST_F(LanguagePacks, CodeTwoKeepsTheOwnTextsEvenOnARussianLocale)
-{
-    write("SpanRU.lang", "61243=RU\n");
-    write("SpanUSA.lang", "61243=EN\n");
-    catalog_.loadPack((dir_ / "SpanUSA.lang").string());  // a pack left from before goes away
-    EXPECT_FALSE(applyLanguage(catalog_, effectiveLanguageCode(2, "ru_RU.UTF-8"), dir_.string()));
-    EXPECT_EQ(catalog_.text(61243), builtinText(61243));
-    EXPECT_EQ(catalog_.packSize(), 0u);
-}
-
-TEST_F(LanguagePacks, MissingPackFallsBackSilently)
-{
-    EXPECT_FALSE(applyLanguage(catalog_, 4, dir_.string()));
-    EXPECT_EQ(catalog_.text(61276), builtinText(61276));
-    EXPECT_FALSE(applyLanguage(catalog_, 3, (dir_ / "no-such-folder").string()));
-    EXPECT_EQ(catalog_.text(61276), builtinText(61276));
-}
-
-TEST_F(LanguagePacks, TextMissingFromAPackComesFromTheOwnTable)
-{
-    write("SpanPL.lang", "61276=Brak polaczenia\n");
-    ASSERT_TRUE(applyLanguage(catalog_, 4, dir_.string()));
-    EXPECT_EQ(catalog_.text(61276), "Brak polaczenia");
-    EXPECT_EQ(catalog_.text(61243), builtinText(61243));
-    EXPECT_EQ(catalog_.format(61235, {"C:\\Data\\A.TXT"}), std::string("複製C:\\Data\\A.TXT完成"));
+    // A Hong Kong locale reads English; code 2 has the file that says the program's English
+    // messages in Traditional Chinese; an unknown code has none.
+    EXPECT_EQ(languagePackFile(effectiveLanguageCode(0, "zh_HK.UTF-8")), "feldspan_en.qm");
+    EXPECT_EQ(languagePackFile(effectiveLanguageCode(0, "zh_CN.UTF-8")), "feldspan_zh_CN.qm");
+    EXPECT_EQ(languagePackFile(effectiveLanguageCode(2, "ru_RU.UTF-8")), "feldspan_zh_TW.qm");
+    EXPECT_EQ(languagePackFile(4), "feldspan_pl.qm");
+    EXPECT_EQ(languagePackFile(5), "feldspan_ru.qm");
+    EXPECT_EQ(languagePackFile(7), "");
+    EXPECT_EQ(languagePackFile(0), "");
 }
 
 }  // namespace

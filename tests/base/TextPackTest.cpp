@@ -1,127 +1,68 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <map>
 #include <random>
-#include <unistd.h>
 
 #include "base/Texts.h"
 
 namespace feld {
 namespace {
 
-std::string dataDir()
-{
-    const char* d = std::getenv("FELDSPAN_SOURCE_DIR");
-    return d ? std::string(d) + "/res/data" : std::string("res/data");
-}
-
-// The printf directives of a text, in order ("%s", "%02d", ...), so a translation can be checked
-// for taking the same arguments as the program's own text.
-std::vector<std::string> directives(const std::string& text)
-{
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%')
-            continue;
-        if (i + 1 < text.size() && text[i + 1] == '%') {
-            ++i;
-            continue;
-        }
-        std::size_t j = i + 1;
-        while (j < text.size() && std::string_view("-+ #0123456789.lh").find(text[j]) != std::string_view::npos)
-            ++j;
-        if (j < text.size())
-            out.push_back(text.substr(i, j - i + 1));
-        i = j;
-    }
-    return out;
-}
-
-TEST(EnglishPack, CarriesEveryTextWithTheSameArguments)
-{
-    TextCatalog catalog;
-    std::string error;
-    ASSERT_TRUE(catalog.loadPack(dataDir() + "/lang/SpanUSA.lang", &error)) << error;
-    for (int id = 0; id < 70000; ++id) {
-        const char* own = builtinText(id);
-        if (!own)
-            continue;
-        EXPECT_TRUE(catalog.packHas(id)) << "SpanUSA.lang lacks " << id;
-        if (!catalog.packHas(id))
-            continue;
-        std::string english = catalog.text(id);
-        EXPECT_FALSE(english.empty()) << id;
-        EXPECT_EQ(directives(english), directives(own)) << "text " << id << ": " << english;
-    }
-}
-
-class PackFile : public ::testing::Test {
-protected:
-    void SetUp() override
+// A language's texts as a test sets them.
+class MapSource : public TextSource {
+public:
+    std::map<int, std::string> ids;
+    std::map<std::string, std::string> keys;
+    std::optional<std::string> byId(int id) const override
     {
-        path_ = (std::filesystem::temp_directory_path() / ("feldspan-pack-" + std::to_string(::getpid()) + ".lang")).string();
+        auto it = ids.find(id);
+        return it == ids.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
-    void TearDown() override { std::filesystem::remove(path_); }
-    void write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
-
-    std::string path_;
-    TextCatalog catalog_;
+    std::optional<std::string> byKey(const std::string& key) const override
+    {
+        auto it = keys.find(key);
+        return it == keys.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
 };
 
-TEST_F(PackFile, ReadsIdsKeysEscapesAndSkipsTheRest)
+TEST(TextCatalog, AsksTheSourceFirstAndFallsBackForWhatItLacks)
 {
-    write("\xEF\xBB\xBF# comment\r\n"
-          "61243=Connection failed...\r\n"
-          " 61244 \t= Formatted\n"
-          "menu.file=&File\n"
-          "61247=Line one\\r\\nLine two\\tTab\\\\ \\q\n"
-          "=no key\n"
-          "no equals sign\n"
-          "\n"
-          "61276=first\n"
-          "61276=second\n");
-    ASSERT_TRUE(catalog_.loadPack(path_));
-    EXPECT_EQ(catalog_.text(61243), "Connection failed...");
-    EXPECT_EQ(catalog_.text(61244), " Formatted");
-    EXPECT_EQ(catalog_.text("menu.file", "x"), "&File");
-    EXPECT_EQ(catalog_.text("menu.edit", "&Edit"), "&Edit");
-    EXPECT_EQ(catalog_.text(61247), "Line one\r\nLine two\tTab\\ \\q");
-    EXPECT_EQ(catalog_.text(61276), "second");
-    EXPECT_EQ(catalog_.packSize(), 5u);
+    TextCatalog catalog;
+    auto source = std::make_shared<MapSource>();
+    source->ids[61276] = "Brak połączenia";
+    source->keys["menu.file"] = "&Plik";
+    catalog.setSource(source);
+    EXPECT_EQ(catalog.text(61276), "Brak połączenia");
+    EXPECT_EQ(catalog.text(61243), builtinText(61243));
+    EXPECT_EQ(catalog.text(99999), "");
+    EXPECT_EQ(catalog.text("menu.file", "檔案"), "&Plik");
+    EXPECT_EQ(catalog.text("menu.tools", "工具"), "工具");
+    EXPECT_EQ(catalog.format(61235, {"C:\\Data\\A.TXT"}), std::string("複製C:\\Data\\A.TXT完成"));
+
+    catalog.setSource(nullptr);
+    EXPECT_EQ(catalog.text(61276), builtinText(61276));
+    EXPECT_EQ(catalog.text("menu.file", "檔案"), "檔案");
 }
 
-TEST_F(PackFile, UnreadablePackLeavesTheCatalogAsItWas)
+TEST(TextCatalog, GarbageFromATranslationNeverBreaksFormatting)
 {
-    write("61243=kept\n");
-    ASSERT_TRUE(catalog_.loadPack(path_));
-    std::string error;
-    EXPECT_FALSE(catalog_.loadPack(path_ + ".missing", &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(catalog_.loadPack(std::filesystem::temp_directory_path().string(), &error));
-    EXPECT_EQ(catalog_.text(61243), "kept");
-}
-
-TEST_F(PackFile, GarbageNeverBreaksTheCatalog)
-{
+    TextCatalog catalog;
+    auto source = std::make_shared<MapSource>();
+    catalog.setSource(source);
     std::mt19937 rng(7);
     for (int round = 0; round < 50; ++round) {
-        std::string junk(static_cast<std::size_t>(rng() % 4096), '\0');
-        for (auto& c : junk)
-            c = static_cast<char>(rng() % 8 == 0 ? '=' : rng() % 8 == 1 ? '\n' : rng());
-        write(junk);
-        catalog_.loadPack(path_);
-        // Whatever a bad translation puts in a text, formatting it stays safe.
-        for (int id : {61235, 61267, 61288})
-            (void)catalog_.format(id, {"a", 1, 2});
-        for (int id = 0; id < 100; ++id)
-            (void)catalog_.format(id, {"%s%n%d", 3});
+        for (int id : {61235, 61267, 61288}) {
+            std::string junk(static_cast<std::size_t>(rng() % 512), '\0');
+            for (auto& c : junk)
+                c = static_cast<char>(rng() % 4 == 0 ? '%' : rng());
+            source->ids[id] = junk;
+            (void)catalog.format(id, {"a", 1, 2});
+        }
     }
-    write("61235=%d%d%d%s%s%n%p\n61267=%s\n");
-    ASSERT_TRUE(catalog_.loadPack(path_));
-    EXPECT_EQ(catalog_.format(61267, {2025, 1, 2, 3, 4, 5}), "2025");
-    EXPECT_EQ(catalog_.format(61235, {"C:\\A"}), "C:\\A%n%p");
+    source->ids[61235] = "%d%d%d%s%s%n%p";
+    source->ids[61267] = "%s";
+    EXPECT_EQ(catalog.format(61267, {2025, 1, 2, 3, 4, 5}), "2025");
+    EXPECT_EQ(catalog.format(61235, {"C:\\A"}), "C:\\A%n%p");
 }
 
 }  // namespace

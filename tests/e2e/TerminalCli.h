@@ -39,8 +39,10 @@ protected:
         std::ofstream(dir / "settings.ini")
             << "[FeldSpan]\nPATH\\MAINPATH=" << (dir / "main").string() << "/\nPATH\\PROJECTPATH="
             << (dir / "project").string() << "/\n"
-            // The program's own texts, whatever the test machine's locale.
-            << "[PATH]\nLANGUAGE=2\n";
+            // The texts exactly as the code has them (its Traditional Chinese and the English of its
+            // own messages), whatever the test machine's locale: a code that names no language
+            // loads no translation.
+            << "[PATH]\nLANGUAGE=9\n";
     }
 
     void TearDown() override

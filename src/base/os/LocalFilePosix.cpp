@@ -8,23 +8,25 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/Texts.h"
+
 namespace feld {
 
 namespace {
 
-const char* kindOf(mode_t mode)
+std::string kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return "a folder";
+        return tk("file.kind.folder", "a folder");
     if (S_ISFIFO(mode))
-        return "a FIFO";
+        return tk("file.kind.fifo", "a FIFO");
     if (S_ISCHR(mode))
-        return "a character device";
+        return tk("file.kind.charDevice", "a character device");
     if (S_ISBLK(mode))
-        return "a block device";
+        return tk("file.kind.blockDevice", "a block device");
     if (S_ISSOCK(mode))
-        return "a socket";
-    return "not an ordinary file";
+        return tk("file.kind.socket", "a socket");
+    return tk("file.kind.other", "not an ordinary file");
 }
 
 }  // namespace
@@ -34,7 +36,7 @@ bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& o
     out = LocalFile{};
     out.path = path;
     if (path.empty()) {
-        why = "no file name given";
+        why = tk("file.noName", "no file name given");
         return false;
     }
     // O_NONBLOCK: a FIFO without a writer or a device must not hold the program up.
@@ -50,12 +52,13 @@ bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& o
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        why = path + " is " + kindOf(st.st_mode) + ", not a file that can be sent";
+        why = formatText(tk("file.notSendable", "%s is %s, not a file that can be sent"), {path, kindOf(st.st_mode)});
         ::close(fd);
         return false;
     }
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-        why = path + " is too big for the terminal (" + std::to_string(st.st_size) + " bytes)";
+        why = formatText(tk("file.tooBig", "%s is too big for the terminal (%lld bytes)"),
+                         {path, static_cast<long long>(st.st_size)});
         ::close(fd);
         return false;
     }
@@ -79,8 +82,8 @@ bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& o
         if (n == 0)
             break;
         if (got >= out.bytes.size()) {
-            why = path + " is not an ordinary file: it holds more than its size says (" + std::to_string(st.st_size) +
-                  " bytes)";
+            why = formatText(tk("file.grows", "%s is not an ordinary file: it holds more than its size says (%lld bytes)"),
+                             {path, static_cast<long long>(st.st_size)});
             ::close(fd);
             return false;
         }
@@ -88,7 +91,7 @@ bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& o
     }
     ::close(fd);
     if (got != out.bytes.size()) {
-        why = path + " changed while it was read";
+        why = formatText(tk("file.changed", "%s changed while it was read"), {path});
         return false;
     }
     return true;

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/Texts.h"
+
 namespace feld {
 
 namespace {
@@ -113,7 +115,7 @@ bool SafeFileWriter::Open(const std::string& target)
     through_ = false;
     target_ = target;
     if (target.empty()) {
-        error_ = "no file name given";
+        error_ = tk("file.noName", "no file name given");
         return false;
     }
     int err = 0;
@@ -136,7 +138,7 @@ bool SafeFileWriter::Open(const std::string& target)
             return true;
         }
         if (!S_ISREG(st.st_mode)) {
-            error_ = target_ + ": not a regular file, a device or a FIFO; give a file name";
+            error_ = formatText(tk("file.notRegular", "%s: not a regular file, a device or a FIFO; give a file name"), {target_});
             return false;
         }
         mode = st.st_mode & 07777;
@@ -169,7 +171,7 @@ bool SafeFileWriter::Write(const void* data, std::size_t n)
 {
     if (fd_ < 0) {
         if (error_.empty())
-            error_ = "the file is not open";
+            error_ = tk("file.notOpen", "the file is not open");
         return false;
     }
     const char* p = static_cast<const char*>(data);
@@ -190,7 +192,7 @@ bool SafeFileWriter::Commit()
 {
     if (fd_ < 0) {
         if (error_.empty())
-            error_ = "the file is not open";
+            error_ = tk("file.notOpen", "the file is not open");
         return false;
     }
     if (through_) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "base/Texts.h"
 #include "cradle/stdfu/SimDfuBackend.h"
 #include "cradle/stdfu/UsbDfuBackend.h"
 
@@ -25,14 +26,15 @@ std::string codeName(std::uint32_t code)
 
 std::string codeText(std::uint32_t code)
 {
+    // A language's words for a code are filed under "dfu.<name>".
     switch (code) {
 #define FELD_STDFU_TEXT(name, value, text) \
     case value:                            \
-        return text;
+        return tk("dfu." #name, text);
         FELD_STDFU_CODES(FELD_STDFU_TEXT)
 #undef FELD_STDFU_TEXT
     }
-    return "code " + codeName(code);
+    return formatText(tk("dfu.other", "code %s"), {codeName(code)});
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/Clock.h"
+#include "base/Texts.h"
 
 namespace feld::stdfu {
 
@@ -98,19 +99,22 @@ std::uint32_t UsbDfuBackend::usbFailure(int error, const std::string& what)
     std::string reason = what + ": " + libusb_strerror(static_cast<libusb_error>(error));
     switch (error) {
     case LIBUSB_ERROR_ACCESS:
-        return fail(kAccessDenied, reason +
-                                       " - the system denies this user access to the cradle; install a udev rule such as "
-                                       "SUBSYSTEM==\"usb\", ATTR{bInterfaceClass}==\"fe\", TAG+=\"uaccess\" in "
-                                       "/etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns "
-                                       "the device), then reconnect the cradle");
+        return fail(kAccessDenied,
+                    formatText(tk("cradle.usb.access", "%s - the system denies this user access to the cradle; install a udev "
+                                                       "rule such as SUBSYSTEM==\"usb\", ATTR{bInterfaceClass}==\"fe\", "
+                                                       "TAG+=\"uaccess\" in /etc/udev/rules.d/70-feldspan-cradle.rules (or add "
+                                                       "your user to the group that owns the device), then reconnect the cradle"),
+                               {reason}));
     case LIBUSB_ERROR_NO_DEVICE:
-        return fail(kDeviceGone, reason + " - the cradle was disconnected; reconnect it and list the devices again");
+        return fail(kDeviceGone, formatText(tk("cradle.usb.gone", "%s - the cradle was disconnected; reconnect it and list the "
+                                                                  "devices again"),
+                                            {reason}));
     case LIBUSB_ERROR_TIMEOUT:
         return fail(kTimeout, reason);
     case LIBUSB_ERROR_BUSY:
-        return fail(kClaimFailed, reason + " - another program uses the cradle's DFU interface");
+        return fail(kClaimFailed, formatText(tk("cradle.usb.busy", "%s - another program uses the cradle's DFU interface"), {reason}));
     case LIBUSB_ERROR_PIPE:
-        return fail(kRequestFailed, reason + " (the device stalled the request)");
+        return fail(kRequestFailed, formatText(tk("cradle.usb.stall", "%s (the device stalled the request)"), {reason}));
     default:
         return fail(kRequestFailed, reason);
     }
@@ -193,7 +197,7 @@ std::uint32_t UsbDfuBackend::deviceDescriptor(unsigned index, UsbDeviceDescripto
 {
     Found f;
     if (!listed(index, f))
-        return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
+        return fail(kNoSuchDevice, formatText(tk("cradle.usb.noDevice", "no DFU device %u in the last listing"), {index}));
     libusb_device_descriptor d{};
     int rc = libusb_get_device_descriptor(f.device.get(), &d);
     if (rc != 0) {
@@ -221,7 +225,7 @@ std::uint32_t UsbDfuBackend::stringDescriptor(unsigned index, unsigned stringInd
 {
     Found f;
     if (!listed(index, f))
-        return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
+        return fail(kNoSuchDevice, formatText(tk("cradle.usb.noDevice", "no DFU device %u in the last listing"), {index}));
     if (stringIndex == 0 || stringIndex > 255)
         return fail(kStringError, "the device names no string " + std::to_string(stringIndex));
     libusb_device_handle* h = nullptr;
@@ -244,7 +248,7 @@ std::uint32_t UsbDfuBackend::dfuDescriptor(unsigned index, DfuFunctionalDescript
 {
     Found f;
     if (!listed(index, f))
-        return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
+        return fail(kNoSuchDevice, formatText(tk("cradle.usb.noDevice", "no DFU device %u in the last listing"), {index}));
     out = f.functional;
     extra = out.wTransferSize;
     return kOk;
@@ -280,7 +284,7 @@ std::uint32_t UsbDfuBackend::open(unsigned index, DfuHandle& handle)
 {
     Found f;
     if (!listed(index, f))
-        return fail(kNoSuchDevice, "no DFU device " + std::to_string(index) + " in the last listing");
+        return fail(kNoSuchDevice, formatText(tk("cradle.usb.noDevice", "no DFU device %u in the last listing"), {index}));
     libusb_device_handle* h = nullptr;
     std::uint32_t code = openFound(f, h);
     if (code != kOk)
@@ -349,8 +353,8 @@ std::uint32_t UsbDfuBackend::detach(DfuHandle handle, std::uint16_t timeoutMs)
             return kOk;
         }
     }
-    return fail(kNoReturn, "DFU_DETACH: the cradle did not come back in DFU mode within " +
-                               std::to_string(timeoutMs + kReturnGraceMs) + " ms");
+    return fail(kNoReturn, formatText(tk("cradle.usb.noReturn", "DFU_DETACH: the cradle did not come back in DFU mode within %d ms"),
+                                      {timeoutMs + kReturnGraceMs}));
 }
 
 std::uint32_t UsbDfuBackend::getState(DfuHandle handle, std::uint8_t& state)

@@ -14,7 +14,7 @@ namespace feld::gui {
 
 QString AboutDialog::VersionText()
 {
-    return qtk("about.version", "FeldSpan Version") + QLatin1Char(' ') +
+    return QStringLiteral("FeldSpan Version ") +
            qs(formatText("%1.2f %s", {(Config::kVersion % 1000) * 0.01, Config::kVersionEx}));
 }
 

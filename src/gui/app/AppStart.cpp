@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include "base/Language.h"
 #include "base/Texts.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/QtUi.h"
 #include "session/Config.h"
 #include "session/Session.h"
+#include "session/Translations.h"
 
 namespace feld::gui {
 
@@ -32,6 +36,22 @@ void ApplyLanguage(int configuredCode, const std::string& langFolder)
     const std::string folder =
         langFolder.empty() ? Config::withTrailingSeparator(Config::defaultMainPath()) + "lang" : langFolder;
     applyLanguage(TextCatalog::instance(), code, folder);
+    // Qt's standard buttons (OK, Cancel, Yes, No) in the same language, when Qt has it.
+    static QTranslator* qtBase = nullptr;
+    if (qtBase) {
+        QCoreApplication::removeTranslator(qtBase);
+        delete qtBase;
+        qtBase = nullptr;
+    }
+    if (const std::string file = qtBaseTranslationFile(code); !file.empty() && QCoreApplication::instance()) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(qs(file))) {
+            QCoreApplication::installTranslator(translator);
+            qtBase = translator;
+        } else {
+            delete translator;
+        }
+    }
 }
 
 App::App(const StartOptions& options)

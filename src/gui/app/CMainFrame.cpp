@@ -87,7 +87,8 @@ CMainFrame::~CMainFrame()
 
 QAction* CMainFrame::MakeAction(int id, const char* key, const char* text, void (CMainFrame::*handler)())
 {
-    auto* a = new QAction(qtk(key, text), this);
+    // No key: a text that reads the same in every language.
+    auto* a = new QAction(key ? qtk(key, text) : QString::fromUtf8(text), this);
     a->setObjectName(QStringLiteral("cmd%1").arg(id));
     a->setData(id);
     if (handler)
@@ -111,7 +112,7 @@ void CMainFrame::CreateActions()
     MakeAction(kAddCr, "cmd.addCr", "加入 <Carriage-Return> 字元", &CMainFrame::OnAddCr)->setCheckable(true);
     MakeAction(kAddLf, "cmd.addLf", "加入<Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
     MakeAction(kDeleteAfter, "cmd.deleteAfter", "刪除檔案", &CMainFrame::OnDeleteAfter)->setCheckable(true);
-    MakeAction(kResident, "cmd.resident", "", nullptr)->setText(qtr(txt::kStartResident));
+    MakeAction(kResident, nullptr, "", nullptr)->setText(qtr(txt::kStartResident));
     MakeAction(kResidentSettings, "cmd.residentSettings", "設定", nullptr);
     MakeAction(kFormatC, "cmd.formatC", "格式化 C:", nullptr);
     MakeAction(kFormatD, "cmd.formatD", "格式化 D:", nullptr);
@@ -121,13 +122,13 @@ void CMainFrame::CreateActions()
     MakeAction(kCradleUpdate, "cmd.cradleUpdate", "更新充電座韌體", &CMainFrame::OnCradleUpdate);
     MakeAction(kDefragment, "cmd.defragment", "磁碟 D: 重組", nullptr);
     MakeAction(kLanguageDownload, "cmd.languageDownload", "語系支援下載", nullptr);
-    MakeAction(kDumpC, "cmd.dumpC", "Dump C Disk Image", nullptr);
-    MakeAction(kDumpD, "cmd.dumpD", "Dump D Disk Image", nullptr);
+    MakeAction(kDumpC, nullptr, "Dump C Disk Image", nullptr);
+    MakeAction(kDumpD, nullptr, "Dump D Disk Image", nullptr);
     MakeAction(kAbout, "cmd.about", "關於Feldspan...", &CMainFrame::OnAbout);
     MakeAction(kAboutCradle, "cmd.aboutCradle", "關於充電座...", &CMainFrame::OnAboutCradle);
     MakeAction(kHelp, "cmd.help", "說明", &CMainFrame::OnHelp)->setShortcut(QKeySequence::HelpContents);
-    MakeAction(kTrayShow, "cmd.trayShow", "Show", &CMainFrame::OnTrayShow);
-    MakeAction(kTrayExit, "cmd.trayExit", "Exit", &CMainFrame::OnTrayExit);
+    MakeAction(kTrayShow, nullptr, "Show", &CMainFrame::OnTrayShow);
+    MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
 
     // Present now, working once their part of the program is there: greyed, never silently idle.
     later_ = {kNewProject, kAddProject, kReceive, kResident, kResidentSettings, kFormatC, kFormatD, kFirmware,

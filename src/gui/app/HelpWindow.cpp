@@ -13,10 +13,16 @@ namespace feld::gui {
 
 QString HelpWindow::IndexPage(const QString& mainPath)
 {
+    // The language's own pages when there are some; else a Chinese reader gets the program's own
+    // (Traditional Chinese) pages and everyone else the English ones.
     const QString lang = qtk("help.folder", "");
     QDir help(QDir(mainPath).filePath(QStringLiteral("help")));
-    if (!lang.isEmpty() && QFileInfo::exists(help.filePath(lang + QStringLiteral("/index.html"))))
-        return help.filePath(lang + QStringLiteral("/index.html"));
+    for (const QString& folder : {lang, lang.startsWith(QStringLiteral("zh")) ? QString() : QStringLiteral("en")}) {
+        if (!folder.isEmpty() && QFileInfo::exists(help.filePath(folder + QStringLiteral("/index.html"))))
+            return help.filePath(folder + QStringLiteral("/index.html"));
+        if (lang.isEmpty())
+            break;
+    }
     return help.filePath(QStringLiteral("index.html"));
 }
 

@@ -10,6 +10,7 @@
 #include <poll.h>
 
 #include "base/OsWait.h"
+#include "base/Texts.h"
 #include "link/serial/PortIo.h"
 #include "link/serial/UsbIdentity.h"
 
@@ -153,7 +154,8 @@ std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "device missing: " + shown + " does not exist (is the terminal connected and switched on?)";
+        return formatText(tk("link.deviceMissing", "device missing: %s does not exist (is the terminal connected and switched on?)"),
+                          {shown});
     case EACCES:
     case EPERM: {
         // The USB ids make the udev rule of the hint one to copy.
@@ -164,13 +166,13 @@ std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
                 break;
             }
         }
-        return "permission denied on " + shown + ": " +
-               portio::permissionHint(portio::deviceAccess(device), usb ? &*usb : nullptr);
+        return formatText(tk("link.permissionDenied", "permission denied on %s: %s"),
+                          {shown, portio::permissionHint(portio::deviceAccess(device), usb ? &*usb : nullptr)});
     }
     case EBUSY:
-        return "device busy: " + shown + " is in use by another program";
+        return formatText(tk("link.deviceBusy", "device busy: %s is in use by another program"), {shown});
     default:
-        return "cannot open " + shown + ": " + portio::errorText(err);
+        return formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, portio::errorText(err)});
     }
 }
 
@@ -197,7 +199,7 @@ bool CSerialCom::EnsureThread()
         return true;
     wake_ = std::make_unique<os::WakeEvent>();
     if (!wake_->valid()) {
-        SetError("cannot start the port's I/O thread: " + wake_->error());
+        SetError(formatText(tk("link.noIoThread", "cannot start the port's I/O thread: %s"), {wake_->error()}));
         wake_.reset();
         return false;
     }
@@ -271,7 +273,7 @@ void CSerialCom::IoLoop()
     while (!stop_.load()) {
         RunTasks();
         if (int err = breakErr_.load()) {
-            Die("its wait failed: " + portio::errorText(err));
+            Die(formatText(tk("link.waitFailed", "its wait failed: %s"), {portio::errorText(err)}));
             return;
         }
         const std::int64_t now = os::monotonicNs();
@@ -290,7 +292,7 @@ void CSerialCom::IoLoop()
         }
         os::PollResult r = os::waitDescriptor(events ? fd : -1, events, *wake_, timeout);
         if (!r.ok) {
-            Die("its wait failed: " + portio::errorText(r.err));
+            Die(formatText(tk("link.waitFailed", "its wait failed: %s"), {portio::errorText(r.err)}));
             return;
         }
         if (r.woken)
@@ -310,7 +312,7 @@ void CSerialCom::IoLoop()
 void CSerialCom::Die(const std::string& why)
 {
     // Nothing will run in this thread any more: every request, queued or later, fails at once.
-    SetError("the port's I/O thread stopped (" + why + ")");
+    SetError(formatText(tk("link.ioThreadStopped", "the port's I/O thread stopped (%s)"), {why}));
     CloseInThread();
     std::deque<std::shared_ptr<Task>> orphans;
     {
@@ -337,8 +339,9 @@ int CSerialCom::SetPortUSB()
     }
     auto found = UsbIdentity::FindTerminal(usbIds_);
     if (!found) {
-        SetError(usbIds_.empty() ? "no USB serial device found: connect the terminal's cradle and check its cable"
-                                 : "no USB terminal found among the USB serial devices (none matches the configured ids)");
+        SetError(usbIds_.empty() ? tk("link.noUsbDevice", "no USB serial device found: connect the terminal's cradle and check its cable")
+                                 : tk("link.noUsbTerminal", "no USB terminal found among the USB serial devices (none matches the "
+                                                            "configured ids)"));
         return 0;
     }
     info_.kind = DeviceKind::UsbCom;
@@ -354,7 +357,7 @@ int CSerialCom::OpenConnection()
     if (open_.load())
         return 1;
     if (!info_.connectEnabled) {
-        SetError("connecting is switched off in the port settings");
+        SetError(tk("link.connectOff", "connecting is switched off in the port settings"));
         return 0;
     }
     std::string path = info_.devicePath.empty() ? PathForPortNumber(info_.portNumber) : info_.devicePath;
@@ -386,11 +389,11 @@ void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
         QSerialPort::SerialPortError e = port->error();
         std::string why = port->errorString().toStdString();
         if (e == QSerialPort::PermissionError)
-            SetError("device busy: " + shown + " is in use by another program (" + why + ")");
+            SetError(formatText(tk("link.deviceBusyWhy", "device busy: %s is in use by another program (%s)"), {shown, why}));
         else if (e == QSerialPort::DeviceNotFoundError)
             SetError(DescribeOpenError(info.devicePath, ENOENT));
         else
-            SetError("cannot open " + shown + ": " + why);
+            SetError(formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, why}));
         delete port;
         ok = false;
         return;
@@ -484,7 +487,7 @@ void CSerialCom::ReadInput(short revents)
         }
         if (r.end || (total == 0 && (revents & (POLLHUP | POLLERR | POLLNVAL)))) {
             // Unplugged, or the other end of a pseudo-terminal closed: reading on would only spin.
-            DeviceGone("it hung up");
+            DeviceGone(tk("link.hungUp", "it hung up"));
             return;
         }
         break;
@@ -518,7 +521,7 @@ void CSerialCom::ReadInput(short revents)
 
 void CSerialCom::DeviceGone(const std::string& why)
 {
-    SetError("the device " + ioPath_ + " went away (" + why + ")");
+    SetError(formatText(tk("link.deviceGone", "the device %s went away (%s)"), {ioPath_, why}));
     CloseInThread();
 }
 
@@ -547,7 +550,7 @@ int CSerialCom::Queue(const WritePiece* pieces, std::size_t count, bool waited, 
         portio::IoResult r = portio::writeSome(fd_, pieces, count, written);
         if (r.err != 0) {
             lineErrors_.store(static_cast<unsigned>(r.err));
-            SetError("cannot write to " + ioPath_ + ": " + portio::errorText(r.err));
+            SetError(formatText(tk("link.cannotWrite", "cannot write to %s: %s"), {ioPath_, portio::errorText(r.err)}));
             return kWriteFailed;
         }
         if (r.bytes == 0)
@@ -620,7 +623,7 @@ void CSerialCom::FlushOutput()
         portio::IoResult r = portio::writeSome(fd_, &rest, 1, j.done);
         if (r.err != 0) {
             lineErrors_.store(static_cast<unsigned>(r.err));
-            SetError("cannot write to " + ioPath_ + ": " + portio::errorText(r.err));
+            SetError(formatText(tk("link.cannotWrite", "cannot write to %s: %s"), {ioPath_, portio::errorText(r.err)}));
             FailJobsLocked(kWriteFailed);
             return;
         }

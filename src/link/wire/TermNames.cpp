@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/Texts.h"
 #include "link/wire/TermStatus.h"
 
 namespace feld::wire {
@@ -23,26 +24,26 @@ bool isShortNameChar(char c, bool lowerToo)
 std::string nameProblem(std::string_view name, bool storing)
 {
     if (name.empty())
-        return "empty name";
+        return tk("link.name.empty", "empty name");
     auto dot = name.find('.');
     std::string_view base = name.substr(0, dot);
     std::string_view ext = dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
     if (ext.find('.') != std::string_view::npos)
-        return "not an 8.3 name: more than one '.'";
+        return tk("link.name.dots", "not an 8.3 name: more than one '.'");
     if (base.empty() || base.size() > 8)
-        return "not an 8.3 name: the base is not 1-8 characters";
+        return tk("link.name.base", "not an 8.3 name: the base is not 1-8 characters");
     if (dot != std::string_view::npos && (ext.empty() || ext.size() > 3))
-        return "not an 8.3 name: the extension is not 1-3 characters";
+        return tk("link.name.extension", "not an 8.3 name: the extension is not 1-3 characters");
     bool lower = false;
     for (char c : name) {
         if (c == '.')
             continue;
         if (!isShortNameChar(c, true))
-            return "not an 8.3 name: it holds a character a short name cannot hold";
+            return tk("link.name.character", "not an 8.3 name: it holds a character a short name cannot hold");
         lower = lower || (c >= 'a' && c <= 'z');
     }
     if (storing && lower)
-        return "not an upper-case 8.3 name";
+        return tk("link.name.lowerCase", "not an upper-case 8.3 name");
     return {};
 }
 
@@ -60,30 +61,30 @@ std::string lookupNameProblem(std::string_view name) { return nameProblem(name, 
 std::string pathProblem(std::string_view path)
 {
     if (path.find('/') != std::string_view::npos)
-        return "path has a '/'";
+        return tk("link.path.slash", "path has a '/'");
     if (path.size() < 2 || path[1] != ':')
-        return "path does not start with a drive";
+        return tk("link.path.noDrive", "path does not start with a drive");
     char drive = upperChar(path[0]);
     if (drive != 'C' && drive != 'D')
-        return "drive is not C: or D:";
+        return tk("link.path.drive", "drive is not C: or D:");
     std::string_view rest = path.substr(2);
     if (rest.empty())
         return {};
     if (rest[0] != '\\')
-        return "path has no '\\' after the drive";
+        return tk("link.path.noBackslash", "path has no '\\' after the drive");
     rest.remove_prefix(1);
     while (!rest.empty()) {
         auto sep = rest.find('\\');
         std::string_view part = rest.substr(0, sep);
         if (part.empty())
-            return "path has an empty component";
+            return tk("link.path.empty", "path has an empty component");
         if (part == ".")
-            return "path has a '.' component";
+            return tk("link.path.dot", "path has a '.' component");
         if (part == "..")
-            return "path has a '..' component";
+            return tk("link.path.dotDot", "path has a '..' component");
         std::string why = lookupNameProblem(part);
         if (!why.empty())
-            return "path component " + std::string(part) + ": " + why;
+            return formatText(tk("link.path.component", "path component %s: %s"), {std::string(part), why});
         rest = sep == std::string_view::npos ? std::string_view{} : rest.substr(sep + 1);
     }
     return {};

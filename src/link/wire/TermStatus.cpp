@@ -2,18 +2,21 @@
 
 #include <filesystem>
 
+#include "base/Texts.h"
+
 namespace feld::term {
 
 std::string statusText(int status)
 {
+    // A language's words for a status are filed under "term.status.<name>".
     switch (status) {
 #define FELD_TERM_STATUS_CASE(name, value, text) \
     case value:                                  \
-        return text;
+        return tk("term.status." #name, text);
         FELD_TERM_STATUSES(FELD_TERM_STATUS_CASE)
 #undef FELD_TERM_STATUS_CASE
     default:
-        return "status " + std::to_string(status);
+        return formatText(tk("term.status.other", "status %d"), {status});
     }
 }
 

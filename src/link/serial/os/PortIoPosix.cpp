@@ -15,6 +15,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/Texts.h"
+
 namespace feld::portio {
 
 IoResult readSome(int fd, std::uint8_t* buffer, std::size_t size)
@@ -120,25 +122,28 @@ std::string permissionHint(const DeviceAccess& access, const UsbId* usb)
 {
     if (access.known && access.groupReadWrite && access.groupId != 0 && !access.groupName.empty()) {
         const std::string& g = access.groupName;
-        return "add your user to the group that owns it (" + g + "), e.g. \"sudo usermod -aG " + g +
-               " $USER\", then log in again";
+        return formatText(tk("link.access.joinGroup", "add your user to the group that owns it (%s), e.g. \"sudo usermod -aG "
+                                                       "%s $USER\", then log in again"),
+                          {g, g});
     }
     // Joining the device's group would not help (or cannot be named): a udev rule has to give it one.
     std::string why;
     if (access.known && access.groupId == 0)
-        why = "its group is root; ";
+        why = tk("link.access.root", "its group is root; ");
     else if (access.known && access.groupName.empty())
-        why = "its group " + std::to_string(access.groupId) + " has no name; ";
+        why = formatText(tk("link.access.noName", "its group %u has no name; "), {access.groupId});
     else if (access.known)
-        why = "its group (" + access.groupName + ") may not read and write it; ";
+        why = formatText(tk("link.access.noReadWrite", "its group (%s) may not read and write it; "), {access.groupName});
     char ids[80];
     if (usb)
         std::snprintf(ids, sizeof ids, "ATTRS{idVendor}==\"%04x\", ATTRS{idProduct}==\"%04x\"", usb->vendor, usb->product);
     else
         std::snprintf(ids, sizeof ids, "ATTRS{idVendor}==\"VVVV\", ATTRS{idProduct}==\"PPPP\"");
-    return why + "add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==\"tty\", " + ids +
-           ", GROUP=\"dialout\", MODE=\"0660\" in /etc/udev/rules.d/50-feldspan.rules" +
-           (usb ? "" : " (VVVV:PPPP as lsusb shows the device)") + ", then plug the device in again (and be in that group)";
+    return why + formatText(tk("link.access.udev", "add a udev rule that gives your group access to this device, e.g. "
+                                                   "SUBSYSTEM==\"tty\", %s, GROUP=\"dialout\", MODE=\"0660\" in "
+                                                   "/etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again "
+                                                   "(and be in that group)"),
+                            {ids, usb ? std::string() : tk("link.access.lsusb", " (VVVV:PPPP as lsusb shows the device)")});
 }
 
 std::string errorText(int err) { return std::strerror(err); }

@@ -1,0 +1,1517 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_TW">
+<context>
+    <name>FeldSpan</name>
+    <message id="100">
+        <source>OLE initialization failed.  Make sure that the OLE libraries are the correct version.</source>
+        <translation>OLE initialization failed.  Make sure that the OLE libraries are the correct version.</translation>
+    </message>
+    <message id="57344">
+        <source>FeldSpan</source>
+        <translation>FeldSpan</translation>
+    </message>
+    <message id="61220">
+        <source>資料接收失敗</source>
+        <translation>Data receive failed</translation>
+    </message>
+    <message id="61221">
+        <source>連線失敗,請確認通訊埠狀態</source>
+        <translation>Connection failed, please check the port</translation>
+    </message>
+    <message id="61222">
+        <source>檔名太長&#xd;
+檔名必須少於8個字元</source>
+        <translation>File name too long&#xd;
+The file name must be shorter than 8 characters</translation>
+    </message>
+    <message id="61223">
+        <source>燒錄程式不存在</source>
+        <translation>The flash writer program does not exist</translation>
+    </message>
+    <message id="61224">
+        <source>FeldSpan一次只能10個專案</source>
+        <translation>FeldSpan takes at most 10 projects at a time</translation>
+    </message>
+    <message id="61225">
+        <source>請選擇一個專案</source>
+        <translation>Please select a project</translation>
+    </message>
+    <message id="61227">
+        <source>專案:</source>
+        <translation>Projects:</translation>
+    </message>
+    <message id="61228">
+        <source>狀態</source>
+        <translation>Status</translation>
+    </message>
+    <message id="61229">
+        <source>傳送</source>
+        <translation>Send</translation>
+    </message>
+    <message id="61230">
+        <source>接收資料</source>
+        <translation>Receive data</translation>
+    </message>
+    <message id="61231">
+        <source>設定</source>
+        <translation>Setup</translation>
+    </message>
+    <message id="61232">
+        <source>加入</source>
+        <translation>Add</translation>
+    </message>
+    <message id="61233">
+        <source>移除</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="61234">
+        <source>關於</source>
+        <translation>About</translation>
+    </message>
+    <message id="61235">
+        <source>複製%s完成</source>
+        <translation>Copying %s completed</translation>
+    </message>
+    <message id="61236">
+        <source>複製%s失敗!!</source>
+        <translation>Copying %s failed!!</translation>
+    </message>
+    <message id="61237">
+        <source>已刪除%s!!</source>
+        <translation>Deleted %s!!</translation>
+    </message>
+    <message id="61238">
+        <source>%s無法刪除!!</source>
+        <translation>%s cannot be deleted!!</translation>
+    </message>
+    <message id="61239">
+        <source>移動%s完成!!</source>
+        <translation>Moving %s completed!!</translation>
+    </message>
+    <message id="61240">
+        <source>搬移%s失敗!!</source>
+        <translation>Moving %s failed!!</translation>
+    </message>
+    <message id="61241">
+        <source>傳送 %s 中......</source>
+        <translation>Sending %s ......</translation>
+    </message>
+    <message id="61242">
+        <source>傳送結束</source>
+        <translation>Transfer finished</translation>
+    </message>
+    <message id="61243">
+        <source>連線失敗...</source>
+        <translation>Connection failed...</translation>
+    </message>
+    <message id="61244">
+        <source>格式化完成</source>
+        <translation>Format completed</translation>
+    </message>
+    <message id="61245">
+        <source>格式化失敗</source>
+        <translation>Format failed</translation>
+    </message>
+    <message id="61246">
+        <source>格式化磁碟機 D 前必須先格式化磁碟機 C:</source>
+        <translation>Drive C: must be formatted before drive D:</translation>
+    </message>
+    <message id="61247">
+        <source>磁碟機內的檔案會全部消失!!&#xd;
+你確定要格式化?</source>
+        <translation>All files on the drive will be lost!!&#xd;
+Are you sure you want to format it?</translation>
+    </message>
+    <message id="61248">
+        <source>同名稱專案已加入</source>
+        <translation>A project with the same name has already been added</translation>
+    </message>
+    <message id="61250">
+        <source>無專案可傳送</source>
+        <translation>There is no project to send</translation>
+    </message>
+    <message id="61251">
+        <source>檔案傳送失敗</source>
+        <translation>File transfer failed</translation>
+    </message>
+    <message id="61252">
+        <source>資料接收成功</source>
+        <translation>Data received successfully</translation>
+    </message>
+    <message id="61253">
+        <source>檔案下載完成</source>
+        <translation>File download complete</translation>
+    </message>
+    <message id="61254">
+        <source>韌體更新時會造成磁碟機 C: 和 D: 檔案流失&#xd;
+你確定要更新韌體嗎?</source>
+        <translation>Updating the firmware erases the files on drives C: and D:&#xd;
+Are you sure you want to update the firmware?</translation>
+    </message>
+    <message id="61255">
+        <source>按&quot;確定&quot;開始更新韌體.&#xd;
+請查看終端機營幕.&#xd;
+關機表示更新完成.</source>
+        <translation>Press &quot;OK&quot; to start the firmware update.&#xd;
+Watch the terminal's screen.&#xd;
+The terminal switching off means the update is complete.</translation>
+    </message>
+    <message id="61256">
+        <source>韌體更新完成</source>
+        <translation>Firmware update complete</translation>
+    </message>
+    <message id="61257">
+        <source>韌體更新未完成</source>
+        <translation>Firmware update not completed</translation>
+    </message>
+    <message id="61258">
+        <source>檔案已存在,要覆寫嗎?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message id="61259">
+        <source>無法獲得資訊,請確認連線狀態</source>
+        <translation>No information could be obtained, please check the connection</translation>
+    </message>
+    <message id="61260">
+        <source>磁碟機</source>
+        <translation>Drive</translation>
+    </message>
+    <message id="61261">
+        <source>檔案資料夾</source>
+        <translation>File folder</translation>
+    </message>
+    <message id="61262">
+        <source>檔案</source>
+        <translation>File</translation>
+    </message>
+    <message id="61263">
+        <source>已使用空間</source>
+        <translation>Used space</translation>
+    </message>
+    <message id="61264">
+        <source>可用空間</source>
+        <translation>Free space</translation>
+    </message>
+    <message id="61265">
+        <source>容量</source>
+        <translation>Capacity</translation>
+    </message>
+    <message id="61266">
+        <source>尚未格式化</source>
+        <translation>Not formatted</translation>
+    </message>
+    <message id="61267">
+        <source>%d/%02d/%02d,  %02d : %02d : %02d</source>
+        <translation>%d/%02d/%02d,  %02d : %02d : %02d</translation>
+    </message>
+    <message id="61268">
+        <source>磁碟機 C: 尚未格式化,請先將 C 槽格式化</source>
+        <translation>Drive C: is not formatted, please format drive C first</translation>
+    </message>
+    <message id="61269">
+        <source>磁碟機 D: 尚未格式化,請先將 D 槽格式化</source>
+        <translation>Drive D: is not formatted, please format drive D first</translation>
+    </message>
+    <message id="61270">
+        <source>磁碟機 C: 空間不足,請先刪除一些檔案</source>
+        <translation>Drive C: is full, please delete some files first</translation>
+    </message>
+    <message id="61271">
+        <source>磁碟機 D: 空間不足,請先刪除一些檔案</source>
+        <translation>Drive D: is full, please delete some files first</translation>
+    </message>
+    <message id="61272">
+        <source>%s已經存在,要覆寫嗎?</source>
+        <translation>%s already exists. Overwrite it?</translation>
+    </message>
+    <message id="61273">
+        <source>上傳....</source>
+        <translation>Receiving....</translation>
+    </message>
+    <message id="61274">
+        <source>下載....</source>
+        <translation>Sending....</translation>
+    </message>
+    <message id="61275">
+        <source>無任何資料可供接收</source>
+        <translation>There is no data to receive</translation>
+    </message>
+    <message id="61276">
+        <source>未連線</source>
+        <translation>Not connected</translation>
+    </message>
+    <message id="61277">
+        <source>請先將磁碟機 C: 格式化</source>
+        <translation>Please format drive C: first</translation>
+    </message>
+    <message id="61278">
+        <source>韌體版本不支援此功能,請更新韌體</source>
+        <translation>This firmware version does not support the function, please update the firmware</translation>
+    </message>
+    <message id="61279">
+        <source>格式化</source>
+        <translation>Format</translation>
+    </message>
+    <message id="61280">
+        <source>資料重組</source>
+        <translation>Defragment</translation>
+    </message>
+    <message id="61281">
+        <source>磁碟機 D 需要被重整,請執行資料重組</source>
+        <translation>Drive D needs to be reorganised, please run the defragmentation</translation>
+    </message>
+    <message id="61282">
+        <source>有檔案正在使用中,請先關閉正在執行的程式</source>
+        <translation>A file is in use, please close the running program first</translation>
+    </message>
+    <message id="61283">
+        <source>韌體版本為舊版,檔案可能無法正常使用,要繼續下載嗎???</source>
+        <translation>The firmware is an old version and the files may not work. Continue the download???</translation>
+    </message>
+    <message id="61284">
+        <source>此路徑不存在,請輸入正確路徑.</source>
+        <translation>This path does not exist, please enter a correct path.</translation>
+    </message>
+    <message id="61286">
+        <source>啟動常駐</source>
+        <translation>Start resident mode</translation>
+    </message>
+    <message id="61287">
+        <source>關閉常駐</source>
+        <translation>Stop resident mode</translation>
+    </message>
+    <message id="61288">
+        <source>在%s時,上傳檔案%s完成</source>
+        <translation>At %s, receiving file %s completed</translation>
+    </message>
+    <message id="61289">
+        <source>在%s時,上傳檔案%s失敗</source>
+        <translation>At %s, receiving file %s failed</translation>
+    </message>
+    <message id="61290">
+        <source>查無裝置,請安裝USB裝置,再檢查充電座switch1是否為On以及是否接上USB連接線及電源</source>
+        <translation>No device found. Install the USB device, then check that switch 1 of the cradle is On and that the USB cable and the power are connected</translation>
+    </message>
+    <message id="61291">
+        <source>檔案不為充電座韌體格式</source>
+        <translation>The file is not in the cradle firmware format</translation>
+    </message>
+    <message id="61292">
+        <source>確定要更新充電座韌體</source>
+        <translation>Are you sure you want to update the cradle firmware?</translation>
+    </message>
+    <message id="61293">
+        <source>請先開啟檔案</source>
+        <translation>Please open a file first</translation>
+    </message>
+    <message id="61294">
+        <source>充電座韌體更新完成,請重置充電座</source>
+        <translation>The cradle firmware update is complete, please reset the cradle</translation>
+    </message>
+    <message id="61295">
+        <source>充電座韌體更新未完成,請稍後重試</source>
+        <translation>The cradle firmware update did not complete, please try again later</translation>
+    </message>
+    <message id="61297">
+        <source>請透過USB先與充電座連結</source>
+        <translation>Please connect to the cradle through USB first</translation>
+    </message>
+    <message id="61298">
+        <source>無法處理此目錄</source>
+        <translation>This folder cannot be handled</translation>
+    </message>
+    <message id="61299">
+        <source>Project:</source>
+        <translation>Project:</translation>
+    </message>
+    <message id="61300">
+        <source>Program:</source>
+        <translation>Program:</translation>
+    </message>
+    <message id="61301">
+        <source>Font:</source>
+        <translation>Font:</translation>
+    </message>
+    <message id="61302">
+        <source>Lookup File:</source>
+        <translation>Lookup File:</translation>
+    </message>
+    <message id="61303">
+        <source>Data File:</source>
+        <translation>Data File:</translation>
+    </message>
+    <message id="61304">
+        <source>電腦</source>
+        <translation>Computer</translation>
+    </message>
+    <message id="61305">
+        <source>終端機</source>
+        <translation>Terminal</translation>
+    </message>
+    <message id="about.cradle.version">
+        <source>充電座韌體版本</source>
+        <translation>Cradle firmware version</translation>
+    </message>
+    <message id="about.title">
+        <source>關於 FeldSpan</source>
+        <translation>About FeldSpan</translation>
+    </message>
+    <message id="aboutCradle.title">
+        <source>關於充電座</source>
+        <translation>About the Cradle</translation>
+    </message>
+    <message id="cradle.title">
+        <source>充電座韌體更新</source>
+        <translation>Cradle Firmware Update</translation>
+    </message>
+    <message id="cradle.fileName">
+        <source>檔案名稱:</source>
+        <translation>File name:</translation>
+    </message>
+    <message id="cradle.browse">
+        <source>瀏覽</source>
+        <translation>Browse</translation>
+    </message>
+    <message id="cradle.device">
+        <source>DFU 裝置:</source>
+        <translation>DFU device:</translation>
+    </message>
+    <message id="cradle.start">
+        <source>開始更新</source>
+        <translation>Start update</translation>
+    </message>
+    <message id="cradle.cancel">
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="cli.failedBecause">
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message id="cli.noDiskInfo">
+        <source>the terminal did not report its disk information (status %d)</source>
+        <translation>the terminal did not report its disk information (status %d)</translation>
+    </message>
+    <message id="cli.noKernelHandOver">
+        <source>this front end cannot hand the kernel file to the update</source>
+        <translation>this front end cannot hand the kernel file to the update</translation>
+    </message>
+    <message id="cli.noSuchEntry">
+        <source>%s: no such file or folder on the terminal</source>
+        <translation>%s: no such file or folder on the terminal</translation>
+    </message>
+    <message id="cli.noSuchFileOrFull">
+        <source>%s: no such file on the terminal (or a folder that is not empty)</source>
+        <translation>%s: no such file on the terminal (or a folder that is not empty)</translation>
+    </message>
+    <message id="cli.notFetched">
+        <source>%s was not fetched</source>
+        <translation>%s was not fetched</translation>
+    </message>
+    <message id="cli.notFetchedExists">
+        <source>not fetched: %s exists (use --yes to replace it)</source>
+        <translation>not fetched: %s exists (use --yes to replace it)</translation>
+    </message>
+    <message id="cli.notFormatted">
+        <source>%s: the drive is not formatted</source>
+        <translation>%s: the drive is not formatted</translation>
+    </message>
+    <message id="cli.notFormattedDrive">
+        <source>drive %s was not formatted</source>
+        <translation>drive %s was not formatted</translation>
+    </message>
+    <message id="cli.notListed">
+        <source>could not list %s on the terminal</source>
+        <translation>could not list %s on the terminal</translation>
+    </message>
+    <message id="cli.notRemoved">
+        <source>could not remove %s</source>
+        <translation>could not remove %s</translation>
+    </message>
+    <message id="cli.notSent">
+        <source>%s was not sent</source>
+        <translation>%s was not sent</translation>
+    </message>
+    <message id="cli.notSentExists">
+        <source>not sent: %s exists on the terminal (use --yes to overwrite)</source>
+        <translation>not sent: %s exists on the terminal (use --yes to overwrite)</translation>
+    </message>
+    <message id="cli.notTerminalPath">
+        <source>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</source>
+        <translation>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</translation>
+    </message>
+    <message id="cli.refusedName">
+        <source>%s: the terminal refused the name or path</source>
+        <translation>%s: the terminal refused the name or path</translation>
+    </message>
+    <message id="cli.replaceLocal">
+        <source>%s exists on this PC. Replace it?</source>
+        <translation>%s exists on this PC. Replace it?</translation>
+    </message>
+    <message id="cli.unknownKey">
+        <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
+        <translation>unknown key '%s' (run 'feldspan-cli config' to list the keys)</translation>
+    </message>
+    <message id="cli.unsafeName">
+        <source>the terminal name '%s' cannot be used as a file name here; give a local file name</source>
+        <translation>the terminal name '%s' cannot be used as a file name here; give a local file name</translation>
+    </message>
+    <message id="close.busy">
+        <source>正在與終端機傳輸資料。要取消傳輸並結束程式嗎?</source>
+        <translation>Data is being transferred with the terminal. Cancel the transfer and quit?</translation>
+    </message>
+    <message id="cmd.about">
+        <source>關於Feldspan...</source>
+        <translation>&amp;About FeldSpan...</translation>
+    </message>
+    <message id="cmd.aboutCradle">
+        <source>關於充電座...</source>
+        <translation>About the &amp;Cradle...</translation>
+    </message>
+    <message id="cmd.addCr">
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
+        <translation>Add &lt;Carriage-Return&gt; Character</translation>
+    </message>
+    <message id="cmd.addLf">
+        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <translation>Add &lt;Line-Feed&gt; Character</translation>
+    </message>
+    <message id="cmd.addProject">
+        <source>加入</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message id="cmd.advancedMode">
+        <source>進階模式</source>
+        <translation>&amp;Advanced Mode</translation>
+    </message>
+    <message id="cmd.cradleUpdate">
+        <source>更新充電座韌體</source>
+        <translation>Update Cradle Firmware</translation>
+    </message>
+    <message id="cmd.defragment">
+        <source>磁碟 D: 重組</source>
+        <translation>Defragment D:</translation>
+    </message>
+    <message id="cmd.deleteAfter">
+        <source>刪除檔案</source>
+        <translation>Delete File</translation>
+    </message>
+    <message id="cmd.exit">
+        <source>離開</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message id="cmd.firmware">
+        <source>F/W 更新</source>
+        <translation>F/W Update</translation>
+    </message>
+    <message id="cmd.firmwareButton">
+        <source>更新新版韌體</source>
+        <translation>Update to new firmware</translation>
+    </message>
+    <message id="cmd.formatC">
+        <source>格式化 C:</source>
+        <translation>Format C:</translation>
+    </message>
+    <message id="cmd.formatD">
+        <source>格式化 D:</source>
+        <translation>Format D:</translation>
+    </message>
+    <message id="cmd.help">
+        <source>說明</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="cmd.languageDownload">
+        <source>語系支援下載</source>
+        <translation>Language Support Download</translation>
+    </message>
+    <message id="cmd.later">
+        <source>這個指令尚未提供</source>
+        <translation>This command is not available yet</translation>
+    </message>
+    <message id="cmd.newProject">
+        <source>新增一個專案</source>
+        <translation>Add a new project</translation>
+    </message>
+    <message id="cmd.portSerial">
+        <source>序列埠</source>
+        <translation>Serial Port</translation>
+    </message>
+    <message id="cmd.portSettings">
+        <source>連接埠設定</source>
+        <translation>Port Settings</translation>
+    </message>
+    <message id="cmd.portUsb">
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message id="cmd.projectMode">
+        <source>專案模式</source>
+        <translation>&amp;Project Mode</translation>
+    </message>
+    <message id="cmd.receive">
+        <source>接收</source>
+        <translation>Receive</translation>
+    </message>
+    <message id="cmd.residentSettings">
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="config.badStored">
+        <source>bad value %s for %s in %s (it takes %s); using the default %s</source>
+        <translation>bad value %s for %s in %s (it takes %s); using the default %s</translation>
+    </message>
+    <message id="config.badValue">
+        <source>%s takes %s, not &quot;%s&quot;</source>
+        <translation>%s takes %s, not &quot;%s&quot;</translation>
+    </message>
+    <message id="config.cannotWrite">
+        <source>cannot write the settings to %s: %s</source>
+        <translation>cannot write the settings to %s: %s</translation>
+    </message>
+    <message id="config.empty">
+        <source>%s cannot be empty</source>
+        <translation>%s cannot be empty</translation>
+    </message>
+    <message id="config.ini.line">
+        <source>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</source>
+        <translation>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</translation>
+    </message>
+    <message id="config.ini.open">
+        <source>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</source>
+        <translation>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</translation>
+    </message>
+    <message id="config.ini.readBack">
+        <source>the changed settings would not read back (%s)</source>
+        <translation>the changed settings would not read back (%s)</translation>
+    </message>
+    <message id="config.ini.section">
+        <source>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</source>
+        <translation>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</translation>
+    </message>
+    <message id="config.none">
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message id="config.notSettings">
+        <source>not changing the settings: %s is not a valid settings file (%s)</source>
+        <translation>not changing the settings: %s is not a valid settings file (%s)</translation>
+    </message>
+    <message id="config.programsOwn">
+        <source>%s is written by the program itself</source>
+        <translation>%s is written by the program itself</translation>
+    </message>
+    <message id="config.store.access">
+        <source>the file cannot be written (check its permissions and the free space)</source>
+        <translation>the file cannot be written (check its permissions and the free space)</translation>
+    </message>
+    <message id="config.store.create">
+        <source>cannot create a file in %s</source>
+        <translation>cannot create a file in %s</translation>
+    </message>
+    <message id="config.store.folder">
+        <source>cannot create the folder %s</source>
+        <translation>cannot create the folder %s</translation>
+    </message>
+    <message id="config.store.format">
+        <source>the file is not a valid settings file</source>
+        <translation>the file is not a valid settings file</translation>
+    </message>
+    <message id="config.store.lockFile">
+        <source>cannot create the lock file %s.lock</source>
+        <translation>cannot create the lock file %s.lock</translation>
+    </message>
+    <message id="config.store.locked">
+        <source>another program keeps the settings locked (%s.lock)</source>
+        <translation>another program keeps the settings locked (%s.lock)</translation>
+    </message>
+    <message id="config.store.notAsIntended">
+        <source>the changed settings did not read back as intended; %s was left as it was</source>
+        <translation>the changed settings did not read back as intended; %s was left as it was</translation>
+    </message>
+    <message id="config.store.notFile">
+        <source>%s is not a regular file</source>
+        <translation>%s is not a regular file</translation>
+    </message>
+    <message id="config.store.read">
+        <source>cannot read %s</source>
+        <translation>cannot read %s</translation>
+    </message>
+    <message id="config.store.readBack">
+        <source>cannot read back %s</source>
+        <translation>cannot read back %s</translation>
+    </message>
+    <message id="config.store.rename">
+        <source>cannot rename %s to %s</source>
+        <translation>cannot rename %s to %s</translation>
+    </message>
+    <message id="config.store.resolve">
+        <source>%s cannot be resolved</source>
+        <translation>%s cannot be resolved</translation>
+    </message>
+    <message id="config.store.sync">
+        <source>the settings were replaced, but the folder %s could not be synced</source>
+        <translation>the settings were replaced, but the folder %s could not be synced</translation>
+    </message>
+    <message id="config.store.unknown">
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message id="config.store.write">
+        <source>cannot write %s</source>
+        <translation>cannot write %s</translation>
+    </message>
+    <message id="config.takes.flag">
+        <source>0 or 1</source>
+        <translation>0 or 1</translation>
+    </message>
+    <message id="config.takes.number">
+        <source>a whole number</source>
+        <translation>a whole number</translation>
+    </message>
+    <message id="config.takes.oneOf">
+        <source>one of %s</source>
+        <translation>one of %s</translation>
+    </message>
+    <message id="config.takes.range">
+        <source>a whole number from %d to %d</source>
+        <translation>a whole number from %d to %d</translation>
+    </message>
+    <message id="config.takes.text">
+        <source>a text</source>
+        <translation>a text</translation>
+    </message>
+    <message id="config.takes.time">
+        <source>a time in seconds since 1970 (a 32-bit number)</source>
+        <translation>a time in seconds since 1970 (a 32-bit number)</translation>
+    </message>
+    <message id="config.takes.usbIds">
+        <source>a list of VENDOR:PRODUCT hex ids separated by commas</source>
+        <translation>a list of VENDOR:PRODUCT hex ids separated by commas</translation>
+    </message>
+    <message id="config.unknownKey">
+        <source>unknown key: %s</source>
+        <translation>unknown key: %s</translation>
+    </message>
+    <message id="cradle.byteOutside">
+        <source>the byte at %s lies outside the area the update writes (%s) and is not written</source>
+        <translation>the byte at %s lies outside the area the update writes (%s) and is not written</translation>
+    </message>
+    <message id="cradle.bytesOutside">
+        <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
+        <translation>bytes at %s lie outside the area the update writes (%s) and are not written</translation>
+    </message>
+    <message id="cradle.cannotWriteImage">
+        <source>cannot write the image to %s</source>
+        <translation>cannot write the image to %s</translation>
+    </message>
+    <message id="cradle.dfuStatus">
+        <source>%s: the cradle reported DFU status %u</source>
+        <translation>%s: the cradle reported DFU status %u</translation>
+    </message>
+    <message id="cradle.failedInPhase">
+        <source>the cradle update failed in phase %d, %s</source>
+        <translation>the cradle update failed in phase %d, %s</translation>
+    </message>
+    <message id="cradle.file.at">
+        <source>byte %u (line %u)</source>
+        <translation>byte %u (line %u)</translation>
+    </message>
+    <message id="cradle.file.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>cannot open %s: %s</translation>
+    </message>
+    <message id="cradle.file.cannotRead">
+        <source>cannot read %s</source>
+        <translation>cannot read %s</translation>
+    </message>
+    <message id="cradle.file.countHigh">
+        <source>S1 byte count %u is above 35</source>
+        <translation>S1 byte count %u is above 35</translation>
+    </message>
+    <message id="cradle.file.countLow">
+        <source>S1 byte count %u leaves no room for the address and checksum</source>
+        <translation>S1 byte count %u leaves no room for the address and checksum</translation>
+    </message>
+    <message id="cradle.file.crc">
+        <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
+        <translation>CRC mismatch: the suffix holds %s, the file's bytes give %s</translation>
+    </message>
+    <message id="cradle.file.end">
+        <source>the end of the records</source>
+        <translation>the end of the records</translation>
+    </message>
+    <message id="cradle.file.lowAddress">
+        <source>address %s is below 0x1000</source>
+        <translation>address %s is below 0x1000</translation>
+    </message>
+    <message id="cradle.file.noCount">
+        <source>truncated before its byte count</source>
+        <translation>truncated before its byte count</translation>
+    </message>
+    <message id="cradle.file.noS">
+        <source>does not begin with 'S'</source>
+        <translation>does not begin with 'S'</translation>
+    </message>
+    <message id="cradle.file.notHex">
+        <source>character %s is not an upper-case hex digit</source>
+        <translation>character %s is not an upper-case hex digit</translation>
+    </message>
+    <message id="cradle.file.pastEnd">
+        <source>data at %s runs past 0xFFFF (%u bytes)</source>
+        <translation>data at %s runs past 0xFFFF (%u bytes)</translation>
+    </message>
+    <message id="cradle.file.record">
+        <source>record at %s: %s</source>
+        <translation>record at %s: %s</translation>
+    </message>
+    <message id="cradle.file.release">
+        <source>the suffix names DFU release %s, not 0x0100</source>
+        <translation>the suffix names DFU release %s, not 0x0100</translation>
+    </message>
+    <message id="cradle.file.short">
+        <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
+        <translation>the file is %u bytes long, shorter than the 16-byte DFU suffix</translation>
+    </message>
+    <message id="cradle.file.signature">
+        <source>the suffix signature is not &quot;UFD&quot;</source>
+        <translation>the suffix signature is not &quot;UFD&quot;</translation>
+    </message>
+    <message id="cradle.file.suffixLength">
+        <source>the suffix length is %u, not 16</source>
+        <translation>the suffix length is %u, not 16</translation>
+    </message>
+    <message id="cradle.file.tooLarge">
+        <source>%s is larger than %u MiB; a cradle firmware file is far smaller</source>
+        <translation>%s is larger than %u MiB; a cradle firmware file is far smaller</translation>
+    </message>
+    <message id="cradle.file.truncated">
+        <source>truncated: %u bytes announced, %u present (or an odd number of digits)</source>
+        <translation>truncated: %u bytes announced, %u present (or an odd number of digits)</translation>
+    </message>
+    <message id="cradle.file.type">
+        <source>unknown record type S%c</source>
+        <translation>unknown record type S%c</translation>
+    </message>
+    <message id="cradle.file.wideAddress">
+        <source>S%c records carry addresses beyond the 64 KiB image</source>
+        <translation>S%c records carry addresses beyond the 64 KiB image</translation>
+    </message>
+    <message id="cradle.fileProblem">
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message id="cradle.noDevice">
+        <source>there is no DFU device %d ('cradle list' shows the devices)</source>
+        <translation>there is no DFU device %d ('cradle list' shows the devices)</translation>
+    </message>
+    <message id="cradle.noVersionCommand">
+        <source>cradle version: not available in this build</source>
+        <translation>cradle version: not available in this build</translation>
+    </message>
+    <message id="cradle.phase.finish">
+        <source>Finishing</source>
+        <translation>Finishing</translation>
+    </message>
+    <message id="cradle.phase.prepare">
+        <source>Preparing the cradle</source>
+        <translation>Preparing the cradle</translation>
+    </message>
+    <message id="cradle.phase.start">
+        <source>Starting the firmware write</source>
+        <translation>Starting the firmware write</translation>
+    </message>
+    <message id="cradle.phase.write">
+        <source>Writing the firmware</source>
+        <translation>Writing the firmware</translation>
+    </message>
+    <message id="cradle.progressTitle">
+        <source>Cradle firmware update</source>
+        <translation>Cradle firmware update</translation>
+    </message>
+    <message id="cradle.ranges.and">
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message id="cradle.ranges.more">
+        <source> and %u more ranges</source>
+        <translation> and %u more ranges</translation>
+    </message>
+    <message id="cradle.usb.access">
+        <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
+        <translation>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</translation>
+    </message>
+    <message id="cradle.usb.busy">
+        <source>%s - another program uses the cradle's DFU interface</source>
+        <translation>%s - another program uses the cradle's DFU interface</translation>
+    </message>
+    <message id="cradle.usb.gone">
+        <source>%s - the cradle was disconnected; reconnect it and list the devices again</source>
+        <translation>%s - the cradle was disconnected; reconnect it and list the devices again</translation>
+    </message>
+    <message id="cradle.usb.noDevice">
+        <source>no DFU device %u in the last listing</source>
+        <translation>no DFU device %u in the last listing</translation>
+    </message>
+    <message id="cradle.usb.noReturn">
+        <source>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</source>
+        <translation>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</translation>
+    </message>
+    <message id="cradle.usb.stall">
+        <source>%s (the device stalled the request)</source>
+        <translation>%s (the device stalled the request)</translation>
+    </message>
+    <message id="cradle.useOtherFile">
+        <source>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</source>
+        <translation>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</translation>
+    </message>
+    <message id="cradle.writesNothing">
+        <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
+        <translation>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</translation>
+    </message>
+    <message id="dfu.AccessDenied">
+        <source>access to the device was denied</source>
+        <translation>access to the device was denied</translation>
+    </message>
+    <message id="dfu.BadParameter">
+        <source>a parameter is missing or out of range</source>
+        <translation>a parameter is missing or out of range</translation>
+    </message>
+    <message id="dfu.ClaimFailed">
+        <source>the DFU interface could not be claimed</source>
+        <translation>the DFU interface could not be claimed</translation>
+    </message>
+    <message id="dfu.DescriptorError">
+        <source>the device descriptor could not be read</source>
+        <translation>the device descriptor could not be read</translation>
+    </message>
+    <message id="dfu.DeviceGone">
+        <source>the device is no longer attached</source>
+        <translation>the device is no longer attached</translation>
+    </message>
+    <message id="dfu.InitFailed">
+        <source>the USB library could not be initialised</source>
+        <translation>the USB library could not be initialised</translation>
+    </message>
+    <message id="dfu.NoDfuDescriptor">
+        <source>the device has no DFU functional descriptor</source>
+        <translation>the device has no DFU functional descriptor</translation>
+    </message>
+    <message id="dfu.NoReturn">
+        <source>the device did not come back in DFU mode after the detach</source>
+        <translation>the device did not come back in DFU mode after the detach</translation>
+    </message>
+    <message id="dfu.NoSuchDevice">
+        <source>no DFU device at this index (list the devices again)</source>
+        <translation>no DFU device at this index (list the devices again)</translation>
+    </message>
+    <message id="dfu.NoThread">
+        <source>the update could not be started</source>
+        <translation>the update could not be started</translation>
+    </message>
+    <message id="dfu.NotOpen">
+        <source>the handle does not name an open device</source>
+        <translation>the handle does not name an open device</translation>
+    </message>
+    <message id="dfu.NothingToWrite">
+        <source>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</source>
+        <translation>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</translation>
+    </message>
+    <message id="dfu.Ok">
+        <source>success</source>
+        <translation>success</translation>
+    </message>
+    <message id="dfu.OpenFailed">
+        <source>the device could not be opened</source>
+        <translation>the device could not be opened</translation>
+    </message>
+    <message id="dfu.RequestFailed">
+        <source>the device refused the request</source>
+        <translation>the device refused the request</translation>
+    </message>
+    <message id="dfu.ShortReply">
+        <source>the device answered fewer bytes than the request needs</source>
+        <translation>the device answered fewer bytes than the request needs</translation>
+    </message>
+    <message id="dfu.StringError">
+        <source>the string descriptor could not be read</source>
+        <translation>the string descriptor could not be read</translation>
+    </message>
+    <message id="dfu.Timeout">
+        <source>the device did not answer in time</source>
+        <translation>the device did not answer in time</translation>
+    </message>
+    <message id="dfu.TooLarge">
+        <source>the block is larger than the device's transfer size</source>
+        <translation>the block is larger than the device's transfer size</translation>
+    </message>
+    <message id="dfu.WorkerBusy">
+        <source>another cradle update is running</source>
+        <translation>another cradle update is running</translation>
+    </message>
+    <message id="dfu.WorkerFault">
+        <source>the update stopped on an unexpected fault (out of memory or a library failure)</source>
+        <translation>the update stopped on an unexpected fault (out of memory or a library failure)</translation>
+    </message>
+    <message id="dfu.other">
+        <source>code %s</source>
+        <translation>code %s</translation>
+    </message>
+    <message id="dialog.allFiles">
+        <source>所有檔案 (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message id="file.changed">
+        <source>%s changed while it was read</source>
+        <translation>%s changed while it was read</translation>
+    </message>
+    <message id="file.grows">
+        <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
+        <translation>%s is not an ordinary file: it holds more than its size says (%lld bytes)</translation>
+    </message>
+    <message id="file.kind.blockDevice">
+        <source>a block device</source>
+        <translation>a block device</translation>
+    </message>
+    <message id="file.kind.charDevice">
+        <source>a character device</source>
+        <translation>a character device</translation>
+    </message>
+    <message id="file.kind.fifo">
+        <source>a FIFO</source>
+        <translation>a FIFO</translation>
+    </message>
+    <message id="file.kind.folder">
+        <source>a folder</source>
+        <translation>a folder</translation>
+    </message>
+    <message id="file.kind.other">
+        <source>not an ordinary file</source>
+        <translation>not an ordinary file</translation>
+    </message>
+    <message id="file.kind.socket">
+        <source>a socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message id="file.noName">
+        <source>no file name given</source>
+        <translation>no file name given</translation>
+    </message>
+    <message id="file.notOpen">
+        <source>the file is not open</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message id="file.notRegular">
+        <source>%s: not a regular file, a device or a FIFO; give a file name</source>
+        <translation>%s: not a regular file, a device or a FIFO; give a file name</translation>
+    </message>
+    <message id="file.notSendable">
+        <source>%s is %s, not a file that can be sent</source>
+        <translation>%s is %s, not a file that can be sent</translation>
+    </message>
+    <message id="file.tooBig">
+        <source>%s is too big for the terminal (%lld bytes)</source>
+        <translation>%s is too big for the terminal (%lld bytes)</translation>
+    </message>
+    <message id="help.folder">
+        <source></source>
+        <translation>en</translation>
+    </message>
+    <message id="help.missing">
+        <source>&lt;p&gt;The help pages are not installed (%1).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The help pages are not installed (%1).&lt;/p&gt;</translation>
+    </message>
+    <message id="help.title">
+        <source>FeldSpan 說明</source>
+        <translation>FeldSpan Help</translation>
+    </message>
+    <message id="link.access.joinGroup">
+        <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
+        <translation>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</translation>
+    </message>
+    <message id="link.access.lsusb">
+        <source> (VVVV:PPPP as lsusb shows the device)</source>
+        <translation> (VVVV:PPPP as lsusb shows the device)</translation>
+    </message>
+    <message id="link.access.noName">
+        <source>its group %u has no name; </source>
+        <translation>its group %u has no name; </translation>
+    </message>
+    <message id="link.access.noReadWrite">
+        <source>its group (%s) may not read and write it; </source>
+        <translation>its group (%s) may not read and write it; </translation>
+    </message>
+    <message id="link.access.root">
+        <source>its group is root; </source>
+        <translation>its group is root; </translation>
+    </message>
+    <message id="link.access.udev">
+        <source>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</source>
+        <translation>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</translation>
+    </message>
+    <message id="link.answerTooBig">
+        <source>The terminal announced an answer of %u bytes, more than any command's; it was refused.</source>
+        <translation>The terminal announced an answer of %u bytes, more than any command's; it was refused.</translation>
+    </message>
+    <message id="link.badFolder">
+        <source>%s: not a folder the terminal has (%s)</source>
+        <translation>%s: not a folder the terminal has (%s)</translation>
+    </message>
+    <message id="link.badPath">
+        <source>%s: not a path the terminal takes (%s)</source>
+        <translation>%s: not a path the terminal takes (%s)</translation>
+    </message>
+    <message id="link.badStoredName">
+        <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
+        <translation>%s: the terminal cannot store it as %s (%s); rename the file first</translation>
+    </message>
+    <message id="link.baudBack">
+        <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>
+        <translation>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</translation>
+    </message>
+    <message id="link.cancelled">
+        <source>the transfer was cancelled</source>
+        <translation>the transfer was cancelled</translation>
+    </message>
+    <message id="link.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>cannot open %s: %s</translation>
+    </message>
+    <message id="link.cannotWrite">
+        <source>cannot write to %s: %s</source>
+        <translation>cannot write to %s: %s</translation>
+    </message>
+    <message id="link.connectOff">
+        <source>connecting is switched off in the port settings</source>
+        <translation>connecting is switched off in the port settings</translation>
+    </message>
+    <message id="link.connectionLost">
+        <source>the connection to the terminal was lost (%s)</source>
+        <translation>the connection to the terminal was lost (%s)</translation>
+    </message>
+    <message id="link.deviceBusy">
+        <source>device busy: %s is in use by another program</source>
+        <translation>device busy: %s is in use by another program</translation>
+    </message>
+    <message id="link.deviceBusyWhy">
+        <source>device busy: %s is in use by another program (%s)</source>
+        <translation>device busy: %s is in use by another program (%s)</translation>
+    </message>
+    <message id="link.deviceClosed">
+        <source>the device closed</source>
+        <translation>the device closed</translation>
+    </message>
+    <message id="link.deviceGone">
+        <source>the device %s went away (%s)</source>
+        <translation>the device %s went away (%s)</translation>
+    </message>
+    <message id="link.deviceMissing">
+        <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
+        <translation>device missing: %s does not exist (is the terminal connected and switched on?)</translation>
+    </message>
+    <message id="link.fileTooBig">
+        <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
+        <translation>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</translation>
+    </message>
+    <message id="link.fileTooShort">
+        <source>The terminal announced a file of %u bytes, too short for its header; it was refused.</source>
+        <translation>The terminal announced a file of %u bytes, too short for its header; it was refused.</translation>
+    </message>
+    <message id="link.folderTooLong">
+        <source>The terminal folder path is too long (%d bytes, at most %d): %s</source>
+        <translation>The terminal folder path is too long (%d bytes, at most %d): %s</translation>
+    </message>
+    <message id="link.frameRetries">
+        <source>the terminal did not take a frame in %d attempts; check the cable and the line speed</source>
+        <translation>the terminal did not take a frame in %d attempts; check the cable and the line speed</translation>
+    </message>
+    <message id="link.hungUp">
+        <source>it hung up</source>
+        <translation>it hung up</translation>
+    </message>
+    <message id="link.ioThreadStopped">
+        <source>the port's I/O thread stopped (%s)</source>
+        <translation>the port's I/O thread stopped (%s)</translation>
+    </message>
+    <message id="link.kernelOddSize">
+        <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</source>
+        <translation>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</translation>
+    </message>
+    <message id="link.kernelOddSizeKept">
+        <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing on the terminal was changed</source>
+        <translation>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing on the terminal was changed</translation>
+    </message>
+    <message id="link.kernelUnread">
+        <source>%s; nothing on the terminal was changed</source>
+        <translation>%s; nothing on the terminal was changed</translation>
+    </message>
+    <message id="link.kind.answer">
+        <source>an answer</source>
+        <translation>an answer</translation>
+    </message>
+    <message id="link.kind.file">
+        <source>a file</source>
+        <translation>a file</translation>
+    </message>
+    <message id="link.kind.transfer">
+        <source>a transfer</source>
+        <translation>a transfer</translation>
+    </message>
+    <message id="link.name.base">
+        <source>not an 8.3 name: the base is not 1-8 characters</source>
+        <translation>not an 8.3 name: the base is not 1-8 characters</translation>
+    </message>
+    <message id="link.name.character">
+        <source>not an 8.3 name: it holds a character a short name cannot hold</source>
+        <translation>not an 8.3 name: it holds a character a short name cannot hold</translation>
+    </message>
+    <message id="link.name.dots">
+        <source>not an 8.3 name: more than one '.'</source>
+        <translation>not an 8.3 name: more than one '.'</translation>
+    </message>
+    <message id="link.name.empty">
+        <source>empty name</source>
+        <translation>empty name</translation>
+    </message>
+    <message id="link.name.extension">
+        <source>not an 8.3 name: the extension is not 1-3 characters</source>
+        <translation>not an 8.3 name: the extension is not 1-3 characters</translation>
+    </message>
+    <message id="link.name.lowerCase">
+        <source>not an upper-case 8.3 name</source>
+        <translation>not an upper-case 8.3 name</translation>
+    </message>
+    <message id="link.noAnswer">
+        <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
+        <translation>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</translation>
+    </message>
+    <message id="link.noIoThread">
+        <source>cannot start the port's I/O thread: %s</source>
+        <translation>cannot start the port's I/O thread: %s</translation>
+    </message>
+    <message id="link.noLinkCheck">
+        <source>the terminal did not answer the link check (is it switched on and in transfer mode?)</source>
+        <translation>the terminal did not answer the link check (is it switched on and in transfer mode?)</translation>
+    </message>
+    <message id="link.noPort">
+        <source>the port could not be made</source>
+        <translation>the port could not be made</translation>
+    </message>
+    <message id="link.noSuchFile">
+        <source>no such file on the terminal</source>
+        <translation>no such file on the terminal</translation>
+    </message>
+    <message id="link.noUsbDevice">
+        <source>no USB serial device found: connect the terminal's cradle and check its cable</source>
+        <translation>no USB serial device found: connect the terminal's cradle and check its cable</translation>
+    </message>
+    <message id="link.noUsbTerminal">
+        <source>no USB terminal found among the USB serial devices (none matches the configured ids)</source>
+        <translation>no USB terminal found among the USB serial devices (none matches the configured ids)</translation>
+    </message>
+    <message id="link.noVersion">
+        <source>%s: not sent: the terminal did not report its firmware version</source>
+        <translation>%s: not sent: the terminal did not report its firmware version</translation>
+    </message>
+    <message id="link.noWriter">
+        <source>The flash writer %s is missing or cannot be read (%s). It comes from the terminal's vendor with the terminal's own software: put it there and try again. Nothing on the terminal was changed.</source>
+        <translation>The flash writer %s is missing or cannot be read (%s). It comes from the terminal's vendor with the terminal's own software: put it there and try again. Nothing on the terminal was changed.</translation>
+    </message>
+    <message id="link.noisyLine">
+        <source>the terminal's frames kept arriving damaged; check the cable and the line speed</source>
+        <translation>the terminal's frames kept arriving damaged; check the cable and the line speed</translation>
+    </message>
+    <message id="link.notFormatted">
+        <source>the drive is not formatted</source>
+        <translation>the drive is not formatted</translation>
+    </message>
+    <message id="link.notKernel">
+        <source>%s is not a kernel image (a .bin file); nothing on the terminal was changed</source>
+        <translation>%s is not a kernel image (a .bin file); nothing on the terminal was changed</translation>
+    </message>
+    <message id="link.notSent">
+        <source>the terminal did not send it (%s)</source>
+        <translation>the terminal did not send it (%s)</translation>
+    </message>
+    <message id="link.path.component">
+        <source>path component %s: %s</source>
+        <translation>path component %s: %s</translation>
+    </message>
+    <message id="link.path.dot">
+        <source>path has a '.' component</source>
+        <translation>path has a '.' component</translation>
+    </message>
+    <message id="link.path.dotDot">
+        <source>path has a '..' component</source>
+        <translation>path has a '..' component</translation>
+    </message>
+    <message id="link.path.drive">
+        <source>drive is not C: or D:</source>
+        <translation>drive is not C: or D:</translation>
+    </message>
+    <message id="link.path.empty">
+        <source>path has an empty component</source>
+        <translation>path has an empty component</translation>
+    </message>
+    <message id="link.path.noBackslash">
+        <source>path has no '\' after the drive</source>
+        <translation>path has no '\' after the drive</translation>
+    </message>
+    <message id="link.path.noDrive">
+        <source>path does not start with a drive</source>
+        <translation>path does not start with a drive</translation>
+    </message>
+    <message id="link.path.slash">
+        <source>path has a '/'</source>
+        <translation>path has a '/'</translation>
+    </message>
+    <message id="link.pathTooLong">
+        <source>The terminal path is too long: %s</source>
+        <translation>The terminal path is too long: %s</translation>
+    </message>
+    <message id="link.permissionDenied">
+        <source>permission denied on %s: %s</source>
+        <translation>permission denied on %s: %s</translation>
+    </message>
+    <message id="link.refused">
+        <source>The terminal sent %s where %s was expected; it was refused.</source>
+        <translation>The terminal sent %s where %s was expected; it was refused.</translation>
+    </message>
+    <message id="link.settingsCancelled">
+        <source>the port settings were cancelled</source>
+        <translation>the port settings were cancelled</translation>
+    </message>
+    <message id="link.stayedBusy">
+        <source>the terminal stayed busy and did not take the data</source>
+        <translation>the terminal stayed busy and did not take the data</translation>
+    </message>
+    <message id="link.stoppedAnswering">
+        <source>the terminal stopped answering (is it still switched on and in its cradle?)</source>
+        <translation>the terminal stopped answering (is it still switched on and in its cradle?)</translation>
+    </message>
+    <message id="link.tooBig">
+        <source>%s: too big to send to the terminal</source>
+        <translation>%s: too big to send to the terminal</translation>
+    </message>
+    <message id="link.updateBaud">
+        <source>The port could not be switched to %d bit/s for the update: %s</source>
+        <translation>The port could not be switched to %d bit/s for the update: %s</translation>
+    </message>
+    <message id="link.waitFailed">
+        <source>its wait failed: %s</source>
+        <translation>its wait failed: %s</translation>
+    </message>
+    <message id="link.writerEmpty">
+        <source>it is empty</source>
+        <translation>it is empty</translation>
+    </message>
+    <message id="link.writerLoop">
+        <source>The terminal keeps asking for the flash writer; giving up.</source>
+        <translation>The terminal keeps asking for the flash writer; giving up.</translation>
+    </message>
+    <message id="menu.dataReceive">
+        <source>資料接收</source>
+        <translation>Data Receive</translation>
+    </message>
+    <message id="menu.file">
+        <source>檔案</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="menu.help">
+        <source>說明</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="menu.portChoice">
+        <source>連接埠選擇</source>
+        <translation>Port Choice</translation>
+    </message>
+    <message id="menu.resident">
+        <source>常駐</source>
+        <translation>Resident</translation>
+    </message>
+    <message id="menu.settings">
+        <source>設定</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message id="menu.tools">
+        <source>工具</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message id="menu.window">
+        <source>視窗</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message id="port.baud">
+        <source>傳輸速率:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message id="port.connect">
+        <source>連線</source>
+        <translation>Connect</translation>
+    </message>
+    <message id="port.databits">
+        <source>資料位元:</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message id="port.device">
+        <source>序列埠:</source>
+        <translation>Serial port:</translation>
+    </message>
+    <message id="port.lineErrors">
+        <source>顯示線路錯誤</source>
+        <translation>Show line errors</translation>
+    </message>
+    <message id="port.parity">
+        <source>同位檢查:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message id="port.parity.even">
+        <source>偶數</source>
+        <translation>Even</translation>
+    </message>
+    <message id="port.parity.none">
+        <source>無</source>
+        <translation>None</translation>
+    </message>
+    <message id="port.parity.odd">
+        <source>奇數</source>
+        <translation>Odd</translation>
+    </message>
+    <message id="port.stopbits">
+        <source>停止位元:</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message id="port.title">
+        <source>連接埠設定</source>
+        <translation>Port Settings</translation>
+    </message>
+    <message id="progress.bytes">
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message id="progress.kib">
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="progress.left">
+        <source>%1:%2 left</source>
+        <translation>%1:%2 left</translation>
+    </message>
+    <message id="progress.mib">
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="progress.rate">
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message id="status.busy">
+        <source>正在與終端機通訊,請稍候</source>
+        <translation>Talking to the terminal, please wait</translation>
+    </message>
+    <message id="status.bytes">
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+    <message id="status.driveC">
+        <source>磁碟機 C:</source>
+        <translation>Drive C:</translation>
+    </message>
+    <message id="status.driveD">
+        <source>磁碟機 D:</source>
+        <translation>Drive D:</translation>
+    </message>
+    <message id="status.free">
+        <source>剩餘空間:</source>
+        <translation>Free space:</translation>
+    </message>
+    <message id="status.ok">
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="status.terminal">
+        <source>終端機</source>
+        <translation>Terminal</translation>
+    </message>
+    <message id="status.title">
+        <source>終端機狀態</source>
+        <translation>Terminal Status</translation>
+    </message>
+    <message id="status.total">
+        <source>全部空間:</source>
+        <translation>Total space:</translation>
+    </message>
+    <message id="status.used">
+        <source>使用空間:</source>
+        <translation>Used space:</translation>
+    </message>
+    <message id="status.version">
+        <source>韌體版本:</source>
+        <translation>Firmware version:</translation>
+    </message>
+    <message id="term.status.Busy">
+        <source>the terminal is busy</source>
+        <translation>the terminal is busy</translation>
+    </message>
+    <message id="term.status.Done">
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message id="term.status.Failed">
+        <source>no valid answer</source>
+        <translation>no valid answer</translation>
+    </message>
+    <message id="term.status.FileExists">
+        <source>the file exists</source>
+        <translation>the file exists</translation>
+    </message>
+    <message id="term.status.InUse">
+        <source>a file is in use on the terminal</source>
+        <translation>a file is in use on the terminal</translation>
+    </message>
+    <message id="term.status.InUse2">
+        <source>a file is in use on the terminal</source>
+        <translation>a file is in use on the terminal</translation>
+    </message>
+    <message id="term.status.InUse3">
+        <source>a file is in use on the terminal</source>
+        <translation>a file is in use on the terminal</translation>
+    </message>
+    <message id="term.status.LastKnown">
+        <source>a status of the terminal's own</source>
+        <translation>a status of the terminal's own</translation>
+    </message>
+    <message id="term.status.LowPower">
+        <source>the terminal's power is too low</source>
+        <translation>the terminal's power is too low</translation>
+    </message>
+    <message id="term.status.NeedsDefrag">
+        <source>drive D: must be defragmented</source>
+        <translation>drive D: must be defragmented</translation>
+    </message>
+    <message id="term.status.NoSpace">
+        <source>not enough space on the drive</source>
+        <translation>not enough space on the drive</translation>
+    </message>
+    <message id="term.status.NotFormatted">
+        <source>the drive is not formatted</source>
+        <translation>the drive is not formatted</translation>
+    </message>
+    <message id="term.status.Refused">
+        <source>the terminal refused the name or path</source>
+        <translation>the terminal refused the name or path</translation>
+    </message>
+    <message id="term.status.TransferDone">
+        <source>nothing more to send</source>
+        <translation>nothing more to send</translation>
+    </message>
+    <message id="term.status.WantsFlashWriter">
+        <source>the terminal asks for the flash writer</source>
+        <translation>the terminal asks for the flash writer</translation>
+    </message>
+    <message id="term.status.other">
+        <source>status %d</source>
+        <translation>status %d</translation>
+    </message>
+</context>
+</TS>

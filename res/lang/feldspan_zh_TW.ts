@@ -1,0 +1,903 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_TW">
+<context>
+    <name>FeldSpan</name>
+    <message id="cli.noDiskInfo">
+        <source>the terminal did not report its disk information (status %d)</source>
+        <translation>終端機沒有回報磁碟資訊 (狀態 %d)</translation>
+    </message>
+    <message id="cli.noKernelHandOver">
+        <source>this front end cannot hand the kernel file to the update</source>
+        <translation>這個介面無法將核心檔交給更新程序</translation>
+    </message>
+    <message id="cli.noSuchEntry">
+        <source>%s: no such file or folder on the terminal</source>
+        <translation>%s: 終端機上沒有這個檔案或資料夾</translation>
+    </message>
+    <message id="cli.noSuchFileOrFull">
+        <source>%s: no such file on the terminal (or a folder that is not empty)</source>
+        <translation>%s: 終端機上沒有這個檔案 (或是資料夾不是空的)</translation>
+    </message>
+    <message id="cli.notFetched">
+        <source>%s was not fetched</source>
+        <translation>%s 沒有取回</translation>
+    </message>
+    <message id="cli.notFetchedExists">
+        <source>not fetched: %s exists (use --yes to replace it)</source>
+        <translation>沒有取回: %s 已存在 (要取代請用 --yes)</translation>
+    </message>
+    <message id="cli.notFormatted">
+        <source>%s: the drive is not formatted</source>
+        <translation>%s: 磁碟機尚未格式化</translation>
+    </message>
+    <message id="cli.notFormattedDrive">
+        <source>drive %s was not formatted</source>
+        <translation>磁碟機 %s 沒有格式化</translation>
+    </message>
+    <message id="cli.notListed">
+        <source>could not list %s on the terminal</source>
+        <translation>無法列出終端機上的 %s</translation>
+    </message>
+    <message id="cli.notRemoved">
+        <source>could not remove %s</source>
+        <translation>無法刪除 %s</translation>
+    </message>
+    <message id="cli.notSent">
+        <source>%s was not sent</source>
+        <translation>%s 沒有傳送</translation>
+    </message>
+    <message id="cli.notSentExists">
+        <source>not sent: %s exists on the terminal (use --yes to overwrite)</source>
+        <translation>沒有傳送: 終端機上已有 %s (要覆寫請用 --yes)</translation>
+    </message>
+    <message id="cli.notTerminalPath">
+        <source>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</source>
+        <translation>'%s' 不是終端機上的路徑 (%s); 請寫成 C:\Data\NAME.TXT</translation>
+    </message>
+    <message id="cli.refusedName">
+        <source>%s: the terminal refused the name or path</source>
+        <translation>%s: 終端機拒絕了這個名稱或路徑</translation>
+    </message>
+    <message id="cli.replaceLocal">
+        <source>%s exists on this PC. Replace it?</source>
+        <translation>這台電腦上已有 %s。要取代嗎?</translation>
+    </message>
+    <message id="cli.unknownKey">
+        <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
+        <translation>未知的設定 '%s' (執行 'feldspan-cli config' 可列出所有設定)</translation>
+    </message>
+    <message id="cli.unsafeName">
+        <source>the terminal name '%s' cannot be used as a file name here; give a local file name</source>
+        <translation>終端機上的名稱 '%s' 在這裡不能當檔名使用; 請指定本機檔名</translation>
+    </message>
+    <message id="cmd.portUsb">
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message id="config.badStored">
+        <source>bad value %s for %s in %s (it takes %s); using the default %s</source>
+        <translation>不正確的值 %s: %s (於 %s, 可用的值為 %s); 改用預設值 %s</translation>
+    </message>
+    <message id="config.badValue">
+        <source>%s takes %s, not &quot;%s&quot;</source>
+        <translation>%s 的值必須是%s, 不能是 &quot;%s&quot;</translation>
+    </message>
+    <message id="config.cannotWrite">
+        <source>cannot write the settings to %s: %s</source>
+        <translation>無法將設定寫入 %s: %s</translation>
+    </message>
+    <message id="config.empty">
+        <source>%s cannot be empty</source>
+        <translation>%s 不能是空的</translation>
+    </message>
+    <message id="config.ini.line">
+        <source>line %s: &quot;%s&quot; is neither a KEY=VALUE line, a [section] nor a comment</source>
+        <translation>第 %s 行: &quot;%s&quot; 既不是 KEY=VALUE 行、[區段] 也不是註解</translation>
+    </message>
+    <message id="config.ini.open">
+        <source>line %s: &quot;%s&quot; runs to the end of the file (a quote not closed, or a backslash at the end of the last line)</source>
+        <translation>第 %s 行: &quot;%s&quot; 一直延續到檔案結尾 (引號沒有結束, 或最後一行結尾有反斜線)</translation>
+    </message>
+    <message id="config.ini.readBack">
+        <source>the changed settings would not read back (%s)</source>
+        <translation>變更後的設定無法正確讀回 (%s)</translation>
+    </message>
+    <message id="config.ini.section">
+        <source>line %s: the section header &quot;%s&quot; has no closing &quot;]&quot;</source>
+        <translation>第 %s 行: 區段標題 &quot;%s&quot; 沒有結束的 &quot;]&quot;</translation>
+    </message>
+    <message id="config.none">
+        <source>(none)</source>
+        <translation>(無)</translation>
+    </message>
+    <message id="config.notSettings">
+        <source>not changing the settings: %s is not a valid settings file (%s)</source>
+        <translation>設定沒有變更: %s 不是有效的設定檔 (%s)</translation>
+    </message>
+    <message id="config.programsOwn">
+        <source>%s is written by the program itself</source>
+        <translation>%s 由程式自行寫入</translation>
+    </message>
+    <message id="config.store.access">
+        <source>the file cannot be written (check its permissions and the free space)</source>
+        <translation>無法寫入檔案 (請檢查權限和剩餘空間)</translation>
+    </message>
+    <message id="config.store.create">
+        <source>cannot create a file in %s</source>
+        <translation>無法在 %s 中建立檔案</translation>
+    </message>
+    <message id="config.store.folder">
+        <source>cannot create the folder %s</source>
+        <translation>無法建立資料夾 %s</translation>
+    </message>
+    <message id="config.store.format">
+        <source>the file is not a valid settings file</source>
+        <translation>這個檔案不是有效的設定檔</translation>
+    </message>
+    <message id="config.store.lockFile">
+        <source>cannot create the lock file %s.lock</source>
+        <translation>無法建立鎖定檔 %s.lock</translation>
+    </message>
+    <message id="config.store.locked">
+        <source>another program keeps the settings locked (%s.lock)</source>
+        <translation>另一個程式鎖定了設定 (%s.lock)</translation>
+    </message>
+    <message id="config.store.notAsIntended">
+        <source>the changed settings did not read back as intended; %s was left as it was</source>
+        <translation>變更後的設定讀回的內容與預期不同; %s 保持原狀</translation>
+    </message>
+    <message id="config.store.notFile">
+        <source>%s is not a regular file</source>
+        <translation>%s 不是一般檔案</translation>
+    </message>
+    <message id="config.store.read">
+        <source>cannot read %s</source>
+        <translation>無法讀取 %s</translation>
+    </message>
+    <message id="config.store.readBack">
+        <source>cannot read back %s</source>
+        <translation>無法讀回 %s</translation>
+    </message>
+    <message id="config.store.rename">
+        <source>cannot rename %s to %s</source>
+        <translation>無法將 %s 改名為 %s</translation>
+    </message>
+    <message id="config.store.resolve">
+        <source>%s cannot be resolved</source>
+        <translation>無法解析 %s</translation>
+    </message>
+    <message id="config.store.sync">
+        <source>the settings were replaced, but the folder %s could not be synced</source>
+        <translation>設定已取代, 但無法同步資料夾 %s</translation>
+    </message>
+    <message id="config.store.unknown">
+        <source>unknown error</source>
+        <translation>未知的錯誤</translation>
+    </message>
+    <message id="config.store.write">
+        <source>cannot write %s</source>
+        <translation>無法寫入 %s</translation>
+    </message>
+    <message id="config.takes.flag">
+        <source>0 or 1</source>
+        <translation>0 或 1</translation>
+    </message>
+    <message id="config.takes.number">
+        <source>a whole number</source>
+        <translation>整數</translation>
+    </message>
+    <message id="config.takes.oneOf">
+        <source>one of %s</source>
+        <translation>下列之一: %s</translation>
+    </message>
+    <message id="config.takes.range">
+        <source>a whole number from %d to %d</source>
+        <translation>%d 到 %d 的整數</translation>
+    </message>
+    <message id="config.takes.text">
+        <source>a text</source>
+        <translation>文字</translation>
+    </message>
+    <message id="config.takes.time">
+        <source>a time in seconds since 1970 (a 32-bit number)</source>
+        <translation>自 1970 年起的秒數 (32 位元數字)</translation>
+    </message>
+    <message id="config.takes.usbIds">
+        <source>a list of VENDOR:PRODUCT hex ids separated by commas</source>
+        <translation>以逗號分隔的 VENDOR:PRODUCT 十六進位 ID 清單</translation>
+    </message>
+    <message id="config.unknownKey">
+        <source>unknown key: %s</source>
+        <translation>未知的設定: %s</translation>
+    </message>
+    <message id="cradle.byteOutside">
+        <source>the byte at %s lies outside the area the update writes (%s) and is not written</source>
+        <translation>位於 %s 的位元組在更新寫入的範圍 (%s) 之外, 不會被寫入</translation>
+    </message>
+    <message id="cradle.bytesOutside">
+        <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
+        <translation>位於 %s 的位元組在更新寫入的範圍 (%s) 之外, 不會被寫入</translation>
+    </message>
+    <message id="cradle.cannotWriteImage">
+        <source>cannot write the image to %s</source>
+        <translation>無法將映像寫入 %s</translation>
+    </message>
+    <message id="cradle.dfuStatus">
+        <source>%s: the cradle reported DFU status %u</source>
+        <translation>%s: 充電座回報 DFU 狀態 %u</translation>
+    </message>
+    <message id="cradle.failedInPhase">
+        <source>the cradle update failed in phase %d, %s</source>
+        <translation>充電座更新在第 %d 階段失敗, %s</translation>
+    </message>
+    <message id="cradle.file.at">
+        <source>byte %u (line %u)</source>
+        <translation>第 %u 位元組 (第 %u 行)</translation>
+    </message>
+    <message id="cradle.file.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>無法開啟 %s: %s</translation>
+    </message>
+    <message id="cradle.file.cannotRead">
+        <source>cannot read %s</source>
+        <translation>無法讀取 %s</translation>
+    </message>
+    <message id="cradle.file.countHigh">
+        <source>S1 byte count %u is above 35</source>
+        <translation>S1 位元組數 %u 超過 35</translation>
+    </message>
+    <message id="cradle.file.countLow">
+        <source>S1 byte count %u leaves no room for the address and checksum</source>
+        <translation>S1 位元組數 %u 放不下位址和檢查碼</translation>
+    </message>
+    <message id="cradle.file.crc">
+        <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
+        <translation>CRC 不符: 字尾中是 %s, 檔案的位元組算出 %s</translation>
+    </message>
+    <message id="cradle.file.end">
+        <source>the end of the records</source>
+        <translation>記錄的結尾</translation>
+    </message>
+    <message id="cradle.file.lowAddress">
+        <source>address %s is below 0x1000</source>
+        <translation>位址 %s 低於 0x1000</translation>
+    </message>
+    <message id="cradle.file.noCount">
+        <source>truncated before its byte count</source>
+        <translation>在位元組數之前就截斷了</translation>
+    </message>
+    <message id="cradle.file.noS">
+        <source>does not begin with 'S'</source>
+        <translation>不是以 'S' 開頭</translation>
+    </message>
+    <message id="cradle.file.notHex">
+        <source>character %s is not an upper-case hex digit</source>
+        <translation>字元 %s 不是大寫的十六進位數字</translation>
+    </message>
+    <message id="cradle.file.pastEnd">
+        <source>data at %s runs past 0xFFFF (%u bytes)</source>
+        <translation>位於 %s 的資料超出 0xFFFF (%u 位元組)</translation>
+    </message>
+    <message id="cradle.file.record">
+        <source>record at %s: %s</source>
+        <translation>位於 %s 的記錄: %s</translation>
+    </message>
+    <message id="cradle.file.release">
+        <source>the suffix names DFU release %s, not 0x0100</source>
+        <translation>字尾標示的 DFU 版本是 %s, 不是 0x0100</translation>
+    </message>
+    <message id="cradle.file.short">
+        <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
+        <translation>檔案長 %u 位元組, 比 16 位元組的 DFU 字尾還短</translation>
+    </message>
+    <message id="cradle.file.signature">
+        <source>the suffix signature is not &quot;UFD&quot;</source>
+        <translation>字尾的簽章不是 &quot;UFD&quot;</translation>
+    </message>
+    <message id="cradle.file.suffixLength">
+        <source>the suffix length is %u, not 16</source>
+        <translation>字尾長度是 %u, 不是 16</translation>
+    </message>
+    <message id="cradle.file.tooLarge">
+        <source>%s is larger than %u MiB; a cradle firmware file is far smaller</source>
+        <translation>%s 大於 %u MiB; 充電座韌體檔小得多</translation>
+    </message>
+    <message id="cradle.file.truncated">
+        <source>truncated: %u bytes announced, %u present (or an odd number of digits)</source>
+        <translation>被截斷: 宣告 %u 位元組, 只有 %u 位元組 (或數字個數為奇數)</translation>
+    </message>
+    <message id="cradle.file.type">
+        <source>unknown record type S%c</source>
+        <translation>未知的記錄類型 S%c</translation>
+    </message>
+    <message id="cradle.file.wideAddress">
+        <source>S%c records carry addresses beyond the 64 KiB image</source>
+        <translation>S%c 記錄帶有超出 64 KiB 映像的位址</translation>
+    </message>
+    <message id="cradle.noDevice">
+        <source>there is no DFU device %d ('cradle list' shows the devices)</source>
+        <translation>沒有編號 %d 的 DFU 裝置 ('cradle list' 會列出裝置)</translation>
+    </message>
+    <message id="cradle.noVersionCommand">
+        <source>cradle version: not available in this build</source>
+        <translation>cradle version: 這個版本沒有提供</translation>
+    </message>
+    <message id="cradle.phase.finish">
+        <source>Finishing</source>
+        <translation>完成中</translation>
+    </message>
+    <message id="cradle.phase.prepare">
+        <source>Preparing the cradle</source>
+        <translation>準備充電座</translation>
+    </message>
+    <message id="cradle.phase.start">
+        <source>Starting the firmware write</source>
+        <translation>開始寫入韌體</translation>
+    </message>
+    <message id="cradle.phase.write">
+        <source>Writing the firmware</source>
+        <translation>寫入韌體</translation>
+    </message>
+    <message id="cradle.progressTitle">
+        <source>Cradle firmware update</source>
+        <translation>更新充電座韌體</translation>
+    </message>
+    <message id="cradle.ranges.and">
+        <source> and </source>
+        <translation> 和 </translation>
+    </message>
+    <message id="cradle.ranges.more">
+        <source> and %u more ranges</source>
+        <translation> 及另外 %u 個範圍</translation>
+    </message>
+    <message id="cradle.usb.access">
+        <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
+        <translation>%s - 系統不允許這個使用者存取充電座; 請安裝 udev 規則, 例如在 /etc/udev/rules.d/70-feldspan-cradle.rules 中寫入 SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; (或將使用者加入擁有該裝置的群組), 然後重新連接充電座</translation>
+    </message>
+    <message id="cradle.usb.busy">
+        <source>%s - another program uses the cradle's DFU interface</source>
+        <translation>%s - 另一個程式正在使用充電座的 DFU 介面</translation>
+    </message>
+    <message id="cradle.usb.gone">
+        <source>%s - the cradle was disconnected; reconnect it and list the devices again</source>
+        <translation>%s - 充電座已中斷連接; 請重新連接並再次列出裝置</translation>
+    </message>
+    <message id="cradle.usb.noDevice">
+        <source>no DFU device %u in the last listing</source>
+        <translation>上次列出的裝置中沒有 DFU 裝置 %u</translation>
+    </message>
+    <message id="cradle.usb.noReturn">
+        <source>DFU_DETACH: the cradle did not come back in DFU mode within %d ms</source>
+        <translation>DFU_DETACH: 充電座在 %d 毫秒內沒有回到 DFU 模式</translation>
+    </message>
+    <message id="cradle.usb.stall">
+        <source>%s (the device stalled the request)</source>
+        <translation>%s (裝置拒絕了這個請求)</translation>
+    </message>
+    <message id="cradle.useOtherFile">
+        <source>%s: %s. Use a firmware file made for this cradle ('feldspan-cli cradle check %s' shows where a file's bytes lie)</source>
+        <translation>%s: %s。請使用這個充電座專用的韌體檔 ('feldspan-cli cradle check %s' 會顯示檔案的位元組位置)</translation>
+    </message>
+    <message id="cradle.writesNothing">
+        <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
+        <translation>%s: 0x8000-0xEFFF 之間沒有任何位元組, 而每次更新都寫入這個範圍: 更新會清除充電座的韌體卻什麼都不寫入, 因此拒絕這個檔案。請使用充電座專用的韌體檔</translation>
+    </message>
+    <message id="dfu.AccessDenied">
+        <source>access to the device was denied</source>
+        <translation>存取裝置被拒</translation>
+    </message>
+    <message id="dfu.BadParameter">
+        <source>a parameter is missing or out of range</source>
+        <translation>參數缺少或超出範圍</translation>
+    </message>
+    <message id="dfu.ClaimFailed">
+        <source>the DFU interface could not be claimed</source>
+        <translation>無法取得 DFU 介面</translation>
+    </message>
+    <message id="dfu.DescriptorError">
+        <source>the device descriptor could not be read</source>
+        <translation>無法讀取裝置描述元</translation>
+    </message>
+    <message id="dfu.DeviceGone">
+        <source>the device is no longer attached</source>
+        <translation>裝置已不在</translation>
+    </message>
+    <message id="dfu.InitFailed">
+        <source>the USB library could not be initialised</source>
+        <translation>無法初始化 USB 程式庫</translation>
+    </message>
+    <message id="dfu.NoDfuDescriptor">
+        <source>the device has no DFU functional descriptor</source>
+        <translation>裝置沒有 DFU 功能描述元</translation>
+    </message>
+    <message id="dfu.NoReturn">
+        <source>the device did not come back in DFU mode after the detach</source>
+        <translation>裝置在分離後沒有回到 DFU 模式</translation>
+    </message>
+    <message id="dfu.NoSuchDevice">
+        <source>no DFU device at this index (list the devices again)</source>
+        <translation>這個編號沒有 DFU 裝置 (請重新列出裝置)</translation>
+    </message>
+    <message id="dfu.NoThread">
+        <source>the update could not be started</source>
+        <translation>無法開始更新</translation>
+    </message>
+    <message id="dfu.NotOpen">
+        <source>the handle does not name an open device</source>
+        <translation>這個代碼不是已開啟的裝置</translation>
+    </message>
+    <message id="dfu.NothingToWrite">
+        <source>the firmware file holds no byte in the area the update writes: the update would erase the cradle's firmware and write nothing, so it was refused before anything was erased</source>
+        <translation>韌體檔在更新寫入的範圍內沒有任何位元組: 更新會清除充電座的韌體卻什麼都不寫入, 因此在清除任何內容之前就拒絕了</translation>
+    </message>
+    <message id="dfu.Ok">
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message id="dfu.OpenFailed">
+        <source>the device could not be opened</source>
+        <translation>無法開啟裝置</translation>
+    </message>
+    <message id="dfu.RequestFailed">
+        <source>the device refused the request</source>
+        <translation>裝置拒絕了請求</translation>
+    </message>
+    <message id="dfu.ShortReply">
+        <source>the device answered fewer bytes than the request needs</source>
+        <translation>裝置回應的位元組比請求所需的少</translation>
+    </message>
+    <message id="dfu.StringError">
+        <source>the string descriptor could not be read</source>
+        <translation>無法讀取字串描述元</translation>
+    </message>
+    <message id="dfu.Timeout">
+        <source>the device did not answer in time</source>
+        <translation>裝置沒有及時回應</translation>
+    </message>
+    <message id="dfu.TooLarge">
+        <source>the block is larger than the device's transfer size</source>
+        <translation>區塊大於裝置的傳輸大小</translation>
+    </message>
+    <message id="dfu.WorkerBusy">
+        <source>another cradle update is running</source>
+        <translation>另一個充電座更新正在執行</translation>
+    </message>
+    <message id="dfu.WorkerFault">
+        <source>the update stopped on an unexpected fault (out of memory or a library failure)</source>
+        <translation>更新因意外錯誤而停止 (記憶體不足或程式庫失敗)</translation>
+    </message>
+    <message id="dfu.other">
+        <source>code %s</source>
+        <translation>代碼 %s</translation>
+    </message>
+    <message id="file.changed">
+        <source>%s changed while it was read</source>
+        <translation>%s 在讀取時被變更了</translation>
+    </message>
+    <message id="file.grows">
+        <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
+        <translation>%s 不是一般檔案: 內容比它的大小所說的還多 (%lld 位元組)</translation>
+    </message>
+    <message id="file.kind.blockDevice">
+        <source>a block device</source>
+        <translation>區塊裝置</translation>
+    </message>
+    <message id="file.kind.charDevice">
+        <source>a character device</source>
+        <translation>字元裝置</translation>
+    </message>
+    <message id="file.kind.fifo">
+        <source>a FIFO</source>
+        <translation>FIFO</translation>
+    </message>
+    <message id="file.kind.folder">
+        <source>a folder</source>
+        <translation>資料夾</translation>
+    </message>
+    <message id="file.kind.other">
+        <source>not an ordinary file</source>
+        <translation>非一般檔案</translation>
+    </message>
+    <message id="file.kind.socket">
+        <source>a socket</source>
+        <translation>socket</translation>
+    </message>
+    <message id="file.noName">
+        <source>no file name given</source>
+        <translation>沒有指定檔名</translation>
+    </message>
+    <message id="file.notOpen">
+        <source>the file is not open</source>
+        <translation>檔案沒有開啟</translation>
+    </message>
+    <message id="file.notRegular">
+        <source>%s: not a regular file, a device or a FIFO; give a file name</source>
+        <translation>%s: 不是一般檔案、裝置或 FIFO; 請指定檔名</translation>
+    </message>
+    <message id="file.notSendable">
+        <source>%s is %s, not a file that can be sent</source>
+        <translation>%s 是%s, 不是可以傳送的檔案</translation>
+    </message>
+    <message id="file.tooBig">
+        <source>%s is too big for the terminal (%lld bytes)</source>
+        <translation>%s 對終端機來說太大了 (%lld 位元組)</translation>
+    </message>
+    <message id="help.missing">
+        <source>&lt;p&gt;The help pages are not installed (%1).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;說明頁面尚未安裝 (%1)。&lt;/p&gt;</translation>
+    </message>
+    <message id="link.access.joinGroup">
+        <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
+        <translation>請將使用者加入擁有它的群組 (%s), 例如 &quot;sudo usermod -aG %s $USER&quot;, 然後重新登入</translation>
+    </message>
+    <message id="link.access.lsusb">
+        <source> (VVVV:PPPP as lsusb shows the device)</source>
+        <translation> (VVVV:PPPP 為 lsusb 顯示的裝置編號)</translation>
+    </message>
+    <message id="link.access.noName">
+        <source>its group %u has no name; </source>
+        <translation>它的群組 %u 沒有名稱; </translation>
+    </message>
+    <message id="link.access.noReadWrite">
+        <source>its group (%s) may not read and write it; </source>
+        <translation>它的群組 (%s) 不能讀寫它; </translation>
+    </message>
+    <message id="link.access.root">
+        <source>its group is root; </source>
+        <translation>它的群組是 root; </translation>
+    </message>
+    <message id="link.access.udev">
+        <source>add a udev rule that gives your group access to this device, e.g. SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/50-feldspan.rules%s, then plug the device in again (and be in that group)</source>
+        <translation>請加入一條 udev 規則, 讓你的群組可以存取這個裝置, 例如在 /etc/udev/rules.d/50-feldspan.rules 中寫入 SUBSYSTEM==&quot;tty&quot;, %s, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;%s, 然後重新插上裝置 (並加入該群組)</translation>
+    </message>
+    <message id="link.answerTooBig">
+        <source>The terminal announced an answer of %u bytes, more than any command's; it was refused.</source>
+        <translation>終端機宣告了 %u 位元組的回應, 比任何指令的回應都大; 已拒絕。</translation>
+    </message>
+    <message id="link.badFolder">
+        <source>%s: not a folder the terminal has (%s)</source>
+        <translation>%s: 終端機上沒有這個資料夾 (%s)</translation>
+    </message>
+    <message id="link.badPath">
+        <source>%s: not a path the terminal takes (%s)</source>
+        <translation>%s: 終端機不接受這個路徑 (%s)</translation>
+    </message>
+    <message id="link.badStoredName">
+        <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
+        <translation>%s: 終端機無法將它存為 %s (%s); 請先將檔案改名</translation>
+    </message>
+    <message id="link.baudBack">
+        <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>
+        <translation>通訊埠無法設回 %d bit/s, 已關閉 (%s); 下一個操作會重新開啟它。</translation>
+    </message>
+    <message id="link.cancelled">
+        <source>the transfer was cancelled</source>
+        <translation>傳輸已取消</translation>
+    </message>
+    <message id="link.cannotOpen">
+        <source>cannot open %s: %s</source>
+        <translation>無法開啟 %s: %s</translation>
+    </message>
+    <message id="link.cannotWrite">
+        <source>cannot write to %s: %s</source>
+        <translation>無法寫入 %s: %s</translation>
+    </message>
+    <message id="link.connectOff">
+        <source>connecting is switched off in the port settings</source>
+        <translation>連接埠設定中的連線已關閉</translation>
+    </message>
+    <message id="link.connectionLost">
+        <source>the connection to the terminal was lost (%s)</source>
+        <translation>與終端機的連線中斷了 (%s)</translation>
+    </message>
+    <message id="link.deviceBusy">
+        <source>device busy: %s is in use by another program</source>
+        <translation>裝置忙碌: %s 正被其他程式使用</translation>
+    </message>
+    <message id="link.deviceBusyWhy">
+        <source>device busy: %s is in use by another program (%s)</source>
+        <translation>裝置忙碌: %s 正被其他程式使用 (%s)</translation>
+    </message>
+    <message id="link.deviceClosed">
+        <source>the device closed</source>
+        <translation>裝置已關閉</translation>
+    </message>
+    <message id="link.deviceGone">
+        <source>the device %s went away (%s)</source>
+        <translation>裝置 %s 不見了 (%s)</translation>
+    </message>
+    <message id="link.deviceMissing">
+        <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
+        <translation>找不到裝置: %s 不存在 (終端機是否已連接並開機?)</translation>
+    </message>
+    <message id="link.fileTooBig">
+        <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
+        <translation>終端機宣告了 %u 位元組的檔案, 比它的磁碟機所能容納的還大; 已拒絕。</translation>
+    </message>
+    <message id="link.fileTooShort">
+        <source>The terminal announced a file of %u bytes, too short for its header; it was refused.</source>
+        <translation>終端機宣告了 %u 位元組的檔案, 連檔頭都放不下; 已拒絕。</translation>
+    </message>
+    <message id="link.folderTooLong">
+        <source>The terminal folder path is too long (%d bytes, at most %d): %s</source>
+        <translation>終端機資料夾路徑太長 (%d 位元組, 最多 %d): %s</translation>
+    </message>
+    <message id="link.frameRetries">
+        <source>the terminal did not take a frame in %d attempts; check the cable and the line speed</source>
+        <translation>終端機試了 %d 次都沒有收下資料框; 請檢查連接線和傳輸速率</translation>
+    </message>
+    <message id="link.hungUp">
+        <source>it hung up</source>
+        <translation>線路已掛斷</translation>
+    </message>
+    <message id="link.ioThreadStopped">
+        <source>the port's I/O thread stopped (%s)</source>
+        <translation>通訊埠的 I/O 執行緒停止了 (%s)</translation>
+    </message>
+    <message id="link.kernelOddSize">
+        <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing was sent</source>
+        <translation>%s 長 %u 位元組: 核心映像必須是 4 位元組字組的整數倍; 沒有傳送任何資料</translation>
+    </message>
+    <message id="link.kernelOddSizeKept">
+        <source>%s is %u bytes long: a kernel image is a whole number of 4-byte words; nothing on the terminal was changed</source>
+        <translation>%s 長 %u 位元組: 核心映像必須是 4 位元組字組的整數倍; 終端機上沒有任何變更</translation>
+    </message>
+    <message id="link.kernelUnread">
+        <source>%s; nothing on the terminal was changed</source>
+        <translation>%s; 終端機上沒有任何變更</translation>
+    </message>
+    <message id="link.kind.answer">
+        <source>an answer</source>
+        <translation>回應</translation>
+    </message>
+    <message id="link.kind.file">
+        <source>a file</source>
+        <translation>檔案</translation>
+    </message>
+    <message id="link.kind.transfer">
+        <source>a transfer</source>
+        <translation>傳輸</translation>
+    </message>
+    <message id="link.name.base">
+        <source>not an 8.3 name: the base is not 1-8 characters</source>
+        <translation>不是 8.3 名稱: 主檔名不是 1-8 個字元</translation>
+    </message>
+    <message id="link.name.character">
+        <source>not an 8.3 name: it holds a character a short name cannot hold</source>
+        <translation>不是 8.3 名稱: 含有短檔名不能使用的字元</translation>
+    </message>
+    <message id="link.name.dots">
+        <source>not an 8.3 name: more than one '.'</source>
+        <translation>不是 8.3 名稱: 有一個以上的 '.'</translation>
+    </message>
+    <message id="link.name.empty">
+        <source>empty name</source>
+        <translation>名稱是空的</translation>
+    </message>
+    <message id="link.name.extension">
+        <source>not an 8.3 name: the extension is not 1-3 characters</source>
+        <translation>不是 8.3 名稱: 副檔名不是 1-3 個字元</translation>
+    </message>
+    <message id="link.name.lowerCase">
+        <source>not an upper-case 8.3 name</source>
+        <translation>不是大寫的 8.3 名稱</translation>
+    </message>
+    <message id="link.noAnswer">
+        <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
+        <translation>終端機沒有回應 (是否已開機、放在充電座上並準備好傳輸?)</translation>
+    </message>
+    <message id="link.noIoThread">
+        <source>cannot start the port's I/O thread: %s</source>
+        <translation>無法啟動通訊埠的 I/O 執行緒: %s</translation>
+    </message>
+    <message id="link.noLinkCheck">
+        <source>the terminal did not answer the link check (is it switched on and in transfer mode?)</source>
+        <translation>終端機沒有回應連線檢查 (是否已開機並在傳輸模式?)</translation>
+    </message>
+    <message id="link.noPort">
+        <source>the port could not be made</source>
+        <translation>無法建立通訊埠</translation>
+    </message>
+    <message id="link.noSuchFile">
+        <source>no such file on the terminal</source>
+        <translation>終端機上沒有這個檔案</translation>
+    </message>
+    <message id="link.noUsbDevice">
+        <source>no USB serial device found: connect the terminal's cradle and check its cable</source>
+        <translation>找不到 USB 序列裝置: 請接上終端機的充電座並檢查連接線</translation>
+    </message>
+    <message id="link.noUsbTerminal">
+        <source>no USB terminal found among the USB serial devices (none matches the configured ids)</source>
+        <translation>在 USB 序列裝置中找不到終端機 (沒有一個符合設定的 ID)</translation>
+    </message>
+    <message id="link.noVersion">
+        <source>%s: not sent: the terminal did not report its firmware version</source>
+        <translation>%s: 沒有傳送: 終端機沒有回報韌體版本</translation>
+    </message>
+    <message id="link.noWriter">
+        <source>The flash writer %s is missing or cannot be read (%s). It comes from the terminal's vendor with the terminal's own software: put it there and try again. Nothing on the terminal was changed.</source>
+        <translation>燒錄程式 %s 不存在或無法讀取 (%s)。它由終端機廠商隨終端機的軟體提供: 請將它放在那裡再試一次。終端機上沒有任何變更。</translation>
+    </message>
+    <message id="link.noisyLine">
+        <source>the terminal's frames kept arriving damaged; check the cable and the line speed</source>
+        <translation>終端機的資料框一直損壞; 請檢查連接線和傳輸速率</translation>
+    </message>
+    <message id="link.notFormatted">
+        <source>the drive is not formatted</source>
+        <translation>磁碟機尚未格式化</translation>
+    </message>
+    <message id="link.notKernel">
+        <source>%s is not a kernel image (a .bin file); nothing on the terminal was changed</source>
+        <translation>%s 不是核心映像 (.bin 檔); 終端機上沒有任何變更</translation>
+    </message>
+    <message id="link.notSent">
+        <source>the terminal did not send it (%s)</source>
+        <translation>終端機沒有送出它 (%s)</translation>
+    </message>
+    <message id="link.path.component">
+        <source>path component %s: %s</source>
+        <translation>路徑中的 %s: %s</translation>
+    </message>
+    <message id="link.path.dot">
+        <source>path has a '.' component</source>
+        <translation>路徑中有 '.'</translation>
+    </message>
+    <message id="link.path.dotDot">
+        <source>path has a '..' component</source>
+        <translation>路徑中有 '..'</translation>
+    </message>
+    <message id="link.path.drive">
+        <source>drive is not C: or D:</source>
+        <translation>磁碟機不是 C: 或 D:</translation>
+    </message>
+    <message id="link.path.empty">
+        <source>path has an empty component</source>
+        <translation>路徑中有空的部分</translation>
+    </message>
+    <message id="link.path.noBackslash">
+        <source>path has no '\' after the drive</source>
+        <translation>磁碟機後面沒有 '\'</translation>
+    </message>
+    <message id="link.path.noDrive">
+        <source>path does not start with a drive</source>
+        <translation>路徑不是以磁碟機開頭</translation>
+    </message>
+    <message id="link.path.slash">
+        <source>path has a '/'</source>
+        <translation>路徑中有 '/'</translation>
+    </message>
+    <message id="link.pathTooLong">
+        <source>The terminal path is too long: %s</source>
+        <translation>終端機路徑太長: %s</translation>
+    </message>
+    <message id="link.permissionDenied">
+        <source>permission denied on %s: %s</source>
+        <translation>沒有權限使用 %s: %s</translation>
+    </message>
+    <message id="link.refused">
+        <source>The terminal sent %s where %s was expected; it was refused.</source>
+        <translation>終端機送來了%s, 但預期的是%s; 已拒絕。</translation>
+    </message>
+    <message id="link.settingsCancelled">
+        <source>the port settings were cancelled</source>
+        <translation>通訊埠設定已取消</translation>
+    </message>
+    <message id="link.stayedBusy">
+        <source>the terminal stayed busy and did not take the data</source>
+        <translation>終端機一直忙碌, 沒有收下資料</translation>
+    </message>
+    <message id="link.stoppedAnswering">
+        <source>the terminal stopped answering (is it still switched on and in its cradle?)</source>
+        <translation>終端機停止回應了 (是否仍然開機並放在充電座上?)</translation>
+    </message>
+    <message id="link.tooBig">
+        <source>%s: too big to send to the terminal</source>
+        <translation>%s: 太大了, 無法傳送到終端機</translation>
+    </message>
+    <message id="link.updateBaud">
+        <source>The port could not be switched to %d bit/s for the update: %s</source>
+        <translation>無法將通訊埠切換為 %d bit/s 以進行更新: %s</translation>
+    </message>
+    <message id="link.waitFailed">
+        <source>its wait failed: %s</source>
+        <translation>等待失敗: %s</translation>
+    </message>
+    <message id="link.writerEmpty">
+        <source>it is empty</source>
+        <translation>它是空的</translation>
+    </message>
+    <message id="link.writerLoop">
+        <source>The terminal keeps asking for the flash writer; giving up.</source>
+        <translation>終端機一直要求燒錄程式; 放棄。</translation>
+    </message>
+    <message id="progress.bytes">
+        <source>%1 bytes</source>
+        <translation>%1 位元組</translation>
+    </message>
+    <message id="progress.kib">
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="progress.left">
+        <source>%1:%2 left</source>
+        <translation>剩餘 %1:%2</translation>
+    </message>
+    <message id="progress.mib">
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="progress.rate">
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message id="status.bytes">
+        <source>bytes</source>
+        <translation>位元組</translation>
+    </message>
+    <message id="term.status.Busy">
+        <source>the terminal is busy</source>
+        <translation>終端機忙碌中</translation>
+    </message>
+    <message id="term.status.Done">
+        <source>done</source>
+        <translation>完成</translation>
+    </message>
+    <message id="term.status.Failed">
+        <source>no valid answer</source>
+        <translation>沒有有效的回應</translation>
+    </message>
+    <message id="term.status.FileExists">
+        <source>the file exists</source>
+        <translation>檔案已存在</translation>
+    </message>
+    <message id="term.status.InUse">
+        <source>a file is in use on the terminal</source>
+        <translation>終端機上有檔案正在使用中</translation>
+    </message>
+    <message id="term.status.InUse2">
+        <source>a file is in use on the terminal</source>
+        <translation>終端機上有檔案正在使用中</translation>
+    </message>
+    <message id="term.status.InUse3">
+        <source>a file is in use on the terminal</source>
+        <translation>終端機上有檔案正在使用中</translation>
+    </message>
+    <message id="term.status.LastKnown">
+        <source>a status of the terminal's own</source>
+        <translation>終端機自己的狀態</translation>
+    </message>
+    <message id="term.status.LowPower">
+        <source>the terminal's power is too low</source>
+        <translation>終端機電力太低</translation>
+    </message>
+    <message id="term.status.NeedsDefrag">
+        <source>drive D: must be defragmented</source>
+        <translation>磁碟機 D: 必須重組</translation>
+    </message>
+    <message id="term.status.NoSpace">
+        <source>not enough space on the drive</source>
+        <translation>磁碟機空間不足</translation>
+    </message>
+    <message id="term.status.NotFormatted">
+        <source>the drive is not formatted</source>
+        <translation>磁碟機尚未格式化</translation>
+    </message>
+    <message id="term.status.Refused">
+        <source>the terminal refused the name or path</source>
+        <translation>終端機拒絕了這個名稱或路徑</translation>
+    </message>
+    <message id="term.status.TransferDone">
+        <source>nothing more to send</source>
+        <translation>沒有更多要傳送的資料</translation>
+    </message>
+    <message id="term.status.WantsFlashWriter">
+        <source>the terminal asks for the flash writer</source>
+        <translation>終端機要求燒錄程式</translation>
+    </message>
+    <message id="term.status.other">
+        <source>status %d</source>
+        <translation>狀態 %d</translation>
+    </message>
+</context>
+</TS>
