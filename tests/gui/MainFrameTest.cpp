@@ -34,6 +34,7 @@
 #include "sim/SimPty.h"
 #include "sim/SimTerminal.h"
 #include "support/FakeClock.h"
+#include "support/ProgramRunner.h"
 #include "support/TestFiles.h"
 
 namespace feld::test {
@@ -63,7 +64,7 @@ protected:
     void Settings(const std::string& extra)
     {
         std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string() << "/\n"
-                                            << "[PATH]\nLANGUAGE=2\n"
+                                            << (extra.find("LANGUAGE") == std::string::npos ? "[PATH]\nLANGUAGE=2\n" : "")
                                             << extra;
     }
     CMainFrame& Start(gui::StartOptions options = {})
@@ -95,6 +96,33 @@ TEST_F(MainFrameTest, StartsInProjectModeWithBuilderIniAndInAdvancedModeWithout)
     EXPECT_EQ(frame.menuBar()->actions().first()->menu()->actions().first(), frame.Action(cmd::kAddProject));
     frame.SwitchMode(true);
     EXPECT_FALSE(frame.menuBar()->actions().first()->menu()->actions().contains(frame.Action(cmd::kAddProject)));
+}
+
+// The language rule reaches the menus: a Hong Kong locale reads English, code 2 keeps the
+// program's own texts on a Russian locale, and a language without its pack falls back silently.
+TEST_F(MainFrameTest, MenusSpeakTheLanguageTheRuleChooses)
+{
+    struct Case {
+        const char* locale;
+        int code;
+        bool packs;
+        QString file;
+    };
+    const Case cases[] = {{"zh_HK.UTF-8", 0, true, QStringLiteral("&File")},
+                          {"ru_RU.UTF-8", 2, true, QStringLiteral("檔案")},
+                          {"pl_PL.UTF-8", 0, false, QStringLiteral("檔案")}};
+    const std::string saved = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "";
+    for (const Case& c : cases) {
+        ::setenv("LC_ALL", c.locale, 1);
+        Settings("[PATH]\nLANGUAGE=" + std::to_string(c.code) + "\n");
+        gui::StartOptions options;
+        options.langFolder = c.packs ? BinDir() + "/../share/feldspan/lang" : (dir / "no-packs").string();
+        CMainFrame& frame = Start(options);
+        EXPECT_EQ(frame.menuBar()->actions().first()->text(), c.file) << c.locale;
+        app.reset();
+    }
+    saved.empty() ? ::unsetenv("LC_ALL") : ::setenv("LC_ALL", saved.c_str(), 1);
+    gui::ApplyLanguage(2);
 }
 
 TEST_F(MainFrameTest, ToolsMenuShowsTheDumpCommandsOnlyWithDumpSetAfterEveryModeSwitch)
