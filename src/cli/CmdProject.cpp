@@ -1,0 +1,141 @@
+// The two everyday jobs of project mode from a shell: sending projects to the terminal and
+// receiving the data files it collected.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "project/DataReceive.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectSender.h"
+#include "session/Config.h"
+
+namespace feld::cli {
+namespace {
+
+void problem(CliContext& ctx, const std::string& text) { ctx.ui().fixedMessage(text, Icon::Exclamation); }
+
+int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    std::vector<std::string> files = args;
+    Config& config = ctx.config();
+    if (files.empty()) {
+        // No project named: the one the project builder handed over.
+        if (!config.builderIniFound || config.handedOverProject.empty()) {
+            problem(ctx, tk("cli.send.none", "no project given, and the project folder's Builder.ini hands none over"));
+            return kExitUsage;
+        }
+        files.push_back(config.handedOverProject);
+    }
+    std::vector<ProjectEntry> projects;
+    for (const std::string& f : files) {
+        if (f.empty())
+            return kExitUsage;
+        std::string why;
+        std::optional<ProjectEntry> p = ReadProjectFile(ResolveProjectPath(f, config.projectPath + "Project/"), &why);
+        if (!p) {
+            problem(ctx, why);
+            return kExitFailure;
+        }
+        if (projects.size() == 10) {
+            ctx.ui().message(txt::kTooManyProjects, Icon::Exclamation);
+            return kExitFailure;
+        }
+        for (const ProjectEntry& q : projects)
+            if (ProjectName(q) == ProjectName(*p)) {
+                ctx.ui().message(txt::kProjectAdded, Icon::Exclamation);
+                return kExitFailure;
+            }
+        projects.push_back(*p);
+    }
+    CliSession cli(ctx);
+    ProjectSender sender(cli.session(), ctx.ui());
+    sender.onFile = [](const ProjectSender::FileOutcome& o) {
+        if (o.result == 1)
+            std::printf("sent %s -> %s\n", o.source.c_str(), o.target.c_str());
+        else if (o.declined)
+            std::printf("kept %s on the terminal (not overwritten): %s\n", o.target.c_str(), o.source.c_str());
+        else
+            std::printf("not sent %s -> %s\n", o.source.c_str(), o.target.c_str());
+        std::fflush(stdout);
+    };
+    const int r = sender.Send(projects);
+    return r == 1 && sender.AllSent() ? kExitOk : kExitFailure;
+}
+
+// "--keep-cr" style switches: the last one given wins; the stored value stands without any.
+bool takeSwitch(std::vector<std::string>& args, const char* on, const char* off, bool stored)
+{
+    bool value = stored;
+    std::vector<std::string> rest;
+    for (const std::string& a : args) {
+        if (a == on)
+            value = true;
+        else if (a == off)
+            value = false;
+        else
+            rest.push_back(a);
+    }
+    args = rest;
+    return value;
+}
+
+int receiveCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
+{
+    std::vector<std::string> args = argsIn;
+    Config& config = ctx.config();
+    ReceiveChoice base;
+    base.saveFolder = config.standby.savePath1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--to") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                return kExitUsage;
+            base.saveFolder = args[i + 1];
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            --i;
+        }
+    }
+    base.append = takeSwitch(args, "--append", "--overwrite", true);
+    base.keepCr = takeSwitch(args, "--keep-cr", "--drop-cr", config.carriageReturn != 0);
+    base.keepLf = takeSwitch(args, "--keep-lf", "--drop-lf", config.lineFeed != 0);
+    base.deleteAfter = takeSwitch(args, "--delete", "--no-delete", config.deleteAfterReceive != 0);
+    if (args.empty())
+        return kExitUsage;
+    for (const std::string& a : args)
+        if (a.empty() || a[0] == '-')
+            return kExitUsage;
+
+    CliSession cli(ctx);
+    int failures = 0;
+    for (const std::string& name : args) {
+        DataReceive receive(cli.session(), ctx.ui());
+        if (!receive.Begin())
+            return kExitFailure;
+        ReceiveChoice choice = base;
+        // A name of C:\Data, given bare or with its folder.
+        std::string n = name;
+        for (const char* prefix : {"C:\\Data\\", "c:\\data\\", "C:/Data/", "c:/data/"})
+            if (n.rfind(prefix, 0) == 0)
+                n = n.substr(std::string(prefix).size());
+        choice.name = n;
+        if (receive.Receive(choice) == 1)
+            std::printf("%s -> %s\n", n.c_str(), ReceiveDestination(choice.saveFolder, n).c_str());
+        else
+            ++failures;
+    }
+    return failures ? kExitFailure : kExitOk;
+}
+
+FELD_CLI_COMMAND("send", "send [PROJECT.ini...]",
+                 "send projects to the terminal (the handed-over project when none is named)", sendCommand);
+FELD_CLI_COMMAND("receive",
+                 "receive NAME... [--to DIR] [--append|--overwrite] [--keep-cr|--drop-cr] [--keep-lf|--drop-lf] "
+                 "[--delete|--no-delete]",
+                 "receive data files of C:\\Data (defaults from the stored settings)", receiveCommand);
+
+}  // namespace
+}  // namespace feld::cli

@@ -1,0 +1,105 @@
+#include "project/ProjectFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "base/LocalFile.h"
+
+namespace feld {
+
+namespace {
+
+// The value after the first occurrence of `key`, up to the next CR LF (or the end).
+std::string valueOf(std::string_view text, const std::string& key)
+{
+    const std::size_t at = text.find(key);
+    if (at == std::string_view::npos)
+        return {};
+    const std::size_t from = at + key.size();
+    const std::size_t end = text.find("\r\n", from);
+    return std::string(text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+}
+
+bool sameNoCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+ProjectEntry ParseProjectText(std::string_view raw)
+{
+    // The text ends at its first NUL, as the builder's reader takes it, and a CR LF follows it.
+    std::string text(raw.substr(0, raw.find('\0')));
+    text += "\r\n";
+    ProjectEntry p;
+    p.used = true;
+    p.program = valueOf(text, "Program=");
+    p.systemFont = valueOf(text, "SysFont=");
+    p.userFont = valueOf(text, "UserFont=");
+    for (int i = 0; i < kProjectSlots; ++i) {
+        // The "=" belongs to the key: "Lookup1=" does not find "Lookup10=".
+        p.lookups[i] = valueOf(text, "Lookup" + std::to_string(i + 1) + "=");
+        p.dataFiles[i] = valueOf(text, "DataFile" + std::to_string(i + 1) + "=");
+    }
+    return p;
+}
+
+std::optional<ProjectEntry> ReadProjectFile(const std::string& path, std::string* why)
+{
+    LocalFile file;
+    std::string reason;
+    // A file longer than any project file is read up to that size, not refused.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxProjectFile) {
+        std::ifstream in(path, std::ios::binary);
+        std::string head(kMaxProjectFile, '\0');
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        if (!in && in.gcount() == 0) {
+            if (why)
+                *why = path + ": cannot be read";
+            return std::nullopt;
+        }
+        head.resize(static_cast<std::size_t>(in.gcount()));
+        ProjectEntry p = ParseProjectText(head);
+        p.file = path;
+        return p;
+    }
+    if (!ReadLocalFile(path, kMaxProjectFile, file, reason)) {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    }
+    ProjectEntry p = ParseProjectText(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    p.file = path;
+    return p;
+}
+
+std::string ProjectFileName(std::string_view path)
+{
+    const std::size_t cut = path.find_last_of("\\/");
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string ResolveProjectPath(const std::string& path, const std::string& projectFile)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (path.empty() || fs::exists(path, ec))
+        return path;
+    const std::string name = ProjectFileName(path);
+    const fs::path folder = fs::path(projectFile).parent_path();
+    if (name.empty() || folder.empty())
+        return path;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        if (e.is_regular_file(ec) && sameNoCase(e.path().filename().string(), name))
+            return e.path().string();
+    return path;
+}
+
+}  // namespace feld

@@ -1,0 +1,49 @@
+#pragma once
+// Project files as the project builder writes them: text with CR LF line ends in which each key
+// ("Program=", "SysFont=", "UserFont=", "Lookup1=" .. "Lookup20=", "DataFile1=" .. "DataFile20=") is
+// found by its first occurrence anywhere in the text, its value running to the next CR LF, blanks
+// and all. No sections are needed; everything else is ignored.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace feld {
+
+constexpr int kProjectSlots = 20;  // lookup files and data files per project
+
+struct ProjectEntry {
+    bool used = false;
+    std::string program;
+    std::string systemFont;
+    std::string userFont;
+    std::array<std::string, kProjectSlots> lookups;    // index 0 is "Lookup1="
+    std::array<std::string, kProjectSlots> dataFiles;  // index 0 is "DataFile1="
+    std::string file;  // the project file it came from (to find files beside it)
+
+    bool operator==(const ProjectEntry&) const = default;
+};
+
+// The 43 values of a project file's text (a CR LF is taken as following the last line).
+ProjectEntry ParseProjectText(std::string_view text);
+
+// The largest project file read: 43 paths of a few hundred bytes each fit many times over. A longer
+// file is read up to this size (the keys are near its start in any file the builder wrote).
+constexpr std::size_t kMaxProjectFile = 256 * 1024;
+
+// Reads a project file. Nothing (with the reason) when it is not an ordinary file that can be read.
+std::optional<ProjectEntry> ReadProjectFile(const std::string& path, std::string* why = nullptr);
+
+// The file-name part of a path as a project file writes it: after the last "\" or "/".
+std::string ProjectFileName(std::string_view path);
+// The project's name: its program path's file-name part.
+inline std::string ProjectName(const ProjectEntry& p) { return ProjectFileName(p.program); }
+
+// Where a path of a project file is on this PC. As written when it exists there; a path written
+// on Windows ("C:\Projects\APP.ABP") that does not exist is looked for by its file name in the
+// project file's own folder (any letter case), so a project folder copied from Windows works as
+// it is. Empty stays empty; a path found nowhere comes back as written.
+std::string ResolveProjectPath(const std::string& path, const std::string& projectFile);
+
+}  // namespace feld

@@ -1,0 +1,177 @@
+#include "project/ProjectSender.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "link/PdtLink.h"
+#include "link/wire/TermCodec.h"
+#include "link/wire/TermStatus.h"
+#include "session/Session.h"
+
+namespace feld {
+
+namespace {
+
+// Below this version the terminal may not use the files properly; from 201 on it takes full paths.
+constexpr int kOldFirmware = 200;
+constexpr int kPathFirmware = 201;
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+}  // namespace
+
+std::string ProjectSender::TargetFolder(Kind kind, const std::string& source, int firmware)
+{
+    std::string folder;
+    switch (kind) {
+    case Kind::Program: folder = "d:\\program"; break;
+    case Kind::Lookup: folder = "d:\\lookup"; break;
+    case Kind::Data: folder = "c:\\data"; break;
+    case Kind::SystemFont:
+    case Kind::UserFont: folder = "d:\\fonts"; break;
+    }
+    // Terminals before firmware 2.00 run their programs from drive C:, so the program (the
+    // ".abp" file) goes to c:\program there; the other files keep their folders.
+    if (firmware < kOldFirmware && lower(source).find(".abp") != std::string::npos)
+        folder[0] = 'c';
+    return folder;
+}
+
+int ProjectSender::SendOne(const std::string& source, const std::string& folder, int firmware)
+{
+    PdtLink* link = session_.Link();
+    FileOutcome outcome{source, folder, 0, false, false};
+    std::string target = folder;
+    if (firmware >= kPathFirmware)
+        target = folder + "\\" + wire::terminalNameFor(ProjectFileName(source));
+    outcome.target = target;
+    std::uint8_t overwrite = 0;
+    int r = 0;
+    for (;;) {
+        {
+            WaitCursor cursor(ui_);
+            r = link ? (firmware >= kPathFirmware ? link->PutFileToPath(source, target, overwrite, 0, true)
+                                                  : link->PutFile(source, folder, overwrite, false, true))
+                     : 0;
+        }
+        if (r != term::kFileExists)
+            break;
+        if (!accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question, {ProjectFileName(source)}))) {
+            ui_.message(txt::kCopyFailed, Icon::Exclamation, {source});
+            outcome.declined = true;
+            break;
+        }
+        overwrite = 1;
+    }
+    outcome.result = r;
+    const bool onC = target.find("c:\\") != std::string::npos;
+    switch (r) {
+    case term::kNotFormatted:
+        ui_.message(onC ? txt::kCNotFormatted : txt::kDNotFormatted, Icon::Exclamation);
+        outcome.stopped = true;
+        break;
+    case term::kNoSpace:
+        ui_.message(onC ? txt::kCFull : txt::kDFull, Icon::Exclamation);
+        outcome.stopped = true;
+        break;
+    case term::kNeedsDefrag:
+        ui_.message(txt::kNeedsDefrag, Icon::Exclamation);
+        break;
+    case term::kInUse2:
+        ui_.message(txt::kFileInUse, Icon::Exclamation);
+        break;
+    case term::kFailed:
+        outcome.stopped = true;
+        break;
+    default:
+        break;
+    }
+    if (r != term::kDone)
+        allSent_ = false;
+    if (onFile)
+        onFile(outcome);
+    return outcome.stopped ? 0 : 1;
+}
+
+int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
+{
+    allSent_ = false;
+    if (projects.empty()) {
+        ui_.message(txt::kNoProjectToSend, Icon::Exclamation);
+        return 0;
+    }
+    if (!session_.ConnectLink(0))
+        return 0;
+    session_.BeginOperation();
+    int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
+    if (session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != term::kDone) {
+        // Without the firmware version no file can be sent the way the terminal reads it.
+        ui_.message(txt::kNoDiskInfo, Icon::Exclamation);
+        ui_.setStatusText(tr(txt::kSendFinished));
+        session_.EndOperation();
+        return 0;
+    }
+    if (version < kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo))) {
+        session_.AbortOperation();
+        return 0;
+    }
+    allSent_ = true;
+    bool stopped = false;
+    auto send = [&](const ProjectEntry& p, const std::string& path, Kind kind) {
+        if (stopped || path.empty())
+            return;
+        const std::string source = ResolveProjectPath(path, p.file);
+        ui_.setStatusText(TextCatalog::instance().format(txt::kSendingFile, {source}));
+        stopped = SendOne(source, TargetFolder(kind, source, version), version) == 0;
+    };
+    for (const ProjectEntry& p : projects) {
+        send(p, p.program, Kind::Program);
+        for (int i = 0; i < kProjectSlots; ++i) {
+            send(p, p.lookups[static_cast<std::size_t>(i)], Kind::Lookup);
+            send(p, p.dataFiles[static_cast<std::size_t>(i)], Kind::Data);
+        }
+        send(p, p.systemFont, Kind::SystemFont);
+        send(p, p.userFont, Kind::UserFont);
+    }
+    if (stopped)
+        allSent_ = false;
+    ui_.message(stopped ? txt::kTransferFailed : txt::kDownloadDone, stopped ? Icon::Exclamation : Icon::Information);
+    ui_.setStatusText(tr(txt::kSendFinished));
+    session_.EndOperation();
+    return stopped ? 0 : 1;
+}
+
+std::optional<ProjectSender::Status> ProjectSender::QueryStatus()
+{
+    if (!session_.CheckConnected())
+        return std::nullopt;
+    session_.BeginOperation();
+    Status s;
+    int cFree = 0, dFree = 0;
+    if (session_.Link()->GetDiskInfo(s.version, s.cTotal, cFree, s.dTotal, dFree) != term::kDone) {
+        ui_.message(txt::kNoDiskInfo, Icon::Exclamation);
+        session_.AbortOperation();
+        return std::nullopt;
+    }
+    session_.EndOperation();
+    auto fill = [](int& total, int& used, int& freeOut, int freeIn) {
+        if (freeIn < 0) {
+            total = 0;
+            used = 0;
+        } else {
+            used = total - freeIn;
+        }
+        freeOut = freeIn;
+    };
+    fill(s.cTotal, s.cUsed, s.cFree, cFree);
+    fill(s.dTotal, s.dUsed, s.dFree, dFree);
+    return s;
+}
+
+}  // namespace feld

@@ -1,0 +1,64 @@
+#pragma once
+// Sending the projects to the terminal, and the terminal's status and set-up buttons beside it.
+// Every file of every project goes to its fixed folder (program to d:\program, lookup files to
+// d:\lookup, data files to c:\data, fonts to d:\fonts) in the project builder's order: the program,
+// then lookup file i and data file i for i = 1..20, then the system font and the user font.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "project/ProjectFile.h"
+
+namespace feld {
+
+class Session;
+class Ui;
+
+class ProjectSender {
+public:
+    ProjectSender(Session& session, Ui& ui) : session_(session), ui_(ui) {}
+
+    struct FileOutcome {
+        std::string source;   // the PC file (as found on this PC)
+        std::string target;   // the terminal folder or path it went to
+        int result = 0;       // the link's result: 1 sent, 4/5 drive not formatted/full, 6 exists, ...
+        bool stopped = false; // this file ended the send
+        bool declined = false;  // the user kept the terminal's file (overwrite declined)
+    };
+    // Called after each file, for a line per file (the CLI).
+    std::function<void(const FileOutcome&)> onFile;
+
+    // Sends the projects in order. 1 when every file went (61253 shown), 0 when a file stopped the
+    // send (61251), nothing could start (no project 61250, no connection, no disk information), or
+    // the user declined the old-firmware question.
+    int Send(const std::vector<ProjectEntry>& projects);
+    // Whether the last Send delivered every file (no stop, no declined overwrite, no file the
+    // terminal refused).
+    bool AllSent() const { return allSent_; }
+
+    struct Status {
+        int version = 0;
+        int cTotal = 0, cUsed = 0, cFree = 0;
+        int dTotal = 0, dUsed = 0, dFree = 0;
+    };
+    // The terminal's firmware version and drives for the status dialog (an unformatted drive has
+    // total and used 0 and a negative free value); nothing when there is no link (61276/61221) or
+    // no answer (61259).
+    std::optional<Status> QueryStatus();
+
+    // The terminal folder a project file goes to, by its kind, for a terminal of `firmware`.
+    enum class Kind { Program, Lookup, Data, SystemFont, UserFont };
+    static std::string TargetFolder(Kind kind, const std::string& source, int firmware);
+
+private:
+    // 1 go on, 0 stop.
+    int SendOne(const std::string& source, const std::string& folder, int firmware);
+
+    Session& session_;
+    Ui& ui_;
+    bool allSent_ = false;
+};
+
+}  // namespace feld
