@@ -16,6 +16,8 @@ cleanup() {
 trap cleanup EXIT
 
 mkdir -p "$work/term/C/Data" "$work/term/D/Program" "$work/pc" "$work/project"
+# The sample project, handed over by its Builder.ini: the window starts in project mode with it.
+cp -r samples/FeldBuilder/. "$work/project/"
 printf 'ITEM001,12\r\nITEM002,7\r\nITEM003,40\r\n' > "$work/term/C/Data/DATA1.TXT"
 printf 'shelf,A3\r\n' > "$work/term/C/Data/SHELF.TXT"
 head -c 20000 /dev/urandom > "$work/pc/STOCK.DAT"
@@ -53,6 +55,7 @@ cli() {
 echo
 echo "== A session with the simulated terminal on $device =="
 cli info
+cli send
 cli ls 'C:\Data'
 cli put "$work/pc/STOCK.DAT" 'C:\Data'
 cli ls 'C:\Data'

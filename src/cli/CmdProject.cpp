@@ -29,7 +29,12 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
             problem(ctx, tk("cli.send.none", "no project given, and the project folder's Builder.ini hands none over"));
             return kExitUsage;
         }
-        files.push_back(config.handedOverProject);
+        const std::string handed = ResolveHandedOverProject(config.handedOverProject, config.projectPath);
+        if (handed.empty()) {
+            problem(ctx, tk("cli.send.missing", "the project Builder.ini hands over is not there: ") + config.handedOverProject);
+            return kExitFailure;
+        }
+        files.push_back(handed);
     }
     std::vector<ProjectEntry> projects;
     for (const std::string& f : files) {

@@ -102,4 +102,26 @@ std::string ResolveProjectPath(const std::string& path, const std::string& proje
     return path;
 }
 
+std::string ResolveHandedOverProject(const std::string& handedOver, const std::string& projectPath)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (handedOver.empty())
+        return {};
+    if (fs::exists(handedOver, ec))
+        return handedOver;
+    const fs::path relative = fs::path(projectPath) / handedOver;
+    if (handedOver.front() != '/' && fs::exists(relative, ec))
+        return relative.string();
+    const std::string name = ProjectFileName(handedOver);
+    for (const auto& folder : fs::directory_iterator(fs::path(projectPath) / "Project", ec)) {
+        if (!folder.is_directory(ec))
+            continue;
+        const std::string found = ResolveProjectPath(name, (folder.path() / "x").string());
+        if (found != name)
+            return found;
+    }
+    return {};
+}
+
 }  // namespace feld

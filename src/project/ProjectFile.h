@@ -46,4 +46,10 @@ inline std::string ProjectName(const ProjectEntry& p) { return ProjectFileName(p
 // it is. Empty stays empty; a path found nowhere comes back as written.
 std::string ResolveProjectPath(const std::string& path, const std::string& projectFile);
 
+// The project file the project builder handed over (Builder.ini's "[FeldBuilder]=" value): as
+// written when it exists; a relative path from the project folder; else, for a path written on
+// Windows, a file of that name in one of the project folder's "Project/<name>/" folders. Empty
+// when there is none.
+std::string ResolveHandedOverProject(const std::string& handedOver, const std::string& projectPath);
+
 }  // namespace feld

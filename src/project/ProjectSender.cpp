@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/LocalFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -47,6 +48,18 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
 {
     PdtLink* link = session_.Link();
     FileOutcome outcome{source, folder, 0, false, false};
+    // The file is read once, here: a file the project names that is not there (or is no ordinary
+    // file) is named and stops the send, as a failed transfer does.
+    LocalFile file;
+    std::string why;
+    if (!ReadLocalFile(source, 0xFFFFFFFFull - 8, file, why)) {
+        ui_.fixedMessage(why, Icon::Exclamation);
+        outcome.stopped = true;
+        allSent_ = false;
+        if (onFile)
+            onFile(outcome);
+        return 0;
+    }
     std::string target = folder;
     if (firmware >= kPathFirmware)
         target = folder + "\\" + wire::terminalNameFor(ProjectFileName(source));
@@ -56,8 +69,8 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
     for (;;) {
         {
             WaitCursor cursor(ui_);
-            r = link ? (firmware >= kPathFirmware ? link->PutFileToPath(source, target, overwrite, 0, true)
-                                                  : link->PutFile(source, folder, overwrite, false, true))
+            r = link ? (firmware >= kPathFirmware ? link->PutLoadedFileToPath(file, target, overwrite, true)
+                                                  : link->PutLoadedFile(file, folder, overwrite, false, true))
                      : 0;
         }
         if (r != term::kFileExists)

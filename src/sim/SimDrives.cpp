@@ -144,13 +144,14 @@ bool SimDrives::format(int drive, std::string& error)
     return true;
 }
 
-std::string SimDrives::folderForType(std::uint8_t type, const std::string& name)
+std::string SimDrives::folderForType(std::uint8_t type, const std::string& name, int firmware)
 {
     // The flash writer goes where the PC's kernel update expects it, whatever type it came as.
     if (sameNoCase(name, term::kFlashWriterTerminalName))
         return "C:\\Program";
     switch (type) {
-    case wire::kTypeProgram: return "D:\\Program";
+    // Terminals before firmware 2.00 keep their programs on drive C:.
+    case wire::kTypeProgram: return firmware < 200 ? "C:\\Program" : "D:\\Program";
     case wire::kTypeLookup: return "D:\\Lookup";
     case wire::kTypeFont: return "D:\\Fonts";
     case wire::kTypeData: return "C:\\Data";

@@ -53,7 +53,7 @@ public:
 
     // The folder a code-3 file of this type (and name) is stored in, or empty when the type names
     // no folder the terminal keeps files in.
-    static std::string folderForType(std::uint8_t type, const std::string& name);
+    static std::string folderForType(std::uint8_t type, const std::string& name, int firmware);
 
     // Listing of a folder as 28-byte entries (dates in the firmware's encoding). "" or "\" lists the
     // drives; a final "*.*" is allowed. A missing folder, or an unformatted drive, lists nothing.

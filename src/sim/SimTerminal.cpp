@@ -217,7 +217,7 @@ int SimTerminal::planFile(std::uint32_t length, const std::uint8_t* p, std::size
     if (fh->type == wire::kTypeKernel) {
         plan_.kernel = true;
     } else {
-        std::string folder = SimDrives::folderForType(fh->type, fh->name);
+        std::string folder = SimDrives::folderForType(fh->type, fh->name, config_.firmware);
         if (folder.empty())
             return refuse(term::kCannotStore, "unknown file type");
         std::string why;

@@ -112,6 +112,7 @@ protected:
         config->port.baudrate = 115200;
         config->mainPath = (dir / "main").string() + "/";
         config->projectPath = (dir / "pc").string() + "/";
+        config->transferTempFile = config->projectPath + "FSSPAN.tmp";
         session = std::make_unique<Session>(*config, ui, clock);
     }
 

@@ -1,0 +1,75 @@
+// feldspan-cli send and receive against the simulated terminal, with the repository's sample project
+// handed over by its Builder.ini.
+
+#include <cctype>
+#include <cstdlib>
+
+#include "TerminalCli.h"
+
+namespace feld::test {
+namespace {
+
+class TerminalProject : public TerminalCliFixture {
+protected:
+    void SetUp() override
+    {
+        TerminalCliFixture::SetUp();
+        const char* src = std::getenv("FELDSPAN_SOURCE_DIR");
+        ASSERT_NE(src, nullptr);
+        fs::remove_all(dir / "project");
+        fs::copy(fs::path(src) / "samples" / "FeldBuilder", dir / "project", fs::copy_options::recursive);
+    }
+    // A file on the terminal, found without regard to letter case as the terminal finds it.
+    fs::path OnTerminal(const std::string& drive, const std::string& folder, const std::string& name)
+    {
+        auto upper = [](std::string s) {
+            for (char& c : s)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            return s;
+        };
+        for (const auto& e : fs::recursive_directory_iterator(TermRoot(drive)))
+            if (upper(e.path().parent_path().filename().string()) == folder && upper(e.path().filename().string()) == name)
+                return e.path();
+        return {};
+    }
+};
+
+TEST_F(TerminalProject, TheHandedOverProjectArrivesWholeAndASecondSendKeepsWhatIsThere)
+{
+    StartSim();
+    CliRun first = Cli({"send"});
+    ASSERT_EQ(first.rc, 0) << first.err;
+    const fs::path sample = dir / "project" / "Project" / "SAMPLE";
+    const std::tuple<const char*, const char*, const char*> files[] = {
+        {"D", "PROGRAM", "SAMPLE.ABP"}, {"D", "LOOKUP", "ITEMS.DBF"}, {"D", "LOOKUP", "PRICES.DBF"}, {"C", "DATA", "STOCK.TXT"},
+        {"C", "DATA", "ORDERS.TXT"},    {"D", "FONTS", "SYSFONT.FNT"}, {"D", "FONTS", "USER.FNT"}};
+    for (const auto& [drive, folder, name] : files) {
+        fs::path on = OnTerminal(drive, folder, name);
+        ASSERT_FALSE(on.empty()) << name;
+        EXPECT_EQ(ReadFile(on), ReadFile(sample / name)) << name;
+    }
+    EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 7) << first.out;
+
+    CliRun again = Cli({"send"}, false);
+    EXPECT_EQ(again.rc, 1);
+    EXPECT_TRUE(Has(again.out, "kept d:\\program\\SAMPLE.ABP on the terminal")) << again.out;
+}
+
+TEST_F(TerminalProject, ReceiveConvertsLineEndsDeletesAfterTheCopyAndLeavesNothingForAMissingFile)
+{
+    WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", {'A', '\r', '\n', 'B', '\r', '\r', '\n', 'C', '\r'});
+    StartSim();
+    fs::create_directories(dir / "save");
+    CliRun r = Cli({"receive", "SCAN.TXT", "--to", (dir / "save").string(), "--drop-cr", "--keep-lf", "--overwrite", "--delete"});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_EQ(ReadFile(dir / "save" / "SCAN.TXT"), (std::vector<std::uint8_t>{'A', '\n', 'B', '\r', '\n', 'C', '\r'}));
+    EXPECT_FALSE(fs::exists(TermRoot("C") / "DATA" / "SCAN.TXT"));
+
+    CliRun missing = Cli({"receive", "NONE.TXT", "--to", (dir / "save").string()});
+    EXPECT_EQ(missing.rc, 1);
+    EXPECT_FALSE(fs::exists(dir / "save" / "NONE.TXT"));
+    EXPECT_EQ(Cli({"receive", "--to", (dir / "save").string()}).rc, 2);
+}
+
+}  // namespace
+}  // namespace feld::test

@@ -1,0 +1,234 @@
+// Project mode's core against the simulated terminal: project files, the list of ten, sending in
+// the builder's order with the firmware and stop rules, and receiving a data file with its line
+// ends converted.
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "OpsFixture.h"
+#include "project/DataReceive.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectList.h"
+#include "project/ProjectSender.h"
+
+namespace feld::test {
+namespace {
+
+TEST(ProjectFileTest, KeysByTheirFirstOccurrenceUpToTheLineEnd)
+{
+    ProjectEntry p = ParseProjectText("junk\r\nProgram=C:\\A\\APP.ABP  \r\nLookup10=TEN.DBF\r\nLookup1=ONE.DBF\r\n"
+                                      "Program=C:\\B\\OTHER.ABP\r\nUserFont=U.FNT");
+    EXPECT_EQ(p.program, "C:\\A\\APP.ABP  ");  // trailing blanks belong to the path
+    EXPECT_EQ(p.lookups[0], "ONE.DBF");         // "Lookup1=" does not find "Lookup10="
+    EXPECT_EQ(p.lookups[9], "TEN.DBF");
+    EXPECT_EQ(p.userFont, "U.FNT");             // a last line without a line end
+    EXPECT_TRUE(p.systemFont.empty());
+    EXPECT_EQ(ProjectName(p), "APP.ABP  ");
+    // Binary text and no keys: an empty project, never a crash.
+    std::string binary = "\x01\x02\x00Program=X\r\n";
+    EXPECT_TRUE(ParseProjectText(std::string_view(binary.data(), binary.size())).program.empty());
+}
+
+TEST(ProjectListTest, TenAtMostNoSameNameAndRemovalKeepsTheOrder)
+{
+    ProjectList list;
+    auto project = [](const std::string& program) {
+        ProjectEntry p;
+        p.program = program;
+        return p;
+    };
+    EXPECT_EQ(list.Add(project("C:\\A\\APP.ABP")), ProjectList::Added::Yes);
+    EXPECT_EQ(list.Add(project("D:\\Other\\APP.ABP")), ProjectList::Added::SameName);
+    EXPECT_EQ(list.Add(project("C:\\B.ABP")), ProjectList::Added::Yes);
+    EXPECT_EQ(list.Add(project("C:\\C.ABP")), ProjectList::Added::Yes);
+    ASSERT_TRUE(list.RemoveAt(1));
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(ProjectName(list.At(0)), "APP.ABP");
+    EXPECT_EQ(ProjectName(list.At(1)), "C.ABP");
+    EXPECT_FALSE(list.At(2).used);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(list.Add(project("P" + std::to_string(i) + ".ABP")), ProjectList::Added::Yes);
+    EXPECT_EQ(list.Add(project("Z.ABP")), ProjectList::Added::Full);
+}
+
+TEST(DataReceiveTest, LineEndsConvertOnlyCrLfPairs)
+{
+    const std::string in = "A\r\nB\r\r\nC\r";
+    EXPECT_EQ(FilterLineEnds(in, true, true), in);
+    EXPECT_EQ(FilterLineEnds(in, false, true), "A\nB\r\nC\r");   // CR CR LF keeps the first CR
+    EXPECT_EQ(FilterLineEnds(in, true, false), "A\rB\r\rC\r");
+    EXPECT_EQ(FilterLineEnds(in, false, false), "AB\rC\r");     // a trailing CR always stays
+    EXPECT_EQ(FilterLineEnds("\n\r", false, false), "\n\r");     // lone LF and CR stay
+    EXPECT_EQ(ReceiveDestination("/tmp/save//", "DATA1.TXT"), "/tmp/save/DATA1.TXT");
+}
+
+class ProjectOps : public OpsFixture {
+protected:
+    // A project file naming files in dir/pc, written the way the builder writes it on Windows: the
+    // files are found beside the project file by their names.
+    ProjectEntry MakeProject(const std::string& name, const std::vector<std::pair<std::string, std::string>>& keys)
+    {
+        std::string text;
+        for (const auto& [key, file] : keys) {
+            text += key + "=C:\\TOLVERA\\Project\\" + file + "\r\n";
+            if (!file.empty() && !fs::exists(dir / "pc" / file))
+                PcFile(file, 300 + file.size(), static_cast<unsigned>(file.size()));
+        }
+        WriteFile(dir / "pc" / name, std::vector<std::uint8_t>(text.begin(), text.end()));
+        auto p = ReadProjectFile((dir / "pc" / name).string());
+        EXPECT_TRUE(p);
+        return p ? *p : ProjectEntry{};
+    }
+    std::vector<std::string> StoredOrder()
+    {
+        std::vector<std::string> names;
+        for (const auto& l : LogLines({"\"event\":\"stored\""})) {
+            auto at = l.find("\"name\":\"");
+            names.push_back(l.substr(at + 8, l.find('"', at + 8) - at - 8));
+        }
+        return names;
+    }
+};
+
+// The builder's order (program, lookup i then data file i, system font, user font), empty entries
+// skipped; the folder by the firmware: full paths from 201, folders up to 200, and before 200 the
+// program on drive C:.
+TEST_F(ProjectOps, FilesGoInTheBuildersOrderToTheirFoldersAtEachFirmware)
+{
+    for (int firmware : {199, 200, 201}) {
+        SCOPED_TRACE(firmware);
+        simConfig.firmware = firmware;
+        ui.clear();
+        Start();
+        ProjectEntry p = MakeProject("APP.ini", {{"Program", "APP.ABP"},
+                                                 {"Lookup3", "L3.DBF"},
+                                                 {"DataFile3", "D3.TXT"},
+                                                 {"SysFont", "SYS.FNT"},
+                                                 {"UserFont", "USR.FNT"}});
+        ui.answers = {Answer::Yes};  // the old-firmware question at 199
+        ProjectSender sender(*session, ui);
+        EXPECT_EQ(sender.Send({p}), 1);
+        EXPECT_TRUE(sender.AllSent());
+        // Full paths from 201 (as the log writes them, backslashes escaped), names before.
+        const bool paths = firmware >= 201;
+        EXPECT_EQ(StoredOrder(), (std::vector<std::string>{paths ? "d:\\\\program\\\\APP.ABP" : "APP.ABP",
+                                                           paths ? "d:\\\\lookup\\\\L3.DBF" : "L3.DBF",
+                                                           paths ? "c:\\\\data\\\\D3.TXT" : "D3.TXT",
+                                                           paths ? "d:\\\\fonts\\\\SYS.FNT" : "SYS.FNT",
+                                                           paths ? "d:\\\\fonts\\\\USR.FNT" : "USR.FNT"}));
+        EXPECT_EQ(ReadFile(TermFile(firmware < 200 ? "C" : "D", "PROGRAM/APP.ABP")), ReadFile(dir / "pc" / "APP.ABP"));
+        EXPECT_EQ(ReadFile(TermFile("D", "FONTS/USR.FNT")), ReadFile(dir / "pc" / "USR.FNT"));
+        EXPECT_EQ(Count(ui.shownIds(), txt::kOldFirmwareWarning), firmware < 200 ? 1 : 0);
+        EXPECT_EQ(ui.shownIds().back(), txt::kDownloadDone);
+        EXPECT_FALSE(session->Busy());
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(ProjectOps, OverwriteOkRepeatsOnlyThatFileAndCancelGoesOn)
+{
+    WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "A.DBF", Pattern(3));
+    WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "B.DBF", Pattern(3));
+    Start();
+    ProjectEntry p = MakeProject("X.ini", {{"Program", "X.ABP"}, {"Lookup1", "A.DBF"}, {"Lookup2", "B.DBF"}});
+    ui.answers = {Answer::Ok, Answer::Cancel};
+    ProjectSender sender(*session, ui);
+    EXPECT_EQ(sender.Send({p}), 1);
+    EXPECT_FALSE(sender.AllSent()) << "B.DBF was kept";
+    EXPECT_EQ(ReadFile(TermFile("D", "LOOKUP/A.DBF")), ReadFile(dir / "pc" / "A.DBF"));
+    EXPECT_EQ(ReadFile(TermFile("D", "LOOKUP/B.DBF")), Pattern(3));
+    EXPECT_EQ(Count(ui.shownIds(), txt::kCopyFailed), 1);
+    EXPECT_EQ(ui.shownIds().back(), txt::kDownloadDone);
+}
+
+// A stop (drive full, a file that is not there) ends the whole send, every project.
+TEST_F(ProjectOps, AFullDriveOrAMissingFileStopsTheSend)
+{
+    simConfig.dSize = 1500;
+    Start();
+    ProjectEntry a = MakeProject("A.ini", {{"Program", "A.ABP"}, {"SysFont", "BIG.FNT"}});
+    WriteFile(dir / "pc" / "BIG.FNT", Pattern(4000));
+    ProjectEntry b = MakeProject("B.ini", {{"Program", "B.ABP"}});
+    ProjectSender sender(*session, ui);
+    EXPECT_EQ(sender.Send({a, b}), 0);
+    auto ids = ui.shownIds();
+    ASSERT_GE(ids.size(), 2u);
+    EXPECT_EQ(ids[ids.size() - 2], txt::kDFull);
+    EXPECT_EQ(ids.back(), txt::kTransferFailed);
+    EXPECT_TRUE(LogLines({"B.ABP"}).empty()) << "nothing after the stop";
+
+    ui.clear();
+    ProjectEntry c = MakeProject("C.ini", {{"Program", "C.ABP"}, {"DataFile1", "GONE.TXT"}, {"DataFile2", "D2.TXT"}});
+    fs::remove(dir / "pc" / "GONE.TXT");
+    EXPECT_EQ(sender.Send({c}), 0);
+    const auto texts = ui.shownTexts();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.find("GONE.TXT") != std::string::npos; }));
+    EXPECT_TRUE(LogLines({"D2.TXT"}).empty());
+}
+
+class ReceiveOps : public OpsFixture {
+protected:
+    void SetUp() override
+    {
+        OpsFixture::SetUp();
+        fs::create_directories(dir / "save");
+        WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "SCAN.TXT", {'A', '\r', '\n', 'B', '\r', '\r', '\n', 'C', '\r'});
+    }
+    int Receive(ReceiveChoice c)
+    {
+        DataReceive r(*session, ui);
+        if (!r.Begin())
+            return -1;
+        return r.Receive(c);
+    }
+    static std::string Text(const fs::path& p)
+    {
+        auto b = ReadFile(p);
+        return std::string(b.begin(), b.end());
+    }
+};
+
+TEST_F(ReceiveOps, AppendAddsOverwriteReplacesAndTheTerminalFileGoesOnlyAfterTheCopy)
+{
+    Connected();
+    DataReceive list(*session, ui);
+    ASSERT_TRUE(list.Begin());
+    EXPECT_EQ(list.ListFiles(), (std::vector<std::string>{"SCAN.TXT"}));
+    list.End();
+    EXPECT_FALSE(session->Busy()) << "a cancelled dialog ends the busy window";
+
+    ReceiveChoice c{"SCAN.TXT", (dir / "save").string() + "//", true, false, true, false};
+    WriteFile(dir / "save" / "SCAN.TXT", {'O', 'L', 'D'});
+    ASSERT_EQ(Receive(c), 1);
+    EXPECT_EQ(Text(dir / "save" / "SCAN.TXT"), "OLDA\nB\r\nC\r");
+    c.append = false;
+    c.keepCr = true;
+    c.keepLf = false;
+    c.deleteAfter = true;
+    ASSERT_EQ(Receive(c), 1);
+    EXPECT_EQ(Text(dir / "save" / "SCAN.TXT"), "A\rB\r\rC\r");
+    EXPECT_FALSE(fs::exists(TermFile("C", "DATA/SCAN.TXT")));
+    EXPECT_FALSE(session->Busy());
+}
+
+// A save folder that is not there, or a name that would leave it: 61220, nothing written, and the
+// terminal keeps its file even with delete after receipt on.
+TEST_F(ReceiveOps, ABadSaveFolderOrNameReceivesNothingAndKeepsTheTerminalFile)
+{
+    Connected();
+    ReceiveChoice c{"SCAN.TXT", (dir / "nowhere").string(), true, true, true, true};
+    EXPECT_EQ(Receive(c), 0);
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+    c.saveFolder = (dir / "save").string();
+    c.name = "../SCAN.TXT";
+    EXPECT_EQ(Receive(c), 0);
+    EXPECT_EQ(Count(ui.shownIds(), txt::kReceiveFailed), 2);
+    EXPECT_TRUE(fs::exists(TermFile("C", "DATA/SCAN.TXT")));
+    EXPECT_TRUE(fs::is_empty(dir / "save"));
+    EXPECT_FALSE(session->Busy());
+}
+
+}  // namespace
+}  // namespace feld::test
