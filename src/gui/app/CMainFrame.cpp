@@ -23,8 +23,12 @@
 #include "gui/cradle/CradleDialogs.h"
 #include "gui/explorer/CMessageView.h"
 #include "gui/explorer/CSplitterFrame.h"
+#include "gui/app/StatusDialog.h"
 #include "gui/project/CProjectView.h"
+#include "gui/project/ReceiveDialog.h"
 #include "link/PdtLink.h"
+#include "project/DataReceive.h"
+#include "project/ProjectSender.h"
 #include "session/Config.h"
 #include "session/Session.h"
 
@@ -52,7 +56,7 @@ CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* pare
     runner_ = new OperationRunner(session_, this);
 
     stack_ = new QStackedWidget(this);
-    projectChild_ = new CProjectView(stack_);
+    projectChild_ = new CProjectView(config_, ui_, stack_);
     advancedChild_ = new CSplitterFrame(stack_);
     stack_->addWidget(projectChild_);
     stack_->addWidget(advancedChild_);
@@ -66,6 +70,11 @@ CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* pare
     CreateTray();
     ConnectUi();
     connect(runner_, &OperationRunner::busyChanged, this, [this](bool) { UpdateEnabled(); });
+    connect(projectChild_, &CProjectView::statusRequested, this, &CMainFrame::OnProjectStatus);
+    connect(projectChild_, &CProjectView::sendRequested, this, &CMainFrame::OnSendProjects);
+    connect(projectChild_, &CProjectView::receiveRequested, this, &CMainFrame::OnReceive);
+    connect(projectChild_, &CProjectView::setupRequested, this, &CMainFrame::OnPortSettings);
+    connect(projectChild_, &CProjectView::aboutRequested, this, &CMainFrame::OnAbout);
     // A port that goes away while nothing runs shows as disconnected without waiting for a command.
     auto* watch = new QTimer(this);
     connect(watch, &QTimer::timeout, this, [this] {
@@ -100,9 +109,9 @@ QAction* CMainFrame::MakeAction(int id, const char* key, const char* text, void 
 void CMainFrame::CreateActions()
 {
     using namespace cmd;
-    MakeAction(kNewProject, "cmd.newProject", "新增一個專案", nullptr)->setIcon(icons::newProject());
-    MakeAction(kAddProject, "cmd.addProject", "加入", nullptr)->setShortcut(QKeySequence::Open);
-    MakeAction(kReceive, "cmd.receive", "接收", nullptr)->setIcon(icons::receive());
+    MakeAction(kNewProject, "cmd.newProject", "新增一個專案", &CMainFrame::OnAddProject)->setIcon(icons::newProject());
+    MakeAction(kAddProject, "cmd.addProject", "加入", &CMainFrame::OnAddProject)->setShortcut(QKeySequence::Open);
+    MakeAction(kReceive, "cmd.receive", "接收", &CMainFrame::OnReceive)->setIcon(icons::receive());
     MakeAction(kExit, "cmd.exit", "離開", &CMainFrame::OnExit);
     MakeAction(kProjectMode, "cmd.projectMode", "專案模式", &CMainFrame::OnProjectMode)->setCheckable(true);
     MakeAction(kAdvancedMode, "cmd.advancedMode", "進階模式", &CMainFrame::OnAdvancedMode)->setCheckable(true);
@@ -131,7 +140,7 @@ void CMainFrame::CreateActions()
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
 
     // Present now, working once their part of the program is there: greyed, never silently idle.
-    later_ = {kNewProject, kAddProject, kReceive, kResident, kResidentSettings, kFormatC, kFormatD, kFirmware,
+    later_ = {kResident, kResidentSettings, kFormatC, kFormatD, kFirmware,
               kFirmwareButton, kDefragment, kLanguageDownload, kDumpC, kDumpD};
     startsOperation_ = {kReceive, kPortSettings, kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment,
                         kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial};
@@ -164,6 +173,7 @@ void CMainFrame::UpdateEnabled()
             on = false;
         it.value()->setEnabled(on);
     }
+    projectChild_->SetBusy(busy);
 }
 
 // ---- modes and menus -------------------------------------------------------------------------
@@ -407,6 +417,51 @@ void CMainFrame::OnAboutCradle()
                 box.exec();
             }
         });
+}
+
+void CMainFrame::OnAddProject() { projectChild_->Add(); }
+
+void CMainFrame::OnSendProjects()
+{
+    // The list as it is now: Add and Remove stay free while the files go.
+    RunOperation([this, projects = projectChild_->Projects()] { ProjectSender(session_, ui_).Send(projects); });
+}
+
+void CMainFrame::OnProjectStatus()
+{
+    auto status = std::make_shared<std::optional<ProjectSender::Status>>();
+    RunOperation([this, status] { *status = ProjectSender(session_, ui_).QueryStatus(); },
+                 [this, status] {
+                     if (!*status)
+                         return;  // the reason was shown
+                     const ProjectSender::Status& s = **status;
+                     StatusDialog dialog(this);
+                     dialog.SetValues(s.version, s.cTotal, s.cUsed, s.cFree, s.dTotal, s.dUsed, s.dFree);
+                     dialog.exec();
+                 });
+}
+
+void CMainFrame::OnReceive()
+{
+    RunOperation([this] { ReceiveJob(); }, [this] { UpdateCheckMarks(); });
+}
+
+void CMainFrame::ReceiveJob()
+{
+    DataReceive receive(session_, ui_);
+    if (!receive.Begin())
+        return;
+    const std::optional<std::vector<std::string>> names = receive.ListFiles();
+    if (!names || names->empty())
+        return;  // said so; the busy window ends with `receive`
+    std::optional<ReceiveChoice> choice;
+    // The dialog belongs to the window; the operation waits for it.
+    ui_.onUiThread([&] { choice = ReceiveDialog::Ask(config_, ui_, *names, this); });
+    if (!choice) {
+        receive.End();
+        return;
+    }
+    receive.Receive(*choice);
 }
 
 void CMainFrame::OnCradleUpdate()

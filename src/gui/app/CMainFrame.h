@@ -115,6 +115,15 @@ private:
     void OnAbout();
     void OnAboutCradle();
     void OnCradleUpdate();
+    // Project mode: Add (toolbar, File menu and the view's button), Send, Status; Receive from
+    // the File menu, both toolbars and the view alike.
+    void OnAddProject();
+    void OnSendProjects();
+    void OnProjectStatus();
+    void OnReceive();
+    // The worker's part of Receive: the file list, the dialog (on the window's thread) and the
+    // file.
+    void ReceiveJob();
     void OnHelp();
     void OnTrayShow();
     void OnTrayExit() { ExitProgram(); }
@@ -127,7 +136,7 @@ private:
     QtUi& ui_;
     OperationRunner* runner_;
     QStackedWidget* stack_;
-    CProjectView* projectChild_;
+    CProjectView* projectChild_ = nullptr;
     CSplitterFrame* advancedChild_;
     QToolBar* toolBar_ = nullptr;
     QMenu* toolsMenu_ = nullptr;

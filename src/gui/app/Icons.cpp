@@ -16,6 +16,9 @@ QIcon disconnected() { return load("disconnected"); }
 QIcon busy(int frame) { return load(frame == 1 ? "busy1" : frame == 2 ? "busy2" : frame == 3 ? "busy3" : "busy4"); }
 QIcon newProject() { return load("new-project"); }
 QIcon receive() { return load("receive"); }
+QIcon status() { return load("status"); }
+QIcon send() { return load("send"); }
+QIcon setup() { return load("setup"); }
 QIcon firmware() { return load("firmware"); }
 QIcon dragFiles() { return load("drag-files"); }
 QIcon cradle() { return load("cradle"); }

@@ -1,0 +1,212 @@
+// Project mode from start to end against the simulated terminal on a pseudo-terminal: the project
+// the builder handed over is listed at start, Send puts every file byte for byte into its folder on
+// the terminal, and Receive brings a data file back through the receive dialog with each way of
+// keeping or dropping the CR and the LF of its line ends.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "base/Texts.h"
+#include "gui/app/AppStart.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/Commands.h"
+#include "gui/app/OperationRunner.h"
+#include "gui/app/QtUi.h"
+#include "gui/project/CProjectView.h"
+#include "gui/project/ReceiveDialog.h"
+#include "session/Config.h"
+#include "sim/SimConfig.h"
+#include "sim/SimLog.h"
+#include "sim/SimPty.h"
+#include "sim/SimTerminal.h"
+#include "support/TestFiles.h"
+
+namespace feld::test {
+namespace {
+
+namespace fs = std::filesystem;
+using gui::CMainFrame;
+using gui::CProjectView;
+namespace cmd = gui::cmd;
+
+bool sameNoCase(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); });
+}
+
+// A path below `root` found part by part without regard to case, as the terminal names things.
+fs::path FindNoCase(const fs::path& root, const fs::path& relative)
+{
+    fs::path at = root;
+    for (const fs::path& part : relative) {
+        bool found = false;
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(at, ec))
+            if (sameNoCase(e.path().filename().string(), part.string())) {
+                at = e.path();
+                found = true;
+                break;
+            }
+        if (!found)
+            return {};
+    }
+    return at;
+}
+
+class ProjectModeTest : public ::testing::Test {
+protected:
+    TempDir temp;
+    fs::path dir = temp.path();
+    sim::SimPty pty;
+    sim::SimLog log;
+    std::unique_ptr<sim::SimTerminal> term;
+    std::unique_ptr<gui::App> app;
+    std::vector<int> shown;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.openPty()) << pty.error();
+        sim::SimConfig simConfig;
+        simConfig.root = (dir / "term").string();
+        term = std::make_unique<sim::SimTerminal>(simConfig, pty.fd(), log);
+        std::string error;
+        ASSERT_TRUE(term->prepare(error)) << error;
+        term->start();
+    }
+    void TearDown() override
+    {
+        app.reset();
+        gui::ReceiveDialog::answerHook = nullptr;
+        if (term)
+            term->stop();
+    }
+
+    CMainFrame& Start()
+    {
+        std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string()
+                                            << "/\n[PATH]\nLANGUAGE=2\n";
+        gui::StartOptions options;
+        options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
+        options.device = QString::fromStdString(pty.path());
+        app = std::make_unique<gui::App>(options);
+        app->ui().quietMessages = true;
+        app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+        QObject::connect(&app->ui(), &gui::QtUi::messageShown, [this](int id, const QString&, int) { shown.push_back(id); });
+        return app->frame();
+    }
+    bool Shown(int id) const { return std::find(shown.begin(), shown.end(), id) != shown.end(); }
+};
+
+TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFileWithEachLineEndChoice)
+{
+    // A project as the builder leaves it: Windows paths, the files beside the project file.
+    const fs::path projects = dir / "project" / "Project";
+    struct File {
+        const char* key;
+        const char* name;
+        const char* terminal;  // where it belongs on the terminal
+        std::size_t size;
+    };
+    const File files[] = {{"Program", "DEMO.ABP", "D/PROGRAM", 7000},  {"SysFont", "SYS.FNT", "D/FONTS", 3000},
+                          {"UserFont", "USER.FNT", "D/FONTS", 1500},   {"Lookup1", "ITEMS.TXT", "D/LOOKUP", 2500},
+                          {"Lookup2", "PRICES.TXT", "D/LOOKUP", 900},  {"DataFile1", "ORDERS.DAT", "C/DATA", 1200}};
+    std::string ini = "[Project]\r\n";
+    unsigned seed = 1;
+    for (const File& f : files) {
+        WriteFile(projects / f.name, Pattern(f.size, seed++));
+        ini += std::string(f.key) + "=C:\\FeldBuilder\\Demo\\" + f.name + "\r\n";
+    }
+    std::ofstream(projects / "DEMO.ini", std::ios::binary) << ini;
+    std::ofstream(dir / "project" / "Builder.ini", std::ios::binary) << "[FeldBuilder]=C:\\FeldBuilder\\Project\\DEMO.ini\r\n";
+
+    CMainFrame& frame = Start();
+    ASSERT_FALSE(frame.Advanced());
+    CProjectView& view = *frame.ProjectChild();
+    ASSERT_EQ(view.List().Count(), 1);
+    EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QStringLiteral("Project:DEMO.ABP"));
+
+    view.ButtonOf(CProjectView::Button::Send)->click();
+    ASSERT_TRUE(frame.Busy());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view.ButtonOf(CProjectView::Button::Receive)->isEnabled()) << "greyed while the files go";
+    frame.Runner().waitWhileRunning();
+    EXPECT_TRUE(Shown(txt::kDownloadDone));
+    EXPECT_TRUE(view.ButtonOf(CProjectView::Button::Receive)->isEnabled());
+    seed = 1;
+    for (const File& f : files) {
+        const fs::path there = FindNoCase(dir / "term", fs::path(f.terminal) / f.name);
+        ASSERT_FALSE(there.empty()) << f.terminal << "/" << f.name;
+        EXPECT_EQ(ReadFile(there), Pattern(f.size, seed++)) << f.name;
+    }
+
+    // A data file with a CR LF, a CR CR LF and a CR at its end; received four times as new, then
+    // once more appended with the terminal's copy deleted afterwards.
+    const std::string data = "A\r\nB\r\r\nC\r";
+    const fs::path dataFolder = FindNoCase(dir / "term", "C/DATA");
+    ASSERT_FALSE(dataFolder.empty());
+    std::ofstream(dataFolder / "LOG.TXT", std::ios::binary) << data;
+    const fs::path saveFolder = dir / "received";
+    fs::create_directories(saveFolder);
+    struct Case {
+        bool keepCr, keepLf, append, deleteAfter;
+        const char* expected;
+    };
+    const Case cases[] = {{true, true, false, false, "A\r\nB\r\r\nC\r"},
+                          {false, true, false, false, "A\nB\r\nC\r"},
+                          {true, false, false, false, "A\rB\r\rC\r"},
+                          {false, false, false, false, "AB\rC\r"},
+                          {false, false, true, true, "AB\rC\rAB\rC\r"}};
+    int round = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(round);
+        gui::ReceiveDialog::answerHook = [&](gui::ReceiveDialog& d) {
+            d.FileBox()->setCurrentIndex(d.FileBox()->findText(QStringLiteral("log.txt"), Qt::MatchFixedString));
+            d.FormatBox()->setCurrentIndex(c.append ? 0 : 1);
+            d.KeepCrBox()->setChecked(c.keepCr);
+            d.KeepLfBox()->setChecked(c.keepLf);
+            d.DeleteBox()->setChecked(c.deleteAfter);
+            // Two separators at the end make no difference.
+            d.PathEdit()->setText(QString::fromStdString(saveFolder.string()) + QStringLiteral("//"));
+            d.accept();
+        };
+        shown.clear();
+        // The menu command and the view's button are the same command.
+        if (round++ % 2)
+            view.ButtonOf(CProjectView::Button::Receive)->click();
+        else
+            frame.Action(cmd::kReceive)->trigger();
+        frame.Runner().waitWhileRunning();
+        EXPECT_TRUE(Shown(txt::kReceiveDone));
+        EXPECT_EQ(ReadText(FindNoCase(saveFolder, "LOG.TXT")), c.expected);
+        // The choices are the settings from now on, and the menu's check marks say so.
+        EXPECT_EQ(app->config().carriageReturn, c.keepCr ? 1 : 0);
+        EXPECT_EQ(frame.Action(cmd::kAddLf)->isChecked(), c.keepLf);
+    }
+    EXPECT_TRUE(FindNoCase(dataFolder, "LOG.TXT").empty()) << "deleted once received";
+    EXPECT_FALSE(FindNoCase(dataFolder, "ORDERS.DAT").empty());
+
+    // Cancel receives nothing and leaves nothing running.
+    gui::ReceiveDialog::answerHook = [](gui::ReceiveDialog& d) { d.reject(); };
+    shown.clear();
+    frame.Action(cmd::kReceive)->trigger();
+    frame.Runner().waitWhileRunning();
+    EXPECT_FALSE(frame.Busy());
+    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(fs::exists(saveFolder / "ORDERS.DAT"));
+}
+
+}  // namespace
+}  // namespace feld::test
