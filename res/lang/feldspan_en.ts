@@ -361,30 +361,6 @@ The terminal switching off means the update is complete.</translation>
         <source>關於充電座</source>
         <translation>About the Cradle</translation>
     </message>
-    <message id="cradle.title">
-        <source>充電座韌體更新</source>
-        <translation>Cradle Firmware Update</translation>
-    </message>
-    <message id="cradle.fileName">
-        <source>檔案名稱:</source>
-        <translation>File name:</translation>
-    </message>
-    <message id="cradle.browse">
-        <source>瀏覽</source>
-        <translation>Browse</translation>
-    </message>
-    <message id="cradle.device">
-        <source>DFU 裝置:</source>
-        <translation>DFU device:</translation>
-    </message>
-    <message id="cradle.start">
-        <source>開始更新</source>
-        <translation>Start update</translation>
-    </message>
-    <message id="cradle.cancel">
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -448,6 +424,14 @@ The terminal switching off means the update is complete.</translation>
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>%s exists on this PC. Replace it?</translation>
+    </message>
+    <message id="cli.send.missing">
+        <source>the project Builder.ini hands over is not there: </source>
+        <translation>the project Builder.ini hands over is not there: </translation>
+    </message>
+    <message id="cli.send.none">
+        <source>no project given, and the project folder's Builder.ini hands none over</source>
+        <translation>no project given, and the project folder's Builder.ini hands none over</translation>
     </message>
     <message id="cli.unknownKey">
         <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
@@ -693,6 +677,10 @@ The terminal switching off means the update is complete.</translation>
         <source>unknown key: %s</source>
         <translation>unknown key: %s</translation>
     </message>
+    <message id="cradle.browse">
+        <source>瀏覽</source>
+        <translation>Browse</translation>
+    </message>
     <message id="cradle.byteOutside">
         <source>the byte at %s lies outside the area the update writes (%s) and is not written</source>
         <translation>the byte at %s lies outside the area the update writes (%s) and is not written</translation>
@@ -701,9 +689,17 @@ The terminal switching off means the update is complete.</translation>
         <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
         <translation>bytes at %s lie outside the area the update writes (%s) and are not written</translation>
     </message>
+    <message id="cradle.cancel">
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
     <message id="cradle.cannotWriteImage">
         <source>cannot write the image to %s</source>
         <translation>cannot write the image to %s</translation>
+    </message>
+    <message id="cradle.device">
+        <source>DFU 裝置:</source>
+        <translation>DFU device:</translation>
     </message>
     <message id="cradle.dfuStatus">
         <source>%s: the cradle reported DFU status %u</source>
@@ -797,6 +793,10 @@ The terminal switching off means the update is complete.</translation>
         <source>S%c records carry addresses beyond the 64 KiB image</source>
         <translation>S%c records carry addresses beyond the 64 KiB image</translation>
     </message>
+    <message id="cradle.fileName">
+        <source>檔案名稱:</source>
+        <translation>File name:</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -836,6 +836,14 @@ The terminal switching off means the update is complete.</translation>
     <message id="cradle.ranges.more">
         <source> and %u more ranges</source>
         <translation> and %u more ranges</translation>
+    </message>
+    <message id="cradle.start">
+        <source>開始更新</source>
+        <translation>Start update</translation>
+    </message>
+    <message id="cradle.title">
+        <source>充電座韌體更新</source>
+        <translation>Cradle Firmware Update</translation>
     </message>
     <message id="cradle.usb.access">
         <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
@@ -1012,6 +1020,22 @@ The terminal switching off means the update is complete.</translation>
     <message id="file.tooBig">
         <source>%s is too big for the terminal (%lld bytes)</source>
         <translation>%s is too big for the terminal (%lld bytes)</translation>
+    </message>
+    <message id="folder.cancel">
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="folder.ok">
+        <source>確定</source>
+        <translation>OK</translation>
+    </message>
+    <message id="folder.path">
+        <source>路徑:</source>
+        <translation>Path:</translation>
+    </message>
+    <message id="folder.title">
+        <source>選擇資料夾</source>
+        <translation>Choose a folder</translation>
     </message>
     <message id="help.folder">
         <source></source>
@@ -1404,6 +1428,58 @@ The terminal switching off means the update is complete.</translation>
     <message id="progress.rate">
         <source>%1/s</source>
         <translation>%1/s</translation>
+    </message>
+    <message id="project.open">
+        <source>開啟</source>
+        <translation>Open</translation>
+    </message>
+    <message id="receive.badName">
+        <source>the terminal's file name cannot be used on this PC: </source>
+        <translation>the terminal's file name cannot be used on this PC: </translation>
+    </message>
+    <message id="receiveDialog.append">
+        <source>Append</source>
+        <translation>Append</translation>
+    </message>
+    <message id="receiveDialog.cancel">
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="receiveDialog.delete">
+        <source>檔案接收後刪除終端機檔案</source>
+        <translation>Delete the terminal's file after receiving it</translation>
+    </message>
+    <message id="receiveDialog.file">
+        <source>檔案:</source>
+        <translation>File:</translation>
+    </message>
+    <message id="receiveDialog.format">
+        <source>寫入格式:</source>
+        <translation>Write format:</translation>
+    </message>
+    <message id="receiveDialog.keepCr">
+        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <translation>Add &lt;Carriage-Return&gt; characters</translation>
+    </message>
+    <message id="receiveDialog.keepLf">
+        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <translation>Add &lt;Line-Feed&gt; characters</translation>
+    </message>
+    <message id="receiveDialog.overwrite">
+        <source>New/Overwrite</source>
+        <translation>New/Overwrite</translation>
+    </message>
+    <message id="receiveDialog.receive">
+        <source>接收</source>
+        <translation>Receive</translation>
+    </message>
+    <message id="receiveDialog.savePath">
+        <source>儲存路徑:</source>
+        <translation>Save to:</translation>
+    </message>
+    <message id="receiveDialog.title">
+        <source>資料接收</source>
+        <translation>Data receive</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

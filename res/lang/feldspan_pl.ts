@@ -361,30 +361,6 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>關於充電座</source>
         <translation>O stacji dokującej</translation>
     </message>
-    <message id="cradle.title">
-        <source>充電座韌體更新</source>
-        <translation>Aktualizacja oprogramowania stacji dokującej</translation>
-    </message>
-    <message id="cradle.fileName">
-        <source>檔案名稱:</source>
-        <translation>Nazwa pliku:</translation>
-    </message>
-    <message id="cradle.browse">
-        <source>瀏覽</source>
-        <translation>Przeglądaj</translation>
-    </message>
-    <message id="cradle.device">
-        <source>DFU 裝置:</source>
-        <translation>Urządzenie DFU:</translation>
-    </message>
-    <message id="cradle.start">
-        <source>開始更新</source>
-        <translation>Rozpocznij aktualizację</translation>
-    </message>
-    <message id="cradle.cancel">
-        <source>取消</source>
-        <translation>Anuluj</translation>
-    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -448,6 +424,14 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>%s istnieje na tym komputerze. Zastąpić go?</translation>
+    </message>
+    <message id="cli.send.missing">
+        <source>the project Builder.ini hands over is not there: </source>
+        <translation>projekt wskazany w Builder.ini nie istnieje: </translation>
+    </message>
+    <message id="cli.send.none">
+        <source>no project given, and the project folder's Builder.ini hands none over</source>
+        <translation>nie podano projektu, a Builder.ini w folderze projektów żadnego nie wskazuje</translation>
     </message>
     <message id="cli.unknownKey">
         <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
@@ -693,6 +677,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>unknown key: %s</source>
         <translation>nieznany klucz: %s</translation>
     </message>
+    <message id="cradle.browse">
+        <source>瀏覽</source>
+        <translation>Przeglądaj</translation>
+    </message>
     <message id="cradle.byteOutside">
         <source>the byte at %s lies outside the area the update writes (%s) and is not written</source>
         <translation>bajt pod adresem %s leży poza obszarem zapisywanym przez aktualizację (%s) i nie zostanie zapisany</translation>
@@ -701,9 +689,17 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
         <translation>bajty pod adresami %s leżą poza obszarem zapisywanym przez aktualizację (%s) i nie zostaną zapisane</translation>
     </message>
+    <message id="cradle.cancel">
+        <source>取消</source>
+        <translation>Anuluj</translation>
+    </message>
     <message id="cradle.cannotWriteImage">
         <source>cannot write the image to %s</source>
         <translation>nie można zapisać obrazu do %s</translation>
+    </message>
+    <message id="cradle.device">
+        <source>DFU 裝置:</source>
+        <translation>Urządzenie DFU:</translation>
     </message>
     <message id="cradle.dfuStatus">
         <source>%s: the cradle reported DFU status %u</source>
@@ -797,6 +793,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>S%c records carry addresses beyond the 64 KiB image</source>
         <translation>rekordy S%c zawierają adresy poza 64-KiB obrazem</translation>
     </message>
+    <message id="cradle.fileName">
+        <source>檔案名稱:</source>
+        <translation>Nazwa pliku:</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -836,6 +836,14 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="cradle.ranges.more">
         <source> and %u more ranges</source>
         <translation> i jeszcze %u zakresów</translation>
+    </message>
+    <message id="cradle.start">
+        <source>開始更新</source>
+        <translation>Rozpocznij aktualizację</translation>
+    </message>
+    <message id="cradle.title">
+        <source>充電座韌體更新</source>
+        <translation>Aktualizacja oprogramowania stacji dokującej</translation>
     </message>
     <message id="cradle.usb.access">
         <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
@@ -1012,6 +1020,22 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="file.tooBig">
         <source>%s is too big for the terminal (%lld bytes)</source>
         <translation>%s jest za duży dla terminala (%lld bajtów)</translation>
+    </message>
+    <message id="folder.cancel">
+        <source>取消</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="folder.ok">
+        <source>確定</source>
+        <translation>OK</translation>
+    </message>
+    <message id="folder.path">
+        <source>路徑:</source>
+        <translation>Ścieżka:</translation>
+    </message>
+    <message id="folder.title">
+        <source>選擇資料夾</source>
+        <translation>Wybierz folder</translation>
     </message>
     <message id="help.folder">
         <source></source>
@@ -1404,6 +1428,58 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="progress.rate">
         <source>%1/s</source>
         <translation>%1/s</translation>
+    </message>
+    <message id="project.open">
+        <source>開啟</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message id="receive.badName">
+        <source>the terminal's file name cannot be used on this PC: </source>
+        <translation>nazwy pliku z terminala nie można użyć na tym komputerze: </translation>
+    </message>
+    <message id="receiveDialog.append">
+        <source>Append</source>
+        <translation>Dopisz</translation>
+    </message>
+    <message id="receiveDialog.cancel">
+        <source>取消</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="receiveDialog.delete">
+        <source>檔案接收後刪除終端機檔案</source>
+        <translation>Usuń plik z terminala po odebraniu</translation>
+    </message>
+    <message id="receiveDialog.file">
+        <source>檔案:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message id="receiveDialog.format">
+        <source>寫入格式:</source>
+        <translation>Sposób zapisu:</translation>
+    </message>
+    <message id="receiveDialog.keepCr">
+        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <translation>Dodaj znaki &lt;Carriage-Return&gt;</translation>
+    </message>
+    <message id="receiveDialog.keepLf">
+        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <translation>Dodaj znaki &lt;Line-Feed&gt;</translation>
+    </message>
+    <message id="receiveDialog.overwrite">
+        <source>New/Overwrite</source>
+        <translation>Nowy/Zastąp</translation>
+    </message>
+    <message id="receiveDialog.receive">
+        <source>接收</source>
+        <translation>Odbierz</translation>
+    </message>
+    <message id="receiveDialog.savePath">
+        <source>儲存路徑:</source>
+        <translation>Zapisz w:</translation>
+    </message>
+    <message id="receiveDialog.title">
+        <source>資料接收</source>
+        <translation>Odbiór danych</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

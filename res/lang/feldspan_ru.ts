@@ -361,30 +361,6 @@
         <source>關於充電座</source>
         <translation>О подставке</translation>
     </message>
-    <message id="cradle.title">
-        <source>充電座韌體更新</source>
-        <translation>Обновление прошивки подставки</translation>
-    </message>
-    <message id="cradle.fileName">
-        <source>檔案名稱:</source>
-        <translation>Имя файла:</translation>
-    </message>
-    <message id="cradle.browse">
-        <source>瀏覽</source>
-        <translation>Обзор</translation>
-    </message>
-    <message id="cradle.device">
-        <source>DFU 裝置:</source>
-        <translation>Устройство DFU:</translation>
-    </message>
-    <message id="cradle.start">
-        <source>開始更新</source>
-        <translation>Начать обновление</translation>
-    </message>
-    <message id="cradle.cancel">
-        <source>取消</source>
-        <translation>Отмена</translation>
-    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -448,6 +424,14 @@
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>%s уже есть на этом компьютере. Заменить?</translation>
+    </message>
+    <message id="cli.send.missing">
+        <source>the project Builder.ini hands over is not there: </source>
+        <translation>проект, указанный в Builder.ini, не найден: </translation>
+    </message>
+    <message id="cli.send.none">
+        <source>no project given, and the project folder's Builder.ini hands none over</source>
+        <translation>проект не указан, и Builder.ini в папке проектов не указывает ни одного</translation>
     </message>
     <message id="cli.unknownKey">
         <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
@@ -693,6 +677,10 @@
         <source>unknown key: %s</source>
         <translation>неизвестный ключ: %s</translation>
     </message>
+    <message id="cradle.browse">
+        <source>瀏覽</source>
+        <translation>Обзор</translation>
+    </message>
     <message id="cradle.byteOutside">
         <source>the byte at %s lies outside the area the update writes (%s) and is not written</source>
         <translation>байт по адресу %s лежит вне области, которую записывает обновление (%s), и не будет записан</translation>
@@ -701,9 +689,17 @@
         <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
         <translation>байты по адресам %s лежат вне области, которую записывает обновление (%s), и не будут записаны</translation>
     </message>
+    <message id="cradle.cancel">
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
     <message id="cradle.cannotWriteImage">
         <source>cannot write the image to %s</source>
         <translation>не удалось записать образ в %s</translation>
+    </message>
+    <message id="cradle.device">
+        <source>DFU 裝置:</source>
+        <translation>Устройство DFU:</translation>
     </message>
     <message id="cradle.dfuStatus">
         <source>%s: the cradle reported DFU status %u</source>
@@ -797,6 +793,10 @@
         <source>S%c records carry addresses beyond the 64 KiB image</source>
         <translation>записи S%c содержат адреса за пределами 64-КиБ образа</translation>
     </message>
+    <message id="cradle.fileName">
+        <source>檔案名稱:</source>
+        <translation>Имя файла:</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -836,6 +836,14 @@
     <message id="cradle.ranges.more">
         <source> and %u more ranges</source>
         <translation> и ещё %u диапазонов</translation>
+    </message>
+    <message id="cradle.start">
+        <source>開始更新</source>
+        <translation>Начать обновление</translation>
+    </message>
+    <message id="cradle.title">
+        <source>充電座韌體更新</source>
+        <translation>Обновление прошивки подставки</translation>
     </message>
     <message id="cradle.usb.access">
         <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
@@ -1012,6 +1020,22 @@
     <message id="file.tooBig">
         <source>%s is too big for the terminal (%lld bytes)</source>
         <translation>%s слишком велик для терминала (%lld байт)</translation>
+    </message>
+    <message id="folder.cancel">
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="folder.ok">
+        <source>確定</source>
+        <translation>ОК</translation>
+    </message>
+    <message id="folder.path">
+        <source>路徑:</source>
+        <translation>Путь:</translation>
+    </message>
+    <message id="folder.title">
+        <source>選擇資料夾</source>
+        <translation>Выбор папки</translation>
     </message>
     <message id="help.folder">
         <source></source>
@@ -1404,6 +1428,58 @@
     <message id="progress.rate">
         <source>%1/s</source>
         <translation>%1/с</translation>
+    </message>
+    <message id="project.open">
+        <source>開啟</source>
+        <translation>Открыть</translation>
+    </message>
+    <message id="receive.badName">
+        <source>the terminal's file name cannot be used on this PC: </source>
+        <translation>имя файла терминала нельзя использовать на этом компьютере: </translation>
+    </message>
+    <message id="receiveDialog.append">
+        <source>Append</source>
+        <translation>Дописать</translation>
+    </message>
+    <message id="receiveDialog.cancel">
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="receiveDialog.delete">
+        <source>檔案接收後刪除終端機檔案</source>
+        <translation>Удалить файл на терминале после приёма</translation>
+    </message>
+    <message id="receiveDialog.file">
+        <source>檔案:</source>
+        <translation>Файл:</translation>
+    </message>
+    <message id="receiveDialog.format">
+        <source>寫入格式:</source>
+        <translation>Способ записи:</translation>
+    </message>
+    <message id="receiveDialog.keepCr">
+        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <translation>Добавлять символы &lt;Carriage-Return&gt;</translation>
+    </message>
+    <message id="receiveDialog.keepLf">
+        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <translation>Добавлять символы &lt;Line-Feed&gt;</translation>
+    </message>
+    <message id="receiveDialog.overwrite">
+        <source>New/Overwrite</source>
+        <translation>Новый/Заменить</translation>
+    </message>
+    <message id="receiveDialog.receive">
+        <source>接收</source>
+        <translation>Принять</translation>
+    </message>
+    <message id="receiveDialog.savePath">
+        <source>儲存路徑:</source>
+        <translation>Сохранить в:</translation>
+    </message>
+    <message id="receiveDialog.title">
+        <source>資料接收</source>
+        <translation>Приём данных</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

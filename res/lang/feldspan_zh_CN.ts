@@ -361,30 +361,6 @@
         <source>關於充電座</source>
         <translation>关于充电座</translation>
     </message>
-    <message id="cradle.title">
-        <source>充電座韌體更新</source>
-        <translation>充电座固件更新</translation>
-    </message>
-    <message id="cradle.fileName">
-        <source>檔案名稱:</source>
-        <translation>文件名称:</translation>
-    </message>
-    <message id="cradle.browse">
-        <source>瀏覽</source>
-        <translation>浏览</translation>
-    </message>
-    <message id="cradle.device">
-        <source>DFU 裝置:</source>
-        <translation>DFU 设备:</translation>
-    </message>
-    <message id="cradle.start">
-        <source>開始更新</source>
-        <translation>开始更新</translation>
-    </message>
-    <message id="cradle.cancel">
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -448,6 +424,14 @@
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>这台电脑上已有 %s。要替换吗?</translation>
+    </message>
+    <message id="cli.send.missing">
+        <source>the project Builder.ini hands over is not there: </source>
+        <translation>Builder.ini 指定的项目不存在: </translation>
+    </message>
+    <message id="cli.send.none">
+        <source>no project given, and the project folder's Builder.ini hands none over</source>
+        <translation>未指定项目,项目文件夹的 Builder.ini 也没有指定</translation>
     </message>
     <message id="cli.unknownKey">
         <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
@@ -693,6 +677,10 @@
         <source>unknown key: %s</source>
         <translation>未知的设置: %s</translation>
     </message>
+    <message id="cradle.browse">
+        <source>瀏覽</source>
+        <translation>浏览</translation>
+    </message>
     <message id="cradle.byteOutside">
         <source>the byte at %s lies outside the area the update writes (%s) and is not written</source>
         <translation>位于 %s 的字节在更新写入的范围 (%s) 之外, 不会被写入</translation>
@@ -701,9 +689,17 @@
         <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
         <translation>位于 %s 的字节在更新写入的范围 (%s) 之外, 不会被写入</translation>
     </message>
+    <message id="cradle.cancel">
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
     <message id="cradle.cannotWriteImage">
         <source>cannot write the image to %s</source>
         <translation>无法将映像写入 %s</translation>
+    </message>
+    <message id="cradle.device">
+        <source>DFU 裝置:</source>
+        <translation>DFU 设备:</translation>
     </message>
     <message id="cradle.dfuStatus">
         <source>%s: the cradle reported DFU status %u</source>
@@ -797,6 +793,10 @@
         <source>S%c records carry addresses beyond the 64 KiB image</source>
         <translation>S%c 记录带有超出 64 KiB 映像的地址</translation>
     </message>
+    <message id="cradle.fileName">
+        <source>檔案名稱:</source>
+        <translation>文件名称:</translation>
+    </message>
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -836,6 +836,14 @@
     <message id="cradle.ranges.more">
         <source> and %u more ranges</source>
         <translation> 及另外 %u 个范围</translation>
+    </message>
+    <message id="cradle.start">
+        <source>開始更新</source>
+        <translation>开始更新</translation>
+    </message>
+    <message id="cradle.title">
+        <source>充電座韌體更新</source>
+        <translation>充电座固件更新</translation>
     </message>
     <message id="cradle.usb.access">
         <source>%s - the system denies this user access to the cradle; install a udev rule such as SUBSYSTEM==&quot;usb&quot;, ATTR{bInterfaceClass}==&quot;fe&quot;, TAG+=&quot;uaccess&quot; in /etc/udev/rules.d/70-feldspan-cradle.rules (or add your user to the group that owns the device), then reconnect the cradle</source>
@@ -1012,6 +1020,22 @@
     <message id="file.tooBig">
         <source>%s is too big for the terminal (%lld bytes)</source>
         <translation>%s 对终端机来说太大了 (%lld 字节)</translation>
+    </message>
+    <message id="folder.cancel">
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message id="folder.ok">
+        <source>確定</source>
+        <translation>确定</translation>
+    </message>
+    <message id="folder.path">
+        <source>路徑:</source>
+        <translation>路径:</translation>
+    </message>
+    <message id="folder.title">
+        <source>選擇資料夾</source>
+        <translation>选择文件夹</translation>
     </message>
     <message id="help.folder">
         <source></source>
@@ -1404,6 +1428,58 @@
     <message id="progress.rate">
         <source>%1/s</source>
         <translation>%1/秒</translation>
+    </message>
+    <message id="project.open">
+        <source>開啟</source>
+        <translation>打开</translation>
+    </message>
+    <message id="receive.badName">
+        <source>the terminal's file name cannot be used on this PC: </source>
+        <translation>终端机的文件名无法在此电脑上使用: </translation>
+    </message>
+    <message id="receiveDialog.append">
+        <source>Append</source>
+        <translation>附加</translation>
+    </message>
+    <message id="receiveDialog.cancel">
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message id="receiveDialog.delete">
+        <source>檔案接收後刪除終端機檔案</source>
+        <translation>接收后删除终端机文件</translation>
+    </message>
+    <message id="receiveDialog.file">
+        <source>檔案:</source>
+        <translation>文件:</translation>
+    </message>
+    <message id="receiveDialog.format">
+        <source>寫入格式:</source>
+        <translation>写入格式:</translation>
+    </message>
+    <message id="receiveDialog.keepCr">
+        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <translation>加入 &lt;Carriage-Return&gt; 字符</translation>
+    </message>
+    <message id="receiveDialog.keepLf">
+        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <translation>加入 &lt;Line-Feed&gt; 字符</translation>
+    </message>
+    <message id="receiveDialog.overwrite">
+        <source>New/Overwrite</source>
+        <translation>新建/覆盖</translation>
+    </message>
+    <message id="receiveDialog.receive">
+        <source>接收</source>
+        <translation>接收</translation>
+    </message>
+    <message id="receiveDialog.savePath">
+        <source>儲存路徑:</source>
+        <translation>保存路径:</translation>
+    </message>
+    <message id="receiveDialog.title">
+        <source>資料接收</source>
+        <translation>数据接收</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

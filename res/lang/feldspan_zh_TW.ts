@@ -63,6 +63,14 @@
         <source>%s exists on this PC. Replace it?</source>
         <translation>這台電腦上已有 %s。要取代嗎?</translation>
     </message>
+    <message id="cli.send.missing">
+        <source>the project Builder.ini hands over is not there: </source>
+        <translation>Builder.ini 指定的專案不存在: </translation>
+    </message>
+    <message id="cli.send.none">
+        <source>no project given, and the project folder's Builder.ini hands none over</source>
+        <translation>未指定專案,專案資料夾的 Builder.ini 也沒有指定</translation>
+    </message>
     <message id="cli.unknownKey">
         <source>unknown key '%s' (run 'feldspan-cli config' to list the keys)</source>
         <translation>未知的設定 '%s' (執行 'feldspan-cli config' 可列出所有設定)</translation>
@@ -830,6 +838,18 @@
     <message id="progress.rate">
         <source>%1/s</source>
         <translation>%1/秒</translation>
+    </message>
+    <message id="receive.badName">
+        <source>the terminal's file name cannot be used on this PC: </source>
+        <translation>終端機的檔名無法在此電腦上使用: </translation>
+    </message>
+    <message id="receiveDialog.append">
+        <source>Append</source>
+        <translation>附加</translation>
+    </message>
+    <message id="receiveDialog.overwrite">
+        <source>New/Overwrite</source>
+        <translation>新增/覆寫</translation>
     </message>
     <message id="status.bytes">
         <source>bytes</source>

@@ -114,7 +114,10 @@ std::string ResolveHandedOverProject(const std::string& handedOver, const std::s
     if (handedOver.front() != '/' && fs::exists(relative, ec))
         return relative.string();
     const std::string name = ProjectFileName(handedOver);
-    for (const auto& folder : fs::directory_iterator(fs::path(projectPath) / "Project", ec)) {
+    const fs::path projects = fs::path(projectPath) / "Project";
+    if (const std::string found = ResolveProjectPath(name, (projects / "x").string()); found != name)
+        return found;
+    for (const auto& folder : fs::directory_iterator(projects, ec)) {
         if (!folder.is_directory(ec))
             continue;
         const std::string found = ResolveProjectPath(name, (folder.path() / "x").string());

@@ -135,8 +135,10 @@ void CProjectView::LoadHandedOver()
 {
     if (config_.handedOverProject.empty())
         return;
-    // A Windows path the builder wrote is looked for by its name in the project folder's "Project".
-    LoadProjectFile(ResolveProjectPath(config_.handedOverProject, config_.projectPath + "Project/"));
+    // A Windows path the builder wrote is looked for by its name in the project folder's projects.
+    const std::string path = ResolveHandedOverProject(config_.handedOverProject, config_.projectPath);
+    if (!path.empty())
+        LoadProjectFile(path);
 }
 
 bool CProjectView::LoadProjectFile(const std::string& path)
