@@ -49,8 +49,7 @@ std::string ResolveProjectPath(const std::string& path, const std::string& proje
 // The project file the project builder handed over (Builder.ini's "[FeldBuilder]=" value): as
 // written when it exists; a relative path from the project folder; else, for a path written on
 // Windows, a file of that name in the project folder's "Project/" or one of its "Project/<name>/"
-// folders. Empty
-// when there is none.
+// folders. Empty when there is none.
 std::string ResolveHandedOverProject(const std::string& handedOver, const std::string& projectPath);
 
 }  // namespace feld
