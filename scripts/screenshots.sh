@@ -32,7 +32,13 @@ cp "$work/fw.s19" "$work/CRADLE.dfu"
 dfu-suffix -a "$work/CRADLE.dfu" -v 0xFE1D -p 0x0C8D -d 0x0110 >/dev/null
 
 window() { xdotool search --sync --onlyvisible --name "$1" | head -1; }
-shot() { sleep 0.6; import -window "$1" "$out/$2"; echo "screenshots: $out/$2"; }
+# Cut from the screen rather than asking the window for its picture, which can come back half drawn.
+shot() {
+  sleep 0.8
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2"
+  echo "screenshots: $out/$2"
+}
 menu() {  # opens the menu bar's first menu, then walks with the keys given
   xdotool mousemove 12 8 click 1
   sleep 0.3
@@ -44,6 +50,8 @@ for lang in en:3 zh_TW:2; do
   name=${lang%%:*}
   code=${lang##*:}
   mkdir -p "$work/$name/project" "$work/$name/term/C/Data"
+  # The sample project, handed over by its Builder.ini: the window starts in project mode with it.
+  cp -r samples/FeldBuilder/. "$work/$name/project/"
   printf 'ITEM001,12\r\n' > "$work/$name/term/C/Data/DATA1.TXT"
   printf '[FeldSpan]\nPATH\\PROJECTPATH=%s/project/\n[PATH]\nLANGUAGE=%s\n' "$work/$name" "$code" > "$work/$name/settings.ini"
   build/bin/feldspan-pdtsim --root "$work/$name/term" > "$work/$name/sim.out" &
@@ -59,10 +67,17 @@ for lang in en:3 zh_TW:2; do
   menu Right Right Down Return      # Settings > Port settings: the dialog, then OK connects
   xdotool key Return
   sleep 1.5
-  shot "$main" "advanced-$name.png"
-
-  menu Right Return                 # Window > Project mode
   shot "$main" "project-$name.png"
+
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove $((X + WIDTH - 58)) $((Y + 240)) click 1   # Receive data: the dialog over the window
+  sleep 1.5
+  shot "$main" "receive-$name.png"
+  xdotool key Escape
+  sleep 0.5
+
+  menu Right Down Return            # Window > Advanced mode
+  shot "$main" "advanced-$name.png"
 
   menu Right Right Down Right Return  # Tools > Update cradle firmware
   dialog=$(xdotool search --sync --onlyvisible --name "$([ "$name" = en ] && echo 'Cradle Firmware Update' || echo '充電座韌體更新')" | head -1)
@@ -71,10 +86,8 @@ for lang in en:3 zh_TW:2; do
   sleep 1
   xdotool type --delay 15 "$work/CRADLE.dfu"
   xdotool key Return
-  sleep 0.8
+  shot "$dialog" "cradle-$name.png"  # the file checked and the cradle found, ready to start
   xdotool mousemove $((X + WIDTH - 140)) $((Y + HEIGHT - 23)) click 1   # Start update
-  sleep 0.5
-  shot "$dialog" "cradle-$name.png"
   sleep 4
   xdotool key Return                # the final message
   sleep 0.3

@@ -190,8 +190,10 @@ bool Config::startUp(Ui& ui, StartUpWrites writes)
     }
 
 #ifndef _WIN32
-    // The project folder is ours to create on Linux; a proper installation finds it there.
+    // The project folder and the data folder received files go to by default are ours to create
+    // on Linux; a proper installation finds them there.
     QDir().mkpath(q(projectPath));
+    QDir().mkpath(q(projectPath + "Data"));
 #endif
 
     // Installation check: can a file be created in the project folder? Another running copy may
