@@ -112,31 +112,23 @@ protected:
 
 TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFileWithEachLineEndChoice)
 {
-    // A project as the builder leaves it: Windows paths, the files beside the project file.
-    const fs::path projects = dir / "project" / "Project";
+    // The sample project as the builder leaves it: Windows paths, the files beside the project file,
+    // handed over by Builder.ini.
+    fs::copy(fs::path(FELDSPAN_SAMPLES_DIR) / "FeldBuilder", dir / "project", fs::copy_options::recursive);
+    const fs::path sample = dir / "project" / "Project" / "SAMPLE";
     struct File {
-        const char* key;
         const char* name;
         const char* terminal;  // where it belongs on the terminal
-        std::size_t size;
     };
-    const File files[] = {{"Program", "DEMO.ABP", "D/PROGRAM", 7000},  {"SysFont", "SYS.FNT", "D/FONTS", 3000},
-                          {"UserFont", "USER.FNT", "D/FONTS", 1500},   {"Lookup1", "ITEMS.TXT", "D/LOOKUP", 2500},
-                          {"Lookup2", "PRICES.TXT", "D/LOOKUP", 900},  {"DataFile1", "ORDERS.DAT", "C/DATA", 1200}};
-    std::string ini = "[Project]\r\n";
-    unsigned seed = 1;
-    for (const File& f : files) {
-        WriteFile(projects / f.name, Pattern(f.size, seed++));
-        ini += std::string(f.key) + "=C:\\FeldBuilder\\Demo\\" + f.name + "\r\n";
-    }
-    std::ofstream(projects / "DEMO.ini", std::ios::binary) << ini;
-    std::ofstream(dir / "project" / "Builder.ini", std::ios::binary) << "[FeldBuilder]=C:\\FeldBuilder\\Project\\DEMO.ini\r\n";
+    const File files[] = {{"SAMPLE.ABP", "D/PROGRAM"}, {"SYSFONT.FNT", "D/FONTS"}, {"USER.FNT", "D/FONTS"},
+                          {"ITEMS.DBF", "D/LOOKUP"},   {"PRICES.DBF", "D/LOOKUP"}, {"STOCK.TXT", "C/DATA"},
+                          {"ORDERS.TXT", "C/DATA"}};
 
     CMainFrame& frame = Start();
     ASSERT_FALSE(frame.Advanced());
     CProjectView& view = *frame.ProjectChild();
     ASSERT_EQ(view.List().Count(), 1);
-    EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QStringLiteral("Project:DEMO.ABP"));
+    EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QStringLiteral("Project:SAMPLE.ABP"));
 
     view.ButtonOf(CProjectView::Button::Send)->click();
     ASSERT_TRUE(frame.Busy());
@@ -145,11 +137,10 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
     frame.Runner().waitWhileRunning();
     EXPECT_TRUE(Shown(txt::kDownloadDone));
     EXPECT_TRUE(view.ButtonOf(CProjectView::Button::Receive)->isEnabled());
-    seed = 1;
     for (const File& f : files) {
         const fs::path there = FindNoCase(dir / "term", fs::path(f.terminal) / f.name);
         ASSERT_FALSE(there.empty()) << f.terminal << "/" << f.name;
-        EXPECT_EQ(ReadFile(there), Pattern(f.size, seed++)) << f.name;
+        EXPECT_EQ(ReadFile(there), ReadFile(sample / f.name)) << f.name;
     }
 
     // A data file with a CR LF, a CR CR LF and a CR at its end; received four times as new, then
@@ -196,7 +187,7 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
         EXPECT_EQ(frame.Action(cmd::kAddLf)->isChecked(), c.keepLf);
     }
     EXPECT_TRUE(FindNoCase(dataFolder, "LOG.TXT").empty()) << "deleted once received";
-    EXPECT_FALSE(FindNoCase(dataFolder, "ORDERS.DAT").empty());
+    EXPECT_FALSE(FindNoCase(dataFolder, "ORDERS.TXT").empty());
 
     // Cancel receives nothing and leaves nothing running.
     gui::ReceiveDialog::answerHook = [](gui::ReceiveDialog& d) { d.reject(); };
@@ -205,7 +196,7 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
     frame.Runner().waitWhileRunning();
     EXPECT_FALSE(frame.Busy());
     EXPECT_TRUE(shown.empty());
-    EXPECT_FALSE(fs::exists(saveFolder / "ORDERS.DAT"));
+    EXPECT_FALSE(fs::exists(saveFolder / "ORDERS.TXT"));
 }
 
 }  // namespace
