@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "explorer/TreeSide.h"
+
 namespace feld {
 
 class Session;
@@ -29,6 +31,18 @@ public:
     // device or a FIFO is written through.
     // 1 fetched, 0 failed (reported).
     int FetchExact(const std::string& terminalPath, const std::string& localPath);
+
+    // Brings one file to the PC file `destination`: from the PC tree a local copy (`move` false) or
+    // move, asking 61258 before replacing a file; from the terminal tree a download through the
+    // transfer temporary file with the receive settings' CR/LF filter, the terminal's file deleted
+    // afterwards when `move` is set and the PC copy is on disk. 1 done, 0 failed (reported).
+    int TransferToPc(TreeSide source, const std::string& sourcePath, const std::string& destination, bool move);
+
+    // Fetches the terminal's image of drive 'C' or 'D' ("C:\DUMPCIMG.IMG", "D:\DUMPDIMG.IMG")
+    // byte-exact into `out`, or into the project path + "DUMPCIMG.IMG" / "DUMPDIMG.IMG" when `out`
+    // is empty. A previous image is replaced only by a complete new one. Reports 61235 or 61236
+    // with the terminal path as a message-view line. 1 done, 0 failed.
+    int DumpImage(char drive, const std::string& out = {});
 
     // The file-name part of a terminal path: what follows the last backslash.
     static std::string TerminalFileName(const std::string& path);
