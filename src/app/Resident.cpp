@@ -77,6 +77,16 @@ std::string LocalTimeText(std::int64_t calendarSeconds)
     return buf;
 }
 
+bool FolderTakesFiles(const std::string& folder)
+{
+    if (folder.empty())
+        return false;
+    SafeFileWriter probe;
+    const bool ok = probe.Open(Config::withTrailingSeparator(folder) + "FSSPAN.tmp") && probe.Write("x", 1);
+    probe.Discard();
+    return ok;
+}
+
 std::string CollectedFileName(const std::string& terminalName)
 {
     const std::size_t cut = terminalName.rfind('\\');
@@ -133,8 +143,13 @@ bool ResidentCollector::Tick(const std::function<bool()>& stop)
 
 CollectResult ResidentCollector::Pass(const std::function<bool()>& stop)
 {
+    const StandbyBlock block = session_.config().standby;
+    return Pass(block, stop);
+}
+
+CollectResult ResidentCollector::Pass(const StandbyBlock& block, const std::function<bool()>& stop)
+{
     CollectResult result;
-    const StandbyBlock block = session_.config().standby;  // a copy: the dialog may change it meanwhile
     bool connectTried = false;
     for (std::size_t i = 0; i < block.fileEnable.size(); ++i) {
         if (!block.fileEnable[i])
@@ -148,7 +163,7 @@ CollectResult ResidentCollector::Pass(const std::function<bool()>& stop)
             session_.ConnectLink(0);
         }
         std::string why;
-        const bool ok = CollectOne(name, why);
+        const bool ok = CollectOne(name, block.savePath, why);
         const std::string time = LocalTimeText(session_.clock().calendarSeconds());
         ui_.addMessageLine(trf(ok ? txt::kCollectDone : txt::kCollectFailed, {time, name}));
         // The line keeps its fixed wording; a reason the link did not show already follows it.
@@ -159,7 +174,7 @@ CollectResult ResidentCollector::Pass(const std::function<bool()>& stop)
     return result;
 }
 
-bool ResidentCollector::CollectOne(const std::string& name, std::string& why)
+bool ResidentCollector::CollectOne(const std::string& name, const std::string& savePath, std::string& why)
 {
     const Config& config = session_.config();
     const std::string fileName = CollectedFileName(name);
@@ -202,7 +217,7 @@ bool ResidentCollector::CollectOne(const std::string& name, std::string& why)
     // The shared write mode, except that with delete after receipt a pass always appends: the
     // earlier pass's terminal original is gone, so replacing its PC copy would lose that data.
     const bool append = config.receiveAppends || config.deleteAfterReceive != 0;
-    const std::string destination = ReceiveDestination(config.standby.savePath, fileName);
+    const std::string destination = ReceiveDestination(savePath, fileName);
     SafeFileWriter out;
     if (!out.Open(destination)) {
         why = out.Error();

@@ -24,6 +24,10 @@ bool FixedTimeOccursIn(std::int64_t fixedTime, std::int64_t from, std::int64_t t
 // "HH:MM:SS" of a calendar time, local time.
 std::string LocalTimeText(std::int64_t calendarSeconds);
 
+// Whether a file can be created and written in `folder` (nothing is left there, and a file of the
+// probe's name that another copy of the program is using is not touched).
+bool FolderTakesFiles(const std::string& folder);
+
 // The terminal name's last part ("C:\DATA\X.TXT" -> "X.TXT"); a name without "\" is itself.
 std::string CollectedFileName(const std::string& terminalName);
 
@@ -60,8 +64,11 @@ public:
     // The tick after its guards (the caller skips it while an operation runs or a tick is under
     // way): whether this tick collects. Consumes the missed-schedule flag of a fixed-time schedule.
     bool TakeDue();
-    // One pass over files 1 to 10 whose flag is set; `stop` is asked between files. Each file
-    // gives one message-view line (collected or failed, with the time of day and its name).
+    // One pass over files 1 to 10 of `block` whose flag is set (the window hands a copy taken on
+    // its own thread); `stop` is asked between files. Each file gives one message-view line
+    // (collected or failed, with the time of day and its name).
+    CollectResult Pass(const StandbyBlock& block, const std::function<bool()>& stop = {});
+    // The same with the stored schedule.
     CollectResult Pass(const std::function<bool()>& stop = {});
     // After a due tick's pass: the interval counts from now; the status text says the transfer
     // finished.
@@ -70,7 +77,7 @@ public:
     bool Tick(const std::function<bool()>& stop = {});
 
 private:
-    bool CollectOne(const std::string& name, std::string& why);
+    bool CollectOne(const std::string& name, const std::string& savePath, std::string& why);
 
     Session& session_;
     Ui& ui_;

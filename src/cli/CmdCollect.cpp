@@ -44,18 +44,6 @@ void installStopHandlers()
         ::sigaction(sig, &sa, nullptr);
 }
 
-// Whether the storage folder takes a file: the same probe the settings dialog runs.
-bool storageWritable(const std::string& folder)
-{
-    if (folder.empty())
-        return false;
-    const std::string probe = Config::withTrailingSeparator(folder) + "FSSPAN.tmp";
-    SafeFileWriter w;
-    const bool ok = w.Open(probe) && w.Write("x", 1);
-    w.Discard();
-    return ok;
-}
-
 std::string scheduleText(const StandbyBlock& b)
 {
     if (b.type == 0)
@@ -90,7 +78,7 @@ int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
                               Icon::Exclamation);
         return kExitFailure;
     }
-    if (!storageWritable(block.savePath)) {
+    if (!FolderTakesFiles(block.savePath)) {
         ctx.ui().message(txt::kBadSavePath, Icon::Exclamation);
         ctx.ui().fixedMessage(tk("cli.collect.storage", "storage folder (FeldSpan/Standby/SavePath): ") + block.savePath,
                               Icon::Exclamation);
