@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "base/Clock.h"
+#include "base/LineEnds.h"
 #include "base/LocalFile.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"

@@ -73,7 +73,7 @@ int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
     if (files == 0) {
         ctx.ui().fixedMessage(tk("cli.collect.noFiles",
                                  "no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 "
-                                 "and string1 (and the others) with `feldspan-cli config set`, or in the window's "
+                                 "and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's "
                                  "resident settings"),
                               Icon::Exclamation);
         return kExitFailure;
