@@ -361,6 +361,30 @@ The terminal switching off means the update is complete.</translation>
         <source>關於充電座</source>
         <translation>About the Cradle</translation>
     </message>
+    <message id="cli.collect.daily">
+        <source>daily at </source>
+        <translation>daily at </translation>
+    </message>
+    <message id="cli.collect.every">
+        <source>every %d s</source>
+        <translation>every %d s</translation>
+    </message>
+    <message id="cli.collect.noFiles">
+        <source>no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's resident settings</source>
+        <translation>no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's resident settings</translation>
+    </message>
+    <message id="cli.collect.noTimes">
+        <source>at fixed times, none of which is switched on</source>
+        <translation>at fixed times, none of which is switched on</translation>
+    </message>
+    <message id="cli.collect.start">
+        <source>collecting %d file(s) %s into %s; Ctrl-C stops</source>
+        <translation>collecting %d file(s) %s into %s; Ctrl-C stops</translation>
+    </message>
+    <message id="cli.collect.storage">
+        <source>storage folder (FeldSpan/Standby/SavePath): </source>
+        <translation>storage folder (FeldSpan/Standby/SavePath): </translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -1492,6 +1516,74 @@ The terminal switching off means the update is complete.</translation>
     <message id="receiveDialog.title">
         <source>資料接收</source>
         <translation>Data receive</translation>
+    </message>
+    <message id="resident.badName">
+        <source>the terminal file name cannot be used on this PC: </source>
+        <translation>the terminal file name cannot be used on this PC: </translation>
+    </message>
+    <message id="resident.notDeleted">
+        <source>the terminal kept its file (it could not be deleted there): </source>
+        <translation>the terminal kept its file (it could not be deleted there): </translation>
+    </message>
+    <message id="standby.cancel">
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message id="standby.checkOnce">
+        <source>偵測一次</source>
+        <translation>check once</translation>
+    </message>
+    <message id="standby.every">
+        <source>每隔</source>
+        <translation>Every</translation>
+    </message>
+    <message id="standby.fileTransfer">
+        <source>檔案傳輸</source>
+        <translation>Transfer file</translation>
+    </message>
+    <message id="standby.files">
+        <source>終端機檔案</source>
+        <translation>Terminal files</translation>
+    </message>
+    <message id="standby.fixed">
+        <source>定時</source>
+        <translation>At fixed times</translation>
+    </message>
+    <message id="standby.m1">
+        <source>1 分</source>
+        <translation>1 min</translation>
+    </message>
+    <message id="standby.m2">
+        <source>2 分</source>
+        <translation>2 min</translation>
+    </message>
+    <message id="standby.m3">
+        <source>3 分</source>
+        <translation>3 min</translation>
+    </message>
+    <message id="standby.ok">
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="standby.s10">
+        <source>10 秒</source>
+        <translation>10 s</translation>
+    </message>
+    <message id="standby.s20">
+        <source>20 秒</source>
+        <translation>20 s</translation>
+    </message>
+    <message id="standby.s30">
+        <source>30 秒</source>
+        <translation>30 s</translation>
+    </message>
+    <message id="standby.storage">
+        <source>存放位置</source>
+        <translation>Storage location</translation>
+    </message>
+    <message id="standby.title">
+        <source>常駐設定</source>
+        <translation>Resident Settings</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

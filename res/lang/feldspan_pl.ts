@@ -361,6 +361,30 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>關於充電座</source>
         <translation>O stacji dokującej</translation>
     </message>
+    <message id="cli.collect.daily">
+        <source>daily at </source>
+        <translation>codziennie o </translation>
+    </message>
+    <message id="cli.collect.every">
+        <source>every %d s</source>
+        <translation>co %d s</translation>
+    </message>
+    <message id="cli.collect.noFiles">
+        <source>no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's resident settings</source>
+        <translation>żaden plik terminala nie jest włączony do zbierania: ustaw FeldSpan/Standby/FileEnable1 i string1 (oraz pozostałe) poleceniem `feldspan-cli config KEY VALUE` albo w ustawieniach trybu rezydentnego w oknie</translation>
+    </message>
+    <message id="cli.collect.noTimes">
+        <source>at fixed times, none of which is switched on</source>
+        <translation>o stałych godzinach, z których żadna nie jest włączona</translation>
+    </message>
+    <message id="cli.collect.start">
+        <source>collecting %d file(s) %s into %s; Ctrl-C stops</source>
+        <translation>zbieranie %d plik(ów) %s do %s; Ctrl-C kończy</translation>
+    </message>
+    <message id="cli.collect.storage">
+        <source>storage folder (FeldSpan/Standby/SavePath): </source>
+        <translation>folder zapisu (FeldSpan/Standby/SavePath): </translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -1492,6 +1516,74 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="receiveDialog.title">
         <source>資料接收</source>
         <translation>Odbiór danych</translation>
+    </message>
+    <message id="resident.badName">
+        <source>the terminal file name cannot be used on this PC: </source>
+        <translation>nazwy pliku terminala nie można użyć na tym komputerze: </translation>
+    </message>
+    <message id="resident.notDeleted">
+        <source>the terminal kept its file (it could not be deleted there): </source>
+        <translation>terminal zachował plik (nie dało się go tam usunąć): </translation>
+    </message>
+    <message id="standby.cancel">
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message id="standby.checkOnce">
+        <source>偵測一次</source>
+        <translation>sprawdzaj raz</translation>
+    </message>
+    <message id="standby.every">
+        <source>每隔</source>
+        <translation>Co</translation>
+    </message>
+    <message id="standby.fileTransfer">
+        <source>檔案傳輸</source>
+        <translation>Przesyłaj plik</translation>
+    </message>
+    <message id="standby.files">
+        <source>終端機檔案</source>
+        <translation>Pliki terminala</translation>
+    </message>
+    <message id="standby.fixed">
+        <source>定時</source>
+        <translation>O stałych godzinach</translation>
+    </message>
+    <message id="standby.m1">
+        <source>1 分</source>
+        <translation>1 min</translation>
+    </message>
+    <message id="standby.m2">
+        <source>2 分</source>
+        <translation>2 min</translation>
+    </message>
+    <message id="standby.m3">
+        <source>3 分</source>
+        <translation>3 min</translation>
+    </message>
+    <message id="standby.ok">
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="standby.s10">
+        <source>10 秒</source>
+        <translation>10 s</translation>
+    </message>
+    <message id="standby.s20">
+        <source>20 秒</source>
+        <translation>20 s</translation>
+    </message>
+    <message id="standby.s30">
+        <source>30 秒</source>
+        <translation>30 s</translation>
+    </message>
+    <message id="standby.storage">
+        <source>存放位置</source>
+        <translation>Miejsce zapisu</translation>
+    </message>
+    <message id="standby.title">
+        <source>常駐設定</source>
+        <translation>Ustawienia trybu rezydentnego</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

@@ -361,6 +361,30 @@
         <source>關於充電座</source>
         <translation>О подставке</translation>
     </message>
+    <message id="cli.collect.daily">
+        <source>daily at </source>
+        <translation>ежедневно в </translation>
+    </message>
+    <message id="cli.collect.every">
+        <source>every %d s</source>
+        <translation>каждые %d с</translation>
+    </message>
+    <message id="cli.collect.noFiles">
+        <source>no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's resident settings</source>
+        <translation>ни один файл терминала не включён для сбора: задайте FeldSpan/Standby/FileEnable1 и string1 (и остальные) командой `feldspan-cli config KEY VALUE` или в настройках резидентного режима в окне</translation>
+    </message>
+    <message id="cli.collect.noTimes">
+        <source>at fixed times, none of which is switched on</source>
+        <translation>в заданное время, но ни одно время не включено</translation>
+    </message>
+    <message id="cli.collect.start">
+        <source>collecting %d file(s) %s into %s; Ctrl-C stops</source>
+        <translation>сбор файлов: %d, %s, в %s; Ctrl-C останавливает</translation>
+    </message>
+    <message id="cli.collect.storage">
+        <source>storage folder (FeldSpan/Standby/SavePath): </source>
+        <translation>папка хранения (FeldSpan/Standby/SavePath): </translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -1492,6 +1516,74 @@
     <message id="receiveDialog.title">
         <source>資料接收</source>
         <translation>Приём данных</translation>
+    </message>
+    <message id="resident.badName">
+        <source>the terminal file name cannot be used on this PC: </source>
+        <translation>имя файла терминала нельзя использовать на этом ПК: </translation>
+    </message>
+    <message id="resident.notDeleted">
+        <source>the terminal kept its file (it could not be deleted there): </source>
+        <translation>файл остался на терминале (удалить его там не удалось): </translation>
+    </message>
+    <message id="standby.cancel">
+        <source>取消(&amp;C)</source>
+        <translation>О&amp;тмена</translation>
+    </message>
+    <message id="standby.checkOnce">
+        <source>偵測一次</source>
+        <translation>проверять один раз</translation>
+    </message>
+    <message id="standby.every">
+        <source>每隔</source>
+        <translation>Каждые</translation>
+    </message>
+    <message id="standby.fileTransfer">
+        <source>檔案傳輸</source>
+        <translation>Передавать файл</translation>
+    </message>
+    <message id="standby.files">
+        <source>終端機檔案</source>
+        <translation>Файлы терминала</translation>
+    </message>
+    <message id="standby.fixed">
+        <source>定時</source>
+        <translation>В заданное время</translation>
+    </message>
+    <message id="standby.m1">
+        <source>1 分</source>
+        <translation>1 мин</translation>
+    </message>
+    <message id="standby.m2">
+        <source>2 分</source>
+        <translation>2 мин</translation>
+    </message>
+    <message id="standby.m3">
+        <source>3 分</source>
+        <translation>3 мин</translation>
+    </message>
+    <message id="standby.ok">
+        <source>確定(&amp;O)</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message id="standby.s10">
+        <source>10 秒</source>
+        <translation>10 с</translation>
+    </message>
+    <message id="standby.s20">
+        <source>20 秒</source>
+        <translation>20 с</translation>
+    </message>
+    <message id="standby.s30">
+        <source>30 秒</source>
+        <translation>30 с</translation>
+    </message>
+    <message id="standby.storage">
+        <source>存放位置</source>
+        <translation>Место хранения</translation>
+    </message>
+    <message id="standby.title">
+        <source>常駐設定</source>
+        <translation>Настройки резидентного режима</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

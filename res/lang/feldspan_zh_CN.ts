@@ -361,6 +361,30 @@
         <source>關於充電座</source>
         <translation>关于充电座</translation>
     </message>
+    <message id="cli.collect.daily">
+        <source>daily at </source>
+        <translation>每天于 </translation>
+    </message>
+    <message id="cli.collect.every">
+        <source>every %d s</source>
+        <translation>每隔 %d 秒</translation>
+    </message>
+    <message id="cli.collect.noFiles">
+        <source>no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's resident settings</source>
+        <translation>没有启用要收集的终端机文件：请用 `feldspan-cli config KEY VALUE` 设置 FeldSpan/Standby/FileEnable1 和 string1（及其他），或在窗口的常驻设置中设置</translation>
+    </message>
+    <message id="cli.collect.noTimes">
+        <source>at fixed times, none of which is switched on</source>
+        <translation>定时，但没有启用任何时间</translation>
+    </message>
+    <message id="cli.collect.start">
+        <source>collecting %d file(s) %s into %s; Ctrl-C stops</source>
+        <translation>正在收集 %d 个文件，%s，存入 %s；按 Ctrl-C 停止</translation>
+    </message>
+    <message id="cli.collect.storage">
+        <source>storage folder (FeldSpan/Standby/SavePath): </source>
+        <translation>存放文件夹 (FeldSpan/Standby/SavePath)：</translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -1492,6 +1516,74 @@
     <message id="receiveDialog.title">
         <source>資料接收</source>
         <translation>数据接收</translation>
+    </message>
+    <message id="resident.badName">
+        <source>the terminal file name cannot be used on this PC: </source>
+        <translation>终端机文件名无法在本机使用：</translation>
+    </message>
+    <message id="resident.notDeleted">
+        <source>the terminal kept its file (it could not be deleted there): </source>
+        <translation>终端机保留了该文件（无法在终端机上删除）：</translation>
+    </message>
+    <message id="standby.cancel">
+        <source>取消(&amp;C)</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message id="standby.checkOnce">
+        <source>偵測一次</source>
+        <translation>检测一次</translation>
+    </message>
+    <message id="standby.every">
+        <source>每隔</source>
+        <translation>每隔</translation>
+    </message>
+    <message id="standby.fileTransfer">
+        <source>檔案傳輸</source>
+        <translation>文件传输</translation>
+    </message>
+    <message id="standby.files">
+        <source>終端機檔案</source>
+        <translation>终端机文件</translation>
+    </message>
+    <message id="standby.fixed">
+        <source>定時</source>
+        <translation>定时</translation>
+    </message>
+    <message id="standby.m1">
+        <source>1 分</source>
+        <translation>1 分</translation>
+    </message>
+    <message id="standby.m2">
+        <source>2 分</source>
+        <translation>2 分</translation>
+    </message>
+    <message id="standby.m3">
+        <source>3 分</source>
+        <translation>3 分</translation>
+    </message>
+    <message id="standby.ok">
+        <source>確定(&amp;O)</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message id="standby.s10">
+        <source>10 秒</source>
+        <translation>10 秒</translation>
+    </message>
+    <message id="standby.s20">
+        <source>20 秒</source>
+        <translation>20 秒</translation>
+    </message>
+    <message id="standby.s30">
+        <source>30 秒</source>
+        <translation>30 秒</translation>
+    </message>
+    <message id="standby.storage">
+        <source>存放位置</source>
+        <translation>存放位置</translation>
+    </message>
+    <message id="standby.title">
+        <source>常駐設定</source>
+        <translation>常驻设置</translation>
     </message>
     <message id="status.busy">
         <source>正在與終端機通訊,請稍候</source>

@@ -3,6 +3,30 @@
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_TW">
 <context>
     <name>FeldSpan</name>
+    <message id="cli.collect.daily">
+        <source>daily at </source>
+        <translation>每天於 </translation>
+    </message>
+    <message id="cli.collect.every">
+        <source>every %d s</source>
+        <translation>每隔 %d 秒</translation>
+    </message>
+    <message id="cli.collect.noFiles">
+        <source>no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's resident settings</source>
+        <translation>沒有啟用要收集的終端機檔案：請用 `feldspan-cli config KEY VALUE` 設定 FeldSpan/Standby/FileEnable1 和 string1（及其他），或在視窗的常駐設定中設定</translation>
+    </message>
+    <message id="cli.collect.noTimes">
+        <source>at fixed times, none of which is switched on</source>
+        <translation>定時，但沒有啟用任何時間</translation>
+    </message>
+    <message id="cli.collect.start">
+        <source>collecting %d file(s) %s into %s; Ctrl-C stops</source>
+        <translation>正在收集 %d 個檔案，%s，存入 %s；按 Ctrl-C 停止</translation>
+    </message>
+    <message id="cli.collect.storage">
+        <source>storage folder (FeldSpan/Standby/SavePath): </source>
+        <translation>存放資料夾 (FeldSpan/Standby/SavePath)：</translation>
+    </message>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>終端機沒有回報磁碟資訊 (狀態 %d)</translation>
@@ -862,6 +886,14 @@
     <message id="receiveDialog.overwrite">
         <source>New/Overwrite</source>
         <translation>新增/覆寫</translation>
+    </message>
+    <message id="resident.badName">
+        <source>the terminal file name cannot be used on this PC: </source>
+        <translation>終端機檔名無法在本機使用：</translation>
+    </message>
+    <message id="resident.notDeleted">
+        <source>the terminal kept its file (it could not be deleted there): </source>
+        <translation>終端機保留了該檔案（無法在終端機上刪除）：</translation>
     </message>
     <message id="status.bytes">
         <source>bytes</source>

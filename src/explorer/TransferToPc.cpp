@@ -109,7 +109,8 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
         return 0;
     BusyWindow busy(session);
     PdtLink* link = session.Link();
-    const Config& config = session.config();
+    Config& config = session.config();
+    config.receiveAppends = false;  // a download replaces, and resident collection follows it
 
     const std::string& temp = config.transferTempFile;
     // The transfer temporary file never outlives the download, whatever became of it (a stale one

@@ -160,6 +160,7 @@ int DataReceive::Receive(const ReceiveChoice& choice)
 
     // Append or replace, safely either way: a new file with the old bytes (when appending) and the
     // new ones takes the old one's place only when all of it is on disk.
+    session_.config().receiveAppends = choice.append;  // resident collection writes the same way
     const std::string destination = ReceiveDestination(saveFolder, choice.name);
     SafeFileWriter out;
     if (!out.Open(destination))

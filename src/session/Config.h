@@ -58,6 +58,9 @@ public:
     int deleteAfterReceive = 0;  // delete the terminal's file after receiving it
     int id = 0;                  // carried unchanged
     int dump = 0;                // non-zero: the disk-image dump commands are offered; never saved
+    // How received and collected files are written on the PC: appended to the file there, or
+    // replacing it. The last receive chose it (a download replaces); never saved.
+    bool receiveAppends = false;
 
     StandbyBlock standby;
 

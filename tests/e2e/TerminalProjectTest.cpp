@@ -3,6 +3,11 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <sstream>
+#include <thread>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include "TerminalCli.h"
 
@@ -69,6 +74,50 @@ TEST_F(TerminalProject, ReceiveConvertsLineEndsDeletesAfterTheCopyAndLeavesNothi
     EXPECT_EQ(missing.rc, 1);
     EXPECT_FALSE(fs::exists(dir / "save" / "NONE.TXT"));
     EXPECT_EQ(Cli({"receive", "--to", (dir / "save").string()}).rc, 2);
+}
+
+// `collect` over two ten-second intervals with delete after receipt on: the first pass's data is
+// gone from the terminal, so the second pass adds to it; SIGTERM ends the run cleanly.
+TEST_F(TerminalProject, CollectRunsTheScheduleAndKeepsEveryPassWithDeleteOn)
+{
+    fs::create_directories(dir / "save");
+    std::string settings = ReadText(dir / "settings.ini");
+    std::ostringstream schedule;
+    schedule << "Settings\\Delete=1\nStandby\\FileEnable1=1\nStandby\\string1=C:\\\\DATA\\\\X.TXT\n"
+        << "Standby\\TimeInterval=10\nStandby\\SavePath=" << (dir / "save").string() << "\n";
+    settings.insert(settings.find('\n') + 1, schedule.str());
+    std::ofstream(dir / "settings.ini") << settings;
+    const fs::path onTerminal = TermRoot("C") / "DATA" / "X.TXT";
+    WriteFile(onTerminal, {'A', '\r', '\n'});
+    StartSim();
+    const fs::path saved = dir / "save" / "X.TXT";
+    auto waitFor = [&](const std::string& content) {
+        for (int i = 0; i < 300; ++i) {
+            if (fs::exists(saved) && ReadText(saved) == content && !fs::exists(onTerminal))
+                return true;
+            ::usleep(100'000);
+        }
+        return false;
+    };
+    std::thread feeder;
+    bool firstSeen = false, secondSeen = false;
+    RunOptions options;
+    options.timeoutMs = 60'000;
+    options.started = [&](pid_t pid) {
+        feeder = std::thread([&, pid] {
+            firstSeen = waitFor("A\r\n");
+            WriteFile(onTerminal, {'B', '\r', '\n'});
+            secondSeen = waitFor("A\r\nB\r\n");
+            ::kill(pid, SIGTERM);
+        });
+    };
+    CliRun run = Cli({"collect"}, false, options);
+    feeder.join();
+    EXPECT_TRUE(firstSeen);
+    EXPECT_TRUE(secondSeen) << ReadText(saved);
+    EXPECT_EQ(run.rc, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2) << run.out;
+    EXPECT_TRUE(Has(run.out, "C:\\DATA\\X.TXT")) << run.out;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/Resident.h"
 #include "app/UpdateCommands.h"
 #include "base/Texts.h"
 #include "gui/app/AboutDialog.h"
@@ -23,6 +24,7 @@
 #include "gui/cradle/CradleDialogs.h"
 #include "gui/explorer/CMessageView.h"
 #include "gui/explorer/CSplitterFrame.h"
+#include "gui/app/CStandbyDlg.h"
 #include "gui/app/StatusDialog.h"
 #include "gui/project/CProjectView.h"
 #include "gui/project/ReceiveDialog.h"
@@ -54,6 +56,10 @@ CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* pare
     setWindowIcon(icons::app());
     ui_.setWindow(this);
     runner_ = new OperationRunner(session_, this);
+    collector_ = std::make_unique<ResidentCollector>(session_, ui_);
+    residentTimer_ = new QTimer(this);
+    residentTimer_->setInterval(1000);
+    connect(residentTimer_, &QTimer::timeout, this, &CMainFrame::ResidentTick);
 
     stack_ = new QStackedWidget(this);
     projectChild_ = new CProjectView(config_, ui_, stack_);
@@ -121,8 +127,8 @@ void CMainFrame::CreateActions()
     MakeAction(kAddCr, "cmd.addCr", "加入 <Carriage-Return> 字元", &CMainFrame::OnAddCr)->setCheckable(true);
     MakeAction(kAddLf, "cmd.addLf", "加入<Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
     MakeAction(kDeleteAfter, "cmd.deleteAfter", "刪除檔案", &CMainFrame::OnDeleteAfter)->setCheckable(true);
-    MakeAction(kResident, nullptr, "", nullptr)->setText(qtr(txt::kStartResident));
-    MakeAction(kResidentSettings, "cmd.residentSettings", "設定", nullptr);
+    MakeAction(kResident, nullptr, "", &CMainFrame::OnResident)->setText(qtr(txt::kStartResident));
+    MakeAction(kResidentSettings, "cmd.residentSettings", "設定", &CMainFrame::OnResidentSettings);
     MakeAction(kFormatC, "cmd.formatC", "格式化 C:", nullptr);
     MakeAction(kFormatD, "cmd.formatD", "格式化 D:", nullptr);
     MakeAction(kFirmware, "cmd.firmware", "F/W 更新", nullptr);
@@ -140,7 +146,7 @@ void CMainFrame::CreateActions()
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
 
     // Present now, working once their part of the program is there: greyed, never silently idle.
-    later_ = {kResident, kResidentSettings, kFormatC, kFormatD, kFirmware,
+    later_ = {kFormatC, kFormatD, kFirmware,
               kFirmwareButton, kDefragment, kLanguageDownload, kDumpC, kDumpD};
     startsOperation_ = {kReceive, kPortSettings, kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment,
                         kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial};
@@ -482,6 +488,73 @@ void CMainFrame::OnTrayShow()
 
 void CMainFrame::SetResident(bool on) { resident_ = on; }
 
+bool CMainFrame::ResidentTimerActive() const { return residentTimer_->isActive(); }
+
+void CMainFrame::OnResident()
+{
+    using namespace cmd;
+    if (resident_) {
+        // Off needs no terminal: an unplugged one must not keep resident mode on.
+        resident_ = false;
+        residentTimer_->stop();
+        session_.SetResidentTimerArmed(false);
+        actions_[kResident]->setText(qtr(txt::kStartResident));
+        return;
+    }
+    auto connected = std::make_shared<int>(0);
+    RunOperation([this, connected] { *connected = session_.ConnectLink(0); },
+                 [this, connected] {
+                     if (*connected)
+                         EnterResident();
+                 });
+}
+
+void CMainFrame::EnterResident()
+{
+    resident_ = true;
+    actions_[cmd::kResident]->setText(qtr(txt::kStopResident));
+    session_.SetResidentTimerArmed(true);
+    collector_->Restart();
+    residentTimer_->start();
+    // Out of sight; without a tray there would be no way back, so the window is only minimised.
+    if (tray_)
+        hide();
+    else
+        showMinimized();
+}
+
+void CMainFrame::ResidentTick()
+{
+    if (!session_.ResidentTimerArmed()) {
+        // The port went away: ticks stop until resident mode is turned off and on again.
+        residentTimer_->stop();
+        return;
+    }
+    if (session_.Busy() || runner_->running() || tickRunning_)
+        return;
+    tickRunning_ = true;
+    if (!collector_->TakeDue()) {
+        SetStatusText(qtr(txt::kSendFinished));
+        tickRunning_ = false;
+        return;
+    }
+    const StandbyBlock block = config_.standby;  // the settings dialog may change it meanwhile
+    const bool started = RunOperation([this, block] { collector_->Pass(block); },
+                                      [this] {
+                                          collector_->PassFinished();
+                                          tickRunning_ = false;
+                                      });
+    if (!started)
+        tickRunning_ = false;
+}
+
+void CMainFrame::OnResidentSettings()
+{
+    CStandbyDlg dialog(config_.standby, config_.projectPath, ui_, session_.clock(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        collector_->Restart();  // the interval counts from now
+}
+
 void CMainFrame::SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly)
 {
     runOnlyPort_ = true;
@@ -502,11 +575,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (resident_ && !exiting_) {
         // Resident: the window goes out of sight and collecting goes on; the tray's Exit ends the
         // program. Without a tray there would be no way back, so the window is only minimised.
+        // The resident command runs again: the tick is re-armed from now and the window hides.
         event->ignore();
-        if (tray_)
-            hide();
-        else
-            showMinimized();
+        EnterResident();
         return;
     }
     if (Busy()) {

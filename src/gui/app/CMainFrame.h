@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <functional>
+#include <memory>
 
 #include "base/PortSettings.h"
 
@@ -21,8 +22,11 @@ class QStackedWidget;
 class QSystemTrayIcon;
 class QToolBar;
 
+class QTimer;
+
 namespace feld {
 class Config;
+class ResidentCollector;
 class Session;
 }  // namespace feld
 
@@ -69,6 +73,12 @@ public:
     // ---- resident mode and closing -------------------------------------------------------------
     void SetResident(bool on);
     bool Resident() const { return resident_; }
+    // Whether the one-second resident tick is armed (the port going away stops it; resident mode
+    // stays on until the user turns it off).
+    bool ResidentTimerActive() const;
+    // One tick of the resident timer (the timer calls it; tests may too).
+    void ResidentTick();
+    ResidentCollector& Collector() { return *collector_; }
     bool HasTray() const { return tray_ != nullptr; }
     // Ends the program whatever the resident flag says (the tray's Exit).
     void ExitProgram();
@@ -127,6 +137,11 @@ private:
     void OnHelp();
     void OnTrayShow();
     void OnTrayExit() { ExitProgram(); }
+    // Resident mode: on (after the link check) or off, and its settings dialog.
+    void OnResident();
+    void OnResidentSettings();
+    // Arms the tick from now and puts the window out of sight.
+    void EnterResident();
     void PortChoice(int choice);
     // After an operation: a port that went away turns the status to disconnected.
     void RefreshPortAfterOperation();
@@ -151,6 +166,9 @@ private:
     bool advanced_ = true;
     bool menuInstalled_ = false;
     bool resident_ = false;
+    std::unique_ptr<ResidentCollector> collector_;
+    QTimer* residentTimer_ = nullptr;
+    bool tickRunning_ = false;  // a tick's pass is under way
     bool exiting_ = false;
     bool shutDown_ = false;
     bool portDisconnected_ = true;

@@ -1,0 +1,122 @@
+// Resident collection without a window: the stored schedule ("Standby" settings and the receive
+// options) run from a shell, a kiosk or a service, until SIGINT or SIGTERM, or one pass with
+// --once. One line per file, as the window's message view shows it.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/Resident.h"
+#include "base/Clock.h"
+#include "base/SafeFile.h"
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "session/Config.h"
+
+namespace feld::cli {
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+// The first SIGINT or SIGTERM ends the run after the file being fetched; a second one ends it at
+// once, as everywhere else in the program.
+extern "C" void onStopSignal(int sig)
+{
+    if (stopRequested) {
+        RemoveTemporariesNow();
+        ::_exit(128 + sig);
+    }
+    stopRequested = 1;
+}
+
+void installStopHandlers()
+{
+    struct sigaction sa {};
+    sa.sa_handler = onStopSignal;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGINT, SIGTERM})
+        ::sigaction(sig, &sa, nullptr);
+}
+
+std::string scheduleText(const StandbyBlock& b)
+{
+    if (b.type == 0)
+        return formatText(tk("cli.collect.every", "every %d s"), {b.timeInterval});
+    std::string times;
+    for (std::size_t i = 0; i < b.fixTime.size(); ++i)
+        if (b.fixTimeEnable[i])
+            times += (times.empty() ? "" : ", ") + LocalTimeText(b.fixTime[i]);
+    return times.empty() ? tk("cli.collect.noTimes", "at fixed times, none of which is switched on")
+                         : tk("cli.collect.daily", "daily at ") + times;
+}
+
+int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    bool once = false;
+    for (const std::string& a : args) {
+        if (a == "--once")
+            once = true;
+        else
+            return kExitUsage;
+    }
+    Config& config = ctx.config();
+    const StandbyBlock& block = config.standby;
+    int files = 0;
+    for (int e : block.fileEnable)
+        files += e != 0;
+    if (files == 0) {
+        ctx.ui().fixedMessage(tk("cli.collect.noFiles",
+                                 "no terminal file is switched on for collection: set FeldSpan/Standby/FileEnable1 "
+                                 "and string1 (and the others) with `feldspan-cli config KEY VALUE`, or in the window's "
+                                 "resident settings"),
+                              Icon::Exclamation);
+        return kExitFailure;
+    }
+    if (!FolderTakesFiles(block.savePath)) {
+        ctx.ui().message(txt::kBadSavePath, Icon::Exclamation);
+        ctx.ui().fixedMessage(tk("cli.collect.storage", "storage folder (FeldSpan/Standby/SavePath): ") + block.savePath,
+                              Icon::Exclamation);
+        return kExitFailure;
+    }
+
+    CliSession cli(ctx);
+    Session& session = cli.session();
+    if (!session.ConnectLink(0))
+        return kExitFailure;
+    ResidentCollector collector(session, ctx.ui());
+    if (once) {
+        const CollectResult r = collector.Pass();
+        return r.failed ? kExitFailure : kExitOk;
+    }
+
+    stopRequested = 0;
+    installStopHandlers();
+    auto stop = [] { return stopRequested != 0; };
+    std::fprintf(stderr, "%s\n",
+                 formatText(tk("cli.collect.start", "collecting %d file(s) %s into %s; Ctrl-C stops"),
+                            {files, scheduleText(block), block.savePath})
+                     .c_str());
+    collector.Restart();
+    Clock& clock = session.clock();
+    while (!stop()) {
+        // One tick a second, on the second.
+        clock.sleepMs(static_cast<int>(1000 - clock.monotonicMs() % 1000));
+        if (stop())
+            break;
+        collector.Tick(stop);
+    }
+    return kExitOk;
+}
+
+FELD_CLI_COMMAND("collect", "collect [--once]",
+                 "collect the terminal files of the resident schedule into its folder, until stopped (or one pass)",
+                 collectCommand);
+
+}  // namespace
+}  // namespace feld::cli

@@ -1,0 +1,169 @@
+#include "gui/app/CStandbyDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+#include "app/Resident.h"
+#include "base/Clock.h"
+#include "base/Texts.h"
+#include "base/Ui.h"
+#include "gui/app/QtUi.h"
+#include "gui/project/CFolderDialog.h"
+
+namespace feld::gui {
+
+int CStandbyDlg::IntervalIndex(int seconds)
+{
+    for (std::size_t i = 0; i < kIntervals.size(); ++i)
+        if (kIntervals[i] == seconds)
+            return static_cast<int>(i);
+    return 0;
+}
+
+CStandbyDlg::CStandbyDlg(StandbyBlock& block, const std::string& projectPath, Ui& ui, Clock& clock, QWidget* parent)
+    : QDialog(parent), block_(block), projectPath_(projectPath), ui_(ui), clock_(clock)
+{
+    setObjectName(QStringLiteral("CStandbyDlg"));
+    setWindowTitle(qtk("standby.title", "常駐設定"));
+
+    storage_ = new QLineEdit(qs(block.savePath), this);
+    storage_->setObjectName(QStringLiteral("edit1057"));
+    storage_->setMinimumWidth(280);
+    browse_ = new QPushButton(QStringLiteral("...."), this);
+    browse_->setObjectName(QStringLiteral("button1058"));
+    connect(browse_, &QPushButton::clicked, this, &CStandbyDlg::Browse);
+    auto* storageRow = new QHBoxLayout;
+    storageRow->addWidget(new QLabel(qtk("standby.storage", "存放位置"), this));
+    storageRow->addWidget(storage_, 1);
+    storageRow->addWidget(browse_);
+
+    auto* files = new QGroupBox(qtk("standby.files", "終端機檔案"), this);
+    auto* grid = new QGridLayout(files);
+    for (std::size_t i = 0; i < fileCheck_.size(); ++i) {
+        auto* check = new QCheckBox(qtk("standby.fileTransfer", "檔案傳輸"), files);
+        check->setObjectName(QStringLiteral("check%1").arg(1027 + 2 * i));
+        check->setChecked(block.fileEnable[i] != 0);
+        auto* edit = new QLineEdit(qs(block.fileName[i]), files);
+        edit->setObjectName(QStringLiteral("edit%1").arg(1028 + 2 * i));
+        connect(check, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+        const int row = static_cast<int>(i % 5), col = static_cast<int>(i / 5) * 2;
+        grid->addWidget(check, row, col);
+        grid->addWidget(edit, row, col + 1);
+        fileCheck_[i] = check;
+        fileEdit_[i] = edit;
+    }
+
+    every_ = new QRadioButton(qtk("standby.every", "每隔"), this);
+    every_->setObjectName(QStringLiteral("radio1047"));
+    fixed_ = new QRadioButton(qtk("standby.fixed", "定時"), this);
+    fixed_->setObjectName(QStringLiteral("radio1048"));
+    (block.type == 1 ? fixed_ : every_)->setChecked(true);
+    interval_ = new QComboBox(this);
+    interval_->setObjectName(QStringLiteral("list1049"));
+    interval_->addItems({qtk("standby.s10", "10 秒"), qtk("standby.s20", "20 秒"), qtk("standby.s30", "30 秒"),
+                         qtk("standby.m1", "1 分"), qtk("standby.m2", "2 分"), qtk("standby.m3", "3 分")});
+    interval_->setCurrentIndex(IntervalIndex(block.timeInterval));
+    auto* everyRow = new QHBoxLayout;
+    everyRow->addWidget(every_);
+    everyRow->addWidget(interval_);
+    everyRow->addWidget(new QLabel(qtk("standby.checkOnce", "偵測一次"), this));
+    everyRow->addStretch(1);
+
+    const char* timeKeys[] = {"standby.first", "standby.second", "standby.third"};
+    const char* timeTexts[] = {"第一次", "第二次", "第三次"};
+    auto* timesRow = new QHBoxLayout;
+    timesRow->addWidget(fixed_);
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(clock_.calendarSeconds());
+    for (std::size_t i = 0; i < timeCheck_.size(); ++i) {
+        auto* check = new QCheckBox(qtk(timeKeys[i], timeTexts[i]), this);
+        check->setObjectName(QStringLiteral("check%1").arg(1050 + 2 * i));
+        check->setChecked(block.fixTimeEnable[i] != 0);
+        auto* picker = new QTimeEdit(this);
+        picker->setObjectName(QStringLiteral("time%1").arg(1051 + 2 * i));
+        picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+        picker->setTime(block.fixTime[i] ? QDateTime::fromSecsSinceEpoch(block.fixTime[i]).time() : now.time());
+        timesRow->addWidget(check);
+        timesRow->addWidget(picker);
+        timeCheck_[i] = check;
+        timeEdit_[i] = picker;
+    }
+    timesRow->addStretch(1);
+    connect(every_, &QRadioButton::toggled, this, &CStandbyDlg::UpdateEnabled);
+    connect(fixed_, &QRadioButton::toggled, this, &CStandbyDlg::UpdateEnabled);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(qtk("standby.ok", "確定(&O)"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(qtk("standby.cancel", "取消(&C)"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CStandbyDlg::Confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(storageRow);
+    layout->addWidget(files);
+    layout->addLayout(everyRow);
+    layout->addLayout(timesRow);
+    layout->addWidget(buttons);
+    UpdateEnabled();
+}
+
+void CStandbyDlg::UpdateEnabled()
+{
+    for (std::size_t i = 0; i < fileCheck_.size(); ++i)
+        fileEdit_[i]->setEnabled(fileCheck_[i]->isChecked());
+    // The pickers follow the schedule's kind, not their own check boxes.
+    const bool fixed = fixed_->isChecked();
+    interval_->setEnabled(!fixed);
+    for (std::size_t i = 0; i < timeCheck_.size(); ++i) {
+        timeCheck_[i]->setEnabled(fixed);
+        timeEdit_[i]->setEnabled(fixed);
+    }
+}
+
+void CStandbyDlg::Browse()
+{
+    const QString start = storage_->text().isEmpty() ? qs(projectPath_) : storage_->text();
+    CFolderDialog picker(start, ui_, this);
+    if (picker.exec() == QDialog::Accepted)
+        storage_->setText(picker.SelectedPath());
+}
+
+bool CStandbyDlg::Confirm()
+{
+    const std::string folder = ss(storage_->text());
+    if (!FolderTakesFiles(folder)) {
+        ui_.message(txt::kBadSavePath, Icon::Exclamation);
+        storage_->setFocus();
+        return false;
+    }
+    StandbyBlock b = block_;
+    b.savePath = folder;
+    for (std::size_t i = 0; i < fileCheck_.size(); ++i) {
+        b.fileEnable[i] = fileCheck_[i]->isChecked() ? 1 : 0;
+        b.fileName[i] = ss(fileEdit_[i]->text());
+    }
+    b.type = fixed_->isChecked() ? 1 : 0;
+    b.timeInterval = kIntervals[static_cast<std::size_t>(std::max(0, interval_->currentIndex()))];
+    // The pickers show a time of day; it is stored on today's date (only its time of day counts).
+    const QDate today = QDateTime::fromSecsSinceEpoch(clock_.calendarSeconds()).date();
+    for (std::size_t i = 0; i < timeCheck_.size(); ++i) {
+        b.fixTimeEnable[i] = timeCheck_[i]->isChecked() ? 1 : 0;
+        b.fixTime[i] = QDateTime(today, timeEdit_[i]->time()).toSecsSinceEpoch();
+    }
+    block_ = b;
+    accept();
+    return true;
+}
+
+}  // namespace feld::gui

@@ -1,0 +1,152 @@
+// Resident mode in the window, against the simulated terminal on a pseudo-terminal: turning it on
+// hides the window and arms the tick, a due tick collects a file, turning it off stops the tick;
+// and the settings dialog's storage check and write-back.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeEdit>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/Resident.h"
+#include "base/Texts.h"
+#include "gui/app/AppStart.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CStandbyDlg.h"
+#include "gui/app/Commands.h"
+#include "gui/app/QtUi.h"
+#include "gui/explorer/CMessageView.h"
+#include "session/Config.h"
+#include "session/Session.h"
+#include "sim/SimConfig.h"
+#include "sim/SimLog.h"
+#include "sim/SimPty.h"
+#include "sim/SimTerminal.h"
+#include "support/FakeClock.h"
+#include "support/TestFiles.h"
+
+namespace feld::test {
+namespace {
+
+namespace fs = std::filesystem;
+using gui::CMainFrame;
+using gui::qtr;
+namespace cmd = gui::cmd;
+
+class ResidentModeTest : public ::testing::Test {
+protected:
+    TempDir temp;
+    fs::path dir = temp.path();
+    std::unique_ptr<gui::App> app;
+
+    void TearDown() override { app.reset(); }
+
+    bool WaitFor(const std::function<bool()>& done, int ms = 10000)
+    {
+        for (int i = 0; i < ms / 20 && !done(); ++i)
+            QTest::qWait(20);
+        return done();
+    }
+};
+
+TEST_F(ResidentModeTest, OnHidesAndArmsADueTickCollectsOffStops)
+{
+    fs::create_directories(dir / "project");
+    fs::create_directories(dir / "save");
+    std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string() << "/\n"
+                                        << "Settings\\Delete=1\nStandby\\FileEnable1=1\nStandby\\string1=C:\\\\DATA\\\\X.TXT\n"
+                                        << "Standby\\SavePath=" << (dir / "save").string() << "\n[PATH]\nLANGUAGE=2\n";
+    sim::SimPty pty;
+    ASSERT_TRUE(pty.openPty()) << pty.error();
+    sim::SimConfig simConfig;
+    simConfig.root = (dir / "term").string();
+    sim::SimLog log;
+    sim::SimTerminal term(simConfig, pty.fd(), log);
+    std::string error;
+    ASSERT_TRUE(term.prepare(error)) << error;
+    WriteFile(dir / "term" / "C" / "DATA" / "X.TXT", {'A', '\r', '\n'});
+    term.start();
+
+    gui::StartOptions options;
+    options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
+    options.device = QString::fromStdString(pty.path());
+    app = std::make_unique<gui::App>(options);
+    app->ui().quietMessages = true;
+    app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+    CMainFrame& frame = app->frame();
+    frame.show();
+
+    frame.Action(cmd::kResident)->trigger();
+    ASSERT_TRUE(WaitFor([&] { return frame.Resident(); })) << "the link check did not pass";
+    EXPECT_TRUE(frame.ResidentTimerActive());
+    EXPECT_FALSE(frame.isVisible() && !frame.isMinimized());
+    EXPECT_EQ(frame.Action(cmd::kResident)->text(), qtr(txt::kStopResident));
+
+    // Ten seconds after turning on, the tick collects.
+    frame.ResidentTick();
+    EXPECT_FALSE(frame.Busy()) << "not due yet";
+    frame.Collector().schedule().Restart(app->session().clock().calendarSeconds() - 10);
+    frame.ResidentTick();
+    ASSERT_TRUE(WaitFor([&] { return !frame.Busy() && fs::exists(dir / "save" / "X.TXT"); }));
+    EXPECT_EQ(ReadFile(dir / "save" / "X.TXT"), (std::vector<std::uint8_t>{'A', '\r', '\n'}));
+    EXPECT_FALSE(fs::exists(dir / "term" / "C" / "DATA" / "X.TXT"));
+    ASSERT_FALSE(frame.MessageView()->Lines().isEmpty());
+    EXPECT_TRUE(frame.MessageView()->Lines().first().contains(QStringLiteral("C:\\DATA\\X.TXT")));
+    EXPECT_EQ(frame.StatusText(), qtr(txt::kSendFinished));
+
+    frame.Action(cmd::kResident)->trigger();
+    EXPECT_FALSE(frame.Resident());
+    EXPECT_FALSE(frame.ResidentTimerActive());
+    EXPECT_EQ(frame.Action(cmd::kResident)->text(), qtr(txt::kStartResident));
+    app.reset();
+    term.stop();
+}
+
+TEST_F(ResidentModeTest, SettingsDialogRefusesAMissingFolderAndWritesBackOnOk)
+{
+    gui::QtUi ui;
+    ui.quietMessages = true;
+    QSignalSpy shown(&ui, &gui::QtUi::messageShown);
+    FakeClock clock;
+    StandbyBlock block;
+    block.timeInterval = 45;  // not in the list: shown as its first entry
+    gui::CStandbyDlg dialog(block, dir.string(), ui, clock);
+    EXPECT_EQ(dialog.IntervalList()->currentIndex(), 0);
+    EXPECT_FALSE(dialog.FileEdit(3)->isEnabled());
+    dialog.FileCheck(3)->click();
+    EXPECT_TRUE(dialog.FileEdit(3)->isEnabled());
+    EXPECT_FALSE(dialog.TimePicker(0)->isEnabled());
+    dialog.FixedRadio()->click();
+    EXPECT_TRUE(dialog.TimePicker(2)->isEnabled()) << "the pickers follow the radio, not their boxes";
+    EXPECT_FALSE(dialog.IntervalList()->isEnabled());
+
+    dialog.FileEdit(3)->setText(QStringLiteral("C:\\DATA\\Y.TXT"));
+    dialog.TimeCheck(1)->click();
+    dialog.TimePicker(1)->setTime(QTime(8, 30, 0));
+    dialog.StorageEdit()->setText(QString::fromStdString((dir / "missing").string()));
+    EXPECT_FALSE(dialog.Confirm());
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown.first().first().toInt(), txt::kBadSavePath);
+    EXPECT_EQ(block, StandbyBlock{.timeInterval = 45}) << "nothing written back";
+
+    dialog.StorageEdit()->setText(QString::fromStdString(dir.string()));
+    ASSERT_TRUE(dialog.Confirm());
+    EXPECT_EQ(block.type, 1);
+    EXPECT_EQ(block.timeInterval, 10);
+    EXPECT_EQ(block.fileEnable[3], 1);
+    EXPECT_EQ(block.fileName[3], "C:\\DATA\\Y.TXT");
+    EXPECT_EQ(block.fixTimeEnable, (std::array<int, 3>{0, 1, 0}));
+    EXPECT_EQ(LocalTimeText(block.fixTime[1]), "08:30:00");
+    EXPECT_TRUE(fs::is_empty(dir)) << "the storage probe leaves nothing";
+}
+
+}  // namespace
+}  // namespace feld::test
