@@ -42,6 +42,15 @@ const MountFacts* holding(const std::vector<MountFacts>& mounts, const std::stri
     return best;
 }
 
+// The disk the system runs from and the home folder's are fixed disks even when the system cannot
+// say what device holds them (an overlay, a container's root): a place of "another kind" is not
+// opened, and these two must be.
+int systemPlaceKind(const MountFacts& m)
+{
+    const int kind = PlaceKindOf(m);
+    return kind == kNodeTerminal ? kNodeFixed : kind;
+}
+
 }  // namespace
 
 bool ShownInPcListing(const std::string& name)
@@ -93,11 +102,11 @@ std::vector<PcPlace> ChoosePlaces(const std::vector<MountFacts>& mounts, const s
 {
     std::vector<PcPlace> out;
     if (const MountFacts* root = holding(mounts, "/"); root && root->root == "/" && PlaceKindOf(*root) != kNodeComputer)
-        out.push_back({tk("pc.fileSystem", "檔案系統"), "/", PlaceKindOf(*root)});
+        out.push_back({tk("pc.fileSystem", "檔案系統"), "/", systemPlaceKind(*root)});
     if (!home.empty() && home != "/") {
         // Home is a folder of a disk; it shows as that disk's kind (a fixed disk when unknown).
         const MountFacts* m = holding(mounts, home);
-        const int kind = m ? PlaceKindOf(*m) : kNodeFixed;
+        const int kind = m ? systemPlaceKind(*m) : kNodeFixed;
         if (kind != kNodeComputer)
             out.push_back({tk("pc.home", "個人資料夾"), home, kind});
     }

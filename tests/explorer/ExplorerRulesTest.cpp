@@ -54,6 +54,8 @@ TEST(PcListingRules, PlacesAndTheirKinds)
     EXPECT_EQ(places[4].kind, kNodeRemovable);
     EXPECT_EQ(places[5].label, "odd");
     EXPECT_EQ(places[5].kind, kNodeTerminal);  // another kind
+    // The system's own disk opens whatever holds it.
+    EXPECT_EQ(ChoosePlaces({{"/", "overlay", "", -1}}, "/")[0].kind, kNodeFixed);
     // A home folder on a network file system is no place either.
     const auto networkHome = ChoosePlaces({{"/", "ext4", "", 0}, {"/home", "nfs", "", -1}}, "/home/anna");
     ASSERT_EQ(networkHome.size(), 1u);
