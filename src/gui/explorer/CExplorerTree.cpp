@@ -32,15 +32,17 @@ CExplorerTree::CExplorerTree(TreeSide side, CMainFrame& frame, TransferList& lis
     menu_->setObjectName(QStringLiteral("PopupsTools"));
     const struct {
         int id;
-        const char* key;
-        const char* text;
-    } items[] = {{treecmd::kCut, "tree.cut", "剪下"},           {treecmd::kCopy, "tree.copy", "複製"},
-                 {treecmd::kDelete, "tree.delete", "刪除"},     {treecmd::kPaste, "tree.paste", "貼上"},
-                 {treecmd::kFormat, "tree.format", "格式化"}, {treecmd::kProperties, "tree.properties", "內容"}};
+        QString text;
+    } items[] = {{treecmd::kCut, qtk("tree.cut", "剪下")},
+                 {treecmd::kCopy, qtk("tree.copy", "複製")},
+                 {treecmd::kDelete, qtk("tree.delete", "刪除")},
+                 {treecmd::kPaste, qtk("tree.paste", "貼上")},
+                 {treecmd::kFormat, qtk("tree.format", "格式化")},
+                 {treecmd::kProperties, qtk("tree.properties", "內容")}};
     for (const auto& item : items) {
         if (item.id == treecmd::kFormat)
             menu_->addSeparator();
-        QAction* a = menu_->addAction(qtk(item.key, item.text));
+        QAction* a = menu_->addAction(item.text);
         a->setObjectName(QStringLiteral("cmd%1").arg(item.id));
         a->setData(item.id);
         a->setEnabled(false);

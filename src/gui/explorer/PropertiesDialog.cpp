@@ -15,11 +15,13 @@ PropertiesDialog::PropertiesDialog(const PropertiesFields& fields, QWidget* pare
     setObjectName(QStringLiteral("PropertiesDialog"));
     setWindowTitle(qtk("props.caption", "內容"));
     // A drive's three sizes go where a file's location, size and date go, under their own labels.
-    auto label = [](int id, const char* key, const char* fallback) { return id ? qtr(id) : qtk(key, fallback); };
-    const QString labels[5] = {qtk("props.name", "名稱:"), qtk("props.type", "類型:"),
-                               label(fields.locationLabel, "props.location", "位置:"),
-                               label(fields.sizeLabel, "props.size", "大小:"),
-                               label(fields.createdLabel, "props.created", "建立日期:")};
+    const QString labels[5] = {
+        qtk("props.name", "名稱:"),
+        qtk("props.type", "類型:"),
+        fields.locationLabel ? qtr(fields.locationLabel) : qtk("props.location", "位置:"),
+        fields.sizeLabel ? qtr(fields.sizeLabel) : qtk("props.size", "大小:"),
+        fields.createdLabel ? qtr(fields.createdLabel) : qtk("props.created", "建立日期:"),
+    };
     const std::string* values[5] = {&fields.name, &fields.type, &fields.location, &fields.size, &fields.created};
     auto* grid = new QGridLayout;
     for (int row = 0; row < 5; ++row) {
