@@ -90,6 +90,15 @@ QTreeWidgetItem* CExplorerTree::FindNode(const QString& path, Qt::CaseSensitivit
     return nullptr;
 }
 
+QList<QTreeWidgetItem*> CExplorerTree::FindNodes(const QString& path) const
+{
+    QList<QTreeWidgetItem*> out;
+    for (QTreeWidgetItemIterator it(const_cast<CExplorerTree*>(this)); *it; ++it)
+        if (!path.isEmpty() && PathOf(*it) == path && KindOf(*it) != kNodeComputer)
+            out << *it;
+    return out;
+}
+
 void CExplorerTree::Forget(QTreeWidgetItem* item)
 {
     for (int i = 0; i < item->childCount(); ++i)

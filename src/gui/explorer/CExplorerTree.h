@@ -41,6 +41,9 @@ public:
     QTreeWidgetItem* Root() const { return topLevelItem(0); }
     // The node showing a path, or nullptr.
     QTreeWidgetItem* FindNode(const QString& path, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
+    // Every node showing it: in the PC tree a folder can show under a place and inside another one
+    // (the home folder below the file system).
+    QList<QTreeWidgetItem*> FindNodes(const QString& path) const;
     QTreeWidgetItem* ContextNode() const { return contextNode_; }
     QTreeWidgetItem* DropTarget() const { return dropTarget_; }
     bool Marked(const QTreeWidgetItem* item) const;

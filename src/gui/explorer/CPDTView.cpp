@@ -303,7 +303,7 @@ void CPDTView::Upload(const QString& folder, const std::vector<TransferEntry>& f
         [this, folder, removed, listAgain] {
             if (auto* pc = static_cast<CRemoteView*>(peer_))
                 for (const std::string& path : *removed)
-                    pc->RemoveNode(pc->FindNode(qs(path)));
+                    pc->RemoveNodes(qs(path));
             if (*listAgain)
                 Relist(folder);
         });

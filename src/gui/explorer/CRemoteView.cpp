@@ -83,8 +83,15 @@ void CRemoteView::ListFolder(QTreeWidgetItem* item)
 
 void CRemoteView::Relist(const QString& path)
 {
-    if (QTreeWidgetItem* node = FindNode(path); node && isPlaceOrFolder(KindOf(node)))
-        ListFolder(node);
+    for (QTreeWidgetItem* node : FindNodes(path))
+        if (isPlaceOrFolder(KindOf(node)))
+            ListFolder(node);
+}
+
+void CRemoteView::RemoveNodes(const QString& path)
+{
+    for (QTreeWidgetItem* node : FindNodes(path))
+        RemoveNode(node);
 }
 
 void CRemoteView::LeftClicked(QTreeWidgetItem* item, bool toggled)
@@ -132,7 +139,7 @@ void CRemoteView::OnDelete()
         paths.push_back(e.path);
     const std::vector<std::string> deleted = TreeCommands(frame_.session(), frame_.ui()).DeletePcFiles(paths);
     for (const std::string& path : deleted)
-        RemoveNode(FindNode(qs(path)));
+        RemoveNodes(qs(path));
     EmptyList();
 }
 
@@ -173,7 +180,7 @@ void CRemoteView::TransferInto(QTreeWidgetItem* target, bool paste)
     auto done = [this, steps, from, folder] {
         for (const Step& s : *steps)
             if (s.ok && s.entry.move && from == TreeSide::Pc)
-                RemoveNode(FindNode(qs(s.entry.path)));
+                RemoveNodes(qs(s.entry.path));
         Relist(folder);
     };
     if (from == TreeSide::Terminal) {

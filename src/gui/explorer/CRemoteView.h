@@ -22,6 +22,8 @@ public:
     void ListFolder(QTreeWidgetItem* item);
     // Lists the node of a path again when the tree shows it.
     void Relist(const QString& path);
+    // Takes out every node of a file that is gone.
+    void RemoveNodes(const QString& path);
 
 protected:
     void LeftClicked(QTreeWidgetItem* item, bool toggled) override;
