@@ -223,6 +223,40 @@ TEST_F(AdvancedModeTest, DownloadWithDeleteOnTakesTheFileOffTheTerminalAndListsC
     EXPECT_EQ(Lines().value(0), QString::fromStdString(trf(txt::kMoved, {"C:\\DATA\\LOG.TXT"})));
 }
 
+TEST_F(AdvancedModeTest, TheDeleteKeyDeletesTheChosenFilesOfItsTreeWithoutAsking)
+{
+    WriteFile(home / "X.TXT", Pattern(10, 7));
+    WriteFile(home / "Y.TXT", Pattern(10, 8));
+    WriteFile(home / "KEEP.TXT", Pattern(10, 9));
+    WriteFile(dir / "term" / "C" / "DATA" / "T.TXT", Pattern(10, 10));
+    Open();
+    OpenPc(home);
+    Click(pc, Node(pc, (home / "X.TXT").string()));
+    QTest::mouseClick(pc->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      pc->visualItemRect(Node(pc, (home / "Y.TXT").string())).center());
+    EXPECT_TRUE(pc->Marked(Node(pc, (home / "X.TXT").string()))) << "a chosen file stays marked";
+    // The arrow keys leave the selection where it is.
+    QTreeWidgetItem* current = pc->currentItem();
+    QTest::keyClick(pc, Qt::Key_Down);
+    EXPECT_EQ(pc->currentItem(), current);
+    QTest::keyClick(pc, Qt::Key_Delete);
+    EXPECT_FALSE(fs::exists(home / "X.TXT"));
+    EXPECT_FALSE(fs::exists(home / "Y.TXT"));
+    EXPECT_TRUE(fs::exists(home / "KEEP.TXT"));
+    EXPECT_FALSE(Node(pc, (home / "X.TXT").string()));
+    EXPECT_EQ(Lines().value(0), QString::fromStdString(trf(txt::kDeleted, {(home / "Y.TXT").string()})));
+
+    Click(terminal, terminal->DriveNode('C'));
+    Click(terminal, Node(terminal, "C:\\DATA"));
+    Click(terminal, Node(terminal, "C:\\DATA\\T.TXT"));
+    QTest::keyClick(terminal, Qt::Key_Delete);
+    Settle();
+    EXPECT_TRUE(FindNoCase(dir / "term", "C/DATA/T.TXT").empty());
+    EXPECT_FALSE(Node(terminal, "C:\\DATA\\T.TXT"));
+    EXPECT_EQ(Lines().value(0), QString::fromStdString(trf(txt::kDeleted, {"C:\\DATA\\T.TXT"})));
+    EXPECT_TRUE(shown.empty()) << "no question, no message box";
+}
+
 TEST_F(AdvancedModeTest, PropertiesOfAFileFillTheDialog)
 {
     WriteFile(dir / "term" / "C" / "DATA" / "P.TXT", Pattern(1234, 6));
