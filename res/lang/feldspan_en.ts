@@ -985,6 +985,14 @@ The terminal switching off means the update is complete.</translation>
         <source>沒有傳送任何檔案:</source>
         <translation>No file was sent:</translation>
     </message>
+    <message id="explorer.noSuchDrive">
+        <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
+        <translation>there is no drive image of '%s'; the terminal's drives are C and D</translation>
+    </message>
+    <message id="explorer.sameFile">
+        <source>%s and %s are the same file; nothing was copied</source>
+        <translation>%s and %s are the same file; nothing was copied</translation>
+    </message>
     <message id="file.changed">
         <source>%s changed while it was read</source>
         <translation>%s changed while it was read</translation>
@@ -1020,6 +1028,10 @@ The terminal switching off means the update is complete.</translation>
     <message id="file.noName">
         <source>no file name given</source>
         <translation>no file name given</translation>
+    </message>
+    <message id="file.notCopyable">
+        <source>%s is %s, not a file that can be copied</source>
+        <translation>%s is %s, not a file that can be copied</translation>
     </message>
     <message id="file.notOpen">
         <source>the file is not open</source>

@@ -985,6 +985,14 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>沒有傳送任何檔案:</source>
         <translation>Nie wysłano żadnego pliku:</translation>
     </message>
+    <message id="explorer.noSuchDrive">
+        <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
+        <translation>nie ma obrazu napędu '%s'; napędy terminala to C i D</translation>
+    </message>
+    <message id="explorer.sameFile">
+        <source>%s and %s are the same file; nothing was copied</source>
+        <translation>%s i %s to ten sam plik; nic nie skopiowano</translation>
+    </message>
     <message id="file.changed">
         <source>%s changed while it was read</source>
         <translation>%s zmienił się podczas odczytu</translation>
@@ -1020,6 +1028,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="file.noName">
         <source>no file name given</source>
         <translation>nie podano nazwy pliku</translation>
+    </message>
+    <message id="file.notCopyable">
+        <source>%s is %s, not a file that can be copied</source>
+        <translation>%s to %s, a nie plik, który można skopiować</translation>
     </message>
     <message id="file.notOpen">
         <source>the file is not open</source>

@@ -985,6 +985,14 @@
         <source>沒有傳送任何檔案:</source>
         <translation>Ни один файл не передан:</translation>
     </message>
+    <message id="explorer.noSuchDrive">
+        <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
+        <translation>образа диска '%s' нет; диски терминала — C и D</translation>
+    </message>
+    <message id="explorer.sameFile">
+        <source>%s and %s are the same file; nothing was copied</source>
+        <translation>%s и %s — один и тот же файл; ничего не скопировано</translation>
+    </message>
     <message id="file.changed">
         <source>%s changed while it was read</source>
         <translation>%s изменился во время чтения</translation>
@@ -1020,6 +1028,10 @@
     <message id="file.noName">
         <source>no file name given</source>
         <translation>не указано имя файла</translation>
+    </message>
+    <message id="file.notCopyable">
+        <source>%s is %s, not a file that can be copied</source>
+        <translation>%s — это %s, а не файл, который можно скопировать</translation>
     </message>
     <message id="file.notOpen">
         <source>the file is not open</source>

@@ -985,6 +985,14 @@
         <source>沒有傳送任何檔案:</source>
         <translation>没有传送任何文件:</translation>
     </message>
+    <message id="explorer.noSuchDrive">
+        <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
+        <translation>没有磁盘 '%s' 的映像;终端机的磁盘是 C 和 D</translation>
+    </message>
+    <message id="explorer.sameFile">
+        <source>%s and %s are the same file; nothing was copied</source>
+        <translation>%s 和 %s 是同一个文件;未复制任何内容</translation>
+    </message>
     <message id="file.changed">
         <source>%s changed while it was read</source>
         <translation>%s 在读取时被更改了</translation>
@@ -1020,6 +1028,10 @@
     <message id="file.noName">
         <source>no file name given</source>
         <translation>没有指定文件名</translation>
+    </message>
+    <message id="file.notCopyable">
+        <source>%s is %s, not a file that can be copied</source>
+        <translation>%s 是%s,不是可以复制的文件</translation>
     </message>
     <message id="file.notOpen">
         <source>the file is not open</source>

@@ -479,6 +479,14 @@
         <source>code %s</source>
         <translation>代碼 %s</translation>
     </message>
+    <message id="explorer.noSuchDrive">
+        <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
+        <translation>沒有磁碟機 '%s' 的映像;終端機的磁碟機是 C 和 D</translation>
+    </message>
+    <message id="explorer.sameFile">
+        <source>%s and %s are the same file; nothing was copied</source>
+        <translation>%s 和 %s 是同一個檔案;沒有複製任何東西</translation>
+    </message>
     <message id="file.changed">
         <source>%s changed while it was read</source>
         <translation>%s 在讀取時被變更了</translation>
@@ -514,6 +522,10 @@
     <message id="file.noName">
         <source>no file name given</source>
         <translation>沒有指定檔名</translation>
+    </message>
+    <message id="file.notCopyable">
+        <source>%s is %s, not a file that can be copied</source>
+        <translation>%s 是%s,不是可以複製的檔案</translation>
     </message>
     <message id="file.notOpen">
         <source>the file is not open</source>

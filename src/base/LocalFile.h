@@ -19,4 +19,11 @@ struct LocalFile {
 // reason in words ("... is a FIFO, not a file") in `why`.
 bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& out, std::string& why);
 
+// Empty when `path` is an ordinary file that can be opened for reading; else the reason in words.
+std::string CopyableFileProblem(const std::string& path);
+
+// Copies the ordinary file `from` to `to` through a SafeFileWriter: `to` is replaced only by a
+// complete copy, and a failure leaves it as it was. False with the reason in words in `why`.
+bool CopyLocalFile(const std::string& from, const std::string& to, std::string& why);
+
 }  // namespace feld

@@ -1,4 +1,4 @@
-// The everyday terminal commands of feldspan-cli: info, ls, get, put, rm, format, firmware, and the
+// The everyday terminal commands of feldspan-cli: info, ls, get, dump, put, rm, format, firmware, and the
 // cradle's version. Each is a thin shell over the core procedures: they ask, report and keep the
 // busy window; this file only parses arguments and prints results.
 
@@ -298,6 +298,42 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
     return kExitOk;
 }
 
+// dump C|D [OUT]: the terminal's image of a drive, byte for byte, into OUT (a file, or a folder to
+// put the image's own name in) or into the project folder. An image already there is replaced only
+// by a complete new one, without asking: a dump is always meant to be the latest.
+int dumpCommand(CliContext& ctx, const std::vector<std::string>& args)
+{
+    if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1].empty()))
+        return kExitUsage;
+    std::string drive = args[0];
+    if (drive.size() == 3 && drive.back() == '\\')
+        drive.pop_back();
+    if (drive.size() == 2 && drive.back() == ':')
+        drive.pop_back();
+    if (drive.size() != 1 || (drive != "C" && drive != "c" && drive != "D" && drive != "d"))
+        return kExitUsage;
+    const char letter = (drive == "C" || drive == "c") ? 'C' : 'D';
+    const std::string image = letter == 'C' ? "DUMPCIMG.IMG" : "DUMPDIMG.IMG";
+    std::string out = args.size() == 2 ? args[1] : std::string();
+    if (!out.empty() && (isDirectory(out) || out.back() == '/'))
+        out += (out.back() == '/' ? "" : "/") + image;
+    CliSession cli(ctx);
+    TransferProcedures procedures(cli.session(), ctx.ui());
+    const int shownBefore = problemsShown(ctx);
+    const std::string terminalPath = std::string(1, letter) + ":\\" + image;
+    if (procedures.DumpImage(letter, out) != 1) {
+        explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notFetched", "%s was not fetched"), {terminalPath}));
+        return kExitFailure;
+    }
+    if (out.empty())
+        out = ctx.config().projectPath + image;
+    std::error_code ec;
+    auto size = std::filesystem::file_size(out, ec);
+    std::printf("%s -> %s (%s)\n", terminalPath.c_str(), out.c_str(),
+                ec ? "written through" : bytesText(static_cast<long long>(size)).c_str());
+    return kExitOk;
+}
+
 int putCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
     if (args.size() != 2 || args[0].empty() || args[1].empty())
@@ -394,6 +430,8 @@ int firmwareCommand(CliContext& ctx, const std::vector<std::string>& args)
 FELD_CLI_COMMAND("info", "info [--json]", "the terminal's firmware version and drive sizes", infoCommand);
 FELD_CLI_COMMAND("ls", "ls [--json] FOLDER", "list a terminal folder, e.g. ls 'C:\\Data'", lsCommand);
 FELD_CLI_COMMAND("get", "get TERMINAL_PATH LOCAL_PATH", "fetch a terminal file byte for byte", getCommand);
+FELD_CLI_COMMAND("dump", "dump C|D [OUT]", "fetch the terminal's image of drive C: or D: byte for byte (into the project folder)",
+                 dumpCommand);
 FELD_CLI_COMMAND("put", "put LOCAL_FILE TERMINAL_FOLDER", "send a file into a terminal folder, e.g. put a.txt 'C:\\Data'",
                  putCommand);
 FELD_CLI_COMMAND("rm", "rm TERMINAL_PATH...", "delete files on the terminal", rmCommand);

@@ -22,6 +22,7 @@ struct TerminalProperties {
     std::int64_t free = 0;   // drives: free bytes, negative when the drive is not formatted
     int firmware = 0;        // the version the date and time are decoded by
     bool dated = false;      // whether a listing entry gave the date and time below
+    bool sized = true;       // false: a file its parent's listing no longer holds (no size to show)
     std::array<std::uint8_t, 2> date{};  // the entry's words as the terminal stored them
     std::array<std::uint8_t, 2> time{};
 };
@@ -33,7 +34,8 @@ std::optional<TerminalProperties> GatherTerminalProperties(Session& session, Ui&
                                                            const std::string& path, const std::string& name,
                                                            const std::string& parentPath);
 
-// The dialog's fields, top to bottom, with the label each value goes under (a text id).
+// The dialog's fields, top to bottom, with the label each value goes under (a text id). A size or
+// date that is not known (`sized`, `dated` false) is an empty field.
 struct PropertiesFields {
     std::string name, type, location, size, created;
     int locationLabel = 0, sizeLabel = 0, createdLabel = 0;  // 0: the dialog's own label

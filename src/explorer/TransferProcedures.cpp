@@ -8,6 +8,7 @@
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
+#include "explorer/TransferParts.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
@@ -30,18 +31,6 @@ std::string lower(std::string s)
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
-
-// Ends the busy window however the procedure leaves.
-class BusyWindow {
-public:
-    explicit BusyWindow(Session& s) : session_(s) { session_.BeginOperation(); }
-    ~BusyWindow() { session_.EndOperation(); }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    Session& session_;
-};
 
 }  // namespace
 
@@ -182,22 +171,6 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
         ui_.terminalFolderChanged(terminalFolder);
     return result;
 }
-
-namespace {
-
-// The fetched file goes straight into the safe writer: a temporary beside the destination that
-// takes the destination's place only when the whole file arrived.
-class WriterSink final : public FileSink {
-public:
-    explicit WriterSink(SafeFileWriter& writer) : writer_(writer) {}
-    bool Begin(std::uint32_t) override { return writer_.IsOpen(); }
-    bool Write(const std::uint8_t* data, std::size_t n) override { return writer_.Write(data, n); }
-
-private:
-    SafeFileWriter& writer_;
-};
-
-}  // namespace
 
 int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
 {

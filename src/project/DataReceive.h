@@ -6,8 +6,9 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "base/LineEnds.h"
 
 namespace feld {
 
@@ -22,10 +23,6 @@ struct ReceiveChoice {
     bool keepLf = true;
     bool deleteAfter = false;
 };
-
-// The bytes with the CR of each CR LF pair left out unless keepCr, and the LF of each pair left out
-// unless keepLf (pairs are found in the received bytes; a lone CR or LF always stays).
-std::string FilterLineEnds(std::string_view in, bool keepCr, bool keepLf);
 
 // The destination of a name in a save folder: the folder without its trailing separators, one
 // separator, the name.

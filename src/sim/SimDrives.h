@@ -75,6 +75,14 @@ public:
     // Reads a file for sending; false when it is missing or unreadable.
     bool read(const Resolved& where, std::vector<std::uint8_t>& out, std::int64_t& mtime) const;
 
+    // Whether a path names the image the terminal makes of a drive on request: "DUMPCIMG.IMG" in
+    // C:'s root, "DUMPDIMG.IMG" in D:'s.
+    static bool isImagePath(const Resolved& where);
+    // The simulated image of a formatted drive: a title line, then for each file (in path order) its
+    // terminal path and size on CR LF-ended lines followed by its bytes. The same drive content
+    // always gives the same image.
+    std::vector<std::uint8_t> image(int drive) const;
+
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path driveFolder(int drive) const { return root_ / (drive == kDriveD ? "D" : "C"); }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ctime>
 
 #include "sim/SimNames.h"
 
@@ -130,7 +131,12 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
         auto r = drives_.resolve(arg);
         std::vector<std::uint8_t> bytes;
         std::int64_t mtime = 0;
-        if (!r || !drives_.read(*r, bytes, mtime)) {
+        // The terminal makes a drive's image when it is asked for and no file holds that name.
+        const bool image = r && drives_.formatted(r->drive) && SimDrives::isImagePath(*r) && !drives_.fileExists(*r);
+        if (image) {
+            bytes = drives_.image(r->drive);
+            mtime = static_cast<std::int64_t>(std::time(nullptr));
+        } else if (!r || !drives_.read(*r, bytes, mtime)) {
             int st = r && !drives_.formatted(r->drive) ? term::kNotFormatted : term::kFailed;
             logCommand(st);
             sendStatusReply(st);

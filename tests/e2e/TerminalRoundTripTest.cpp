@@ -228,5 +228,29 @@ TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)
     EXPECT_EQ(ReadFile(target), Pattern(300000));
 }
 
+TEST_F(TerminalCommands, DumpKeepsCrLfAndAFailedDumpKeepsTheOldImage)
+{
+    StartSim({"--unformatted", "D"});
+    WriteFile(TermRoot("C") / "DATA" / "A.TXT", {'x', 0x0D, 0x0A, 'y', 0x0D, 0x0A});
+    // Receive settings that would strip every CR LF pair of an ordinary download.
+    std::string settings = ReadText(dir / "settings.ini");
+    settings.insert(settings.find('\n') + 1, "Settings\\CarriageReturn=0\nSettings\\LineFeed=0\n");
+    std::ofstream(dir / "settings.ini") << settings;
+
+    CliRun c = Cli({"dump", "C"});
+    EXPECT_EQ(c.rc, 0) << c.err;
+    const std::string image = ReadText(dir / "project" / "DUMPCIMG.IMG");
+    EXPECT_EQ(image.rfind("SIMULATED IMAGE OF C:\r\n", 0), 0u) << image;
+    EXPECT_TRUE(Has(image, "x\r\ny\r\n")) << image;
+
+    const fs::path old = dir / "pc" / "d.img";
+    WriteFile(old, Pattern(50, 3));
+    CliRun d = Cli({"dump", "d:", old.string()});
+    EXPECT_EQ(d.rc, 1);
+    EXPECT_TRUE(Has(d.err, Text(txt::kCopyFailed, {"D:\\DUMPDIMG.IMG"}))) << d.err;
+    EXPECT_EQ(ReadFile(old), Pattern(50, 3));
+    EXPECT_EQ(Cli({"dump", "E"}).rc, 2);
+}
+
 }  // namespace
 }  // namespace feld::test

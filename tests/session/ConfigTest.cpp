@@ -353,8 +353,11 @@ TEST_F(ConfigTest, StartUpWritesTheVersionOnlyWhenAskedAndChecksTheInstallation)
     EXPECT_EQ(text, expected);
     EXPECT_FALSE(c.builderIniFound);
     EXPECT_EQ(c.handedOverProject, "");
-    // Nothing is left behind in the project folder.
-    EXPECT_TRUE(fs::is_empty(dir_ / "project"));
+    // Nothing but the default folder for received data is left in the project folder.
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir_ / "project"))
+        left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"Data"});
 }
 
 TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingOrTheFolderIsNotWritable)

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/SafeFile.h"
 #include "base/Texts.h"
 
 namespace feld {
@@ -29,33 +30,47 @@ std::string kindOf(mode_t mode)
     return tk("file.kind.other", "not an ordinary file");
 }
 
+// What openOrdinary gives for a path that opens but is no ordinary file (`st` says what it is).
+constexpr int kNotOrdinary = -2;
+
+// Opens `path` for reading without blocking and only when it is an ordinary file: the descriptor,
+// -1 with the reason in `why`, or kNotOrdinary.
+int openOrdinary(const std::string& path, struct stat& st, std::string& why)
+{
+    if (path.empty()) {
+        why = tk("file.noName", "no file name given");
+        return -1;
+    }
+    // O_NONBLOCK: a FIFO without a writer or a device must not hold the program up.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        why = path + ": " + std::strerror(errno);
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0) {
+        why = path + ": " + std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return kNotOrdinary;
+    }
+    return fd;
+}
+
 }  // namespace
 
 bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& out, std::string& why)
 {
     out = LocalFile{};
     out.path = path;
-    if (path.empty()) {
-        why = tk("file.noName", "no file name given");
-        return false;
-    }
-    // O_NONBLOCK: a FIFO without a writer or a device must not hold the program up.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        why = path + ": " + std::strerror(errno);
-        return false;
-    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        why = path + ": " + std::strerror(errno);
-        ::close(fd);
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
+    int fd = openOrdinary(path, st, why);
+    if (fd == kNotOrdinary)
         why = formatText(tk("file.notSendable", "%s is %s, not a file that can be sent"), {path, kindOf(st.st_mode)});
-        ::close(fd);
+    if (fd < 0)
         return false;
-    }
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
         why = formatText(tk("file.tooBig", "%s is too big for the terminal (%lld bytes)"),
                          {path, static_cast<long long>(st.st_size)});
@@ -92,6 +107,59 @@ bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& o
     ::close(fd);
     if (got != out.bytes.size()) {
         why = formatText(tk("file.changed", "%s changed while it was read"), {path});
+        return false;
+    }
+    return true;
+}
+
+std::string CopyableFileProblem(const std::string& path)
+{
+    struct stat st {};
+    std::string why;
+    int fd = openOrdinary(path, st, why);
+    if (fd == kNotOrdinary)
+        return formatText(tk("file.notCopyable", "%s is %s, not a file that can be copied"), {path, kindOf(st.st_mode)});
+    if (fd >= 0)
+        ::close(fd);
+    return why;
+}
+
+bool CopyLocalFile(const std::string& from, const std::string& to, std::string& why)
+{
+    struct stat st {};
+    int fd = openOrdinary(from, st, why);
+    if (fd == kNotOrdinary)
+        why = formatText(tk("file.notCopyable", "%s is %s, not a file that can be copied"), {from, kindOf(st.st_mode)});
+    if (fd < 0)
+        return false;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    SafeFileWriter writer;
+    if (!writer.Open(to)) {
+        why = writer.Error();
+        ::close(fd);
+        return false;
+    }
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            why = from + ": " + std::strerror(errno);
+            ::close(fd);
+            return false;  // the writer throws its temporary away
+        }
+        if (n == 0)
+            break;
+        if (!writer.Write(buf, static_cast<std::size_t>(n))) {
+            why = writer.Error();
+            ::close(fd);
+            return false;
+        }
+    }
+    ::close(fd);
+    if (!writer.Commit()) {
+        why = writer.Error();
         return false;
     }
     return true;
