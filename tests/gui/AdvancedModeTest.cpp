@@ -275,7 +275,7 @@ TEST_F(AdvancedModeTest, PropertiesOfAFileFillTheDialog)
     EXPECT_EQ(values[0], QStringLiteral("P.TXT"));
     EXPECT_EQ(values[1], QString::fromStdString(tr(txt::kFileKind)));
     EXPECT_EQ(values[2], QStringLiteral("C:\\DATA\\"));
-    EXPECT_EQ(values[3], QStringLiteral("1234 bytes"));
+    EXPECT_TRUE(values[3].startsWith(QStringLiteral("1234 "))) << values[3].toStdString();
     EXPECT_TRUE(values[4].contains(QLatin1Char('/'))) << values[4].toStdString();
     // The PC tree has no properties.
     Click(pc, pc->Root());

@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 #include "base/Texts.h"
@@ -32,13 +31,6 @@ std::string fileNameOf(TreeSide side, const std::string& path)
     if (side == TreeSide::Terminal)
         return TransferProcedures::TerminalFileName(path);
     return QFileInfo(qs(path)).fileName().toStdString();
-}
-
-// Whether two PC paths name one file: a copy onto itself would truncate it.
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 }  // namespace
@@ -169,10 +161,7 @@ void CRemoteView::TransferInto(QTreeWidgetItem* target, bool paste)
         TransferProcedures procedures(session, ui);
         for (Step& s : *steps) {
             const bool move = s.entry.move != 0;
-            if (from == TreeSide::Pc && sameFile(s.entry.path, s.destination))
-                s.ok = false;  // already there: copying it onto itself would empty it
-            else
-                s.ok = procedures.TransferToPc(from, s.entry.path, s.destination, move) != 0;
+            s.ok = procedures.TransferToPc(from, s.entry.path, s.destination, move) != 0;
             const int id = s.ok ? (move ? txt::kMoved : txt::kCopied) : (move ? txt::kMoveFailed : txt::kCopyFailed);
             ui.addMessageLine(trf(id, {s.entry.path}));
         }
