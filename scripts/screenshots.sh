@@ -82,7 +82,7 @@ for lang in en:3 zh_TW:2; do
 
   menu Right Down Return            # Window > Advanced mode
   eval "$(xdotool getwindowgeometry --shell "$main")"
-  at() { xdotool mousemove $((X + $1)) $((Y + $2)); }
+  at() { local x=$1 y=$2; shift 2; xdotool mousemove $((X + x)) $((Y + y)) "$@"; }
   at 84 104 click 1                 # PC tree: Home
   sleep 0.4
   at 120 122 click 1                # Home/Documents
