@@ -257,6 +257,25 @@ TEST_F(AdvancedModeTest, TheDeleteKeyDeletesTheChosenFilesOfItsTreeWithoutAsking
     EXPECT_TRUE(shown.empty()) << "no question, no message box";
 }
 
+TEST_F(AdvancedModeTest, FormatFromTheTreeAsksFirstThenListsTheDriveAnew)
+{
+    WriteFile(dir / "term" / "C" / "DATA" / "F.TXT", Pattern(10, 11));
+    Open();
+    Click(terminal, terminal->DriveNode('C'));
+    EXPECT_FALSE(Command(pc, pc->Root(), treecmd::kFormat)) << "the PC tree formats nothing";
+    EXPECT_FALSE(Command(terminal, Node(terminal, "C:\\DATA"), treecmd::kFormat)) << "only a drive";
+    // No keeps the files.
+    ASSERT_TRUE(Command(terminal, terminal->DriveNode('C'), treecmd::kFormat));
+    EXPECT_FALSE(FindNoCase(dir / "term", "C/DATA/F.TXT").empty());
+    EXPECT_EQ(asked, std::vector<int>{txt::kFormatConfirm});
+    answers = {Answer::Yes};
+    ASSERT_TRUE(Command(terminal, terminal->DriveNode('C'), treecmd::kFormat));
+    EXPECT_TRUE(Shown(txt::kFormatDone));
+    EXPECT_TRUE(FindNoCase(dir / "term", "C/DATA/F.TXT").empty());
+    EXPECT_FALSE(Node(terminal, "C:\\DATA")) << "C: is listed anew";
+    EXPECT_TRUE(terminal->DriveNode('C')->isExpanded());
+}
+
 TEST_F(AdvancedModeTest, PropertiesOfAFileFillTheDialog)
 {
     WriteFile(dir / "term" / "C" / "DATA" / "P.TXT", Pattern(1234, 6));

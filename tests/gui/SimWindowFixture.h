@@ -1,7 +1,7 @@
 #pragma once
 // The window against the simulated terminal on a pseudo-terminal: the terminal's drives are folders
 // below the test's temporary folder, the window starts with its settings there and its questions
-// and messages recorded, never shown.
+// and messages recorded, never shown; questions are answered from a script.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <deque>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -63,6 +64,8 @@ protected:
     std::unique_ptr<sim::SimTerminal> term;
     std::unique_ptr<gui::App> app;
     std::vector<int> shown;
+    std::vector<int> asked;      // the questions asked, by text id
+    std::deque<Answer> answers;  // their answers in turn; No or Cancel once they run out
 
     void SetUp() override
     {
@@ -91,6 +94,15 @@ protected:
         app = std::make_unique<gui::App>(options);
         app->ui().quietMessages = true;
         app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+        // A question is never shown: a box nobody answers would stop the test.
+        app->ui().answerQuestions = [this](int id, const QString&, Buttons buttons) {
+            asked.push_back(id);
+            if (answers.empty())
+                return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        };
         QObject::connect(&app->ui(), &gui::QtUi::messageShown, [this](int id, const QString&, int) { shown.push_back(id); });
         return app->frame();
     }
