@@ -257,10 +257,15 @@ TEST_F(AdvancedModeTest, TheDeleteKeyDeletesTheChosenFilesOfItsTreeWithoutAsking
     EXPECT_TRUE(shown.empty()) << "no question, no message box";
 }
 
-TEST_F(AdvancedModeTest, FormatFromTheTreeAsksFirstThenListsTheDriveAnew)
+TEST_F(AdvancedModeTest, TheRootListsTheDrivesAndFormatAsksFirstThenListsTheDriveAnew)
 {
     WriteFile(dir / "term" / "C" / "DATA" / "F.TXT", Pattern(10, 11));
     Open();
+    // The terminal's root asks the terminal for its drives: the fixed C: node is replaced.
+    terminal->DriveNode('C')->setData(0, Qt::UserRole + 9, true);
+    Click(terminal, terminal->Root());
+    ASSERT_TRUE(terminal->DriveNode('C'));
+    EXPECT_FALSE(terminal->DriveNode('C')->data(0, Qt::UserRole + 9).toBool());
     Click(terminal, terminal->DriveNode('C'));
     EXPECT_FALSE(Command(pc, pc->Root(), treecmd::kFormat)) << "the PC tree formats nothing";
     EXPECT_FALSE(Command(terminal, Node(terminal, "C:\\DATA"), treecmd::kFormat)) << "only a drive";
