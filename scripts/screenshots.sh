@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the desktop program under Xvfb, driving it with xdotool as a
-# user would: advanced mode connected to the simulated terminal, project mode, and the cradle
-# firmware update against the simulated cradle, in English and in Traditional Chinese.
+# user would: project mode, advanced mode's two trees connected to the simulated terminal with a
+# file dragged across and a file's properties, and the cradle firmware update against the
+# simulated cradle, in English and in Traditional Chinese.
 # Needs the build (scripts/setup.sh), xvfb, xdotool, imagemagick, srecord and dfu-util.
 #   scripts/screenshots.sh [OUT_DIR]   (default docs/screenshots)
 set -euo pipefail
@@ -49,16 +50,19 @@ menu() {  # opens the menu bar's first menu, then walks with the keys given
 for lang in en:3 zh_TW:2; do
   name=${lang%%:*}
   code=${lang##*:}
-  mkdir -p "$work/$name/project" "$work/$name/term/C/Data"
+  mkdir -p "$work/$name/project" "$work/$name/term/C/Data" "$work/$name/home/Documents"
   # The sample project, handed over by its Builder.ini: the window starts in project mode with it.
   cp -r samples/FeldBuilder/. "$work/$name/project/"
   printf 'ITEM001,12\r\n' > "$work/$name/term/C/Data/DATA1.TXT"
+  # The PC tree's home place: a folder with files the terminal can hold.
+  printf 'ORDER,1\r\n' > "$work/$name/home/Documents/ORDERS.TXT"
+  printf 'PRICE,2\r\n' > "$work/$name/home/Documents/PRICES.DBF"
   printf '[FeldSpan]\nPATH\\PROJECTPATH=%s/project/\n[PATH]\nLANGUAGE=%s\n' "$work/$name" "$code" > "$work/$name/settings.ini"
   build/bin/feldspan-pdtsim --root "$work/$name/term" > "$work/$name/sim.out" &
   pids+=($!)
   sleep 0.5
   device=$(sed -n 's/.*"device": *"\([^"]*\)".*/\1/p' "$work/$name/sim.out")
-  FELDSPAN_DFU_SIM=1 build/bin/feldspan --settings "$work/$name/settings.ini" --device "$device" &
+  HOME="$work/$name/home" FELDSPAN_DFU_SIM=1 build/bin/feldspan --settings "$work/$name/settings.ini" --device "$device" &
   app=$!
   pids+=($app)
   main=$(window "FeldSpan 3.00A")
@@ -77,7 +81,28 @@ for lang in en:3 zh_TW:2; do
   sleep 0.5
 
   menu Right Down Return            # Window > Advanced mode
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  at() { local x=$1 y=$2; shift 2; xdotool mousemove $((X + x)) $((Y + y)) "$@"; }
+  at 84 104 click 1                 # PC tree: Home
+  sleep 0.4
+  at 120 122 click 1                # Home/Documents
+  sleep 0.4
+  at 456 86 click 1                 # terminal tree: C:\ listed over the link
+  sleep 1.5
+  at 482 104 click 1                # C:\Data
+  sleep 1.5
+  at 144 140 mousedown 1            # drag ORDERS.TXT onto C:\Data
+  for step in 160:145 300:130 470:106 482:104; do at "${step%%:*}" "${step##*:}"; sleep 0.2; done
+  xdotool mouseup 1
+  sleep 2.5
   shot "$main" "advanced-$name.png"
+  at 520 122 click 3                # DATA1.TXT: the context menu, its last item (Properties)
+  sleep 0.5
+  xdotool key Up Return
+  props=$(xdotool search --sync --onlyvisible --name "$([ "$name" = en ] && echo 'Properties' || echo '內容')" | head -1)
+  shot "$props" "properties-$name.png"
+  xdotool key Return
+  sleep 0.3
 
   menu Right Right Down Right Return  # Tools > Update cradle firmware
   dialog=$(xdotool search --sync --onlyvisible --name "$([ "$name" = en ] && echo 'Cradle Firmware Update' || echo '充電座韌體更新')" | head -1)

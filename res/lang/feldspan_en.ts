@@ -1077,6 +1077,22 @@ The terminal switching off means the update is complete.</translation>
         <source>所有檔案 (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message id="drop.folder">
+        <source>%1:資料夾無法傳送到終端機,請選擇其中的檔案</source>
+        <translation>%1: a folder cannot be sent to the terminal; choose the files in it</translation>
+    </message>
+    <message id="drop.name">
+        <source>%1:終端機只能存放 8.3 格式的檔名(最多 8 個字元,副檔名最多 3 個字元)</source>
+        <translation>%1: the terminal holds only 8.3 names (at most 8 characters, an extension of at most 3)</translation>
+    </message>
+    <message id="drop.notFile">
+        <source>%1:不是可以傳送的檔案</source>
+        <translation>%1: not a file that can be sent</translation>
+    </message>
+    <message id="drop.refused">
+        <source>沒有傳送任何檔案:</source>
+        <translation>No file was sent:</translation>
+    </message>
     <message id="explorer.noSuchDrive">
         <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
         <translation>there is no drive image of '%s'; the terminal's drives are C and D</translation>
@@ -1489,6 +1505,14 @@ The terminal switching off means the update is complete.</translation>
         <source>視窗</source>
         <translation>&amp;Window</translation>
     </message>
+    <message id="pc.fileSystem">
+        <source>檔案系統</source>
+        <translation>File System</translation>
+    </message>
+    <message id="pc.home">
+        <source>個人資料夾</source>
+        <translation>Home</translation>
+    </message>
     <message id="port.baud">
         <source>傳輸速率:</source>
         <translation>Baud rate:</translation>
@@ -1556,6 +1580,30 @@ The terminal switching off means the update is complete.</translation>
     <message id="project.open">
         <source>開啟</source>
         <translation>Open</translation>
+    </message>
+    <message id="props.caption">
+        <source>內容</source>
+        <translation>Properties</translation>
+    </message>
+    <message id="props.created">
+        <source>建立日期:</source>
+        <translation>Created:</translation>
+    </message>
+    <message id="props.location">
+        <source>位置:</source>
+        <translation>Location:</translation>
+    </message>
+    <message id="props.name">
+        <source>名稱:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="props.size">
+        <source>大小:</source>
+        <translation>Size:</translation>
+    </message>
+    <message id="props.type">
+        <source>類型:</source>
+        <translation>Type:</translation>
     </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
@@ -1780,6 +1828,30 @@ The terminal switching off means the update is complete.</translation>
     <message id="term.status.other">
         <source>status %d</source>
         <translation>status %d</translation>
+    </message>
+    <message id="tree.copy">
+        <source>複製</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="tree.cut">
+        <source>剪下</source>
+        <translation>Cut</translation>
+    </message>
+    <message id="tree.delete">
+        <source>刪除</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="tree.format">
+        <source>格式化</source>
+        <translation>Format</translation>
+    </message>
+    <message id="tree.paste">
+        <source>貼上</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="tree.properties">
+        <source>內容</source>
+        <translation>Properties</translation>
     </message>
 </context>
 </TS>

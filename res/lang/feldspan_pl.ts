@@ -1077,6 +1077,22 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>所有檔案 (*)</source>
         <translation>Wszystkie pliki (*)</translation>
     </message>
+    <message id="drop.folder">
+        <source>%1:資料夾無法傳送到終端機,請選擇其中的檔案</source>
+        <translation>%1: folderu nie można wysłać do terminala; wybierz pliki w nim</translation>
+    </message>
+    <message id="drop.name">
+        <source>%1:終端機只能存放 8.3 格式的檔名(最多 8 個字元,副檔名最多 3 個字元)</source>
+        <translation>%1: terminal przechowuje tylko nazwy 8.3 (najwyżej 8 znaków, rozszerzenie najwyżej 3)</translation>
+    </message>
+    <message id="drop.notFile">
+        <source>%1:不是可以傳送的檔案</source>
+        <translation>%1: to nie jest plik, który można wysłać</translation>
+    </message>
+    <message id="drop.refused">
+        <source>沒有傳送任何檔案:</source>
+        <translation>Nie wysłano żadnego pliku:</translation>
+    </message>
     <message id="explorer.noSuchDrive">
         <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
         <translation>nie ma obrazu napędu '%s'; napędy terminala to C i D</translation>
@@ -1489,6 +1505,14 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>視窗</source>
         <translation>&amp;Okno</translation>
     </message>
+    <message id="pc.fileSystem">
+        <source>檔案系統</source>
+        <translation>System plików</translation>
+    </message>
+    <message id="pc.home">
+        <source>個人資料夾</source>
+        <translation>Folder domowy</translation>
+    </message>
     <message id="port.baud">
         <source>傳輸速率:</source>
         <translation>Szybkość transmisji:</translation>
@@ -1556,6 +1580,30 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="project.open">
         <source>開啟</source>
         <translation>Otwórz</translation>
+    </message>
+    <message id="props.caption">
+        <source>內容</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message id="props.created">
+        <source>建立日期:</source>
+        <translation>Utworzono:</translation>
+    </message>
+    <message id="props.location">
+        <source>位置:</source>
+        <translation>Położenie:</translation>
+    </message>
+    <message id="props.name">
+        <source>名稱:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message id="props.size">
+        <source>大小:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message id="props.type">
+        <source>類型:</source>
+        <translation>Typ:</translation>
     </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
@@ -1780,6 +1828,30 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="term.status.other">
         <source>status %d</source>
         <translation>stan %d</translation>
+    </message>
+    <message id="tree.copy">
+        <source>複製</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message id="tree.cut">
+        <source>剪下</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message id="tree.delete">
+        <source>刪除</source>
+        <translation>Usuń</translation>
+    </message>
+    <message id="tree.format">
+        <source>格式化</source>
+        <translation>Formatuj</translation>
+    </message>
+    <message id="tree.paste">
+        <source>貼上</source>
+        <translation>Wklej</translation>
+    </message>
+    <message id="tree.properties">
+        <source>內容</source>
+        <translation>Właściwości</translation>
     </message>
 </context>
 </TS>

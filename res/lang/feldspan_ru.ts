@@ -1077,6 +1077,22 @@
         <source>所有檔案 (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message id="drop.folder">
+        <source>%1:資料夾無法傳送到終端機,請選擇其中的檔案</source>
+        <translation>%1: папку нельзя передать на терминал; выберите файлы в ней</translation>
+    </message>
+    <message id="drop.name">
+        <source>%1:終端機只能存放 8.3 格式的檔名(最多 8 個字元,副檔名最多 3 個字元)</source>
+        <translation>%1: терминал хранит только имена 8.3 (не более 8 символов, расширение не более 3)</translation>
+    </message>
+    <message id="drop.notFile">
+        <source>%1:不是可以傳送的檔案</source>
+        <translation>%1: это не файл, который можно передать</translation>
+    </message>
+    <message id="drop.refused">
+        <source>沒有傳送任何檔案:</source>
+        <translation>Ни один файл не передан:</translation>
+    </message>
     <message id="explorer.noSuchDrive">
         <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
         <translation>образа диска '%s' нет; диски терминала — C и D</translation>
@@ -1489,6 +1505,14 @@
         <source>視窗</source>
         <translation>&amp;Окно</translation>
     </message>
+    <message id="pc.fileSystem">
+        <source>檔案系統</source>
+        <translation>Файловая система</translation>
+    </message>
+    <message id="pc.home">
+        <source>個人資料夾</source>
+        <translation>Домашняя папка</translation>
+    </message>
     <message id="port.baud">
         <source>傳輸速率:</source>
         <translation>Скорость:</translation>
@@ -1556,6 +1580,30 @@
     <message id="project.open">
         <source>開啟</source>
         <translation>Открыть</translation>
+    </message>
+    <message id="props.caption">
+        <source>內容</source>
+        <translation>Свойства</translation>
+    </message>
+    <message id="props.created">
+        <source>建立日期:</source>
+        <translation>Создан:</translation>
+    </message>
+    <message id="props.location">
+        <source>位置:</source>
+        <translation>Расположение:</translation>
+    </message>
+    <message id="props.name">
+        <source>名稱:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message id="props.size">
+        <source>大小:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message id="props.type">
+        <source>類型:</source>
+        <translation>Тип:</translation>
     </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
@@ -1780,6 +1828,30 @@
     <message id="term.status.other">
         <source>status %d</source>
         <translation>состояние %d</translation>
+    </message>
+    <message id="tree.copy">
+        <source>複製</source>
+        <translation>Копировать</translation>
+    </message>
+    <message id="tree.cut">
+        <source>剪下</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message id="tree.delete">
+        <source>刪除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message id="tree.format">
+        <source>格式化</source>
+        <translation>Форматировать</translation>
+    </message>
+    <message id="tree.paste">
+        <source>貼上</source>
+        <translation>Вставить</translation>
+    </message>
+    <message id="tree.properties">
+        <source>內容</source>
+        <translation>Свойства</translation>
     </message>
 </context>
 </TS>

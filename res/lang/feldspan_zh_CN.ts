@@ -1077,6 +1077,22 @@
         <source>所有檔案 (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
+    <message id="drop.folder">
+        <source>%1:資料夾無法傳送到終端機,請選擇其中的檔案</source>
+        <translation>%1:文件夹无法传送到终端机,请选择其中的文件</translation>
+    </message>
+    <message id="drop.name">
+        <source>%1:終端機只能存放 8.3 格式的檔名(最多 8 個字元,副檔名最多 3 個字元)</source>
+        <translation>%1:终端机只能存放 8.3 格式的文件名(最多 8 个字符,扩展名最多 3 个字符)</translation>
+    </message>
+    <message id="drop.notFile">
+        <source>%1:不是可以傳送的檔案</source>
+        <translation>%1:不是可以传送的文件</translation>
+    </message>
+    <message id="drop.refused">
+        <source>沒有傳送任何檔案:</source>
+        <translation>没有传送任何文件:</translation>
+    </message>
     <message id="explorer.noSuchDrive">
         <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
         <translation>没有磁盘 '%s' 的映像;终端机的磁盘是 C 和 D</translation>
@@ -1489,6 +1505,14 @@
         <source>視窗</source>
         <translation>窗口(&amp;W)</translation>
     </message>
+    <message id="pc.fileSystem">
+        <source>檔案系統</source>
+        <translation>文件系统</translation>
+    </message>
+    <message id="pc.home">
+        <source>個人資料夾</source>
+        <translation>个人文件夹</translation>
+    </message>
     <message id="port.baud">
         <source>傳輸速率:</source>
         <translation>传输速率:</translation>
@@ -1556,6 +1580,30 @@
     <message id="project.open">
         <source>開啟</source>
         <translation>打开</translation>
+    </message>
+    <message id="props.caption">
+        <source>內容</source>
+        <translation>属性</translation>
+    </message>
+    <message id="props.created">
+        <source>建立日期:</source>
+        <translation>创建日期:</translation>
+    </message>
+    <message id="props.location">
+        <source>位置:</source>
+        <translation>位置:</translation>
+    </message>
+    <message id="props.name">
+        <source>名稱:</source>
+        <translation>名称:</translation>
+    </message>
+    <message id="props.size">
+        <source>大小:</source>
+        <translation>大小:</translation>
+    </message>
+    <message id="props.type">
+        <source>類型:</source>
+        <translation>类型:</translation>
     </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
@@ -1780,6 +1828,30 @@
     <message id="term.status.other">
         <source>status %d</source>
         <translation>状态 %d</translation>
+    </message>
+    <message id="tree.copy">
+        <source>複製</source>
+        <translation>复制</translation>
+    </message>
+    <message id="tree.cut">
+        <source>剪下</source>
+        <translation>剪切</translation>
+    </message>
+    <message id="tree.delete">
+        <source>刪除</source>
+        <translation>删除</translation>
+    </message>
+    <message id="tree.format">
+        <source>格式化</source>
+        <translation>格式化</translation>
+    </message>
+    <message id="tree.paste">
+        <source>貼上</source>
+        <translation>粘贴</translation>
+    </message>
+    <message id="tree.properties">
+        <source>內容</source>
+        <translation>属性</translation>
     </message>
 </context>
 </TS>

@@ -161,7 +161,7 @@ std::string SimDrives::folderForType(std::uint8_t type, const std::string& name,
 
 bool SimDrives::listable(std::string_view path) const
 {
-    if (path.empty() || path == "\\")
+    if (listsDrives(path))
         return true;
     auto r = resolve(listedFolder(path));
     if (!r)
@@ -179,7 +179,7 @@ std::vector<std::uint8_t> SimDrives::list(std::string_view path, int firmware) c
         auto b = wire::encodeDirEntry(e);
         out.insert(out.end(), b.begin(), b.end());
     };
-    if (path.empty() || path == "\\") {
+    if (listsDrives(path)) {
         for (int d : {kDriveC, kDriveD}) {
             wire::DirEntry e;
             e.name = std::string(1, letter(d)) + ":\\";

@@ -27,6 +27,8 @@ std::string_view listedFolder(std::string_view path)
     return path;
 }
 
+bool listsDrives(std::string_view path) { return path.empty() || path == "\\" || sameNoCase(path, "PDT"); }
+
 std::string upper(std::string_view s)
 {
     std::string out(s);

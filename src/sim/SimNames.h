@@ -17,6 +17,9 @@ using wire::storedNameProblem;
 std::string_view lastPart(std::string_view path);
 // A listing's folder: the path without a final "*.*" ("C:\Data\*.*" lists "C:\Data\").
 std::string_view listedFolder(std::string_view path);
+// Whether a listing asks for the drives: "PDT" (the terminal itself, as the PC's tree asks from
+// firmware 2.01 on), or an empty path or "\".
+bool listsDrives(std::string_view path);
 
 std::string upper(std::string_view s);
 bool sameNoCase(std::string_view a, std::string_view b);

@@ -35,7 +35,7 @@ int SimTerminal::checkCommand(const std::vector<std::uint8_t>& payload)
     std::string_view path = arg;
     switch (cmd->op) {
     case wire::kOpList:
-        if (arg.empty() || arg == "\\")
+        if (listsDrives(arg))
             return term::kDone;  // the drives
         path = listedFolder(arg);
         break;
@@ -90,7 +90,7 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
             return;
         }
         auto entries = drives_.list(arg, config_.firmware);
-        if (config_.hostileNames && !arg.empty() && arg != "\\") {
+        if (config_.hostileNames && !listsDrives(arg)) {
             for (const char* name : kHostileNames) {
                 // Written straight into the name and extension fields, as a broken terminal would.
                 std::array<std::uint8_t, wire::kDirEntrySize> e{};

@@ -11,12 +11,14 @@ namespace {
 QtMessageHandler defaultHandler = nullptr;
 
 // The offscreen platform says at every shown window that it cannot pass size hints on, and at
-// every raised one that it cannot raise it; that says nothing about the program and would drown
+// every raised one that it cannot raise it, and at every popup menu that it cannot grab the
+// keyboard; that says nothing about the program and would drown
 // what does.
 void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (text.contains(QLatin1String("does not support propagateSizeHints")) ||
-        text.contains(QLatin1String("does not support raise()")))
+        text.contains(QLatin1String("does not support raise()")) ||
+        text.contains(QLatin1String("does not support grabbing the keyboard")))
         return;
     defaultHandler(type, context, text);
 }

@@ -13,25 +13,17 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 
 #include "base/Texts.h"
-#include "gui/app/AppStart.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/Commands.h"
 #include "gui/app/OperationRunner.h"
-#include "gui/app/QtUi.h"
 #include "gui/project/CProjectView.h"
 #include "gui/project/ReceiveDialog.h"
 #include "session/Config.h"
-#include "sim/SimConfig.h"
-#include "sim/SimLog.h"
-#include "sim/SimPty.h"
-#include "sim/SimTerminal.h"
-#include "support/TestFiles.h"
+#include "SimWindowFixture.h"
 
 namespace feld::test {
 namespace {
@@ -41,73 +33,13 @@ using gui::CMainFrame;
 using gui::CProjectView;
 namespace cmd = gui::cmd;
 
-bool sameNoCase(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); });
-}
-
-// A path below `root` found part by part without regard to case, as the terminal names things.
-fs::path FindNoCase(const fs::path& root, const fs::path& relative)
-{
-    fs::path at = root;
-    for (const fs::path& part : relative) {
-        bool found = false;
-        std::error_code ec;
-        for (const auto& e : fs::directory_iterator(at, ec))
-            if (sameNoCase(e.path().filename().string(), part.string())) {
-                at = e.path();
-                found = true;
-                break;
-            }
-        if (!found)
-            return {};
-    }
-    return at;
-}
-
-class ProjectModeTest : public ::testing::Test {
+class ProjectModeTest : public SimWindowFixture {
 protected:
-    TempDir temp;
-    fs::path dir = temp.path();
-    sim::SimPty pty;
-    sim::SimLog log;
-    std::unique_ptr<sim::SimTerminal> term;
-    std::unique_ptr<gui::App> app;
-    std::vector<int> shown;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(pty.openPty()) << pty.error();
-        sim::SimConfig simConfig;
-        simConfig.root = (dir / "term").string();
-        term = std::make_unique<sim::SimTerminal>(simConfig, pty.fd(), log);
-        std::string error;
-        ASSERT_TRUE(term->prepare(error)) << error;
-        term->start();
-    }
     void TearDown() override
     {
-        app.reset();
         gui::ReceiveDialog::answerHook = nullptr;
-        if (term)
-            term->stop();
+        SimWindowFixture::TearDown();
     }
-
-    CMainFrame& Start()
-    {
-        std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string()
-                                            << "/\n[PATH]\nLANGUAGE=2\n";
-        gui::StartOptions options;
-        options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
-        options.device = QString::fromStdString(pty.path());
-        app = std::make_unique<gui::App>(options);
-        app->ui().quietMessages = true;
-        app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
-        QObject::connect(&app->ui(), &gui::QtUi::messageShown, [this](int id, const QString&, int) { shown.push_back(id); });
-        return app->frame();
-    }
-    bool Shown(int id) const { return std::find(shown.begin(), shown.end(), id) != shown.end(); }
 };
 
 TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFileWithEachLineEndChoice)

@@ -62,6 +62,11 @@ TEST_F(SimFiles, StoredListedAndFetchedAtEachFirmware)
         EXPECT_EQ(folders[0].name, "Data");
         EXPECT_EQ(folders[0].attribute, wire::kAttrFolder);
     }
+    // The terminal itself lists its drives.
+    auto drives = list("PDT");
+    ASSERT_EQ(drives.size(), 2u);
+    EXPECT_EQ(drives[0].name, "C:\\");
+    EXPECT_EQ(drives[1].attribute, wire::kAttrDrive);
     // 21 3A read at firmware 199 is 2004-09-26.
     EXPECT_GE(logCount({"\"when\":\"2004-09-26T"}), 1);
     EXPECT_GE(logCount({"\"when\":\"2009-01-01T13:45:30\""}), 1);

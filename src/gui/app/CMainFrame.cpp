@@ -14,6 +14,7 @@
 
 #include "app/Resident.h"
 #include "app/UpdateCommands.h"
+#include "explorer/TransferProcedures.h"
 #include "base/Texts.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/Commands.h"
@@ -63,7 +64,7 @@ CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* pare
 
     stack_ = new QStackedWidget(this);
     projectChild_ = new CProjectView(config_, ui_, stack_);
-    advancedChild_ = new CSplitterFrame(stack_);
+    advancedChild_ = new CSplitterFrame(*this, stack_);
     stack_->addWidget(projectChild_);
     stack_->addWidget(advancedChild_);
     setCentralWidget(stack_);
@@ -137,8 +138,8 @@ void CMainFrame::CreateActions()
     MakeAction(kCradleUpdate, "cmd.cradleUpdate", "更新充電座韌體", &CMainFrame::OnCradleUpdate);
     MakeAction(kDefragment, "cmd.defragment", "磁碟 D: 重組", nullptr);
     MakeAction(kLanguageDownload, "cmd.languageDownload", "語系支援下載", nullptr);
-    MakeAction(kDumpC, nullptr, "Dump C Disk Image", nullptr);
-    MakeAction(kDumpD, nullptr, "Dump D Disk Image", nullptr);
+    MakeAction(kDumpC, nullptr, "Dump C Disk Image", &CMainFrame::OnDumpC);
+    MakeAction(kDumpD, nullptr, "Dump D Disk Image", &CMainFrame::OnDumpD);
     MakeAction(kAbout, "cmd.about", "關於Feldspan...", &CMainFrame::OnAbout);
     MakeAction(kAboutCradle, "cmd.aboutCradle", "關於充電座...", &CMainFrame::OnAboutCradle);
     MakeAction(kHelp, "cmd.help", "說明", &CMainFrame::OnHelp)->setShortcut(QKeySequence::HelpContents);
@@ -146,8 +147,7 @@ void CMainFrame::CreateActions()
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
 
     // Present now, working once their part of the program is there: greyed, never silently idle.
-    later_ = {kFormatC, kFormatD, kFirmware,
-              kFirmwareButton, kDefragment, kLanguageDownload, kDumpC, kDumpD};
+    later_ = {kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment, kLanguageDownload};
     startsOperation_ = {kReceive, kPortSettings, kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment,
                         kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial};
     for (int id : later_)
@@ -468,6 +468,16 @@ void CMainFrame::ReceiveJob()
         return;
     }
     receive.Receive(*choice);
+}
+
+void CMainFrame::OnDumpC()
+{
+    RunOperation([this] { TransferProcedures(session_, ui_).DumpImage('C'); });
+}
+
+void CMainFrame::OnDumpD()
+{
+    RunOperation([this] { TransferProcedures(session_, ui_).DumpImage('D'); });
 }
 
 void CMainFrame::OnCradleUpdate()

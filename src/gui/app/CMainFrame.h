@@ -125,6 +125,9 @@ private:
     void OnAbout();
     void OnAboutCradle();
     void OnCradleUpdate();
+    // Tools, with Dump set: the terminal's image of a drive into the project folder.
+    void OnDumpC();
+    void OnDumpD();
     // Project mode: Add (toolbar, File menu and the view's button), Send, Status; Receive from
     // the File menu, both toolbars and the view alike.
     void OnAddProject();

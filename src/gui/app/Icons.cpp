@@ -23,4 +23,10 @@ QIcon firmware() { return load("firmware"); }
 QIcon dragFiles() { return load("drag-files"); }
 QIcon cradle() { return load("cradle"); }
 
+QIcon node(int kind)
+{
+    static const char* const names[] = {"computer", "terminal", "removable", "harddisk", "cdrom", "folder", "file"};
+    return load(kind >= 0 && kind < 7 ? names[kind] : "file");
+}
+
 }  // namespace feld::gui::icons

@@ -17,5 +17,8 @@ QIcon setup();          // project mode: port settings and connection
 QIcon firmware();       // toolbar: update the terminal's firmware
 QIcon dragFiles();      // dragging two or more files
 QIcon cradle();         // the cradle's boxes
+// The seven pictures of advanced mode's tree nodes, by node kind (0-6): computer, terminal,
+// removable medium, fixed disk, optical drive, folder, document page.
+QIcon node(int kind);
 
 }  // namespace feld::gui::icons

@@ -1,42 +1,27 @@
 #include "gui/explorer/CSplitterFrame.h"
 
-#include <QLabel>
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "gui/app/QtUi.h"
 #include "gui/explorer/CMessageView.h"
+#include "gui/explorer/CPDTView.h"
+#include "gui/explorer/CRemoteView.h"
 
 namespace feld::gui {
 
-namespace {
-
-// Until the trees come, each area says what it will hold.
-QWidget* area(const QString& name, const QString& title, QWidget* parent)
-{
-    auto* w = new QWidget(parent);
-    w->setObjectName(name);
-    auto* layout = new QVBoxLayout(w);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(title, w);
-    label->setAlignment(Qt::AlignCenter);
-    label->setEnabled(false);
-    layout->addWidget(label);
-    w->setMinimumSize(120, 80);
-    return w;
-}
-
-}  // namespace
-
-CSplitterFrame::CSplitterFrame(QWidget* parent) : QWidget(parent)
+CSplitterFrame::CSplitterFrame(CMainFrame& frame, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CSplitterFrame"));
     outer_ = new QSplitter(Qt::Vertical, this);
     top_ = new QSplitter(Qt::Horizontal, outer_);
-    pcArea_ = area(QStringLiteral("CRemoteView"), qtr(txt::kComputerRoot), top_);
-    terminalArea_ = area(QStringLiteral("CPDTView"), qtr(txt::kTerminalRoot), top_);
-    top_->addWidget(pcArea_);
-    top_->addWidget(terminalArea_);
+    pcTree_ = new CRemoteView(frame, list_, top_);
+    terminalTree_ = new CPDTView(frame, list_, top_);
+    pcTree_->SetPeer(terminalTree_);
+    terminalTree_->SetPeer(pcTree_);
+    pcTree_->setMinimumSize(120, 80);
+    terminalTree_->setMinimumSize(120, 80);
+    top_->addWidget(pcTree_);
+    top_->addWidget(terminalTree_);
     messages_ = new CMessageView(outer_);
     outer_->addWidget(top_);
     outer_->addWidget(messages_);

@@ -22,7 +22,7 @@ namespace feld::wire {
 
 enum Op : std::uint8_t {
     kOpList = 0,        // list a folder; answered with 28-byte directory entries (no status byte);
-                        // a missing folder lists no entries; "" or "\" lists the drives
+                        // a missing folder lists no entries; "PDT" lists the drives
     kOpDelete = 1,      // delete a file
     kOpGetFile = 3,     // send a file; answered with a code-3 transfer, or, when the terminal
                         // cannot send it (no such file, drive not formatted), with reply data

@@ -1,0 +1,112 @@
+#pragma once
+// The window against the simulated terminal on a pseudo-terminal: the terminal's drives are folders
+// below the test's temporary folder, the window starts with its settings there and its questions
+// and messages recorded, never shown; questions are answered from a script.
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+#include <QString>
+
+#include <algorithm>
+#include <deque>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/app/AppStart.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/QtUi.h"
+#include "sim/SimConfig.h"
+#include "sim/SimLog.h"
+#include "sim/SimPty.h"
+#include "sim/SimTerminal.h"
+#include "support/TestFiles.h"
+
+namespace feld::test {
+
+inline bool SameNoCase(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// A path below `root` found part by part without regard to case, as the terminal names things.
+inline std::filesystem::path FindNoCase(const std::filesystem::path& root, const std::filesystem::path& relative)
+{
+    std::filesystem::path at = root;
+    for (const std::filesystem::path& part : relative) {
+        bool found = false;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(at, ec))
+            if (SameNoCase(e.path().filename().string(), part.string())) {
+                at = e.path();
+                found = true;
+                break;
+            }
+        if (!found)
+            return {};
+    }
+    return at;
+}
+
+class SimWindowFixture : public ::testing::Test {
+protected:
+    TempDir temp;
+    std::filesystem::path dir = temp.path();
+    sim::SimPty pty;
+    sim::SimLog log;
+    sim::SimConfig simConfig;
+    std::unique_ptr<sim::SimTerminal> term;
+    std::unique_ptr<gui::App> app;
+    std::vector<int> shown;
+    std::vector<int> asked;      // the questions asked, by text id
+    std::deque<Answer> answers;  // their answers in turn; No or Cancel once they run out
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.openPty()) << pty.error();
+        simConfig.root = (dir / "term").string();
+        term = std::make_unique<sim::SimTerminal>(simConfig, pty.fd(), log);
+        std::string error;
+        ASSERT_TRUE(term->prepare(error)) << error;
+        term->start();
+    }
+    void TearDown() override
+    {
+        app.reset();
+        if (term)
+            term->stop();
+    }
+
+    // `extraSettings`: more lines for the settings file's [FeldSpan] group.
+    gui::CMainFrame& Start(const std::string& extraSettings = {})
+    {
+        std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string() << "/\n"
+                                            << extraSettings << "[PATH]\nLANGUAGE=2\n";
+        gui::StartOptions options;
+        options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
+        options.device = QString::fromStdString(pty.path());
+        app = std::make_unique<gui::App>(options);
+        app->ui().quietMessages = true;
+        app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+        // A question is never shown: a box nobody answers would stop the test.
+        app->ui().answerQuestions = [this](int id, const QString&, Buttons buttons) {
+            asked.push_back(id);
+            if (answers.empty())
+                return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        QObject::connect(&app->ui(), &gui::QtUi::messageShown, [this](int id, const QString&, int) { shown.push_back(id); });
+        return app->frame();
+    }
+    bool Shown(int id) const { return std::find(shown.begin(), shown.end(), id) != shown.end(); }
+};
+
+}  // namespace feld::test
