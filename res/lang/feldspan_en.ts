@@ -977,6 +977,10 @@ The terminal switching off means the update is complete.</translation>
         <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
         <translation>Cannot list %s (%s); drive D: was not changed.</translation>
     </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>the terminal did not send it</translation>
+    </message>
     <message id="defrag.resume">
         <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
         <translation>An earlier defragmentation did not finish: copies of %d file(s) are still kept in %s. Send them back to drive D: now? (D: is not formatted again.)</translation>

@@ -977,6 +977,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
         <translation>Nie można wyświetlić zawartości %s (%s); dysk D: nie został zmieniony.</translation>
     </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>terminal go nie wysłał</translation>
+    </message>
     <message id="defrag.resume">
         <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
         <translation>Poprzednia defragmentacja nie została dokończona: kopie %d plik(ów) są nadal w %s. Odesłać je teraz na dysk D:? (D: nie zostanie ponownie sformatowany.)</translation>

@@ -977,6 +977,10 @@
         <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
         <translation>Не удаётся получить список %s (%s); диск D: не изменён.</translation>
     </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>терминал его не отправил</translation>
+    </message>
     <message id="defrag.resume">
         <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
         <translation>Прерванная дефрагментация не завершена: копии файлов (%d) всё ещё хранятся в %s. Вернуть их на диск D: сейчас? (D: повторно не форматируется.)</translation>

@@ -977,6 +977,10 @@
         <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
         <translation>无法列出 %s（%s），D: 盘未被更改。</translation>
     </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>终端机没有送出这个文件</translation>
+    </message>
     <message id="defrag.resume">
         <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
         <translation>上次的碎片整理没有完成：%d 个文件的副本仍保留在 %s。要将其传回 D: 盘吗？（D: 盘不会再次格式化）</translation>

@@ -176,7 +176,13 @@ bool Defragment::Fetch(const DefragCopy& copy, std::string& why)
     }
     WriterSink sink(writer);
     if (!link->GetFile(copy.terminalPath, sink, false)) {
-        why = writer.Error().empty() ? failureText(*link, link->LastAnswerStatus() < 0 ? 0 : link->LastAnswerStatus()) : writer.Error();
+        const int status = link->LastAnswerStatus();
+        if (!writer.Error().empty())
+            why = writer.Error();
+        else if (!link->LastFailure().empty() || status > 0)
+            why = failureText(*link, status);
+        else
+            why = tk("defrag.notSent", "終端機沒有送出這個檔案");
         writer.Discard();
         return false;
     }
