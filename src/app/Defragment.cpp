@@ -8,7 +8,8 @@
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
-#include "explorer/TransferParts.h"
+#include "link/TransferEngine.h"
+#include "session/Session.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
@@ -34,19 +35,7 @@ constexpr std::uintmax_t kRoomMargin = 1024 * 1024;
 // The Unix time of the terminal's date words, or 0 when they hold no real date.
 std::int64_t unixTimeOf(const wire::DirEntry& e, int firmware)
 {
-    const wire::TermDateTime t = wire::decodeDateTime(e.date.data(), e.time.data(), firmware);
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59)
-        return 0;
-    std::tm tm{};
-    tm.tm_year = t.year - 1900;
-    tm.tm_mon = t.month - 1;
-    tm.tm_mday = t.day;
-    tm.tm_hour = t.hour;
-    tm.tm_min = t.minute;
-    tm.tm_sec = t.second;
-    tm.tm_isdst = -1;
-    const std::time_t when = std::mktime(&tm);
-    return when == static_cast<std::time_t>(-1) ? 0 : static_cast<std::int64_t>(when);
+    return wire::calendarTimeOf(wire::decodeDateTime(e.date.data(), e.time.data(), firmware)).value_or(0);
 }
 
 // Why a transfer did not work, in words.
@@ -174,7 +163,7 @@ bool Defragment::Fetch(const DefragCopy& copy, std::string& why)
         why = writer.Error();
         return false;
     }
-    WriterSink sink(writer);
+    SafeFileSink sink(writer);
     if (!link->GetFile(copy.terminalPath, sink, false)) {
         const int status = link->LastAnswerStatus();
         if (!writer.Error().empty())
