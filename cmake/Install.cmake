@@ -1,6 +1,8 @@
 # Installation and the Debian package. The programs find their data in bin/../share/feldspan, so the
 # layout below keeps that relation; `cpack -G DEB` in the build folder makes the package.
 include(GNUInstallDirs)
+# The package's documentation folder is named after the package, not the project.
+set(FELDSPAN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/feldspan)
 
 file(RELATIVE_PATH _data_from_bin /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_DATADIR}/feldspan)
 if(NOT _data_from_bin STREQUAL "../share/feldspan")
@@ -25,7 +27,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/icons/app.svg DESTINATION ${CMAKE_INSTAL
 install(FILES ${_linux}/feldspan-cli.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME feldspan-cli)
 install(FILES ${_linux}/70-feldspan.rules DESTINATION ${FELDSPAN_UDEV_RULES_DIR})
-install(FILES ${_linux}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${_linux}/copyright DESTINATION ${FELDSPAN_DOC_DIR})
 
 # Manual pages from the programs' own help, made at build time.
 set(_man_dir ${CMAKE_BINARY_DIR}/man)
@@ -57,11 +59,12 @@ install(FILES ${_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # A short changelog for the package's documentation folder.
 set(_changelog ${CMAKE_BINARY_DIR}/changelog)
 file(WRITE ${_changelog} "feldspan (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
-                         "  * Installable package with desktop entry, udev rules, manual pages and feldspan-cli doctor.\n\n"
+                         "  * Installable package: desktop entry, udev rules, manual pages,\n"
+                         "    feldspan-cli doctor and ports.\n\n"
                          " -- FeldSpan developers <feldspan@users.noreply.github.com>  Sun, 01 Jun 2025 00:00:00 +0000\n")
 add_custom_command(OUTPUT ${_changelog}.gz COMMAND gzip -9nkf ${_changelog} DEPENDS ${_changelog} VERBATIM)
 add_custom_target(feldspan_changelog ALL DEPENDS ${_changelog}.gz)
-install(FILES ${_changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${_changelog}.gz DESTINATION ${FELDSPAN_DOC_DIR})
 
 # The Debian package: its dependencies come from the shared libraries the programs link; the
 # picture and Qt's own button texts are loaded at run time, so they are named here.
@@ -73,14 +76,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "link a PC with a handheld data terminal and its cradle")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "link a PC with a handheld data terminal and its cradle
- FeldSpan sends application projects to a handheld data terminal over a serial
- port or USB, receives the data files it collected, manages its drives and
- updates the terminal's kernel and the charging cradle's firmware.
- .
- The package holds the desktop program, feldspan-cli for scripts and servers,
- a simulated terminal (feldspan-pdtsim), and udev rules that give the user at
- the seat access to the cradle and keep ModemManager away from it.")
+# The summary above is the synopsis; this is the rest, an empty line between paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "FeldSpan sends application projects to a handheld data terminal over a serial
+port or USB, receives the data files it collected, manages its drives and
+updates the terminal's kernel and the charging cradle's firmware.
+
+The package holds the desktop program, feldspan-cli for scripts and servers,
+a simulated terminal (feldspan-pdtsim), and udev rules that give the user at
+the seat access to the cradle and keep ModemManager away from it.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

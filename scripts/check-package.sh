@@ -48,7 +48,8 @@ step "appstreamcli validate"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml
 
 step "lintian"
-lintian --fail-on error --info "$deb" && echo "lintian: no errors"
+lintian --fail-on error --info "$deb" || fail "lintian reports errors"
+echo "lintian: no errors"
 
 step "a minimal Debian 12"
 if [ ! -x "$base/usr/bin/apt-get" ]; then
