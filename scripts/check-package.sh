@@ -18,13 +18,11 @@ step() { printf '\n== %s\n' "$*"; }
 fail() { printf 'check-package: %s\n' "$*" >&2; exit 1; }
 
 [ "$(id -u)" -eq 0 ] || fail "run as root (debootstrap and chroot need it)"
-for tool in debootstrap lintian desktop-file-validate appstreamcli dpkg-deb cpack; do
-  command -v "$tool" >/dev/null || fail "$tool is missing: install desktop-file-utils appstream lintian debootstrap"
-done
 
 step "build and package"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+# The build's packages and the packaging tools (dpkg-dev, desktop-file-utils, appstream, lintian,
+# debootstrap), then the build itself.
+FELDSPAN_SETUP_PACKAGING=1 scripts/setup.sh
 (cd build && rm -f feldspan_*.deb && cpack -G DEB >/dev/null)
 deb=$(ls build/feldspan_*.deb)
 echo "$deb"
