@@ -87,7 +87,7 @@ TEST_F(SystemCheckTest, FindsEachProblemAndItsFixThenAllWellOnceFixed)
     link("/proc/77/fd/9", "/dev/ttyUSB0");
     put("/sys/bus/usb-serial/devices/ttyUSB0/latency_timer", "16\n");
     const std::string dev = "/sys/bus/usb/devices/1-2";
-    put(dev + "/idVendor", "0483\n");
+    put(dev + "/idVendor", "fe1d\n");
     put(dev + "/idProduct", "df11\n");
     put(dev + "/busnum", "1\n");
     put(dev + "/devnum", "5\n");
