@@ -10,6 +10,10 @@ packages=(
   xvfb xauth fonts-wqy-microhei
   dfu-util srecord socat
 )
+# scripts/check-package.sh also makes and checks the Debian package.
+if [ "${FELDSPAN_SETUP_PACKAGING:-0}" = 1 ]; then
+  packages+=(dpkg-dev desktop-file-utils appstream lintian debootstrap)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

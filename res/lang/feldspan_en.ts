@@ -409,6 +409,198 @@ The terminal switching off means the update is complete.</translation>
         <source>%s: %s</source>
         <translation>%s: %s</translation>
     </message>
+    <message id="cli.help.about">
+        <source>Links this PC with the handheld terminal and its cradle.</source>
+        <translation>Links this PC with the handheld terminal and its cradle.</translation>
+    </message>
+    <message id="cli.help.collect">
+        <source>Runs the resident schedule of the FeldSpan/Standby settings until Ctrl-C.
+  --once   one pass, exit 1 when a file failed
+  --json   with --once: the pass's counts as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 collect --once</source>
+        <translation>Runs the resident schedule of the FeldSpan/Standby settings until Ctrl-C.
+  --once   one pass, exit 1 when a file failed
+  --json   with --once: the pass's counts as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 collect --once</translation>
+    </message>
+    <message id="cli.help.command">
+        <source>The command to run (below).</source>
+        <translation>The command to run (below).</translation>
+    </message>
+    <message id="cli.help.commands">
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message id="cli.help.config">
+        <source>  KEY        a key as 'config' lists it, e.g. FeldSpan/Settings/Baudrate
+  VALUE      the new value; only that key's line is written
+Example:
+  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001</source>
+        <translation>  KEY        a key as 'config' lists it, e.g. FeldSpan/Settings/Baudrate
+  VALUE      the new value; only that key's line is written
+Example:
+  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001</translation>
+    </message>
+    <message id="cli.help.cradle">
+        <source>  list               the DFU devices: product name, vendor, product and release ids
+  check FILE.dfu     check a firmware file and show what each kind of cradle gets
+  image FILE.dfu OUT write the 64 KiB memory image the file describes
+  update FILE.dfu    update the cradle's firmware (--index N: the device 'list' numbers)
+  version            the cradle's firmware version (with --usb)
+  --sim DESCRIPTION  a simulated cradle behind the same calls (1: the default one)
+  --json             list and check print JSON
+Example:
+  feldspan-cli cradle check firmware.dfu</source>
+        <translation>  list               the DFU devices: product name, vendor, product and release ids
+  check FILE.dfu     check a firmware file and show what each kind of cradle gets
+  image FILE.dfu OUT write the 64 KiB memory image the file describes
+  update FILE.dfu    update the cradle's firmware (--index N: the device 'list' numbers)
+  version            the cradle's firmware version (with --usb)
+  --sim DESCRIPTION  a simulated cradle behind the same calls (1: the default one)
+  --json             list and check print JSON
+Example:
+  feldspan-cli cradle check firmware.dfu</translation>
+    </message>
+    <message id="cli.help.doctor">
+        <source>Checks serial port access, the udev rules, ModemManager, programs holding the port,
+the USB-serial latency timer, USB access for cradle updates and a Chinese font.
+Exit 0 when all is well, 1 when something needs fixing.
+  --json   the checks as JSON
+Example:
+  feldspan-cli doctor</source>
+        <translation>Checks serial port access, the udev rules, ModemManager, programs holding the port,
+the USB-serial latency timer, USB access for cradle updates and a Chinese font.
+Exit 0 when all is well, 1 when something needs fixing.
+  --json   the checks as JSON
+Example:
+  feldspan-cli doctor</translation>
+    </message>
+    <message id="cli.help.dump">
+        <source>  C|D   the drive
+  OUT   a file, or a folder for the image's own name (default: the project folder)
+Example:
+  feldspan-cli dump C ~/images/</source>
+        <translation>  C|D   the drive
+  OUT   a file, or a folder for the image's own name (default: the project folder)
+Example:
+  feldspan-cli dump C ~/images/</translation>
+    </message>
+    <message id="cli.help.firmware">
+        <source>  KERNEL.bin   the kernel image; drives C: and D: are erased first (asks)
+Example:
+  feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</source>
+        <translation>  KERNEL.bin   the kernel image; drives C: and D: are erased first (asks)
+Example:
+  feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
+    </message>
+    <message id="cli.help.footer">
+        <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
+Exit codes: 0 success, 1 failure (the reason is on stderr), 2 usage error.</source>
+        <translation>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
+Exit codes: 0 success, 1 failure (the reason is on stderr), 2 usage error.</translation>
+    </message>
+    <message id="cli.help.format">
+        <source>  C:|D:   the drive to format (asks first; --yes answers)
+Example:
+  feldspan-cli format C:</source>
+        <translation>  C:|D:   the drive to format (asks first; --yes answers)
+Example:
+  feldspan-cli format C:</translation>
+    </message>
+    <message id="cli.help.get">
+        <source>  TERMINAL_PATH   e.g. C:\Data\DATA1.TXT ('/' may stand for '\')
+  LOCAL_PATH      a file, or a folder for the terminal file's name
+Example:
+  feldspan-cli get C:/Data/DATA1.TXT data1.txt</source>
+        <translation>  TERMINAL_PATH   e.g. C:\Data\DATA1.TXT ('/' may stand for '\')
+  LOCAL_PATH      a file, or a folder for the terminal file's name
+Example:
+  feldspan-cli get C:/Data/DATA1.TXT data1.txt</translation>
+    </message>
+    <message id="cli.help.info">
+        <source>  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 info --json</source>
+        <translation>  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 info --json</translation>
+    </message>
+    <message id="cli.help.ls">
+        <source>  FOLDER   a terminal folder, e.g. C:\Data
+  --json   the entries as JSON
+Example:
+  feldspan-cli ls C:/Data</source>
+        <translation>  FOLDER   a terminal folder, e.g. C:\Data
+  --json   the entries as JSON
+Example:
+  feldspan-cli ls C:/Data</translation>
+    </message>
+    <message id="cli.help.ping">
+        <source>Opens the port and checks that the terminal answers.
+  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 ping</source>
+        <translation>Opens the port and checks that the terminal answers.
+  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 ping</translation>
+    </message>
+    <message id="cli.help.ports">
+        <source>Lists the serial ports with their USB ids, descriptions and serial numbers; the
+terminals the UsbIds setting names are marked.
+  --usb    only USB serial ports, and the one --usb would connect to
+  --json   the ports as JSON
+Example:
+  feldspan-cli ports --json</source>
+        <translation>Lists the serial ports with their USB ids, descriptions and serial numbers; the
+terminals the UsbIds setting names are marked.
+  --usb    only USB serial ports, and the one --usb would connect to
+  --json   the ports as JSON
+Example:
+  feldspan-cli ports --json</translation>
+    </message>
+    <message id="cli.help.put">
+        <source>  LOCAL_FILE        an ordinary file with an 8.3 name
+  TERMINAL_FOLDER   e.g. C:\Data
+Example:
+  feldspan-cli put stock.dat C:/Data</source>
+        <translation>  LOCAL_FILE        an ordinary file with an 8.3 name
+  TERMINAL_FOLDER   e.g. C:\Data
+Example:
+  feldspan-cli put stock.dat C:/Data</translation>
+    </message>
+    <message id="cli.help.receive">
+        <source>  NAME...   data files of C:\Data
+  --to DIR  the folder to save into (default: the Receive folder of the settings)
+  --json    the files received as JSON
+Example:
+  feldspan-cli receive DATA1.TXT --to ~/scans --drop-cr</source>
+        <translation>  NAME...   data files of C:\Data
+  --to DIR  the folder to save into (default: the Receive folder of the settings)
+  --json    the files received as JSON
+Example:
+  feldspan-cli receive DATA1.TXT --to ~/scans --drop-cr</translation>
+    </message>
+    <message id="cli.help.rm">
+        <source>  TERMINAL_PATH...   files (or empty folders) on the terminal
+Example:
+  feldspan-cli rm C:/Data/DATA1.TXT</source>
+        <translation>  TERMINAL_PATH...   files (or empty folders) on the terminal
+Example:
+  feldspan-cli rm C:/Data/DATA1.TXT</translation>
+    </message>
+    <message id="cli.help.send">
+        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
+  --json           the files sent as JSON
+Example:
+  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
+  --json           the files sent as JSON
+Example:
+  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+    </message>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>the terminal did not report its disk information (status %d)</translation>
@@ -465,6 +657,46 @@ The terminal switching off means the update is complete.</translation>
         <source>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</source>
         <translation>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</translation>
     </message>
+    <message id="cli.opt.baud">
+        <source>Line speed in bit/s, for this run: one of %s.</source>
+        <translation>Line speed in bit/s, for this run: one of %s.</translation>
+    </message>
+    <message id="cli.opt.device">
+        <source>The terminal's serial device, for this run (e.g. /dev/ttyUSB0).</source>
+        <translation>The terminal's serial device, for this run (e.g. /dev/ttyUSB0).</translation>
+    </message>
+    <message id="cli.opt.help">
+        <source>Show this help, or a command's.</source>
+        <translation>Show this help, or a command's.</translation>
+    </message>
+    <message id="cli.opt.settings">
+        <source>Use this INI file instead of the user's settings.</source>
+        <translation>Use this INI file instead of the user's settings.</translation>
+    </message>
+    <message id="cli.opt.usb">
+        <source>Connect over USB, for this run.</source>
+        <translation>Connect over USB, for this run.</translation>
+    </message>
+    <message id="cli.opt.verbose">
+        <source>Show status, port and debug lines (QT_LOGGING_RULES picks single ones).</source>
+        <translation>Show status, port and debug lines (QT_LOGGING_RULES picks single ones).</translation>
+    </message>
+    <message id="cli.opt.version">
+        <source>Show the version.</source>
+        <translation>Show the version.</translation>
+    </message>
+    <message id="cli.opt.yes">
+        <source>Answer Yes/OK to every question.</source>
+        <translation>Answer Yes/OK to every question.</translation>
+    </message>
+    <message id="cli.ports.serial">
+        <source>serial %s</source>
+        <translation>serial %s</translation>
+    </message>
+    <message id="cli.ports.terminal">
+        <source>[terminal]</source>
+        <translation>[terminal]</translation>
+    </message>
     <message id="cli.refusedName">
         <source>%s: the terminal refused the name or path</source>
         <translation>%s: the terminal refused the name or path</translation>
@@ -488,6 +720,10 @@ The terminal switching off means the update is complete.</translation>
     <message id="cli.unsafeName">
         <source>the terminal name '%s' cannot be used as a file name here; give a local file name</source>
         <translation>the terminal name '%s' cannot be used as a file name here; give a local file name</translation>
+    </message>
+    <message id="cli.usageHint">
+        <source>usage: feldspan-cli [OPTIONS] COMMAND [ARGS...] ('feldspan-cli --help' lists the options and commands)</source>
+        <translation>usage: feldspan-cli [OPTIONS] COMMAND [ARGS...] ('feldspan-cli --help' lists the options and commands)</translation>
     </message>
     <message id="close.busy">
         <source>正在與終端機傳輸資料。要取消傳輸並結束程式嗎?</source>
@@ -1081,6 +1317,178 @@ The terminal switching off means the update is complete.</translation>
         <source>所有檔案 (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message id="doctor.allWell">
+        <source>all well</source>
+        <translation>all well</translation>
+    </message>
+    <message id="doctor.busy.close">
+        <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
+        <translation>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</translation>
+    </message>
+    <message id="doctor.busy.free">
+        <source>no other process has %s open</source>
+        <translation>no other process has %s open</translation>
+    </message>
+    <message id="doctor.busy.held">
+        <source>%s is open in process %s</source>
+        <translation>%s is open in process %s</translation>
+    </message>
+    <message id="doctor.busy.hidden">
+        <source> (the open files of %d processes could not be looked at)</source>
+        <translation> (the open files of %d processes could not be looked at)</translation>
+    </message>
+    <message id="doctor.busy.noPort">
+        <source>no serial port to check</source>
+        <translation>no serial port to check</translation>
+    </message>
+    <message id="doctor.busy.title">
+        <source>port in use</source>
+        <translation>port in use</translation>
+    </message>
+    <message id="doctor.busy.unreadable">
+        <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
+        <translation> (the open files of %d processes of other users could not be looked at; run as root to see them)</translation>
+    </message>
+    <message id="doctor.fixLabel">
+        <source>fix:</source>
+        <translation>fix:</translation>
+    </message>
+    <message id="doctor.font.install">
+        <source>sudo apt install fonts-wqy-microhei (or fonts-noto-cjk)</source>
+        <translation>sudo apt install fonts-wqy-microhei (or fonts-noto-cjk)</translation>
+    </message>
+    <message id="doctor.font.missing">
+        <source>no font for Chinese: the window's Chinese texts and terminal file names show as boxes</source>
+        <translation>no font for Chinese: the window's Chinese texts and terminal file names show as boxes</translation>
+    </message>
+    <message id="doctor.font.ok">
+        <source>found: %s</source>
+        <translation>found: %s</translation>
+    </message>
+    <message id="doctor.font.title">
+        <source>Chinese font</source>
+        <translation>Chinese font</translation>
+    </message>
+    <message id="doctor.group.denied">
+        <source>%s belongs to the group %s, and this session may not open it</source>
+        <translation>%s belongs to the group %s, and this session may not open it</translation>
+    </message>
+    <message id="doctor.group.join">
+        <source>sudo usermod -aG %s %s, then log out and in again (or install the udev rules, which give the user at the seat the cradle)</source>
+        <translation>sudo usermod -aG %s %s, then log out and in again (or install the udev rules, which give the user at the seat the cradle)</translation>
+    </message>
+    <message id="doctor.group.noPort">
+        <source>no serial port to check: none is connected and the configured one is not there</source>
+        <translation>no serial port to check: none is connected and the configured one is not there</translation>
+    </message>
+    <message id="doctor.group.ok">
+        <source>this session may open %s</source>
+        <translation>this session may open %s</translation>
+    </message>
+    <message id="doctor.group.relogin">
+        <source>you were added to %s after logging in: log out and in again (or run `newgrp %s`)</source>
+        <translation>you were added to %s after logging in: log out and in again (or run `newgrp %s`)</translation>
+    </message>
+    <message id="doctor.group.title">
+        <source>serial port access</source>
+        <translation>serial port access</translation>
+    </message>
+    <message id="doctor.latency.lower">
+        <source>echo 1 | sudo tee %s/%s/latency_timer (until the adapter is unplugged; for good: a udev rule with ATTR{latency_timer}=&quot;1&quot;)</source>
+        <translation>echo 1 | sudo tee %s/%s/latency_timer (until the adapter is unplugged; for good: a udev rule with ATTR{latency_timer}=&quot;1&quot;)</translation>
+    </message>
+    <message id="doctor.latency.none">
+        <source>no USB-serial adapter with a latency timer is connected</source>
+        <translation>no USB-serial adapter with a latency timer is connected</translation>
+    </message>
+    <message id="doctor.latency.ok">
+        <source>1 ms on %s</source>
+        <translation>1 ms on %s</translation>
+    </message>
+    <message id="doctor.latency.slow">
+        <source>%s holds each short reply for %d ms (at 5 ms the link loses a fifth of its speed; FeldSpan asks for 1 ms while the port is open, which not every driver grants)</source>
+        <translation>%s holds each short reply for %d ms (at 5 ms the link loses a fifth of its speed; FeldSpan asks for 1 ms while the port is open, which not every driver grants)</translation>
+    </message>
+    <message id="doctor.latency.title">
+        <source>USB-serial latency</source>
+        <translation>USB-serial latency</translation>
+    </message>
+    <message id="doctor.mm.holds">
+        <source>ModemManager holds %s open</source>
+        <translation>ModemManager holds %s open</translation>
+    </message>
+    <message id="doctor.mm.ignores">
+        <source>running, and told to leave the USB serial ports alone</source>
+        <translation>running, and told to leave the USB serial ports alone</translation>
+    </message>
+    <message id="doctor.mm.noPort">
+        <source>running; no USB serial port for it to probe now</source>
+        <translation>running; no USB serial port for it to probe now</translation>
+    </message>
+    <message id="doctor.mm.notRunning">
+        <source>not running</source>
+        <translation>not running</translation>
+    </message>
+    <message id="doctor.mm.probes">
+        <source>running, and not told to leave %s alone: it may send modem commands to the terminal</source>
+        <translation>running, and not told to leave %s alone: it may send modem commands to the terminal</translation>
+    </message>
+    <message id="doctor.mm.stop">
+        <source>install the udev rules and plug the cradle in again, or sudo systemctl disable --now ModemManager</source>
+        <translation>install the udev rules and plug the cradle in again, or sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message id="doctor.mm.title">
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
+    </message>
+    <message id="doctor.toFix">
+        <source>%d thing(s) to fix</source>
+        <translation>%d thing(s) to fix</translation>
+    </message>
+    <message id="doctor.udev.copy">
+        <source>install the package, or sudo cp res/linux/%s /etc/udev/rules.d/ &amp;&amp; %s</source>
+        <translation>install the package, or sudo cp res/linux/%s /etc/udev/rules.d/ &amp;&amp; %s</translation>
+    </message>
+    <message id="doctor.udev.installed">
+        <source>installed: %s</source>
+        <translation>installed: %s</translation>
+    </message>
+    <message id="doctor.udev.local">
+        <source>%s is where udev never looks</source>
+        <translation>%s is where udev never looks</translation>
+    </message>
+    <message id="doctor.udev.missing">
+        <source>not installed: the cradle is only reachable for root, and ModemManager may probe it</source>
+        <translation>not installed: the cradle is only reachable for root, and ModemManager may probe it</translation>
+    </message>
+    <message id="doctor.udev.title">
+        <source>udev rules</source>
+        <translation>udev rules</translation>
+    </message>
+    <message id="doctor.usb.denied">
+        <source>the cradle at %s may not be opened by this session</source>
+        <translation>the cradle at %s may not be opened by this session</translation>
+    </message>
+    <message id="doctor.usb.noBus">
+        <source>no USB bus on this machine</source>
+        <translation>no USB bus on this machine</translation>
+    </message>
+    <message id="doctor.usb.noCradle">
+        <source>no cradle is connected</source>
+        <translation>no cradle is connected</translation>
+    </message>
+    <message id="doctor.usb.ok">
+        <source>this session may open %s</source>
+        <translation>this session may open %s</translation>
+    </message>
+    <message id="doctor.usb.rules">
+        <source>install the udev rules (%s) and plug the cradle in again</source>
+        <translation>install the udev rules (%s) and plug the cradle in again</translation>
+    </message>
+    <message id="doctor.usb.title">
+        <source>USB access for cradle updates</source>
+        <translation>USB access for cradle updates</translation>
+    </message>
     <message id="drop.folder">
         <source>%1:資料夾無法傳送到終端機,請選擇其中的檔案</source>
         <translation>%1: a folder cannot be sent to the terminal; choose the files in it</translation>
@@ -1448,6 +1856,10 @@ The terminal switching off means the update is complete.</translation>
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>
         <translation>the port settings were cancelled</translation>
+    </message>
+    <message id="link.severalUsb">
+        <source>%d USB serial devices are connected and UsbIds names none of them as the terminal, so none is guessed at: %s. Name the terminal's with `feldspan-cli config FeldSpan/Settings/UsbIds VVVV:PPPP`, or use --device</source>
+        <translation>%d USB serial devices are connected and UsbIds names none of them as the terminal, so none is guessed at: %s. Name the terminal's with `feldspan-cli config FeldSpan/Settings/UsbIds VVVV:PPPP`, or use --device</translation>
     </message>
     <message id="link.stayedBusy">
         <source>the terminal stayed busy and did not take the data</source>

@@ -409,6 +409,198 @@
         <source>%s: %s</source>
         <translation>%s: %s</translation>
     </message>
+    <message id="cli.help.about">
+        <source>Links this PC with the handheld terminal and its cradle.</source>
+        <translation>连接本机与手持终端机及其充电座。</translation>
+    </message>
+    <message id="cli.help.collect">
+        <source>Runs the resident schedule of the FeldSpan/Standby settings until Ctrl-C.
+  --once   one pass, exit 1 when a file failed
+  --json   with --once: the pass's counts as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 collect --once</source>
+        <translation>按 FeldSpan/Standby 设置执行常驻计划，直到按 Ctrl-C。
+  --once   只执行一轮，有文件失败时退出码为 1
+  --json   配合 --once：以 JSON 输出该轮的计数
+Example:
+  feldspan-cli --device /dev/ttyUSB0 collect --once</translation>
+    </message>
+    <message id="cli.help.command">
+        <source>The command to run (below).</source>
+        <translation>要执行的命令（见下方）。</translation>
+    </message>
+    <message id="cli.help.commands">
+        <source>Commands:</source>
+        <translation>命令：</translation>
+    </message>
+    <message id="cli.help.config">
+        <source>  KEY        a key as 'config' lists it, e.g. FeldSpan/Settings/Baudrate
+  VALUE      the new value; only that key's line is written
+Example:
+  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001</source>
+        <translation>  KEY        'config' 列出的键，例如 FeldSpan/Settings/Baudrate
+  VALUE      新的值；只写入该键的那一行
+Example:
+  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001</translation>
+    </message>
+    <message id="cli.help.cradle">
+        <source>  list               the DFU devices: product name, vendor, product and release ids
+  check FILE.dfu     check a firmware file and show what each kind of cradle gets
+  image FILE.dfu OUT write the 64 KiB memory image the file describes
+  update FILE.dfu    update the cradle's firmware (--index N: the device 'list' numbers)
+  version            the cradle's firmware version (with --usb)
+  --sim DESCRIPTION  a simulated cradle behind the same calls (1: the default one)
+  --json             list and check print JSON
+Example:
+  feldspan-cli cradle check firmware.dfu</source>
+        <translation>  list               DFU 设备：产品名称、厂商、产品与版本 ID
+  check FILE.dfu     检查固件文件，并显示各种充电座会写入的内容
+  image FILE.dfu OUT 写出文件描述的 64 KiB 内存映像
+  update FILE.dfu    更新充电座固件（--index N：'list' 所列的设备编号）
+  version            充电座的固件版本（配合 --usb）
+  --sim DESCRIPTION  以模拟的充电座响应相同的调用（1：默认的那一个）
+  --json             list 与 check 以 JSON 输出
+Example:
+  feldspan-cli cradle check firmware.dfu</translation>
+    </message>
+    <message id="cli.help.doctor">
+        <source>Checks serial port access, the udev rules, ModemManager, programs holding the port,
+the USB-serial latency timer, USB access for cradle updates and a Chinese font.
+Exit 0 when all is well, 1 when something needs fixing.
+  --json   the checks as JSON
+Example:
+  feldspan-cli doctor</source>
+        <translation>检查串口访问权、udev 规则、ModemManager、占用端口的程序、
+USB 转串口的延迟计时器、更新充电座所需的 USB 访问权与中文字体。
+一切正常时退出码为 0，有需要修正之处时为 1。
+  --json   以 JSON 输出各项检查
+Example:
+  feldspan-cli doctor</translation>
+    </message>
+    <message id="cli.help.dump">
+        <source>  C|D   the drive
+  OUT   a file, or a folder for the image's own name (default: the project folder)
+Example:
+  feldspan-cli dump C ~/images/</source>
+        <translation>  C|D   磁盘
+  OUT   文件，或放入映像本身名称的文件夹（默认：项目文件夹）
+Example:
+  feldspan-cli dump C ~/images/</translation>
+    </message>
+    <message id="cli.help.firmware">
+        <source>  KERNEL.bin   the kernel image; drives C: and D: are erased first (asks)
+Example:
+  feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</source>
+        <translation>  KERNEL.bin   内核映像；会先清除磁盘 C: 与 D:（会先询问）
+Example:
+  feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
+    </message>
+    <message id="cli.help.footer">
+        <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
+Exit codes: 0 success, 1 failure (the reason is on stderr), 2 usage error.</source>
+        <translation>执行 'feldspan-cli COMMAND --help' 查看命令的参数与示例。
+退出码：0 成功，1 失败（原因在 stderr），2 用法错误。</translation>
+    </message>
+    <message id="cli.help.format">
+        <source>  C:|D:   the drive to format (asks first; --yes answers)
+Example:
+  feldspan-cli format C:</source>
+        <translation>  C:|D:   要格式化的磁盘（会先询问；--yes 代为回答）
+Example:
+  feldspan-cli format C:</translation>
+    </message>
+    <message id="cli.help.get">
+        <source>  TERMINAL_PATH   e.g. C:\Data\DATA1.TXT ('/' may stand for '\')
+  LOCAL_PATH      a file, or a folder for the terminal file's name
+Example:
+  feldspan-cli get C:/Data/DATA1.TXT data1.txt</source>
+        <translation>  TERMINAL_PATH   例如 C:\Data\DATA1.TXT（'/' 可代替 '\'）
+  LOCAL_PATH      文件，或以终端机文件名存入的文件夹
+Example:
+  feldspan-cli get C:/Data/DATA1.TXT data1.txt</translation>
+    </message>
+    <message id="cli.help.info">
+        <source>  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 info --json</source>
+        <translation>  --json   以 JSON 输出结果
+Example:
+  feldspan-cli --device /dev/ttyUSB0 info --json</translation>
+    </message>
+    <message id="cli.help.ls">
+        <source>  FOLDER   a terminal folder, e.g. C:\Data
+  --json   the entries as JSON
+Example:
+  feldspan-cli ls C:/Data</source>
+        <translation>  FOLDER   终端机的文件夹，例如 C:\Data
+  --json   以 JSON 输出条目
+Example:
+  feldspan-cli ls C:/Data</translation>
+    </message>
+    <message id="cli.help.ping">
+        <source>Opens the port and checks that the terminal answers.
+  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 ping</source>
+        <translation>打开端口并检查终端机是否响应。
+  --json   以 JSON 输出结果
+Example:
+  feldspan-cli --device /dev/ttyUSB0 ping</translation>
+    </message>
+    <message id="cli.help.ports">
+        <source>Lists the serial ports with their USB ids, descriptions and serial numbers; the
+terminals the UsbIds setting names are marked.
+  --usb    only USB serial ports, and the one --usb would connect to
+  --json   the ports as JSON
+Example:
+  feldspan-cli ports --json</source>
+        <translation>列出串口及其 USB ID、说明与序列号；UsbIds 设置所指的
+终端机会加上标记。
+  --usb    只列 USB 串口，并标出 --usb 会连接的那一个
+  --json   以 JSON 输出端口
+Example:
+  feldspan-cli ports --json</translation>
+    </message>
+    <message id="cli.help.put">
+        <source>  LOCAL_FILE        an ordinary file with an 8.3 name
+  TERMINAL_FOLDER   e.g. C:\Data
+Example:
+  feldspan-cli put stock.dat C:/Data</source>
+        <translation>  LOCAL_FILE        普通文件，8.3 文件名
+  TERMINAL_FOLDER   例如 C:\Data
+Example:
+  feldspan-cli put stock.dat C:/Data</translation>
+    </message>
+    <message id="cli.help.receive">
+        <source>  NAME...   data files of C:\Data
+  --to DIR  the folder to save into (default: the Receive folder of the settings)
+  --json    the files received as JSON
+Example:
+  feldspan-cli receive DATA1.TXT --to ~/scans --drop-cr</source>
+        <translation>  NAME...   C:\Data 中的数据文件
+  --to DIR  存入的文件夹（默认：设置中的接收文件夹）
+  --json    以 JSON 输出接收的文件
+Example:
+  feldspan-cli receive DATA1.TXT --to ~/scans --drop-cr</translation>
+    </message>
+    <message id="cli.help.rm">
+        <source>  TERMINAL_PATH...   files (or empty folders) on the terminal
+Example:
+  feldspan-cli rm C:/Data/DATA1.TXT</source>
+        <translation>  TERMINAL_PATH...   终端机上的文件（或空文件夹）
+Example:
+  feldspan-cli rm C:/Data/DATA1.TXT</translation>
+    </message>
+    <message id="cli.help.send">
+        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
+  --json           the files sent as JSON
+Example:
+  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...   项目文件（未指定时：Builder.ini 交付的那一个）
+  --json           以 JSON 输出传送的文件
+Example:
+  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+    </message>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>终端机没有报告磁盘信息 (状态 %d)</translation>
@@ -465,6 +657,46 @@
         <source>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</source>
         <translation>'%s' 不是终端机上的路径 (%s); 请写成 C:\Data\NAME.TXT</translation>
     </message>
+    <message id="cli.opt.baud">
+        <source>Line speed in bit/s, for this run: one of %s.</source>
+        <translation>本次运行的传输速率（bit/s）：%s 之一。</translation>
+    </message>
+    <message id="cli.opt.device">
+        <source>The terminal's serial device, for this run (e.g. /dev/ttyUSB0).</source>
+        <translation>本次运行使用的终端机串口设备（例如 /dev/ttyUSB0）。</translation>
+    </message>
+    <message id="cli.opt.help">
+        <source>Show this help, or a command's.</source>
+        <translation>显示此帮助，或命令的帮助。</translation>
+    </message>
+    <message id="cli.opt.settings">
+        <source>Use this INI file instead of the user's settings.</source>
+        <translation>使用此 INI 文件取代用户的设置。</translation>
+    </message>
+    <message id="cli.opt.usb">
+        <source>Connect over USB, for this run.</source>
+        <translation>本次运行经由 USB 连接。</translation>
+    </message>
+    <message id="cli.opt.verbose">
+        <source>Show status, port and debug lines (QT_LOGGING_RULES picks single ones).</source>
+        <translation>显示状态、端口与调试信息（QT_LOGGING_RULES 可单独选择）。</translation>
+    </message>
+    <message id="cli.opt.version">
+        <source>Show the version.</source>
+        <translation>显示版本。</translation>
+    </message>
+    <message id="cli.opt.yes">
+        <source>Answer Yes/OK to every question.</source>
+        <translation>对每个问题都回答 是/确定。</translation>
+    </message>
+    <message id="cli.ports.serial">
+        <source>serial %s</source>
+        <translation>序列号 %s</translation>
+    </message>
+    <message id="cli.ports.terminal">
+        <source>[terminal]</source>
+        <translation>[终端机]</translation>
+    </message>
     <message id="cli.refusedName">
         <source>%s: the terminal refused the name or path</source>
         <translation>%s: 终端机拒绝了这个名称或路径</translation>
@@ -488,6 +720,10 @@
     <message id="cli.unsafeName">
         <source>the terminal name '%s' cannot be used as a file name here; give a local file name</source>
         <translation>终端机上的名称 '%s' 在这里不能用作文件名; 请指定本地文件名</translation>
+    </message>
+    <message id="cli.usageHint">
+        <source>usage: feldspan-cli [OPTIONS] COMMAND [ARGS...] ('feldspan-cli --help' lists the options and commands)</source>
+        <translation>用法：feldspan-cli [OPTIONS] COMMAND [ARGS...]（'feldspan-cli --help' 列出选项与命令）</translation>
     </message>
     <message id="close.busy">
         <source>正在與終端機傳輸資料。要取消傳輸並結束程式嗎?</source>
@@ -1081,6 +1317,178 @@
         <source>所有檔案 (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
+    <message id="doctor.allWell">
+        <source>all well</source>
+        <translation>一切正常</translation>
+    </message>
+    <message id="doctor.busy.close">
+        <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
+        <translation>连接前请结束该程序（终端程序、调制解调器管理程序、另一个 FeldSpan）</translation>
+    </message>
+    <message id="doctor.busy.free">
+        <source>no other process has %s open</source>
+        <translation>没有其他进程打开 %s</translation>
+    </message>
+    <message id="doctor.busy.held">
+        <source>%s is open in process %s</source>
+        <translation>%s 已被进程 %s 打开</translation>
+    </message>
+    <message id="doctor.busy.hidden">
+        <source> (the open files of %d processes could not be looked at)</source>
+        <translation>（有 %d 个进程的打开文件无法查看）</translation>
+    </message>
+    <message id="doctor.busy.noPort">
+        <source>no serial port to check</source>
+        <translation>没有可检查的串口</translation>
+    </message>
+    <message id="doctor.busy.title">
+        <source>port in use</source>
+        <translation>端口占用</translation>
+    </message>
+    <message id="doctor.busy.unreadable">
+        <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
+        <translation>（其他用户的 %d 个进程的打开文件无法查看；以 root 运行可看到全部）</translation>
+    </message>
+    <message id="doctor.fixLabel">
+        <source>fix:</source>
+        <translation>修正：</translation>
+    </message>
+    <message id="doctor.font.install">
+        <source>sudo apt install fonts-wqy-microhei (or fonts-noto-cjk)</source>
+        <translation>sudo apt install fonts-wqy-microhei（或 fonts-noto-cjk）</translation>
+    </message>
+    <message id="doctor.font.missing">
+        <source>no font for Chinese: the window's Chinese texts and terminal file names show as boxes</source>
+        <translation>没有中文字体：窗口的中文文字与终端机文件名会显示成方框</translation>
+    </message>
+    <message id="doctor.font.ok">
+        <source>found: %s</source>
+        <translation>找到：%s</translation>
+    </message>
+    <message id="doctor.font.title">
+        <source>Chinese font</source>
+        <translation>中文字体</translation>
+    </message>
+    <message id="doctor.group.denied">
+        <source>%s belongs to the group %s, and this session may not open it</source>
+        <translation>%s 属于组 %s，此会话无法打开它</translation>
+    </message>
+    <message id="doctor.group.join">
+        <source>sudo usermod -aG %s %s, then log out and in again (or install the udev rules, which give the user at the seat the cradle)</source>
+        <translation>sudo usermod -aG %s %s，然后注销再登录（或安装 udev 规则，让当前座位上的用户可使用充电座）</translation>
+    </message>
+    <message id="doctor.group.noPort">
+        <source>no serial port to check: none is connected and the configured one is not there</source>
+        <translation>没有可检查的串口：没有连接任何串口，设置的串口也不存在</translation>
+    </message>
+    <message id="doctor.group.ok">
+        <source>this session may open %s</source>
+        <translation>此会话可打开 %s</translation>
+    </message>
+    <message id="doctor.group.relogin">
+        <source>you were added to %s after logging in: log out and in again (or run `newgrp %s`)</source>
+        <translation>您是在登录后才加入 %s 的：请注销再登录（或执行 `newgrp %s`）</translation>
+    </message>
+    <message id="doctor.group.title">
+        <source>serial port access</source>
+        <translation>串口访问权</translation>
+    </message>
+    <message id="doctor.latency.lower">
+        <source>echo 1 | sudo tee %s/%s/latency_timer (until the adapter is unplugged; for good: a udev rule with ATTR{latency_timer}=&quot;1&quot;)</source>
+        <translation>echo 1 | sudo tee %s/%s/latency_timer（在拔下转接器前有效；要永久生效：使用含 ATTR{latency_timer}=&quot;1&quot; 的 udev 规则）</translation>
+    </message>
+    <message id="doctor.latency.none">
+        <source>no USB-serial adapter with a latency timer is connected</source>
+        <translation>未连接具延迟计时器的 USB 转串口转接器</translation>
+    </message>
+    <message id="doctor.latency.ok">
+        <source>1 ms on %s</source>
+        <translation>%s 为 1 ms</translation>
+    </message>
+    <message id="doctor.latency.slow">
+        <source>%s holds each short reply for %d ms (at 5 ms the link loses a fifth of its speed; FeldSpan asks for 1 ms while the port is open, which not every driver grants)</source>
+        <translation>%s 会把每个短响应延迟 %d ms（在 5 ms 时连接会损失五分之一的速度；FeldSpan 在端口打开时会要求 1 ms，但并非每个驱动程序都接受）</translation>
+    </message>
+    <message id="doctor.latency.title">
+        <source>USB-serial latency</source>
+        <translation>USB 转串口延迟</translation>
+    </message>
+    <message id="doctor.mm.holds">
+        <source>ModemManager holds %s open</source>
+        <translation>ModemManager 正打开着 %s</translation>
+    </message>
+    <message id="doctor.mm.ignores">
+        <source>running, and told to leave the USB serial ports alone</source>
+        <translation>正在运行，且已被告知不要碰 USB 串口</translation>
+    </message>
+    <message id="doctor.mm.noPort">
+        <source>running; no USB serial port for it to probe now</source>
+        <translation>正在运行；目前没有可让它探测的 USB 串口</translation>
+    </message>
+    <message id="doctor.mm.notRunning">
+        <source>not running</source>
+        <translation>未运行</translation>
+    </message>
+    <message id="doctor.mm.probes">
+        <source>running, and not told to leave %s alone: it may send modem commands to the terminal</source>
+        <translation>正在运行，且未被告知不要碰 %s：它可能会对终端机发送调制解调器命令</translation>
+    </message>
+    <message id="doctor.mm.stop">
+        <source>install the udev rules and plug the cradle in again, or sudo systemctl disable --now ModemManager</source>
+        <translation>安装 udev 规则并重新插上充电座，或 sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message id="doctor.mm.title">
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
+    </message>
+    <message id="doctor.toFix">
+        <source>%d thing(s) to fix</source>
+        <translation>有 %d 项需要修正</translation>
+    </message>
+    <message id="doctor.udev.copy">
+        <source>install the package, or sudo cp res/linux/%s /etc/udev/rules.d/ &amp;&amp; %s</source>
+        <translation>安装软件包，或 sudo cp res/linux/%s /etc/udev/rules.d/ &amp;&amp; %s</translation>
+    </message>
+    <message id="doctor.udev.installed">
+        <source>installed: %s</source>
+        <translation>已安装：%s</translation>
+    </message>
+    <message id="doctor.udev.local">
+        <source>%s is where udev never looks</source>
+        <translation>%s 位于 udev 从不读取的地方</translation>
+    </message>
+    <message id="doctor.udev.missing">
+        <source>not installed: the cradle is only reachable for root, and ModemManager may probe it</source>
+        <translation>未安装：只有 root 能使用充电座，且 ModemManager 可能会探测它</translation>
+    </message>
+    <message id="doctor.udev.title">
+        <source>udev rules</source>
+        <translation>udev 规则</translation>
+    </message>
+    <message id="doctor.usb.denied">
+        <source>the cradle at %s may not be opened by this session</source>
+        <translation>此会话无法打开位于 %s 的充电座</translation>
+    </message>
+    <message id="doctor.usb.noBus">
+        <source>no USB bus on this machine</source>
+        <translation>这台电脑没有 USB 总线</translation>
+    </message>
+    <message id="doctor.usb.noCradle">
+        <source>no cradle is connected</source>
+        <translation>未连接充电座</translation>
+    </message>
+    <message id="doctor.usb.ok">
+        <source>this session may open %s</source>
+        <translation>此会话可打开 %s</translation>
+    </message>
+    <message id="doctor.usb.rules">
+        <source>install the udev rules (%s) and plug the cradle in again</source>
+        <translation>安装 udev 规则（%s）并重新插上充电座</translation>
+    </message>
+    <message id="doctor.usb.title">
+        <source>USB access for cradle updates</source>
+        <translation>更新充电座的 USB 访问权</translation>
+    </message>
     <message id="drop.folder">
         <source>%1:資料夾無法傳送到終端機,請選擇其中的檔案</source>
         <translation>%1:文件夹无法传送到终端机,请选择其中的文件</translation>
@@ -1448,6 +1856,10 @@
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>
         <translation>端口设置已取消</translation>
+    </message>
+    <message id="link.severalUsb">
+        <source>%d USB serial devices are connected and UsbIds names none of them as the terminal, so none is guessed at: %s. Name the terminal's with `feldspan-cli config FeldSpan/Settings/UsbIds VVVV:PPPP`, or use --device</source>
+        <translation>已连接 %d 个 USB 串口设备，而 UsbIds 未指定其中任何一个是终端机，因此不做猜测：%s。请用 `feldspan-cli config FeldSpan/Settings/UsbIds VVVV:PPPP` 指定终端机的设备，或使用 --device</translation>
     </message>
     <message id="link.stayedBusy">
         <source>the terminal stayed busy and did not take the data</source>

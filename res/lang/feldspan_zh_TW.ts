@@ -47,6 +47,198 @@
         <source>drive D: is not formatted: there is nothing to defragment</source>
         <translation>磁碟機 D: 尚未格式化:沒有可重組的內容</translation>
     </message>
+    <message id="cli.help.about">
+        <source>Links this PC with the handheld terminal and its cradle.</source>
+        <translation>連接本機與手持終端機及其充電座。</translation>
+    </message>
+    <message id="cli.help.collect">
+        <source>Runs the resident schedule of the FeldSpan/Standby settings until Ctrl-C.
+  --once   one pass, exit 1 when a file failed
+  --json   with --once: the pass's counts as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 collect --once</source>
+        <translation>依 FeldSpan/Standby 設定執行常駐排程，直到按 Ctrl-C。
+  --once   只執行一輪，有檔案失敗時結束碼為 1
+  --json   配合 --once：以 JSON 輸出該輪的計數
+Example:
+  feldspan-cli --device /dev/ttyUSB0 collect --once</translation>
+    </message>
+    <message id="cli.help.command">
+        <source>The command to run (below).</source>
+        <translation>要執行的指令（見下方）。</translation>
+    </message>
+    <message id="cli.help.commands">
+        <source>Commands:</source>
+        <translation>指令：</translation>
+    </message>
+    <message id="cli.help.config">
+        <source>  KEY        a key as 'config' lists it, e.g. FeldSpan/Settings/Baudrate
+  VALUE      the new value; only that key's line is written
+Example:
+  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001</source>
+        <translation>  KEY        'config' 列出的鍵，例如 FeldSpan/Settings/Baudrate
+  VALUE      新的值；只寫入該鍵的那一行
+Example:
+  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001</translation>
+    </message>
+    <message id="cli.help.cradle">
+        <source>  list               the DFU devices: product name, vendor, product and release ids
+  check FILE.dfu     check a firmware file and show what each kind of cradle gets
+  image FILE.dfu OUT write the 64 KiB memory image the file describes
+  update FILE.dfu    update the cradle's firmware (--index N: the device 'list' numbers)
+  version            the cradle's firmware version (with --usb)
+  --sim DESCRIPTION  a simulated cradle behind the same calls (1: the default one)
+  --json             list and check print JSON
+Example:
+  feldspan-cli cradle check firmware.dfu</source>
+        <translation>  list               DFU 裝置：產品名稱、廠商、產品與版本 ID
+  check FILE.dfu     檢查韌體檔，並顯示各種充電座會寫入的內容
+  image FILE.dfu OUT 寫出檔案描述的 64 KiB 記憶體映像
+  update FILE.dfu    更新充電座韌體（--index N：'list' 所列的裝置編號）
+  version            充電座的韌體版本（配合 --usb）
+  --sim DESCRIPTION  以模擬的充電座回應相同的呼叫（1：預設的那一個）
+  --json             list 與 check 以 JSON 輸出
+Example:
+  feldspan-cli cradle check firmware.dfu</translation>
+    </message>
+    <message id="cli.help.doctor">
+        <source>Checks serial port access, the udev rules, ModemManager, programs holding the port,
+the USB-serial latency timer, USB access for cradle updates and a Chinese font.
+Exit 0 when all is well, 1 when something needs fixing.
+  --json   the checks as JSON
+Example:
+  feldspan-cli doctor</source>
+        <translation>檢查序列埠存取權、udev 規則、ModemManager、佔用連接埠的程式、
+USB 轉序列的延遲計時器、更新充電座所需的 USB 存取權與中文字型。
+一切正常時結束碼為 0，有需要修正之處時為 1。
+  --json   以 JSON 輸出各項檢查
+Example:
+  feldspan-cli doctor</translation>
+    </message>
+    <message id="cli.help.dump">
+        <source>  C|D   the drive
+  OUT   a file, or a folder for the image's own name (default: the project folder)
+Example:
+  feldspan-cli dump C ~/images/</source>
+        <translation>  C|D   磁碟
+  OUT   檔案，或放入映像本身名稱的資料夾（預設：專案資料夾）
+Example:
+  feldspan-cli dump C ~/images/</translation>
+    </message>
+    <message id="cli.help.firmware">
+        <source>  KERNEL.bin   the kernel image; drives C: and D: are erased first (asks)
+Example:
+  feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</source>
+        <translation>  KERNEL.bin   核心映像；會先清除磁碟 C: 與 D:（會先詢問）
+Example:
+  feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
+    </message>
+    <message id="cli.help.footer">
+        <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
+Exit codes: 0 success, 1 failure (the reason is on stderr), 2 usage error.</source>
+        <translation>執行 'feldspan-cli COMMAND --help' 查看指令的參數與範例。
+結束碼：0 成功，1 失敗（原因在 stderr），2 用法錯誤。</translation>
+    </message>
+    <message id="cli.help.format">
+        <source>  C:|D:   the drive to format (asks first; --yes answers)
+Example:
+  feldspan-cli format C:</source>
+        <translation>  C:|D:   要格式化的磁碟（會先詢問；--yes 代為回答）
+Example:
+  feldspan-cli format C:</translation>
+    </message>
+    <message id="cli.help.get">
+        <source>  TERMINAL_PATH   e.g. C:\Data\DATA1.TXT ('/' may stand for '\')
+  LOCAL_PATH      a file, or a folder for the terminal file's name
+Example:
+  feldspan-cli get C:/Data/DATA1.TXT data1.txt</source>
+        <translation>  TERMINAL_PATH   例如 C:\Data\DATA1.TXT（'/' 可代替 '\'）
+  LOCAL_PATH      檔案，或以終端機檔名存入的資料夾
+Example:
+  feldspan-cli get C:/Data/DATA1.TXT data1.txt</translation>
+    </message>
+    <message id="cli.help.info">
+        <source>  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 info --json</source>
+        <translation>  --json   以 JSON 輸出結果
+Example:
+  feldspan-cli --device /dev/ttyUSB0 info --json</translation>
+    </message>
+    <message id="cli.help.ls">
+        <source>  FOLDER   a terminal folder, e.g. C:\Data
+  --json   the entries as JSON
+Example:
+  feldspan-cli ls C:/Data</source>
+        <translation>  FOLDER   終端機的資料夾，例如 C:\Data
+  --json   以 JSON 輸出項目
+Example:
+  feldspan-cli ls C:/Data</translation>
+    </message>
+    <message id="cli.help.ping">
+        <source>Opens the port and checks that the terminal answers.
+  --json   the result as JSON
+Example:
+  feldspan-cli --device /dev/ttyUSB0 ping</source>
+        <translation>開啟連接埠並檢查終端機是否回應。
+  --json   以 JSON 輸出結果
+Example:
+  feldspan-cli --device /dev/ttyUSB0 ping</translation>
+    </message>
+    <message id="cli.help.ports">
+        <source>Lists the serial ports with their USB ids, descriptions and serial numbers; the
+terminals the UsbIds setting names are marked.
+  --usb    only USB serial ports, and the one --usb would connect to
+  --json   the ports as JSON
+Example:
+  feldspan-cli ports --json</source>
+        <translation>列出序列埠及其 USB ID、說明與序號；UsbIds 設定所指的
+終端機會加上標記。
+  --usb    只列 USB 序列埠，並標出 --usb 會連接的那一個
+  --json   以 JSON 輸出連接埠
+Example:
+  feldspan-cli ports --json</translation>
+    </message>
+    <message id="cli.help.put">
+        <source>  LOCAL_FILE        an ordinary file with an 8.3 name
+  TERMINAL_FOLDER   e.g. C:\Data
+Example:
+  feldspan-cli put stock.dat C:/Data</source>
+        <translation>  LOCAL_FILE        一般檔案，8.3 檔名
+  TERMINAL_FOLDER   例如 C:\Data
+Example:
+  feldspan-cli put stock.dat C:/Data</translation>
+    </message>
+    <message id="cli.help.receive">
+        <source>  NAME...   data files of C:\Data
+  --to DIR  the folder to save into (default: the Receive folder of the settings)
+  --json    the files received as JSON
+Example:
+  feldspan-cli receive DATA1.TXT --to ~/scans --drop-cr</source>
+        <translation>  NAME...   C:\Data 中的資料檔
+  --to DIR  存入的資料夾（預設：設定中的接收資料夾）
+  --json    以 JSON 輸出接收的檔案
+Example:
+  feldspan-cli receive DATA1.TXT --to ~/scans --drop-cr</translation>
+    </message>
+    <message id="cli.help.rm">
+        <source>  TERMINAL_PATH...   files (or empty folders) on the terminal
+Example:
+  feldspan-cli rm C:/Data/DATA1.TXT</source>
+        <translation>  TERMINAL_PATH...   終端機上的檔案（或空資料夾）
+Example:
+  feldspan-cli rm C:/Data/DATA1.TXT</translation>
+    </message>
+    <message id="cli.help.send">
+        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
+  --json           the files sent as JSON
+Example:
+  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...   專案檔（未指定時：Builder.ini 交付的那一個）
+  --json           以 JSON 輸出傳送的檔案
+Example:
+  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+    </message>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>終端機沒有回報磁碟資訊 (狀態 %d)</translation>
@@ -103,6 +295,46 @@
         <source>'%s' is not a path on the terminal (%s); write it as C:\Data\NAME.TXT</source>
         <translation>'%s' 不是終端機上的路徑 (%s); 請寫成 C:\Data\NAME.TXT</translation>
     </message>
+    <message id="cli.opt.baud">
+        <source>Line speed in bit/s, for this run: one of %s.</source>
+        <translation>本次執行的傳輸速率（bit/s）：%s 之一。</translation>
+    </message>
+    <message id="cli.opt.device">
+        <source>The terminal's serial device, for this run (e.g. /dev/ttyUSB0).</source>
+        <translation>本次執行使用的終端機序列裝置（例如 /dev/ttyUSB0）。</translation>
+    </message>
+    <message id="cli.opt.help">
+        <source>Show this help, or a command's.</source>
+        <translation>顯示此說明，或指令的說明。</translation>
+    </message>
+    <message id="cli.opt.settings">
+        <source>Use this INI file instead of the user's settings.</source>
+        <translation>使用此 INI 檔取代使用者的設定。</translation>
+    </message>
+    <message id="cli.opt.usb">
+        <source>Connect over USB, for this run.</source>
+        <translation>本次執行經由 USB 連線。</translation>
+    </message>
+    <message id="cli.opt.verbose">
+        <source>Show status, port and debug lines (QT_LOGGING_RULES picks single ones).</source>
+        <translation>顯示狀態、連接埠與除錯訊息（QT_LOGGING_RULES 可個別選擇）。</translation>
+    </message>
+    <message id="cli.opt.version">
+        <source>Show the version.</source>
+        <translation>顯示版本。</translation>
+    </message>
+    <message id="cli.opt.yes">
+        <source>Answer Yes/OK to every question.</source>
+        <translation>對每個問題都回答 是/確定。</translation>
+    </message>
+    <message id="cli.ports.serial">
+        <source>serial %s</source>
+        <translation>序號 %s</translation>
+    </message>
+    <message id="cli.ports.terminal">
+        <source>[terminal]</source>
+        <translation>[終端機]</translation>
+    </message>
     <message id="cli.refusedName">
         <source>%s: the terminal refused the name or path</source>
         <translation>%s: 終端機拒絕了這個名稱或路徑</translation>
@@ -126,6 +358,10 @@
     <message id="cli.unsafeName">
         <source>the terminal name '%s' cannot be used as a file name here; give a local file name</source>
         <translation>終端機上的名稱 '%s' 在這裡不能當檔名使用; 請指定本機檔名</translation>
+    </message>
+    <message id="cli.usageHint">
+        <source>usage: feldspan-cli [OPTIONS] COMMAND [ARGS...] ('feldspan-cli --help' lists the options and commands)</source>
+        <translation>用法：feldspan-cli [OPTIONS] COMMAND [ARGS...]（'feldspan-cli --help' 列出選項與指令）</translation>
     </message>
     <message id="cmd.portUsb">
         <source>USB</source>
@@ -527,6 +763,178 @@
         <source>code %s</source>
         <translation>代碼 %s</translation>
     </message>
+    <message id="doctor.allWell">
+        <source>all well</source>
+        <translation>一切正常</translation>
+    </message>
+    <message id="doctor.busy.close">
+        <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
+        <translation>連線前請結束該程式（終端程式、數據機管理程式、另一個 FeldSpan）</translation>
+    </message>
+    <message id="doctor.busy.free">
+        <source>no other process has %s open</source>
+        <translation>沒有其他行程開啟 %s</translation>
+    </message>
+    <message id="doctor.busy.held">
+        <source>%s is open in process %s</source>
+        <translation>%s 已被行程 %s 開啟</translation>
+    </message>
+    <message id="doctor.busy.hidden">
+        <source> (the open files of %d processes could not be looked at)</source>
+        <translation>（有 %d 個行程的開啟檔案無法查看）</translation>
+    </message>
+    <message id="doctor.busy.noPort">
+        <source>no serial port to check</source>
+        <translation>沒有可檢查的序列埠</translation>
+    </message>
+    <message id="doctor.busy.title">
+        <source>port in use</source>
+        <translation>連接埠使用中</translation>
+    </message>
+    <message id="doctor.busy.unreadable">
+        <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
+        <translation>（其他使用者的 %d 個行程的開啟檔案無法查看；以 root 執行可看到全部）</translation>
+    </message>
+    <message id="doctor.fixLabel">
+        <source>fix:</source>
+        <translation>修正：</translation>
+    </message>
+    <message id="doctor.font.install">
+        <source>sudo apt install fonts-wqy-microhei (or fonts-noto-cjk)</source>
+        <translation>sudo apt install fonts-wqy-microhei（或 fonts-noto-cjk）</translation>
+    </message>
+    <message id="doctor.font.missing">
+        <source>no font for Chinese: the window's Chinese texts and terminal file names show as boxes</source>
+        <translation>沒有中文字型：視窗的中文文字與終端機檔名會顯示成方框</translation>
+    </message>
+    <message id="doctor.font.ok">
+        <source>found: %s</source>
+        <translation>找到：%s</translation>
+    </message>
+    <message id="doctor.font.title">
+        <source>Chinese font</source>
+        <translation>中文字型</translation>
+    </message>
+    <message id="doctor.group.denied">
+        <source>%s belongs to the group %s, and this session may not open it</source>
+        <translation>%s 屬於群組 %s，此工作階段無法開啟它</translation>
+    </message>
+    <message id="doctor.group.join">
+        <source>sudo usermod -aG %s %s, then log out and in again (or install the udev rules, which give the user at the seat the cradle)</source>
+        <translation>sudo usermod -aG %s %s，然後登出再登入（或安裝 udev 規則，讓目前座位上的使用者可使用充電座）</translation>
+    </message>
+    <message id="doctor.group.noPort">
+        <source>no serial port to check: none is connected and the configured one is not there</source>
+        <translation>沒有可檢查的序列埠：沒有連接任何序列埠，設定的序列埠也不存在</translation>
+    </message>
+    <message id="doctor.group.ok">
+        <source>this session may open %s</source>
+        <translation>此工作階段可開啟 %s</translation>
+    </message>
+    <message id="doctor.group.relogin">
+        <source>you were added to %s after logging in: log out and in again (or run `newgrp %s`)</source>
+        <translation>您是在登入後才加入 %s 的：請登出再登入（或執行 `newgrp %s`）</translation>
+    </message>
+    <message id="doctor.group.title">
+        <source>serial port access</source>
+        <translation>序列埠存取權</translation>
+    </message>
+    <message id="doctor.latency.lower">
+        <source>echo 1 | sudo tee %s/%s/latency_timer (until the adapter is unplugged; for good: a udev rule with ATTR{latency_timer}=&quot;1&quot;)</source>
+        <translation>echo 1 | sudo tee %s/%s/latency_timer（在拔下轉接器前有效；要永久生效：使用含 ATTR{latency_timer}=&quot;1&quot; 的 udev 規則）</translation>
+    </message>
+    <message id="doctor.latency.none">
+        <source>no USB-serial adapter with a latency timer is connected</source>
+        <translation>未連接具延遲計時器的 USB 轉序列轉接器</translation>
+    </message>
+    <message id="doctor.latency.ok">
+        <source>1 ms on %s</source>
+        <translation>%s 為 1 ms</translation>
+    </message>
+    <message id="doctor.latency.slow">
+        <source>%s holds each short reply for %d ms (at 5 ms the link loses a fifth of its speed; FeldSpan asks for 1 ms while the port is open, which not every driver grants)</source>
+        <translation>%s 會把每個短回應延遲 %d ms（在 5 ms 時連線會損失五分之一的速度；FeldSpan 在連接埠開啟時會要求 1 ms，但並非每個驅動程式都接受）</translation>
+    </message>
+    <message id="doctor.latency.title">
+        <source>USB-serial latency</source>
+        <translation>USB 轉序列延遲</translation>
+    </message>
+    <message id="doctor.mm.holds">
+        <source>ModemManager holds %s open</source>
+        <translation>ModemManager 正開啟著 %s</translation>
+    </message>
+    <message id="doctor.mm.ignores">
+        <source>running, and told to leave the USB serial ports alone</source>
+        <translation>正在執行，且已被告知不要碰 USB 序列埠</translation>
+    </message>
+    <message id="doctor.mm.noPort">
+        <source>running; no USB serial port for it to probe now</source>
+        <translation>正在執行；目前沒有可讓它探測的 USB 序列埠</translation>
+    </message>
+    <message id="doctor.mm.notRunning">
+        <source>not running</source>
+        <translation>未執行</translation>
+    </message>
+    <message id="doctor.mm.probes">
+        <source>running, and not told to leave %s alone: it may send modem commands to the terminal</source>
+        <translation>正在執行，且未被告知不要碰 %s：它可能會對終端機送出數據機指令</translation>
+    </message>
+    <message id="doctor.mm.stop">
+        <source>install the udev rules and plug the cradle in again, or sudo systemctl disable --now ModemManager</source>
+        <translation>安裝 udev 規則並重新插上充電座，或 sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message id="doctor.mm.title">
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
+    </message>
+    <message id="doctor.toFix">
+        <source>%d thing(s) to fix</source>
+        <translation>有 %d 項需要修正</translation>
+    </message>
+    <message id="doctor.udev.copy">
+        <source>install the package, or sudo cp res/linux/%s /etc/udev/rules.d/ &amp;&amp; %s</source>
+        <translation>安裝套件，或 sudo cp res/linux/%s /etc/udev/rules.d/ &amp;&amp; %s</translation>
+    </message>
+    <message id="doctor.udev.installed">
+        <source>installed: %s</source>
+        <translation>已安裝：%s</translation>
+    </message>
+    <message id="doctor.udev.local">
+        <source>%s is where udev never looks</source>
+        <translation>%s 位於 udev 從不讀取的地方</translation>
+    </message>
+    <message id="doctor.udev.missing">
+        <source>not installed: the cradle is only reachable for root, and ModemManager may probe it</source>
+        <translation>未安裝：只有 root 能使用充電座，且 ModemManager 可能會探測它</translation>
+    </message>
+    <message id="doctor.udev.title">
+        <source>udev rules</source>
+        <translation>udev 規則</translation>
+    </message>
+    <message id="doctor.usb.denied">
+        <source>the cradle at %s may not be opened by this session</source>
+        <translation>此工作階段無法開啟位於 %s 的充電座</translation>
+    </message>
+    <message id="doctor.usb.noBus">
+        <source>no USB bus on this machine</source>
+        <translation>這台電腦沒有 USB 匯流排</translation>
+    </message>
+    <message id="doctor.usb.noCradle">
+        <source>no cradle is connected</source>
+        <translation>未連接充電座</translation>
+    </message>
+    <message id="doctor.usb.ok">
+        <source>this session may open %s</source>
+        <translation>此工作階段可開啟 %s</translation>
+    </message>
+    <message id="doctor.usb.rules">
+        <source>install the udev rules (%s) and plug the cradle in again</source>
+        <translation>安裝 udev 規則（%s）並重新插上充電座</translation>
+    </message>
+    <message id="doctor.usb.title">
+        <source>USB access for cradle updates</source>
+        <translation>更新充電座的 USB 存取權</translation>
+    </message>
     <message id="explorer.noSuchDrive">
         <source>there is no drive image of '%s'; the terminal's drives are C and D</source>
         <translation>沒有磁碟機 '%s' 的映像;終端機的磁碟機是 C 和 D</translation>
@@ -850,6 +1258,10 @@
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>
         <translation>通訊埠設定已取消</translation>
+    </message>
+    <message id="link.severalUsb">
+        <source>%d USB serial devices are connected and UsbIds names none of them as the terminal, so none is guessed at: %s. Name the terminal's with `feldspan-cli config FeldSpan/Settings/UsbIds VVVV:PPPP`, or use --device</source>
+        <translation>已連接 %d 個 USB 序列裝置，而 UsbIds 未指定其中任何一個是終端機，因此不做猜測：%s。請用 `feldspan-cli config FeldSpan/Settings/UsbIds VVVV:PPPP` 指定終端機的裝置，或使用 --device</translation>
     </message>
     <message id="link.stayedBusy">
         <source>the terminal stayed busy and did not take the data</source>

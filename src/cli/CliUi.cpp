@@ -3,6 +3,9 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <chrono>
+
+#include "cli/CliLog.h"
 
 namespace feld::cli {
 namespace {
@@ -58,6 +61,28 @@ std::string lower(std::string s)
     return s;
 }
 
+// "12.5 KiB", "3.1 MiB", "512 B".
+std::string sizeText(double bytes)
+{
+    char buf[32];
+    if (bytes < 1024)
+        std::snprintf(buf, sizeof buf, "%.0f B", bytes);
+    else if (bytes < 1024.0 * 1024)
+        std::snprintf(buf, sizeof buf, "%.1f KiB", bytes / 1024);
+    else
+        std::snprintf(buf, sizeof buf, "%.1f MiB", bytes / (1024.0 * 1024));
+    return buf;
+}
+
+// "0:07", "12:30".
+std::string durationText(double seconds)
+{
+    long s = static_cast<long>(seconds + 0.5);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%ld:%02ld", s / 60, s % 60);
+    return buf;
+}
+
 const char* kindName(ProgressKind k)
 {
     switch (k) {
@@ -76,6 +101,7 @@ class CliUi::Bar : public ProgressView {
 public:
     Bar(CliUi& ui, std::string caption, std::string label) : ui_(ui), caption_(std::move(caption)), label_(std::move(label))
     {
+        startMs_ = now();
         draw(0, true);
     }
     ~Bar() override
@@ -88,6 +114,18 @@ public:
         std::fflush(ui_.io_.err);
     }
     void setPercent(int percent) override { draw(percent < 0 ? 0 : percent > 100 ? 100 : percent, false); }
+    void setBytes(std::int64_t done, std::int64_t total) override
+    {
+        {
+            std::lock_guard lock(ui_.mutex_);
+            if (done < 0 || total <= 0)
+                return;
+            done_ = done;
+            total_ = total;
+        }
+        const std::int64_t percent = done >= total ? 100 : done * 100 / total;
+        draw(static_cast<int>(percent), ui_.errTerminal_);
+    }
     void setLabel(const std::string& text) override
     {
         {
@@ -101,23 +139,50 @@ public:
     }
 
 private:
+    std::int64_t now() const
+    {
+        if (ui_.io_.nowMs)
+            return ui_.io_.nowMs();
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+
+    // For a transfer: "12.0 KiB of 40.0 KiB, 10.8 KiB/s, 0:03 left" (the rate once a moment has
+    // passed); empty for other work.
+    std::string bytesPart() const
+    {
+        if (total_ <= 0)
+            return {};
+        std::string text = sizeText(static_cast<double>(done_)) + " / " + sizeText(static_cast<double>(total_));
+        const double seconds = static_cast<double>(now() - startMs_) / 1000.0;
+        if (seconds >= 0.2 && done_ > 0) {
+            const double rate = static_cast<double>(done_) / seconds;
+            text += ", " + sizeText(rate) + "/s";
+            if (done_ < total_)
+                text += ", " + durationText(static_cast<double>(total_ - done_) / rate) + " left";
+        }
+        return text;
+    }
+
     void draw(int percent, bool force)
     {
         std::lock_guard lock(ui_.mutex_);
         if (!force && percent == percent_)
             return;
         percent_ = percent;
+        const std::string bytes = bytesPart();
         if (ui_.errTerminal_) {
             constexpr int width = 30;
             int filled = percent * width / 100;
             std::string bar(static_cast<std::size_t>(filled), '#');
             bar.append(static_cast<std::size_t>(width - filled), '-');
-            std::fprintf(ui_.io_.err, "\r%s [%s] %3d%%%s%s\x1b[K", caption_.c_str(), bar.c_str(), percent,
-                         label_.empty() ? "" : " ", label_.c_str());
+            std::fprintf(ui_.io_.err, "\r%s [%s] %3d%%%s%s%s%s\x1b[K", caption_.c_str(), bar.c_str(), percent,
+                         bytes.empty() ? "" : "  ", bytes.c_str(), label_.empty() ? "" : "  ", label_.c_str());
             ui_.barDrawn_ = true;
         } else if (force || percent >= lastPrinted_ + 25 || (percent == 100 && lastPrinted_ < 100)) {
             // Not a terminal (a log, a pipe): a line at the start, each quarter and the end.
-            std::fprintf(ui_.io_.err, "%s: %d%%%s%s\n", caption_.c_str(), percent, label_.empty() ? "" : " ", label_.c_str());
+            std::fprintf(ui_.io_.err, "%s: %d%%%s%s%s%s%s\n", caption_.c_str(), percent, bytes.empty() ? "" : " (",
+                         bytes.c_str(), bytes.empty() ? "" : ")", label_.empty() ? "" : " ", label_.c_str());
             lastPrinted_ = percent - percent % 25;
             if (percent == 100)
                 lastPrinted_ = 100;
@@ -130,6 +195,8 @@ private:
     std::string label_;
     int percent_ = -1;
     int lastPrinted_ = 0;
+    std::int64_t startMs_ = 0;
+    std::int64_t done_ = 0, total_ = 0;
 };
 
 CliUi::CliUi(bool yes, bool verbose) : CliUi(yes, verbose, Streams{}) {}
@@ -223,9 +290,12 @@ std::unique_ptr<ProgressView> CliUi::openProgress(ProgressKind kind, const std::
     return std::make_unique<Bar>(*this, c, l);
 }
 
+bool CliUi::showStatus() const { return verbose_ || lcStatus().isInfoEnabled(); }
+bool CliUi::showDebug() const { return verbose_ || lcLink().isDebugEnabled(); }
+
 void CliUi::setStatusText(const std::string& text)
 {
-    if (!verbose_ || text.empty())
+    if (!showStatus() || text.empty())
         return;
     std::lock_guard lock(mutex_);
     writeErrLocked("status: " + plainLines(text) + "\n");
@@ -238,7 +308,7 @@ void CliUi::setActivityIcon(int code)
 
 void CliUi::showPortStatus(bool disconnected, const std::string& portText)
 {
-    if (!verbose_)
+    if (!showStatus())
         return;
     std::lock_guard lock(mutex_);
     writeErrLocked("port: " + (disconnected ? std::string("not connected") : portText) + "\n");
@@ -248,7 +318,7 @@ bool CliUi::editPortSettings(PortSettings& settings)
 {
     // The port comes from the stored settings and the command line; nothing to ask here.
     (void)settings;
-    if (verbose_) {
+    if (showStatus()) {
         std::lock_guard lock(mutex_);
         writeErrLocked("port settings: taken from the settings and the command line\n");
     }
@@ -259,7 +329,7 @@ std::optional<std::string> CliUi::nextPreset(const char* what, const std::string
 {
     std::lock_guard lock(mutex_);
     if (presets_.empty()) {
-        if (verbose_)
+        if (showStatus())
             writeErrLocked(std::string(what) + " \"" + plainLines(title) + "\": none given -> Cancel\n");
         return std::nullopt;
     }
@@ -296,6 +366,12 @@ void CliUi::addMessageLine(const std::string& line)
     std::fflush(io_.out);
 }
 
+void CliUi::messageLinesToStderr()
+{
+    std::lock_guard lock(mutex_);
+    io_.out = io_.err;
+}
+
 void CliUi::terminalFolderChanged(const std::string& terminalPath)
 {
     (void)terminalPath;
@@ -303,7 +379,7 @@ void CliUi::terminalFolderChanged(const std::string& terminalPath)
 
 void CliUi::debugLine(const std::string& line)
 {
-    if (!verbose_)
+    if (!showDebug())
         return;
     std::lock_guard lock(mutex_);
     writeErrLocked("debug: " + plainLines(line) + "\n");

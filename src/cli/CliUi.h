@@ -1,10 +1,13 @@
 #pragma once
 // The Ui of feldspan-cli: messages on stderr, questions answered by --yes, else asked when stdin
 // is a terminal, else answered No/Cancel; progress as a one-line bar on stderr; message-view
-// lines on stdout. Safe to call from any thread.
+// lines on stdout. Status and debug lines follow the logging categories of CliLog.h (--verbose turns
+// them all on). Safe to call from any thread.
 
 #include <cstdio>
+#include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -22,6 +25,8 @@ public:
         // Whether in and err are terminals; unset: asked of the streams themselves.
         std::optional<bool> interactive;
         std::optional<bool> errIsTerminal;
+        // Milliseconds of a steady clock, for a transfer's rate; unset: the system's.
+        std::function<std::int64_t()> nowMs;
     };
 
     CliUi(bool yes, bool verbose);
@@ -49,6 +54,9 @@ public:
     // decide that its failure was already explained.
     int problemsShown() const;
 
+    // For --json: stdout carries the JSON document only, so message-view lines go to stderr.
+    void messageLinesToStderr();
+
     // Prints a line on stderr under the output lock (for the frame's own errors).
     void errorLine(const std::string& text);
 
@@ -59,6 +67,8 @@ private:
     // Writes to stderr, ending a progress bar line first when one is drawn.
     void writeErrLocked(const std::string& text);
     std::optional<std::string> nextPreset(const char* what, const std::string& title);
+    bool showStatus() const;
+    bool showDebug() const;
 
     bool yes_;
     bool verbose_;

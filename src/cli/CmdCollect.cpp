@@ -16,7 +16,9 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "cli/CliCommand.h"
+#include "cli/CliJson.h"
 #include "cli/CliSession.h"
+#include "cli/CliUi.h"
 #include "session/Config.h"
 
 namespace feld::cli {
@@ -58,13 +60,19 @@ std::string scheduleText(const StandbyBlock& b)
 
 int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
-    bool once = false;
+    bool once = false, json = false;
     for (const std::string& a : args) {
         if (a == "--once")
             once = true;
+        else if (a == "--json")
+            json = true;
         else
             return kExitUsage;
     }
+    if (json && !once)
+        return kExitUsage;  // a run until Ctrl-C has no one result to print
+    if (auto* ui = dynamic_cast<CliUi*>(&ctx.ui()); ui && json)
+        ui->messageLinesToStderr();
     Config& config = ctx.config();
     const StandbyBlock& block = config.standby;
     int files = 0;
@@ -92,6 +100,8 @@ int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
     ResidentCollector collector(session, ctx.ui());
     if (once) {
         const CollectResult r = collector.Pass();
+        if (json)
+            printJson(QJsonObject{{QStringLiteral("collected"), r.collected}, {QStringLiteral("failed"), r.failed}});
         return r.failed ? kExitFailure : kExitOk;
     }
 
@@ -114,7 +124,7 @@ int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
     return kExitOk;
 }
 
-FELD_CLI_COMMAND("collect", "collect [--once]",
+FELD_CLI_COMMAND("collect", "collect [--once [--json]]",
                  "collect the terminal files of the resident schedule into its folder, until stopped (or one pass)",
                  collectCommand);
 

@@ -9,6 +9,7 @@
 #include "base/Clock.h"
 #include "base/Ui.h"
 #include "cli/CliCommand.h"
+#include "cli/CliJson.h"
 #include "cradle/CradleUpdate.h"
 #include "cradle/DfuDeviceList.h"
 #include "cradle/DfuFile.h"
@@ -66,7 +67,14 @@ bool parseIndex(const std::string& text, int& out)
     return true;
 }
 
-int listCommand(CliContext& ctx)
+QJsonObject idsJson(unsigned vendor, unsigned product, unsigned release)
+{
+    return {{QStringLiteral("vendor"), static_cast<int>(vendor)},
+            {QStringLiteral("product"), static_cast<int>(product)},
+            {QStringLiteral("release"), static_cast<int>(release)}};
+}
+
+int listCommand(CliContext& ctx, bool json)
 {
     std::vector<DfuDeviceInfo> devices;
     std::string why;
@@ -75,12 +83,23 @@ int listCommand(CliContext& ctx)
             ctx.ui().fixedMessage(why, Icon::Stop);
         return kExitFailure;
     }
+    if (json) {
+        QJsonArray list;
+        for (const auto& d : devices) {
+            QJsonObject o = idsJson(d.vendor, d.product, d.release);
+            o.insert(QStringLiteral("index"), static_cast<int>(d.index));
+            o.insert(QStringLiteral("name"), jsonText(d.name));
+            list.append(o);
+        }
+        printJson(list);
+        return kExitOk;
+    }
     for (const auto& d : devices)
         std::printf("%u: %s (%s)\n", d.index, d.name.c_str(), idsText(d.vendor, d.product, d.release).c_str());
     return kExitOk;
 }
 
-int checkCommand(CliContext& ctx, const std::string& path)
+int checkCommand(CliContext& ctx, const std::string& path, bool json)
 {
     auto image = std::make_unique<DfuImage>();
     DfuFileResult r = LoadDfuFile(path, image.get());
@@ -92,8 +111,13 @@ int checkCommand(CliContext& ctx, const std::string& path)
     std::size_t used = 0;
     for (std::uint8_t b : *image)
         used += b != 0xFF;
-    std::printf("%s: valid cradle firmware (%s), %zu image bytes other than 0xFF\n", path.c_str(),
-                idsText(r.vendor, r.product, r.release).c_str(), used);
+    QJsonObject report = idsJson(r.vendor, r.product, r.release);
+    report.insert(QStringLiteral("file"), jsonText(path));
+    report.insert(QStringLiteral("usedBytes"), static_cast<qint64>(used));
+    QJsonArray kinds;
+    if (!json)
+        std::printf("%s: valid cradle firmware (%s), %zu image bytes other than 0xFF\n", path.c_str(),
+                    idsText(r.vendor, r.product, r.release).c_str(), used);
     // What an update writes depends on the cradle's transfer size, which only the device tells:
     // both kinds of cradle are shown.
     bool writesSomewhere = false;
@@ -111,7 +135,18 @@ int checkCommand(CliContext& ctx, const std::string& path)
             if (!outside.empty())
                 line += "; " + dfuRangesText(outside) + (outside.size() == 1 ? " is" : " are") + " not written";
         }
-        std::printf("%s\n", line.c_str());
+        if (json)
+            kinds.append(QJsonObject{{QStringLiteral("transferSize"), static_cast<int>(transfer)},
+                                     {QStringLiteral("area"), jsonText(dfuAreaText(geometry))},
+                                     {QStringLiteral("written"), jsonText(inside.empty() ? std::string() : dfuRangesText(inside))},
+                                     {QStringLiteral("notWritten"), jsonText(outside.empty() ? std::string() : dfuRangesText(outside))}});
+        else
+            std::printf("%s\n", line.c_str());
+    }
+    if (json) {
+        report.insert(QStringLiteral("cradles"), kinds);
+        report.insert(QStringLiteral("updatable"), writesSomewhere);
+        printJson(report);
     }
     if (!writesSomewhere) {
         ctx.ui().fixedMessage(formatText(tk("cradle.writesNothing", "%s: no byte lies in 0x8000-0xEFFF, where every update "
@@ -221,6 +256,7 @@ int runCradle(CliContext& ctx, const std::vector<std::string>& argsIn)
     std::vector<std::string> args;
     int index = -1;
     bool indexGiven = false;
+    bool json = false;
     for (std::size_t i = 0; i < argsIn.size(); ++i) {
         const std::string& a = argsIn[i];
         std::string value;
@@ -246,7 +282,10 @@ int runCradle(CliContext& ctx, const std::vector<std::string>& argsIn)
             }
             continue;
         }
-        args.push_back(a);
+        if (a == "--json")
+            json = true;
+        else
+            args.push_back(a);
     }
     if (args.empty()) {
         std::fprintf(stderr, "feldspan-cli cradle: name a sub-command: list, check, image, update or version\n");
@@ -257,10 +296,14 @@ int runCradle(CliContext& ctx, const std::vector<std::string>& argsIn)
         std::fprintf(stderr, "feldspan-cli cradle: --index belongs to 'cradle update'\n");
         return kExitUsage;
     }
+    if (json && sub != "list" && sub != "check") {
+        std::fprintf(stderr, "feldspan-cli cradle: --json belongs to 'cradle list' and 'cradle check'\n");
+        return kExitUsage;
+    }
     if (sub == "list" && args.size() == 1)
-        return listCommand(ctx);
+        return listCommand(ctx, json);
     if (sub == "check" && args.size() == 2)
-        return checkCommand(ctx, args[1]);
+        return checkCommand(ctx, args[1], json);
     if (sub == "image" && args.size() == 3)
         return imageCommand(ctx, args[1], args[2]);
     if (sub == "update" && args.size() == 2)
@@ -274,6 +317,6 @@ int runCradle(CliContext& ctx, const std::vector<std::string>& argsIn)
 }  // namespace
 
 FELD_CLI_COMMAND("cradle",
-                 "cradle list | cradle check FILE.dfu | cradle image FILE.dfu OUT.bin | "
+                 "cradle list [--json] | cradle check [--json] FILE.dfu | cradle image FILE.dfu OUT.bin | "
                  "cradle update FILE.dfu [--index N] | cradle version   [--sim DESCRIPTION]",
                  "the cradle: DFU devices, firmware files, firmware update, version", runCradle);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/CliCommand.h"
+#include "cli/CliJson.h"
 #include "cli/CliSession.h"
 #include "session/Config.h"
 
@@ -12,7 +13,8 @@ namespace {
 
 int pingCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
-    if (!args.empty())
+    const bool json = args.size() == 1 && args[0] == "--json";
+    if (!args.empty() && !json)
         return kExitUsage;
     CliSession cli(ctx);
     auto start = std::chrono::steady_clock::now();
@@ -23,12 +25,18 @@ int pingCommand(CliContext& ctx, const std::vector<std::string>& args)
     const PortSettings& port = ctx.config().port;
     std::string where = port.portChoice == 0 ? (port.usbDevice.empty() ? std::string("USB") : port.usbDevice)
                                              : Config::serialDevicePath(port);
+    if (json) {
+        printJson(QJsonObject{{QStringLiteral("device"), jsonText(where)},
+                              {QStringLiteral("port"), jsonText(Session::PortStatusText(port))},
+                              {QStringLiteral("ms"), static_cast<qint64>(ms)}});
+        return kExitOk;
+    }
     std::printf("the terminal answered on %s (%s) in %lld ms\n", where.c_str(), Session::PortStatusText(port).c_str(),
                 static_cast<long long>(ms));
     return kExitOk;
 }
 
-FELD_CLI_COMMAND("ping", "ping", "check the link to the terminal", pingCommand);
+FELD_CLI_COMMAND("ping", "ping [--json]", "check the link to the terminal", pingCommand);
 
 }  // namespace
 }  // namespace feld::cli

@@ -8,7 +8,9 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "cli/CliCommand.h"
+#include "cli/CliJson.h"
 #include "cli/CliSession.h"
+#include "cli/CliUi.h"
 #include "project/DataReceive.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectSender.h"
@@ -19,9 +21,27 @@ namespace {
 
 void problem(CliContext& ctx, const std::string& text) { ctx.ui().fixedMessage(text, Icon::Exclamation); }
 
+// Takes "--json" out of the arguments; with it, stdout carries the JSON document alone.
+bool takeJson(CliContext& ctx, std::vector<std::string>& args)
+{
+    bool json = false;
+    for (auto it = args.begin(); it != args.end();) {
+        if (*it == "--json") {
+            json = true;
+            it = args.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (auto* ui = dynamic_cast<CliUi*>(&ctx.ui()); ui && json)
+        ui->messageLinesToStderr();
+    return json;
+}
+
 int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
     std::vector<std::string> files = args;
+    const bool json = takeJson(ctx, files);
     Config& config = ctx.config();
     if (files.empty()) {
         // No project named: the one the project builder handed over.
@@ -59,7 +79,15 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
     }
     CliSession cli(ctx);
     ProjectSender sender(cli.session(), ctx.ui());
-    sender.onFile = [](const ProjectSender::FileOutcome& o) {
+    QJsonArray sent;
+    sender.onFile = [json, &sent](const ProjectSender::FileOutcome& o) {
+        if (json) {
+            const char* what = o.result == 1 ? "sent" : o.declined ? "kept" : "failed";
+            sent.append(QJsonObject{{QStringLiteral("source"), jsonText(o.source)},
+                                    {QStringLiteral("target"), jsonText(o.target)},
+                                    {QStringLiteral("result"), QString::fromLatin1(what)}});
+            return;
+        }
         if (o.result == 1)
             std::printf("sent %s -> %s\n", o.source.c_str(), o.target.c_str());
         else if (o.declined)
@@ -69,7 +97,10 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
         std::fflush(stdout);
     };
     const int r = sender.Send(projects);
-    return r == 1 && sender.AllSent() ? kExitOk : kExitFailure;
+    const bool ok = r == 1 && sender.AllSent();
+    if (json)
+        printJson(QJsonObject{{QStringLiteral("ok"), ok}, {QStringLiteral("files"), sent}});
+    return ok ? kExitOk : kExitFailure;
 }
 
 // "--keep-cr" style switches: the last one given wins; the stored value stands without any.
@@ -92,6 +123,7 @@ bool takeSwitch(std::vector<std::string>& args, const char* on, const char* off,
 int receiveCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
 {
     std::vector<std::string> args = argsIn;
+    const bool json = takeJson(ctx, args);
     Config& config = ctx.config();
     ReceiveChoice base;
     base.saveFolder = config.standby.savePath1;
@@ -116,6 +148,7 @@ int receiveCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
 
     CliSession cli(ctx);
     int failures = 0;
+    QJsonArray received;
     for (const std::string& name : args) {
         DataReceive receive(cli.session(), ctx.ui());
         if (!receive.Begin())
@@ -127,18 +160,24 @@ int receiveCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
             if (n.rfind(prefix, 0) == 0)
                 n = n.substr(std::string(prefix).size());
         choice.name = n;
-        if (receive.Receive(choice) == 1)
+        const bool ok = receive.Receive(choice) == 1;
+        failures += !ok;
+        if (json)
+            received.append(QJsonObject{{QStringLiteral("name"), jsonText(n)},
+                                        {QStringLiteral("path"), jsonText(ReceiveDestination(choice.saveFolder, n))},
+                                        {QStringLiteral("ok"), ok}});
+        else if (ok)
             std::printf("%s -> %s\n", n.c_str(), ReceiveDestination(choice.saveFolder, n).c_str());
-        else
-            ++failures;
     }
+    if (json)
+        printJson(QJsonObject{{QStringLiteral("ok"), failures == 0}, {QStringLiteral("files"), received}});
     return failures ? kExitFailure : kExitOk;
 }
 
-FELD_CLI_COMMAND("send", "send [PROJECT.ini...]",
+FELD_CLI_COMMAND("send", "send [--json] [PROJECT.ini...]",
                  "send projects to the terminal (the handed-over project when none is named)", sendCommand);
 FELD_CLI_COMMAND("receive",
-                 "receive NAME... [--to DIR] [--append|--overwrite] [--keep-cr|--drop-cr] [--keep-lf|--drop-lf] "
+                 "receive NAME... [--to DIR] [--json] [--append|--overwrite] [--keep-cr|--drop-cr] [--keep-lf|--drop-lf] "
                  "[--delete|--no-delete]",
                  "receive data files of C:\\Data (defaults from the stored settings)", receiveCommand);
 

@@ -16,6 +16,7 @@
 #include "app/UpdateCommands.h"
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
+#include "cli/CliJson.h"
 #include "cli/CliSession.h"
 #include "cli/CliUi.h"
 #include "cli/CradleVersion.h"
@@ -50,41 +51,6 @@ int problemsShown(CliContext& ctx)
 void problem(CliContext& ctx, const std::string& text)
 {
     ctx.ui().fixedMessage(text, Icon::Exclamation);
-}
-
-// A JSON string: the terminal's bytes as they are when they are UTF-8, else U+FFFD in their place.
-std::string jsonString(const std::string& s)
-{
-    std::string out = "\"";
-    for (std::size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-            ++i;
-        } else if (c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-            ++i;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-        } else {
-            std::size_t len = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
-            bool ok = len > 0 && i + len <= s.size();
-            for (std::size_t k = 1; ok && k < len; ++k)
-                ok = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-            if (ok) {
-                out.append(s, i, len);
-                i += len;
-            } else {
-                out += "\\ufffd";
-                ++i;
-            }
-        }
-    }
-    return out + "\"";
 }
 
 // For a terminal listing on screen: control characters become "?".
@@ -188,8 +154,11 @@ int infoCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
     if (!diskInfo(ctx, cli.session(), d))
         return kExitFailure;
     if (json) {
-        std::printf("{\"firmware\":%d,\"c\":{\"total\":%d,\"free\":%d},\"d\":{\"total\":%d,\"free\":%d}}\n", d.version,
-                    d.cTotal, d.cFree, d.dTotal, d.dFree);
+        // A drive that is not formatted reports a negative free size, kept as the terminal gave it.
+        auto drive = [](int total, int free) { return QJsonObject{{QStringLiteral("total"), total}, {QStringLiteral("free"), free}}; };
+        printJson(QJsonObject{{QStringLiteral("firmware"), d.version},
+                              {QStringLiteral("c"), drive(d.cTotal, d.cFree)},
+                              {QStringLiteral("d"), drive(d.dTotal, d.dFree)}});
     } else {
         std::printf("firmware  %d.%02d\n", d.version / 100, d.version % 100);
         std::printf("drive C:  %s\n", driveText(d.cTotal, d.cFree).c_str());
@@ -235,24 +204,24 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
         return kExitFailure;
     }
     std::vector<wire::DirEntry> entries = wire::decodeDirectory(data, static_cast<std::size_t>(count) * wire::kDirEntrySize);
-    std::string out = json ? "[" : "";
-    bool first = true;
+    QJsonArray list;
+    std::string out;
     for (const auto& e : entries) {
         auto t = realDate(wire::decodeDateTime(e.date.data(), e.time.data(), d.version));
         std::string when = t ? formatText("%04d-%02d-%02dT%02d:%02d:%02d", {t->year, t->month, t->day, t->hour, t->minute, t->second})
                              : std::string();
-        if (json) {
-            out += first ? "" : ",";
-            out += "{\"name\":" + jsonString(e.name) + ",\"kind\":\"" + kindOf(e.attribute) +
-                   "\",\"size\":" + std::to_string(e.size) + ",\"modified\":" + (t ? "\"" + when + "\"" : "null") + "}";
-        } else {
+        if (json)
+            list.append(QJsonObject{{QStringLiteral("name"), jsonText(e.name)},
+                                    {QStringLiteral("kind"), QString::fromLatin1(kindOf(e.attribute))},
+                                    {QStringLiteral("size"), static_cast<qint64>(e.size)},
+                                    {QStringLiteral("modified"), t ? QJsonValue(jsonText(when)) : QJsonValue(QJsonValue::Null)}});
+        else
             out += formatText("%-12s  %-6s  %10u  %s\n", {printable(e.name), kindOf(e.attribute), e.size, t ? when : "-"});
-        }
-        first = false;
     }
     if (json)
-        out += "]\n";
-    std::fputs(out.c_str(), stdout);
+        printJson(list);
+    else
+        std::fputs(out.c_str(), stdout);
     return kExitOk;
 }
 

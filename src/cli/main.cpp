@@ -1,5 +1,7 @@
-// feldspan-cli: parses the global options, loads the language's texts and runs one command.
+// feldspan-cli: parses the global options, loads the language's texts and runs one command. The
+// commands parse their own arguments; the registry (CliCommand.h) names them.
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <signal.h>
@@ -16,6 +18,8 @@
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
+#include "cli/CliHelp.h"
+#include "cli/CliLog.h"
 #include "cli/CliUi.h"
 #include "session/Config.h"
 #include "session/Translations.h"
@@ -49,36 +53,17 @@ private:
     std::unique_ptr<Config> config_;
 };
 
-void printUsage(std::FILE* to)
-{
-    std::fprintf(to,
-                 "usage: feldspan-cli [OPTIONS] COMMAND [ARGS...]\n"
-                 "\n"
-                 "Links this PC with the handheld terminal and its cradle.\n"
-                 "\n"
-                 "Options:\n"
-                 "  --settings FILE  use this INI file instead of the user's settings\n"
-                 "  --device PATH    the terminal's serial device (for this run)\n"
-                 "  --usb            connect over USB (for this run)\n"
-                 "  --baud N         line speed in bit/s (for this run): one of\n"
-                 "                   %s\n"
-                 "  --yes            answer Yes/OK to every question\n"
-                 "  --verbose        show status, port and debug lines\n"
-                 "  --help           show this text\n"
-                 "\n"
-                 "Commands:\n",
-                 Config::supportedBaudRates().c_str());
-    for (const auto& c : CliRegistry::all())
-        std::fprintf(to, "  %-16s %s\n", c.name, c.summary ? c.summary : "");
-    std::fprintf(to, "\nRun 'feldspan-cli COMMAND --help' for a command's arguments.\n"
-                     "Exit codes: 0 success, 1 failure (reason on stderr), 2 usage error.\n");
-}
-
 void printCommandUsage(std::FILE* to, const CliCommandInfo& c)
 {
-    std::fprintf(to, "usage: feldspan-cli [OPTIONS] %s\n", c.usage ? c.usage : c.name);
-    if (c.summary)
-        std::fprintf(to, "%s\n", c.summary);
+    std::fputs(commandHelp(c).c_str(), to);
+}
+
+int usageError(const std::string& why)
+{
+    std::fprintf(stderr, "feldspan-cli: %s\n\n", why.c_str());
+    std::fprintf(stderr, "%s\n", tk("cli.usageHint", "usage: feldspan-cli [OPTIONS] COMMAND [ARGS...] ('feldspan-cli --help' lists "
+                                                    "the options and commands)").c_str());
+    return kExitUsage;
 }
 
 bool parsePositive(const std::string& text, int& out)
@@ -91,6 +76,51 @@ bool parsePositive(const std::string& text, int& out)
     out = std::atoi(text.c_str());
     return out > 0;
 }
+
+// The command line split in two: the program's own options (before the command and, as a
+// convenience, after it) and the command with its arguments, which the command parses itself.
+struct SplitLine {
+    QStringList global{QStringLiteral("feldspan-cli")};
+    std::string command;
+    std::vector<std::string> args;
+};
+
+SplitLine splitCommandLine(int argc, char** argv)
+{
+    static const char* const kWithValue[] = {"--settings", "--device", "--baud"};
+    static const char* const kFlags[] = {"--usb", "--yes", "--verbose", "--help", "-h", "--version"};
+    auto isOne = [](const std::string& a, auto& names) {
+        for (const char* n : names)
+            if (a == n)
+                return true;
+        return false;
+    };
+    SplitLine line;
+    bool endOfOptions = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const std::string name = a.rfind("--", 0) == 0 ? a.substr(0, a.find('=')) : a;
+        const bool option = !endOfOptions && a.size() >= 2 && a[0] == '-';
+        if (option && a == "--") {
+            endOfOptions = true;
+            continue;
+        }
+        if (line.command.empty() && !option) {
+            line.command = a;
+            continue;
+        }
+        if (option && (line.command.empty() || isOne(name, kWithValue) || isOne(a, kFlags))) {
+            line.global << QString::fromLocal8Bit(a.c_str());
+            if (isOne(a, kWithValue) && i + 1 < argc)
+                line.global << QString::fromLocal8Bit(argv[++i]);
+            continue;
+        }
+        line.args.push_back(a);
+    }
+    return line;
+}
+
+std::string local(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 // Ctrl-C, SIGTERM and SIGHUP end the program at once, as a shell expects (exit 128 + the signal),
 // but never leave a half-fetched file behind: the temporaries go first.
@@ -118,94 +148,39 @@ int main(int argc, char** argv)
     // QtCore wants an application object for a few of its services; nothing here needs its
     // event loop.
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("feldspan-cli"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kCliVersion));
+
+    const SplitLine line = splitCommandLine(argc, argv);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const GlobalOptions opt;
+    opt.addTo(parser);
+    if (!parser.parse(line.global))
+        return usageError(local(parser.errorText()));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError("unexpected " + local(parser.positionalArguments().front()));
 
     CliOptions options;
-    std::string command;
-    std::vector<std::string> args;
-    bool help = false;
-    bool endOfOptions = false;
-
-    auto usageError = [](const std::string& why) {
-        std::fprintf(stderr, "feldspan-cli: %s\n\n", why.c_str());
-        printUsage(stderr);
-        return kExitUsage;
-    };
-
-    // Global options are recognised before and after the command name, up to a "--".
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (endOfOptions || a.size() < 2 || a[0] != '-') {
-            if (command.empty())
-                command = a;
-            else
-                args.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            endOfOptions = true;
-            continue;
-        }
-        std::string name = a, value;
-        bool hasValue = false;
-        if (auto eq = a.find('='); a.rfind("--", 0) == 0 && eq != std::string::npos) {
-            name = a.substr(0, eq);
-            value = a.substr(eq + 1);
-            hasValue = true;
-        }
-        auto takeValue = [&]() -> bool {
-            if (hasValue)
-                return true;
-            if (i + 1 >= argc)
-                return false;
-            value = argv[++i];
-            return true;
-        };
-        if (name == "--settings") {
-            if (!takeValue() || value.empty())
-                return usageError("--settings needs a file name");
-            options.settingsFile = value;
-        } else if (name == "--device") {
-            if (!takeValue() || value.empty())
-                return usageError("--device needs a device path");
-            options.device = value;
-        } else if (name == "--baud") {
-            // The reply time-outs are reckoned for the speeds the port settings offer; any other
-            // speed would leave a wait without its proper end.
-            if (!takeValue() || !parsePositive(value, options.baud) || !Config::isSupportedBaudRate(options.baud))
-                return usageError("--baud takes one of the supported rates " + Config::supportedBaudRates() +
-                                  " (bits per second), not '" + value + "'");
-        } else if (name == "--usb" && !hasValue) {
-            options.usb = true;
-        } else if (name == "--yes" && !hasValue) {
-            options.yes = true;
-        } else if (name == "--verbose" && !hasValue) {
-            options.verbose = true;
-        } else if ((name == "--help" || name == "-h") && !hasValue) {
-            help = true;
-        } else if (!command.empty()) {
-            // Options the global parser does not know belong to the command.
-            args.push_back(a);
-        } else {
-            return usageError("unknown option " + a);
-        }
+    options.settingsFile = local(parser.value(opt.settings));
+    options.device = local(parser.value(opt.device));
+    options.usb = parser.isSet(opt.usb);
+    options.yes = parser.isSet(opt.yes);
+    options.verbose = parser.isSet(opt.verbose);
+    if (parser.isSet(opt.settings) && options.settingsFile.empty())
+        return usageError("--settings needs a file name");
+    if (parser.isSet(opt.device) && options.device.empty())
+        return usageError("--device needs a device path");
+    if (parser.isSet(opt.baud)) {
+        // The reply time-outs are reckoned for the speeds the port settings offer; any other
+        // speed would leave a wait without its proper end.
+        const std::string value = local(parser.value(opt.baud));
+        if (!parsePositive(value, options.baud) || !Config::isSupportedBaudRate(options.baud))
+            return usageError("--baud takes one of the supported rates " + Config::supportedBaudRates() +
+                              " (bits per second), not '" + value + "'");
     }
     if (!options.device.empty() && options.usb)
         return usageError("--device and --usb cannot be used together");
-
-    if (command.empty()) {
-        if (help) {
-            printUsage(stdout);
-            return kExitOk;
-        }
-        return usageError("no command given");
-    }
-    const CliCommandInfo* info = CliRegistry::find(command);
-    if (!info)
-        return usageError("unknown command '" + command + "'");
-    if (help) {
-        printCommandUsage(stdout, *info);
-        return kExitOk;
-    }
 
     // Speak the user's language: the configured code, else the locale's. A missing or damaged
     // translation leaves the program's own texts in place. (A bad stored value is reported once, by whichever part
@@ -217,9 +192,40 @@ int main(int argc, char** argv)
         applyLanguage(TextCatalog::instance(), code, Config::withTrailingSeparator(Config::defaultMainPath()) + "lang");
     }
 
+    if (parser.isSet(opt.helpMan)) {
+        printManPage(stdout);
+        return kExitOk;
+    }
+    if (parser.isSet(opt.listCommands)) {
+        for (const auto& c : CliRegistry::all())
+            std::printf("%s\n", c.name);
+        return kExitOk;
+    }
+    if (parser.isSet(opt.version)) {
+        std::printf("feldspan-cli %s\n", kCliVersion);
+        return kExitOk;
+    }
+    const bool help = parser.isSet(opt.help);
+    if (line.command.empty()) {
+        if (help) {
+            printProgramHelp(stdout);
+            return kExitOk;
+        }
+        return usageError("no command given");
+    }
+    const CliCommandInfo* info = CliRegistry::find(line.command);
+    if (!info)
+        return usageError("unknown command '" + line.command + "'");
+    if (help) {
+        printCommandUsage(stdout, *info);
+        return kExitOk;
+    }
+    if (options.verbose)
+        enableVerboseLogging();
+
     installSignalHandlers();
     AppContext ctx(options);
-    int rc = info->run(ctx, args);
+    int rc = info->run(ctx, line.args);
     if (rc == kExitUsage) {
         std::fputc('\n', stderr);
         printCommandUsage(stderr, *info);

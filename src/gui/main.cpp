@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("FeldSpan"));
     QApplication::setApplicationDisplayName(QStringLiteral("FeldSpan"));
     QApplication::setApplicationVersion(QStringLiteral("3.00A"));
+    // Lets the desktop match the window with its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.feldspan.FeldSpan"));
     QApplication::setQuitOnLastWindowClosed(false);  // a resident window hides; Exit ends the program
 
     QCommandLineParser parser;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,7 +20,8 @@ protected:
             if (f)
                 std::fclose(f);
     }
-    CliUi make(bool yes, bool verbose, bool interactive, bool errTerminal, const std::string& input = {})
+    CliUi make(bool yes, bool verbose, bool interactive, bool errTerminal, const std::string& input = {},
+               std::function<std::int64_t()> nowMs = {})
     {
         in_ = std::tmpfile();
         out_ = std::tmpfile();
@@ -32,6 +34,7 @@ protected:
         s.err = err_;
         s.interactive = interactive;
         s.errIsTerminal = errTerminal;
+        s.nowMs = std::move(nowMs);
         return CliUi(yes, verbose, s);
     }
     static std::string contents(std::FILE* f)
@@ -133,6 +136,19 @@ TEST_F(CliUiTest, ProgressOnATerminalRedrawsOneLine)
     EXPECT_NE(e.find(" 40%\x1b[K\nerror: in between\n"), std::string::npos) << e;
     EXPECT_NE(e.find("100%"), std::string::npos);
     EXPECT_EQ(e.back(), '\n');
+}
+
+TEST_F(CliUiTest, ATransferShowsItsBytesRateAndTimeLeft)
+{
+    std::int64_t now = 0;
+    CliUi ui = make(false, false, false, true, {}, [&now] { return now; });
+    {
+        auto p = ui.openProgress(ProgressKind::Sending, "Sending....", "");
+        now = 2000;
+        p->setBytes(20480, 81920);  // 10 KiB/s, 60 KiB to go
+    }
+    std::string e = err();
+    EXPECT_NE(e.find("20.0 KiB / 80.0 KiB, 10.0 KiB/s, 0:06 left"), std::string::npos) << e;
 }
 
 TEST_F(CliUiTest, FileChoosersTakePresetAnswersInOrder)

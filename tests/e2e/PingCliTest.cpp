@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <fstream>
 
 #include "support/ProgramRunner.h"
@@ -38,6 +41,13 @@ TEST_F(PingCliTest, AnswersOverThePseudoTerminalAtTheGivenRate)
     EXPECT_EQ(r.rc, 0) << r.err;
     EXPECT_NE(r.out.find("the terminal answered on " + sim.device()), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("9600"), std::string::npos) << r.out;
+
+    r = Cli({"--device", sim.device(), "--baud", "9600", "ping", "--json"});
+    EXPECT_EQ(r.rc, 0) << r.err;
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
+    EXPECT_EQ(o.value("device").toString().toStdString(), sim.device()) << r.out;
+    EXPECT_TRUE(o.value("port").toString().contains("9600")) << r.out;
+    EXPECT_GE(o.value("ms").toInt(-1), 0) << r.out;
 }
 
 TEST_F(PingCliTest, NoAnswerAndMissingDeviceFailWithTheReason)

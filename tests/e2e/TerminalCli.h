@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -103,6 +107,17 @@ protected:
     // The program's own text of an id, formatted as the CLI shows it.
     static std::string Text(int id, std::initializer_list<TextArg> args = {}) { return formatText(builtinText(id), args); }
     static bool Has(const std::string& haystack, const std::string& needle) { return haystack.find(needle) != std::string::npos; }
+
+    // A command's --json output; a null document when it is not JSON.
+    static QJsonDocument Json(const CliRun& run) { return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)); }
+    // The entry of an `ls --json` listing with this name; an empty object when there is none.
+    static QJsonObject Entry(const CliRun& ls, const std::string& name)
+    {
+        for (const auto& e : Json(ls).array())
+            if (e.toObject().value("name").toString().toStdString() == name)
+                return e.toObject();
+        return {};
+    }
 
     fs::path TermRoot(const std::string& drive) const { return dir / "term" / drive; }
 };

@@ -337,13 +337,12 @@ int CSerialCom::SetPortUSB()
         info_.devicePath = usbDevice_;
         return 1;
     }
-    auto found = UsbIdentity::FindTerminal(usbIds_);
-    if (!found) {
-        SetError(usbIds_.empty() ? tk("link.noUsbDevice", "no USB serial device found: connect the terminal's cradle and check its cable")
-                                 : tk("link.noUsbTerminal", "no USB terminal found among the USB serial devices (none matches the "
-                                                            "configured ids)"));
+    const TerminalChoice choice = UsbIdentity::FindTerminal(usbIds_);
+    if (!choice.port) {
+        SetError(choice.why);
         return 0;
     }
+    const UsbSerialPort* found = &*choice.port;
     info_.kind = DeviceKind::UsbCom;
     info_.devicePath = found->path;
     usbName_ = found->name;

@@ -2,8 +2,11 @@
 
 #include <QSerialPortInfo>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+
+#include "base/Texts.h"
 
 namespace feld {
 
@@ -19,22 +22,54 @@ std::vector<UsbSerialPort> UsbIdentity::List()
         p.name = info.portName().toStdString();
         p.id = UsbId{info.vendorIdentifier(), info.productIdentifier()};
         p.description = info.description().toStdString();
+        p.manufacturer = info.manufacturer().toStdString();
+        p.serialNumber = info.serialNumber().toStdString();
         out.push_back(std::move(p));
     }
     return out;
 }
 
-std::optional<UsbSerialPort> UsbIdentity::FindTerminal(const std::vector<UsbId>& ids)
+TerminalChoice UsbIdentity::FindTerminal(const std::vector<UsbId>& ids)
 {
-    const auto ports = List();
-    for (const auto& p : ports) {
-        if (ids.empty())
-            return p;
-        for (const UsbId& id : ids)
-            if (id == p.id)
-                return p;
+    return Choose(List(), ids);
+}
+
+std::string UsbIdentity::IdText(const UsbId& id)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04x:%04x", id.vendor, id.product);
+    return buf;
+}
+
+TerminalChoice UsbIdentity::Choose(const std::vector<UsbSerialPort>& ports, const std::vector<UsbId>& ids)
+{
+    TerminalChoice c;
+    if (ports.empty()) {
+        c.why = tk("link.noUsbDevice", "no USB serial device found: connect the terminal's cradle and check its cable");
+        return c;
     }
-    return std::nullopt;
+    if (ids.empty()) {
+        if (ports.size() == 1) {
+            c.port = ports.front();
+            return c;
+        }
+        std::string list;
+        for (const auto& p : ports)
+            list += (list.empty() ? "" : ", ") + p.path + " (" + IdText(p.id) + (p.description.empty() ? "" : " " + p.description) + ")";
+        c.why = formatText(tk("link.severalUsb", "%d USB serial devices are connected and UsbIds names none of them as the "
+                                                 "terminal, so none is guessed at: %s. Name the terminal's with `feldspan-cli "
+                                                 "config FeldSpan/Settings/UsbIds VVVV:PPPP`, or use --device"),
+                           {static_cast<int>(ports.size()), list});
+        return c;
+    }
+    for (const auto& p : ports)
+        for (const UsbId& id : ids)
+            if (id == p.id) {
+                c.port = p;
+                return c;
+            }
+    c.why = tk("link.noUsbTerminal", "no USB terminal found among the USB serial devices (none matches the configured ids)");
+    return c;
 }
 
 std::optional<unsigned> UsbIdentity::ReleaseNumber(const std::string& ttyName)

@@ -15,15 +15,28 @@ struct UsbSerialPort {
     std::string name;          // "ttyACM0"
     UsbId id;
     std::string description;
+    std::string manufacturer;
+    std::string serialNumber;
+};
+
+// Which USB serial port is the terminal, or why none is taken.
+struct TerminalChoice {
+    std::optional<UsbSerialPort> port;
+    std::string why;  // set when there is no port: none at all, none matching, or several to guess from
 };
 
 class UsbIdentity {
 public:
     // Serial ports that sit on USB, in the order the system lists them.
     static std::vector<UsbSerialPort> List();
-    // The terminal among them: the first whose vendor:product is in `ids`, or the first USB serial
-    // port when `ids` is empty.
-    static std::optional<UsbSerialPort> FindTerminal(const std::vector<UsbId>& ids);
+    // The terminal among the system's USB serial ports (see Choose).
+    static TerminalChoice FindTerminal(const std::vector<UsbId>& ids);
+    // The terminal among `ports`: the first whose vendor:product is in `ids`. Without ids the only
+    // USB serial port is taken; with several, none is guessed at (a wrong guess would talk to a
+    // modem or a scale), and `why` lists them.
+    static TerminalChoice Choose(const std::vector<UsbSerialPort>& ports, const std::vector<UsbId>& ids);
+    // "0403:6001".
+    static std::string IdText(const UsbId& id);
     // The USB device release number (bcdDevice) of the device behind a tty name, as read from the
     // system; nothing when it cannot be read.
     static std::optional<unsigned> ReleaseNumber(const std::string& ttyName);

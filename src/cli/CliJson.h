@@ -1,0 +1,17 @@
+#pragma once
+// What --json prints: one JSON document a line on stdout, made by QJsonDocument.
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <string>
+
+namespace feld::cli {
+
+// Bytes from the terminal or the system as a JSON string: UTF-8 as it is, anything else as U+FFFD.
+QString jsonText(const std::string& s);
+void printJson(const QJsonObject& object);
+void printJson(const QJsonArray& array);
+
+}  // namespace feld::cli
