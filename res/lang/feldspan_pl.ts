@@ -463,6 +463,22 @@ Example:
 Example:
   feldspan-cli cradle check firmware.dfu</translation>
     </message>
+    <message id="cli.help.defrag">
+        <source>Copies every file of D:\Fonts, D:\Lookup and D:\Program to the project folder, checks
+the copies, formats D: and sends them back. D: is formatted only when every copy is
+complete; a run that was interrupted is finished from its copies, never formatted again.
+  --yes    answer the questions with Yes (global option)
+Exit 0 only when every file is back.
+Example:
+  feldspan-cli --device /dev/ttyUSB0 --yes defrag</source>
+        <translation>Kopiuje każdy plik z D:\Fonts, D:\Lookup i D:\Program do folderu projektu, sprawdza
+kopie, formatuje D: i odsyła je z powrotem. D: jest formatowany tylko wtedy, gdy każda kopia
+jest kompletna; przerwany przebieg kończy się z kopii, bez ponownego formatowania.
+  --yes    odpowiada Tak na pytania (opcja globalna)
+Kod wyjścia 0 tylko wtedy, gdy każdy plik wrócił.
+Example:
+  feldspan-cli --device /dev/ttyUSB0 --yes defrag</translation>
+    </message>
     <message id="cli.help.doctor">
         <source>Checks serial port access, the udev rules, ModemManager, programs holding the port,
 the USB-serial latency timer, USB access for cradle updates and a Chinese font.
@@ -494,6 +510,16 @@ Example:
         <translation>  KERNEL.bin   obraz jądra; dyski C: i D: są najpierw czyszczone (pyta)
 Example:
   feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
+    </message>
+    <message id="cli.help.font">
+        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
+Exit 0 only when the terminal stored it.
+Example:
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
+        <translation>  FILE.sft   czcionka obsługi języka ("@oemb-*.sft"), wysyłana do D:\Fonts
+Kod wyjścia 0 tylko wtedy, gdy terminal ją zapisał.
+Example:
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
     </message>
     <message id="cli.help.footer">
         <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.

@@ -101,6 +101,22 @@ Example:
 Example:
   feldspan-cli cradle check firmware.dfu</translation>
     </message>
+    <message id="cli.help.defrag">
+        <source>Copies every file of D:\Fonts, D:\Lookup and D:\Program to the project folder, checks
+the copies, formats D: and sends them back. D: is formatted only when every copy is
+complete; a run that was interrupted is finished from its copies, never formatted again.
+  --yes    answer the questions with Yes (global option)
+Exit 0 only when every file is back.
+Example:
+  feldspan-cli --device /dev/ttyUSB0 --yes defrag</source>
+        <translation>將 D:\Fonts、D:\Lookup 與 D:\Program 的每個檔案複製到專案資料夾，檢查複本，
+格式化 D: 後再傳回。只有每個複本都完整時才會格式化 D:；中斷過的重組會從複本完成，
+不會再次格式化。
+  --yes    以「是」回答問題（全域選項）
+只有每個檔案都放回時結束碼才是 0。
+Example:
+  feldspan-cli --device /dev/ttyUSB0 --yes defrag</translation>
+    </message>
     <message id="cli.help.doctor">
         <source>Checks serial port access, the udev rules, ModemManager, programs holding the port,
 the USB-serial latency timer, USB access for cradle updates and a Chinese font.
@@ -132,6 +148,16 @@ Example:
         <translation>  KERNEL.bin   核心映像；會先清除磁碟 C: 與 D:（會先詢問）
 Example:
   feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
+    </message>
+    <message id="cli.help.font">
+        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
+Exit 0 only when the terminal stored it.
+Example:
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
+        <translation>  FILE.sft   語系支援字型（"@oemb-*.sft"），傳入 D:\Fonts
+只有終端機儲存成功時結束碼才是 0。
+Example:
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
     </message>
     <message id="cli.help.footer">
         <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.

@@ -34,6 +34,13 @@ std::string details(const std::string& name)
         return tk("cli.help.config", "  KEY        a key as 'config' lists it, e.g. FeldSpan/Settings/Baudrate\n"
                                      "  VALUE      the new value; only that key's line is written\n"
                                      "Example:\n  feldspan-cli config FeldSpan/Settings/UsbIds 0403:6001");
+    if (name == "defrag")
+        return tk("cli.help.defrag", "Copies every file of D:\\Fonts, D:\\Lookup and D:\\Program to the project folder, checks\n"
+                                     "the copies, formats D: and sends them back. D: is formatted only when every copy is\n"
+                                     "complete; a run that was interrupted is finished from its copies, never formatted again.\n"
+                                     "  --yes    answer the questions with Yes (global option)\n"
+                                     "Exit 0 only when every file is back.\n"
+                                     "Example:\n  feldspan-cli --device /dev/ttyUSB0 --yes defrag");
     if (name == "doctor")
         return tk("cli.help.doctor", "Checks serial port access, the udev rules, ModemManager, programs holding the port,\n"
                                      "the USB-serial latency timer, USB access for cradle updates and a Chinese font.\n"
@@ -75,6 +82,10 @@ std::string details(const std::string& name)
         return tk("cli.help.put", "  LOCAL_FILE        an ordinary file with an 8.3 name\n"
                                   "  TERMINAL_FOLDER   e.g. C:\\Data\n"
                                   "Example:\n  feldspan-cli put stock.dat C:/Data");
+    if (name == "font")
+        return tk("cli.help.font", "  FILE.sft   a language-support font (\"@oemb-*.sft\"), sent into D:\\Fonts\n"
+                                   "Exit 0 only when the terminal stored it.\n"
+                                   "Example:\n  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft");
     if (name == "receive")
         return tk("cli.help.receive", "  NAME...   data files of C:\\Data\n"
                                       "  --to DIR  the folder to save into (default: the Receive folder of the settings)\n"
