@@ -128,7 +128,6 @@ int main(int argc, char** argv)
             return 1;
         }
         const int share = transfers / 3 + (f < transfers % 3 ? 1 : 0);
-        std::size_t kept = 0;  // good fetched files in pc/
         for (int i = 0; i < share; ++i) {
             const std::size_t size = std::uniform_int_distribution<std::size_t>(0, maxKib * 1024)(rng);
             std::vector<std::uint8_t> content(size);
@@ -149,6 +148,7 @@ int main(int argc, char** argv)
                     t.bytes += size;
                     if (readAll(onTerminal) != content)
                         ++t.wrong;
+                    fs::remove(onTerminal);  // checked: the drive is not left to fill up
                 } else {
                     ++t.failures;
                     if (t.failures <= 10)
@@ -172,10 +172,10 @@ int main(int argc, char** argv)
                         w.Discard();
                 }
                 if (r == 1) {
-                    ++kept;
                     t.bytes += size;
                     if (readAll(target) != content)
                         ++t.wrong;
+                    fs::remove(target);
                 } else {
                     ++t.failures;
                     if (t.failures <= 10)
@@ -184,8 +184,9 @@ int main(int argc, char** argv)
                     if (fs::exists(target))
                         ++t.partial;
                 }
-                if (strayFiles(pc, kept) != 0)
+                if (strayFiles(pc, 0) != 0)
                     ++t.partial;  // a temporary left beside the target
+                fs::remove(onTerminal);
             }
         }
         t.retries += link.Engine().RetriesTotal();
