@@ -385,6 +385,26 @@ The terminal switching off means the update is complete.</translation>
         <source>storage folder (FeldSpan/Standby/SavePath): </source>
         <translation>storage folder (FeldSpan/Standby/SavePath): </translation>
     </message>
+    <message id="cli.defrag.done">
+        <source>drive D: defragmented: %d file(s) back in place</source>
+        <translation>drive D: defragmented: %d file(s) back in place</translation>
+    </message>
+    <message id="cli.defrag.finished">
+        <source>the earlier defragmentation is finished: %d file(s) of drive D: are back in place</source>
+        <translation>the earlier defragmentation is finished: %d file(s) of drive D: are back in place</translation>
+    </message>
+    <message id="cli.defrag.notDone">
+        <source>drive D: was not defragmented</source>
+        <translation>drive D: was not defragmented</translation>
+    </message>
+    <message id="cli.defrag.notFinished">
+        <source>the earlier defragmentation was not finished: the copies stay in %s (use --yes to send them back)</source>
+        <translation>the earlier defragmentation was not finished: the copies stay in %s (use --yes to send them back)</translation>
+    </message>
+    <message id="cli.defrag.unformatted">
+        <source>drive D: is not formatted: there is nothing to defragment</source>
+        <translation>drive D: is not formatted: there is nothing to defragment</translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -392,6 +412,10 @@ The terminal switching off means the update is complete.</translation>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>the terminal did not report its disk information (status %d)</translation>
+    </message>
+    <message id="cli.noFontHandOver">
+        <source>this front end cannot hand the font file to the download</source>
+        <translation>this front end cannot hand the font file to the download</translation>
     </message>
     <message id="cli.noKernelHandOver">
         <source>this front end cannot hand the kernel file to the update</source>
@@ -901,6 +925,70 @@ The terminal switching off means the update is complete.</translation>
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</translation>
     </message>
+    <message id="defrag.badEntry">
+        <source>%s 無法複製到本機(名稱或種類不符),磁碟機 D: 沒有被變更。</source>
+        <translation>%s cannot be copied to this PC (its name or kind does not allow it); drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.badManifest">
+        <source>無法讀取資料重組清單 %s(%s)。複本仍保留在 %s,沒有任何檔案被變更。</source>
+        <translation>The defragmentation list %s cannot be read (%s). The copies stay in %s; nothing was changed.</translation>
+    </message>
+    <message id="defrag.cannotWrite">
+        <source>無法寫入 %s(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>Cannot write %s (%s); drive D: was not formatted.</translation>
+    </message>
+    <message id="defrag.copyFailed">
+        <source>%s 無法完整複製到本機(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>%s could not be copied to this PC completely (%s); drive D: was not formatted.</translation>
+    </message>
+    <message id="defrag.folderEntry">
+        <source>%s 內有資料夾 %s。資料重組只複製檔案,請先移走或刪除這個資料夾。磁碟機 D: 沒有被變更。</source>
+        <translation>%s holds the folder %s. Defragmentation copies files only: move or delete that folder first. Drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.keptCopies">
+        <source>%d 個檔案沒有傳回磁碟機 D:。它們的複本保留在 %s(清單 %s);再執行一次資料重組即可把它們傳回,D: 不會再被格式化。</source>
+        <translation>%d file(s) did not go back to drive D:. Their copies are kept in %s (list: %s); run the defragmentation again to send them back (D: is not formatted again).</translation>
+    </message>
+    <message id="defrag.noDiskInfo">
+        <source>終端機沒有回報磁碟資訊,磁碟機 D: 沒有被變更。</source>
+        <translation>The terminal did not report its disk information; drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.noDiskInfoResume">
+        <source>終端機沒有回報磁碟資訊,複本仍保留在原處。</source>
+        <translation>The terminal did not report its disk information; the copies stay where they are.</translation>
+    </message>
+    <message id="defrag.noFolder">
+        <source>無法建立資料夾 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Cannot create the folder %s (%s); drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.noRoom">
+        <source>本機空間不足:%s 需要 %s 位元組存放複本,只剩 %s 位元組。磁碟機 D: 沒有被變更。</source>
+        <translation>Not enough room on this PC: %s needs %s bytes for the copies, only %s are free. Drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.noSpaceInfo">
+        <source>無法得知 %s 的可用空間(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Cannot tell how much room %s has (%s); drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.notBack">
+        <source>%s 沒有傳回磁碟機 D:(%s),複本保留在 %s</source>
+        <translation>%s did not go back to drive D: (%s); its copy is kept at %s</translation>
+    </message>
+    <message id="defrag.notListed">
+        <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Cannot list %s (%s); drive D: was not changed.</translation>
+    </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>the terminal did not send it</translation>
+    </message>
+    <message id="defrag.resume">
+        <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
+        <translation>An earlier defragmentation did not finish: copies of %d file(s) are still kept in %s. Send them back to drive D: now? (D: is not formatted again.)</translation>
+    </message>
+    <message id="defrag.sizeMismatch">
+        <source>讀回 %s 位元組,終端機列出 %s 位元組</source>
+        <translation>%s bytes read back, the terminal listed %s</translation>
+    </message>
     <message id="dfu.AccessDenied">
         <source>access to the device was denied</source>
         <translation>access to the device was denied</translation>
@@ -1088,6 +1176,10 @@ The terminal switching off means the update is complete.</translation>
     <message id="folder.title">
         <source>選擇資料夾</source>
         <translation>Choose a folder</translation>
+    </message>
+    <message id="font.choose">
+        <source>語系支援下載</source>
+        <translation>Language Support Download</translation>
     </message>
     <message id="help.folder">
         <source></source>

@@ -385,6 +385,26 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>storage folder (FeldSpan/Standby/SavePath): </source>
         <translation>folder zapisu (FeldSpan/Standby/SavePath): </translation>
     </message>
+    <message id="cli.defrag.done">
+        <source>drive D: defragmented: %d file(s) back in place</source>
+        <translation>dysk D: zdefragmentowany: %d plik(ów) wróciło na miejsce</translation>
+    </message>
+    <message id="cli.defrag.finished">
+        <source>the earlier defragmentation is finished: %d file(s) of drive D: are back in place</source>
+        <translation>poprzednia defragmentacja zakończona: %d plik(ów) dysku D: wróciło na miejsce</translation>
+    </message>
+    <message id="cli.defrag.notDone">
+        <source>drive D: was not defragmented</source>
+        <translation>dysk D: nie został zdefragmentowany</translation>
+    </message>
+    <message id="cli.defrag.notFinished">
+        <source>the earlier defragmentation was not finished: the copies stay in %s (use --yes to send them back)</source>
+        <translation>poprzednia defragmentacja nie została dokończona: kopie zostają w %s (użyj --yes, aby je odesłać)</translation>
+    </message>
+    <message id="cli.defrag.unformatted">
+        <source>drive D: is not formatted: there is nothing to defragment</source>
+        <translation>dysk D: nie jest sformatowany: nie ma czego defragmentować</translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -392,6 +412,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>terminal nie podał informacji o dyskach (stan %d)</translation>
+    </message>
+    <message id="cli.noFontHandOver">
+        <source>this front end cannot hand the font file to the download</source>
+        <translation>ten interfejs nie może przekazać pliku czcionki do pobierania</translation>
     </message>
     <message id="cli.noKernelHandOver">
         <source>this front end cannot hand the kernel file to the update</source>
@@ -901,6 +925,70 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: żaden bajt nie leży w zakresie 0x8000-0xEFFF, który zapisuje każda aktualizacja: aktualizacja skasowałaby oprogramowanie układowe stacji dokującej i nic nie zapisała, więc ten plik jest odrzucany. Użyj pliku oprogramowania układowego przeznaczonego dla stacji dokującej</translation>
     </message>
+    <message id="defrag.badEntry">
+        <source>%s 無法複製到本機(名稱或種類不符),磁碟機 D: 沒有被變更。</source>
+        <translation>%s nie da się skopiować na ten komputer (nazwa lub rodzaj na to nie pozwala); dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.badManifest">
+        <source>無法讀取資料重組清單 %s(%s)。複本仍保留在 %s,沒有任何檔案被變更。</source>
+        <translation>Nie można odczytać listy defragmentacji %s (%s). Kopie zostają w %s; nic nie zostało zmienione.</translation>
+    </message>
+    <message id="defrag.cannotWrite">
+        <source>無法寫入 %s(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>Nie można zapisać %s (%s); dysk D: nie został sformatowany.</translation>
+    </message>
+    <message id="defrag.copyFailed">
+        <source>%s 無法完整複製到本機(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>Nie udało się w całości skopiować %s na ten komputer (%s); dysk D: nie został sformatowany.</translation>
+    </message>
+    <message id="defrag.folderEntry">
+        <source>%s 內有資料夾 %s。資料重組只複製檔案,請先移走或刪除這個資料夾。磁碟機 D: 沒有被變更。</source>
+        <translation>%s zawiera folder %s. Defragmentacja kopiuje tylko pliki: najpierw przenieś lub usuń ten folder. Dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.keptCopies">
+        <source>%d 個檔案沒有傳回磁碟機 D:。它們的複本保留在 %s(清單 %s);再執行一次資料重組即可把它們傳回,D: 不會再被格式化。</source>
+        <translation>%d plik(ów) nie wróciło na dysk D:. Ich kopie są w %s (lista: %s); uruchom defragmentację ponownie, aby je odesłać (D: nie zostanie ponownie sformatowany).</translation>
+    </message>
+    <message id="defrag.noDiskInfo">
+        <source>終端機沒有回報磁碟資訊,磁碟機 D: 沒有被變更。</source>
+        <translation>Terminal nie podał informacji o dyskach; dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.noDiskInfoResume">
+        <source>終端機沒有回報磁碟資訊,複本仍保留在原處。</source>
+        <translation>Terminal nie podał informacji o dyskach; kopie zostają na miejscu.</translation>
+    </message>
+    <message id="defrag.noFolder">
+        <source>無法建立資料夾 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Nie można utworzyć folderu %s (%s); dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.noRoom">
+        <source>本機空間不足:%s 需要 %s 位元組存放複本,只剩 %s 位元組。磁碟機 D: 沒有被變更。</source>
+        <translation>Za mało miejsca na tym komputerze: %s wymaga %s bajtów na kopie, wolnych jest tylko %s. Dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.noSpaceInfo">
+        <source>無法得知 %s 的可用空間(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Nie można ustalić, ile miejsca ma %s (%s); dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.notBack">
+        <source>%s 沒有傳回磁碟機 D:(%s),複本保留在 %s</source>
+        <translation>%s nie wrócił na dysk D: (%s); jego kopia jest w %s</translation>
+    </message>
+    <message id="defrag.notListed">
+        <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Nie można wyświetlić zawartości %s (%s); dysk D: nie został zmieniony.</translation>
+    </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>terminal go nie wysłał</translation>
+    </message>
+    <message id="defrag.resume">
+        <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
+        <translation>Poprzednia defragmentacja nie została dokończona: kopie %d plik(ów) są nadal w %s. Odesłać je teraz na dysk D:? (D: nie zostanie ponownie sformatowany.)</translation>
+    </message>
+    <message id="defrag.sizeMismatch">
+        <source>讀回 %s 位元組,終端機列出 %s 位元組</source>
+        <translation>odczytano %s bajtów, terminal podał %s</translation>
+    </message>
     <message id="dfu.AccessDenied">
         <source>access to the device was denied</source>
         <translation>odmówiono dostępu do urządzenia</translation>
@@ -1088,6 +1176,10 @@ Wyłączenie się terminala oznacza koniec aktualizacji.</translation>
     <message id="folder.title">
         <source>選擇資料夾</source>
         <translation>Wybierz folder</translation>
+    </message>
+    <message id="font.choose">
+        <source>語系支援下載</source>
+        <translation>Pobieranie obsługi języka</translation>
     </message>
     <message id="help.folder">
         <source></source>

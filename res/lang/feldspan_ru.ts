@@ -385,6 +385,26 @@
         <source>storage folder (FeldSpan/Standby/SavePath): </source>
         <translation>папка хранения (FeldSpan/Standby/SavePath): </translation>
     </message>
+    <message id="cli.defrag.done">
+        <source>drive D: defragmented: %d file(s) back in place</source>
+        <translation>диск D: дефрагментирован: файлов на месте: %d</translation>
+    </message>
+    <message id="cli.defrag.finished">
+        <source>the earlier defragmentation is finished: %d file(s) of drive D: are back in place</source>
+        <translation>прерванная дефрагментация завершена: файлов диска D: на месте: %d</translation>
+    </message>
+    <message id="cli.defrag.notDone">
+        <source>drive D: was not defragmented</source>
+        <translation>диск D: не дефрагментирован</translation>
+    </message>
+    <message id="cli.defrag.notFinished">
+        <source>the earlier defragmentation was not finished: the copies stay in %s (use --yes to send them back)</source>
+        <translation>прерванная дефрагментация не завершена: копии остаются в %s (используйте --yes, чтобы вернуть их)</translation>
+    </message>
+    <message id="cli.defrag.unformatted">
+        <source>drive D: is not formatted: there is nothing to defragment</source>
+        <translation>диск D: не отформатирован: дефрагментировать нечего</translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -392,6 +412,10 @@
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>терминал не сообщил сведения о дисках (состояние %d)</translation>
+    </message>
+    <message id="cli.noFontHandOver">
+        <source>this front end cannot hand the font file to the download</source>
+        <translation>этот интерфейс не может передать файл шрифта для загрузки</translation>
     </message>
     <message id="cli.noKernelHandOver">
         <source>this front end cannot hand the kernel file to the update</source>
@@ -901,6 +925,70 @@
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: ни один байт не лежит в диапазоне 0x8000-0xEFFF, который записывает любое обновление: обновление стёрло бы прошивку подставки и ничего не записало, поэтому файл отклонён. Используйте файл прошивки для подставки</translation>
     </message>
+    <message id="defrag.badEntry">
+        <source>%s 無法複製到本機(名稱或種類不符),磁碟機 D: 沒有被變更。</source>
+        <translation>%s нельзя скопировать на этот ПК (имя или тип не позволяют); диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.badManifest">
+        <source>無法讀取資料重組清單 %s(%s)。複本仍保留在 %s,沒有任何檔案被變更。</source>
+        <translation>Не удаётся прочитать список дефрагментации %s (%s). Копии остаются в %s; ничего не изменено.</translation>
+    </message>
+    <message id="defrag.cannotWrite">
+        <source>無法寫入 %s(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>Не удаётся записать %s (%s); диск D: не отформатирован.</translation>
+    </message>
+    <message id="defrag.copyFailed">
+        <source>%s 無法完整複製到本機(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>%s не удалось полностью скопировать на этот ПК (%s); диск D: не отформатирован.</translation>
+    </message>
+    <message id="defrag.folderEntry">
+        <source>%s 內有資料夾 %s。資料重組只複製檔案,請先移走或刪除這個資料夾。磁碟機 D: 沒有被變更。</source>
+        <translation>В %s есть папка %s. Дефрагментация копирует только файлы: сначала переместите или удалите эту папку. Диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.keptCopies">
+        <source>%d 個檔案沒有傳回磁碟機 D:。它們的複本保留在 %s(清單 %s);再執行一次資料重組即可把它們傳回,D: 不會再被格式化。</source>
+        <translation>Файлов, не вернувшихся на диск D:: %d. Их копии хранятся в %s (список: %s); запустите дефрагментацию ещё раз, чтобы вернуть их (D: повторно не форматируется).</translation>
+    </message>
+    <message id="defrag.noDiskInfo">
+        <source>終端機沒有回報磁碟資訊,磁碟機 D: 沒有被變更。</source>
+        <translation>Терминал не сообщил сведения о дисках; диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.noDiskInfoResume">
+        <source>終端機沒有回報磁碟資訊,複本仍保留在原處。</source>
+        <translation>Терминал не сообщил сведения о дисках; копии остаются на месте.</translation>
+    </message>
+    <message id="defrag.noFolder">
+        <source>無法建立資料夾 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Не удаётся создать папку %s (%s); диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.noRoom">
+        <source>本機空間不足:%s 需要 %s 位元組存放複本,只剩 %s 位元組。磁碟機 D: 沒有被變更。</source>
+        <translation>Недостаточно места на этом ПК: в %s для копий нужно %s байт, свободно только %s. Диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.noSpaceInfo">
+        <source>無法得知 %s 的可用空間(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Не удаётся узнать свободное место в %s (%s); диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.notBack">
+        <source>%s 沒有傳回磁碟機 D:(%s),複本保留在 %s</source>
+        <translation>%s не вернулся на диск D: (%s); его копия хранится в %s</translation>
+    </message>
+    <message id="defrag.notListed">
+        <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>Не удаётся получить список %s (%s); диск D: не изменён.</translation>
+    </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>терминал его не отправил</translation>
+    </message>
+    <message id="defrag.resume">
+        <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
+        <translation>Прерванная дефрагментация не завершена: копии файлов (%d) всё ещё хранятся в %s. Вернуть их на диск D: сейчас? (D: повторно не форматируется.)</translation>
+    </message>
+    <message id="defrag.sizeMismatch">
+        <source>讀回 %s 位元組,終端機列出 %s 位元組</source>
+        <translation>прочитано %s байт, терминал указал %s</translation>
+    </message>
     <message id="dfu.AccessDenied">
         <source>access to the device was denied</source>
         <translation>доступ к устройству запрещён</translation>
@@ -1088,6 +1176,10 @@
     <message id="folder.title">
         <source>選擇資料夾</source>
         <translation>Выбор папки</translation>
+    </message>
+    <message id="font.choose">
+        <source>語系支援下載</source>
+        <translation>Загрузка языковой поддержки</translation>
     </message>
     <message id="help.folder">
         <source></source>

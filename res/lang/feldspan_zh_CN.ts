@@ -385,6 +385,26 @@
         <source>storage folder (FeldSpan/Standby/SavePath): </source>
         <translation>存放文件夹 (FeldSpan/Standby/SavePath)：</translation>
     </message>
+    <message id="cli.defrag.done">
+        <source>drive D: defragmented: %d file(s) back in place</source>
+        <translation>D: 盘碎片整理完成：%d 个文件已放回原处</translation>
+    </message>
+    <message id="cli.defrag.finished">
+        <source>the earlier defragmentation is finished: %d file(s) of drive D: are back in place</source>
+        <translation>上次的碎片整理已完成：D: 盘的 %d 个文件已放回原处</translation>
+    </message>
+    <message id="cli.defrag.notDone">
+        <source>drive D: was not defragmented</source>
+        <translation>D: 盘未进行碎片整理</translation>
+    </message>
+    <message id="cli.defrag.notFinished">
+        <source>the earlier defragmentation was not finished: the copies stay in %s (use --yes to send them back)</source>
+        <translation>上次的碎片整理未完成：副本仍保留在 %s（使用 --yes 将其传回）</translation>
+    </message>
+    <message id="cli.defrag.unformatted">
+        <source>drive D: is not formatted: there is nothing to defragment</source>
+        <translation>D: 盘尚未格式化：没有可整理的内容</translation>
+    </message>
     <message id="cli.failedBecause">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
@@ -392,6 +412,10 @@
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>终端机没有报告磁盘信息 (状态 %d)</translation>
+    </message>
+    <message id="cli.noFontHandOver">
+        <source>this front end cannot hand the font file to the download</source>
+        <translation>此前端无法把字体文件交给下载</translation>
     </message>
     <message id="cli.noKernelHandOver">
         <source>this front end cannot hand the kernel file to the update</source>
@@ -901,6 +925,70 @@
         <source>%s: no byte lies in 0x8000-0xEFFF, where every update writes: an update would erase the cradle's firmware and write nothing, so it refuses this file. Use a firmware file made for the cradle</source>
         <translation>%s: 0x8000-0xEFFF 之间没有任何字节, 而每次更新都写入这个范围: 更新会清除充电座的固件却什么都不写入, 因此拒绝这个文件。请使用充电座专用的固件文件</translation>
     </message>
+    <message id="defrag.badEntry">
+        <source>%s 無法複製到本機(名稱或種類不符),磁碟機 D: 沒有被變更。</source>
+        <translation>%s 无法复制到本机（名称或类型不符），D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.badManifest">
+        <source>無法讀取資料重組清單 %s(%s)。複本仍保留在 %s,沒有任何檔案被變更。</source>
+        <translation>无法读取碎片整理清单 %s（%s）。副本仍保留在 %s，没有任何文件被更改。</translation>
+    </message>
+    <message id="defrag.cannotWrite">
+        <source>無法寫入 %s(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>无法写入 %s（%s），D: 盘未被格式化。</translation>
+    </message>
+    <message id="defrag.copyFailed">
+        <source>%s 無法完整複製到本機(%s),磁碟機 D: 沒有被格式化。</source>
+        <translation>%s 无法完整复制到本机（%s），D: 盘未被格式化。</translation>
+    </message>
+    <message id="defrag.folderEntry">
+        <source>%s 內有資料夾 %s。資料重組只複製檔案,請先移走或刪除這個資料夾。磁碟機 D: 沒有被變更。</source>
+        <translation>%s 中有文件夹 %s。碎片整理只复制文件，请先移走或删除该文件夹。D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.keptCopies">
+        <source>%d 個檔案沒有傳回磁碟機 D:。它們的複本保留在 %s(清單 %s);再執行一次資料重組即可把它們傳回,D: 不會再被格式化。</source>
+        <translation>%d 个文件没有传回 D: 盘。它们的副本保留在 %s（清单 %s）；再执行一次碎片整理即可将其传回，D: 盘不会再次格式化。</translation>
+    </message>
+    <message id="defrag.noDiskInfo">
+        <source>終端機沒有回報磁碟資訊,磁碟機 D: 沒有被變更。</source>
+        <translation>终端机没有报告磁盘信息，D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.noDiskInfoResume">
+        <source>終端機沒有回報磁碟資訊,複本仍保留在原處。</source>
+        <translation>终端机没有报告磁盘信息，副本仍保留在原处。</translation>
+    </message>
+    <message id="defrag.noFolder">
+        <source>無法建立資料夾 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>无法创建文件夹 %s（%s），D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.noRoom">
+        <source>本機空間不足:%s 需要 %s 位元組存放複本,只剩 %s 位元組。磁碟機 D: 沒有被變更。</source>
+        <translation>本机空间不足：%s 需要 %s 字节存放副本，只剩 %s 字节。D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.noSpaceInfo">
+        <source>無法得知 %s 的可用空間(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>无法得知 %s 的可用空间（%s），D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.notBack">
+        <source>%s 沒有傳回磁碟機 D:(%s),複本保留在 %s</source>
+        <translation>%s 没有传回 D: 盘（%s），副本保留在 %s</translation>
+    </message>
+    <message id="defrag.notListed">
+        <source>無法列出 %s(%s),磁碟機 D: 沒有被變更。</source>
+        <translation>无法列出 %s（%s），D: 盘未被更改。</translation>
+    </message>
+    <message id="defrag.notSent">
+        <source>終端機沒有送出這個檔案</source>
+        <translation>终端机没有送出这个文件</translation>
+    </message>
+    <message id="defrag.resume">
+        <source>上次的資料重組沒有完成:%d 個檔案的複本仍保留在 %s。要把它們傳回磁碟機 D: 嗎?(D: 不會再被格式化)</source>
+        <translation>上次的碎片整理没有完成：%d 个文件的副本仍保留在 %s。要将其传回 D: 盘吗？（D: 盘不会再次格式化）</translation>
+    </message>
+    <message id="defrag.sizeMismatch">
+        <source>讀回 %s 位元組,終端機列出 %s 位元組</source>
+        <translation>读回 %s 字节，终端机列出 %s 字节</translation>
+    </message>
     <message id="dfu.AccessDenied">
         <source>access to the device was denied</source>
         <translation>访问设备被拒绝</translation>
@@ -1088,6 +1176,10 @@
     <message id="folder.title">
         <source>選擇資料夾</source>
         <translation>选择文件夹</translation>
+    </message>
+    <message id="font.choose">
+        <source>語系支援下載</source>
+        <translation>语系支持下载</translation>
     </message>
     <message id="help.folder">
         <source></source>

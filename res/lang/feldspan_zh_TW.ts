@@ -27,9 +27,33 @@
         <source>storage folder (FeldSpan/Standby/SavePath): </source>
         <translation>存放資料夾 (FeldSpan/Standby/SavePath)：</translation>
     </message>
+    <message id="cli.defrag.done">
+        <source>drive D: defragmented: %d file(s) back in place</source>
+        <translation>磁碟機 D: 重組完成:%d 個檔案已放回原處</translation>
+    </message>
+    <message id="cli.defrag.finished">
+        <source>the earlier defragmentation is finished: %d file(s) of drive D: are back in place</source>
+        <translation>上次的資料重組已完成:磁碟機 D: 的 %d 個檔案已放回原處</translation>
+    </message>
+    <message id="cli.defrag.notDone">
+        <source>drive D: was not defragmented</source>
+        <translation>磁碟機 D: 沒有重組</translation>
+    </message>
+    <message id="cli.defrag.notFinished">
+        <source>the earlier defragmentation was not finished: the copies stay in %s (use --yes to send them back)</source>
+        <translation>上次的資料重組沒有完成:複本仍保留在 %s(使用 --yes 將它們傳回)</translation>
+    </message>
+    <message id="cli.defrag.unformatted">
+        <source>drive D: is not formatted: there is nothing to defragment</source>
+        <translation>磁碟機 D: 尚未格式化:沒有可重組的內容</translation>
+    </message>
     <message id="cli.noDiskInfo">
         <source>the terminal did not report its disk information (status %d)</source>
         <translation>終端機沒有回報磁碟資訊 (狀態 %d)</translation>
+    </message>
+    <message id="cli.noFontHandOver">
+        <source>this front end cannot hand the font file to the download</source>
+        <translation>此前端無法把字型檔交給下載</translation>
     </message>
     <message id="cli.noKernelHandOver">
         <source>this front end cannot hand the kernel file to the update</source>

@@ -36,15 +36,6 @@ std::tm localTm(std::int64_t t)
     return out;
 }
 
-class WriterSink final : public FileSink {
-public:
-    explicit WriterSink(SafeFileWriter& writer) : writer_(writer) {}
-    bool Begin(std::uint32_t) override { return writer_.IsOpen(); }
-    bool Write(const std::uint8_t* data, std::size_t n) override { return writer_.Write(data, n); }
-
-private:
-    SafeFileWriter& writer_;
-};
 
 }  // namespace
 
@@ -196,7 +187,7 @@ bool ResidentCollector::CollectOne(const std::string& name, const std::string& s
             why = writer.Error();
             return false;
         }
-        WriterSink sink(writer);
+        SafeFileSink sink(writer);
         if (!link->GetFile(name, sink, false)) {
             writer.Discard();
             return false;

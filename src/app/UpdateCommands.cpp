@@ -1,10 +1,19 @@
 #include "app/UpdateCommands.h"
 
 #include <atomic>
+#include <cstdint>
+#include <optional>
 
+#include "base/LocalFile.h"
+#include "base/PcPath.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
+#include "link/TransferEngine.h"
+#include "session/Session.h"
 #include "link/PdtLink.h"
+#include "link/wire/TermCodec.h"
+#include "link/wire/TermNames.h"
+#include "link/wire/TermStatus.h"
 #include "session/Config.h"
 #include "session/Session.h"
 
@@ -22,6 +31,86 @@ public:
 private:
     std::atomic<int>& flag_;
 };
+
+namespace {
+
+// Below this firmware version a font may not work on the terminal; from the next one on the
+// terminal takes a file with its full path.
+constexpr int kOldFirmware = 200;
+constexpr int kPathFirmware = 201;
+// No font file comes near this; a bigger file is no font.
+constexpr std::uint64_t kMaxFont = 16u << 20;
+
+// The message for the terminal's answer to the font (the chosen path fills 61235 and 61236).
+int fontResultText(int result)
+{
+    switch (result) {
+    case term::kDone: return txt::kCopied;
+    case term::kNotFormatted: return txt::kDNotFormatted;
+    case term::kNoSpace: return txt::kDFull;
+    case term::kNeedsDefrag: return txt::kNeedsDefrag;
+    case term::kInUse2: return txt::kFileInUse;
+    default: return txt::kCopyFailed;
+    }
+}
+
+}  // namespace
+
+int UpdateCommands::LanguageDownload()
+{
+    FileRequest request;
+    request.title = TextCatalog::instance().text("font.choose", "語系支援下載");
+    request.filter = "Font File (*.sft) |*.sft||";
+    request.initialName = "@oemb-*.sft";
+    request.mustExist = true;
+    const std::optional<std::string> chosen = ui_.chooseFile(request);
+    if (!chosen)
+        return 0;
+    const std::string& path = *chosen;
+
+    // The file and its name are checked before the terminal is spoken to, and what is sent is what
+    // was read here.
+    LocalFile font;
+    std::string why;
+    if (!ReadLocalFile(path, kMaxFont, font, why)) {
+        ui_.fixedMessage(why, Icon::Exclamation);
+        return 0;
+    }
+    const std::string name = PcFileName(path);
+    if (name.size() > wire::kFileNameField) {
+        ui_.message(txt::kNameTooLong, Icon::Exclamation);
+        return 0;
+    }
+    const std::string stored = wire::terminalNameFor(name);
+    if (std::string bad = wire::storedNameProblem(stored); !bad.empty()) {
+        ui_.fixedMessage(formatText(tk("link.badStoredName", "%s: the terminal cannot store it as %s (%s); rename the file first"),
+                                    {path, stored, bad}),
+                         Icon::Exclamation);
+        return 0;
+    }
+
+    if (!session_.ConnectLink(0))
+        return 0;
+    int result = 0;
+    {
+        BusyWindow busy(session_);
+        PdtLink* link = session_.Link();
+        int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
+        result = link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree);
+        if (result == term::kDone) {
+            if (version < kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo)))
+                return 0;
+            result = version >= kPathFirmware ? link->PutLoadedFileToPath(font, "d:\\fonts\\" + stored, 1, true)
+                                              : link->PutLoadedFile(font, "d:\\fonts", 1, false, true);
+        }
+    }
+    const int text = fontResultText(result);
+    if (text == txt::kCopied || text == txt::kCopyFailed)
+        ui_.message(text, text == txt::kCopied ? Icon::Information : Icon::Exclamation, {path});
+    else
+        ui_.message(text, Icon::Exclamation);
+    return result;
+}
 
 int UpdateCommands::FirmwareUpdate()
 {

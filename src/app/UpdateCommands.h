@@ -1,6 +1,6 @@
 #pragma once
 // The update commands of the application shell that reach the terminal or its cradle: the
-// terminal's firmware update and the cradle's version.
+// language-support download, the terminal's firmware update and the cradle's version.
 
 #include <string>
 
@@ -13,6 +13,11 @@ class Ui;
 class UpdateCommands {
 public:
     UpdateCommands(Session& session, Config& config, Ui& ui) : session_(session), config_(config), ui_(ui) {}
+
+    // Sends a language-support font ("@oemb-*.sft", chosen through the Ui) into the terminal's
+    // "d:\fonts", replacing one of the same name. Firmware below 2.00 asks first (kOldFirmwareWarning).
+    // Shows the outcome (kCopied, or why not) and returns the terminal's result: 1 stored.
+    int LanguageDownload();
 
     // Connects without the link check and runs the kernel update (which asks its own questions and
     // chooses the file through the Ui). Shows kFirmwareDone or kFirmwareNotDone. 1 done, 0 not.

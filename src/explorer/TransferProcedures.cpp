@@ -8,7 +8,8 @@
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
-#include "explorer/TransferParts.h"
+#include "link/TransferEngine.h"
+#include "session/Session.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
@@ -188,7 +189,7 @@ int TransferProcedures::FetchExact(const std::string& terminalPath, const std::s
         return failed(writer.Error());
 
     BusyWindow busy(session_);
-    WriterSink sink(writer);
+    SafeFileSink sink(writer);
     int result;
     {
         WaitCursor cursor(ui_);

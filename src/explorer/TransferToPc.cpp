@@ -14,7 +14,8 @@
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
-#include "explorer/TransferParts.h"
+#include "link/TransferEngine.h"
+#include "session/Session.h"
 #include "explorer/TransferProcedures.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermCodec.h"
@@ -129,7 +130,7 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
         SafeFileWriter fetched;
         if (!fetched.Open(temp))
             return receiveFailed(ui, fetched.Error());
-        WriterSink sink(fetched);
+        SafeFileSink sink(fetched);
         int r;
         {
             WaitCursor cursor(ui);

@@ -15,17 +15,6 @@ namespace {
 // From this firmware version on the terminal names its own drives when asked for "PDT".
 constexpr int kDriveListFirmware = 201;
 
-// Ends the busy window however the command leaves.
-class BusyWindow {
-public:
-    explicit BusyWindow(Session& s) : session_(s) { session_.BeginOperation(); }
-    ~BusyWindow() { session_.EndOperation(); }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    Session& session_;
-};
 
 }  // namespace
 

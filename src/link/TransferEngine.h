@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/SafeFile.h"
 #include "link/wire/Frames.h"
 
 namespace feld {
@@ -39,6 +40,18 @@ public:
     bool Begin(std::uint32_t size) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
     std::vector<std::uint8_t> bytes;
+};
+
+// A fetch that goes straight into a safe writer: a temporary beside the destination that takes the
+// destination's place only when the caller commits the whole file.
+class SafeFileSink final : public FileSink {
+public:
+    explicit SafeFileSink(SafeFileWriter& writer) : writer_(writer) {}
+    bool Begin(std::uint32_t) override { return writer_.IsOpen(); }
+    bool Write(const std::uint8_t* data, std::size_t n) override { return writer_.Write(data, n); }
+
+private:
+    SafeFileWriter& writer_;
 };
 
 // What an operation expects back from the terminal. Anything else is refused, not stored.

@@ -29,15 +29,6 @@ constexpr const char* kDataFolder = "C:\\Data";
 // holds more than this.
 constexpr std::uint64_t kMaxDataFile = 0x7FFFFFFFull;
 
-class WriterSink final : public FileSink {
-public:
-    explicit WriterSink(SafeFileWriter& writer) : writer_(writer) {}
-    bool Begin(std::uint32_t) override { return writer_.IsOpen(); }
-    bool Write(const std::uint8_t* data, std::size_t n) override { return writer_.Write(data, n); }
-
-private:
-    SafeFileWriter& writer_;
-};
 
 // Whether `folder` is a folder this program may write into; the reason when not.
 std::string folderProblem(const std::string& folder)
@@ -135,7 +126,7 @@ int DataReceive::Receive(const ReceiveChoice& choice)
         SafeFileWriter writer;
         if (!writer.Open(temp))
             return Fail(writer.Error());
-        WriterSink sink(writer);
+        SafeFileSink sink(writer);
         int r;
         {
             WaitCursor cursor(ui_);

@@ -105,4 +105,16 @@ private:
     std::atomic<bool> portChanged_{false};
 };
 
+// The busy window of a long operation, ended however the operation leaves.
+class BusyWindow {
+public:
+    explicit BusyWindow(Session& s) : session_(s) { session_.BeginOperation(); }
+    ~BusyWindow() { session_.EndOperation(); }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    Session& session_;
+};
+
 }  // namespace feld

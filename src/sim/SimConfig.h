@@ -21,6 +21,7 @@ struct ForcedStatus {
     When when = When::File;
     int op = -1;
     int count = 1;       // how many times; 0 = every time
+    int after = 0;       // moments of this kind that pass untouched first (the third fetch, say)
 };
 
 struct SimConfig {

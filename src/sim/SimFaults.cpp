@@ -40,6 +40,10 @@ std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int o
             if (it->op < 0 ? op == 0 : it->op != op)
                 continue;
         }
+        if (it->after > 0) {
+            --it->after;
+            continue;
+        }
         ForcedStatus f = *it;
         if (it->count > 0 && --it->count == 0)
             forced_.erase(it);

@@ -29,24 +29,6 @@ std::string dateText(const wire::TermDateTime& t)
     return buf;
 }
 
-std::optional<std::int64_t> unixFrom(const wire::TermDateTime& t)
-{
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59)
-        return std::nullopt;
-    std::tm tm{};
-    tm.tm_year = t.year - 1900;
-    tm.tm_mon = t.month - 1;
-    tm.tm_mday = t.day;
-    tm.tm_hour = t.hour;
-    tm.tm_min = t.minute;
-    tm.tm_sec = t.second;
-    tm.tm_isdst = -1;
-    std::time_t v = std::mktime(&tm);
-    if (v == static_cast<std::time_t>(-1))
-        return std::nullopt;
-    return static_cast<std::int64_t>(v);
-}
-
 }  // namespace
 
 SimTerminal::SimTerminal(const SimConfig& config, int fd, SimLog& log)
@@ -288,7 +270,7 @@ int SimTerminal::finishFile(const std::vector<std::uint8_t>& payload)
         return term::kDone;
     }
     std::string why;
-    int st = drives_.store(*plan_.where, body, n, plan_.overwrite != 0, unixFrom(when), why);
+    int st = drives_.store(*plan_.where, body, n, plan_.overwrite != 0, wire::calendarTimeOf(when), why);
     if (st != term::kDone)
         return refuse(st, why);
     l.write();

@@ -17,6 +17,7 @@
 
 #include "base/Texts.h"
 #include "explorer/NodeKind.h"
+#include "gui/app/Commands.h"
 #include "gui/app/OperationRunner.h"
 #include "gui/explorer/CMessageView.h"
 #include "gui/explorer/CPDTView.h"
@@ -275,6 +276,23 @@ TEST_F(AdvancedModeTest, TheRootListsTheDrivesAndFormatAsksFirstThenListsTheDriv
     EXPECT_EQ(asked, std::vector<int>{txt::kFormatConfirm});
     answers = {Answer::Yes};
     ASSERT_TRUE(Command(terminal, terminal->DriveNode('C'), treecmd::kFormat));
+    EXPECT_TRUE(Shown(txt::kFormatDone));
+    EXPECT_TRUE(FindNoCase(dir / "term", "C/DATA/F.TXT").empty());
+    EXPECT_FALSE(Node(terminal, "C:\\DATA")) << "C: is listed anew";
+    EXPECT_TRUE(terminal->DriveNode('C')->isExpanded());
+}
+
+// The Tools menu's format runs the core's procedure on the worker; the tree lists the drive anew.
+TEST_F(AdvancedModeTest, ToolsFormatCEmptiesCAndTheTreeListsItAnew)
+{
+    WriteFile(dir / "term" / "C" / "DATA" / "F.TXT", Pattern(10, 12));
+    Open();
+    Click(terminal, terminal->DriveNode('C'));
+    ASSERT_TRUE(Node(terminal, "C:\\DATA"));
+    answers = {Answer::Yes};
+    frame->Action(gui::cmd::kFormatC)->trigger();
+    Settle();
+    EXPECT_EQ(asked, std::vector<int>{txt::kFormatConfirm});
     EXPECT_TRUE(Shown(txt::kFormatDone));
     EXPECT_TRUE(FindNoCase(dir / "term", "C/DATA/F.TXT").empty());
     EXPECT_FALSE(Node(terminal, "C:\\DATA")) << "C: is listed anew";

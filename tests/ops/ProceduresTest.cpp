@@ -4,6 +4,9 @@
 
 #include <csignal>
 
+#include <chrono>
+#include <thread>
+
 #include "OpsFixture.h"
 #include "app/Maintenance.h"
 #include "base/Texts.h"
@@ -47,6 +50,9 @@ TEST_F(Procedures, UploadAtFirmware199AsksBeforeEveryAttempt)
     // No to the warning: nothing sent, nothing more said.
     ui.clear();
     ui.answers = {Answer::No};
+    // The terminal logs a transfer once its last answer is out: let both uploads' lines come first.
+    for (int i = 0; i < 100 && LogLines({"\"event\":\"receive\"", "\"code\":3"}).size() < 2; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     auto before = LogLines({"\"code\":3"}).size();
     EXPECT_EQ(procedures.Upload(src, "c:\\data"), 0);
     EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kOldFirmwareWarning}));

@@ -130,14 +130,14 @@ void CMainFrame::CreateActions()
     MakeAction(kDeleteAfter, "cmd.deleteAfter", "刪除檔案", &CMainFrame::OnDeleteAfter)->setCheckable(true);
     MakeAction(kResident, nullptr, "", &CMainFrame::OnResident)->setText(qtr(txt::kStartResident));
     MakeAction(kResidentSettings, "cmd.residentSettings", "設定", &CMainFrame::OnResidentSettings);
-    MakeAction(kFormatC, "cmd.formatC", "格式化 C:", nullptr);
-    MakeAction(kFormatD, "cmd.formatD", "格式化 D:", nullptr);
-    MakeAction(kFirmware, "cmd.firmware", "F/W 更新", nullptr);
-    QAction* fwButton = MakeAction(kFirmwareButton, "cmd.firmwareButton", "更新新版韌體", nullptr);
+    MakeAction(kFormatC, "cmd.formatC", "格式化 C:", &CMainFrame::OnFormatC);
+    MakeAction(kFormatD, "cmd.formatD", "格式化 D:", &CMainFrame::OnFormatD);
+    MakeAction(kFirmware, "cmd.firmware", "F/W 更新", &CMainFrame::OnFirmware);
+    QAction* fwButton = MakeAction(kFirmwareButton, "cmd.firmwareButton", "更新新版韌體", &CMainFrame::OnFirmware);
     fwButton->setIcon(icons::firmware());
     MakeAction(kCradleUpdate, "cmd.cradleUpdate", "更新充電座韌體", &CMainFrame::OnCradleUpdate);
-    MakeAction(kDefragment, "cmd.defragment", "磁碟 D: 重組", nullptr);
-    MakeAction(kLanguageDownload, "cmd.languageDownload", "語系支援下載", nullptr);
+    MakeAction(kDefragment, "cmd.defragment", "磁碟 D: 重組", &CMainFrame::OnDefragment);
+    MakeAction(kLanguageDownload, "cmd.languageDownload", "語系支援下載", &CMainFrame::OnLanguageDownload);
     MakeAction(kDumpC, nullptr, "Dump C Disk Image", &CMainFrame::OnDumpC);
     MakeAction(kDumpD, nullptr, "Dump D Disk Image", &CMainFrame::OnDumpD);
     MakeAction(kAbout, "cmd.about", "關於Feldspan...", &CMainFrame::OnAbout);
@@ -146,8 +146,9 @@ void CMainFrame::CreateActions()
     MakeAction(kTrayShow, nullptr, "Show", &CMainFrame::OnTrayShow);
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
 
-    // Present now, working once their part of the program is there: greyed, never silently idle.
-    later_ = {kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment, kLanguageDownload};
+    // A command present before its part of the program is there goes into later_: greyed, never
+    // silently idle. Every command works now.
+    later_ = {};
     startsOperation_ = {kReceive, kPortSettings, kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment,
                         kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial};
     for (int id : later_)

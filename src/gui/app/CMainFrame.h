@@ -125,6 +125,13 @@ private:
     void OnAbout();
     void OnAboutCradle();
     void OnCradleUpdate();
+    // Tools (MainFrameTools.cpp): format C: and D:, defragment D:, the language-support download
+    // and the firmware update (menu command and toolbar button).
+    void OnFormatC();
+    void OnFormatD();
+    void OnDefragment();
+    void OnLanguageDownload();
+    void OnFirmware();
     // Tools, with Dump set: the terminal's image of a drive into the project folder.
     void OnDumpC();
     void OnDumpD();

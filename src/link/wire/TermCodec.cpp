@@ -398,4 +398,22 @@ std::string terminalNameFor(std::string_view pcName)
     return out;
 }
 
+std::optional<std::int64_t> calendarTimeOf(const TermDateTime& t)
+{
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59)
+        return std::nullopt;
+    std::tm tm{};
+    tm.tm_year = t.year - 1900;
+    tm.tm_mon = t.month - 1;
+    tm.tm_mday = t.day;
+    tm.tm_hour = t.hour;
+    tm.tm_min = t.minute;
+    tm.tm_sec = t.second;
+    tm.tm_isdst = -1;
+    const std::time_t when = std::mktime(&tm);
+    if (when == static_cast<std::time_t>(-1))
+        return std::nullopt;
+    return static_cast<std::int64_t>(when);
+}
+
 }  // namespace feld::wire

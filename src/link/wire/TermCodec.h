@@ -97,6 +97,9 @@ Word encodeTime(const TermDateTime& t, int firmware);
 // Reads the two words as the given firmware writes them; fields are returned as stored, unchecked
 // (a month of 0 or 15 comes back as such), so callers decide what to show for nonsense.
 TermDateTime decodeDateTime(const std::uint8_t* date, const std::uint8_t* time, int firmware);
+// The calendar time (local time) of a terminal date and time, or nothing when they name no real
+// moment (month 0, hour 25, ...).
+std::optional<std::int64_t> calendarTimeOf(const TermDateTime& t);
 // Local calendar fields of a Unix time (for a PC file's last-modified time or the terminal's clock).
 TermDateTime termDateTimeFromUnix(std::int64_t unixSeconds);
 
