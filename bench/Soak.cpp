@@ -47,16 +47,6 @@ void writeAll(const fs::path& p, const std::vector<std::uint8_t>& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-class WriterSink final : public FileSink {
-public:
-    explicit WriterSink(SafeFileWriter& w) : w_(w) {}
-    bool Begin(std::uint32_t) override { return w_.IsOpen(); }
-    bool Write(const std::uint8_t* data, std::size_t n) override { return w_.Write(data, n); }
-
-private:
-    SafeFileWriter& w_;
-};
-
 // Whatever is in `folder` besides the files named in `expected`: a temporary or a partial file.
 int strayFiles(const fs::path& folder, std::size_t expected)
 {
@@ -164,7 +154,7 @@ int main(int argc, char** argv)
                 SafeFileWriter w;
                 int r = 0;
                 if (w.Open(target.string())) {
-                    WriterSink sink(w);
+                    SafeFileSink sink(w);
                     r = link.GetFile(std::string("C:\\DATA\\") + name, sink, false);
                     if (r == 1 && !w.Commit())
                         r = 0;
