@@ -331,6 +331,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             silent = heardSince_ ? 0 : silent + 1;
             port_->Purge();
             ++retries;
+            ++retriesTotal_;
             Debug(formatText("\nS[2], Retry[%d]", {retries}));
             if (retries >= kRetryLimit) {
                 lastFailure_ = silent >= kSilentLimit
@@ -556,6 +557,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                     heard = false;
                     receiveLength += static_cast<std::int64_t>(wire::kMaxPayload);
                     ++retries;
+                    ++retriesTotal_;
                     // A part frame that stopped coming is stale: start clean.
                     port_->ResetRing();
                     SendAckFrame(0, kReplyReject, false);
@@ -577,6 +579,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 sum = 0;
                 SendAckFrame(blockCounter_, kReplyReject, false);
                 ++retries;
+                ++retriesTotal_;
                 StartReplyTimer();
                 state = State::ReadBlock;
             } else if (check == wire::DataCheck::Duplicate) {
@@ -592,7 +595,10 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 SendAckFrame(wire::dataFrameCounter(block), kReplyAccept, false);
                 state = State::ReadBlock;
             } else {
+                // Retries count per frame, as a send counts them: a long file over a noisy line
+                // is not failed for the sum of its frames' troubles.
                 duplicates = 0;
+                retries = 0;
                 if (!StoreBlock(block + wire::kDataHeadSize, frameSize - wire::kDataOverhead, expect)) {
                     state = State::Failed;
                     break;

@@ -118,6 +118,8 @@ public:
     // True once the current second is past the deadline.
     bool IsReplyTimedOut();
     int ReplyTimeoutSeconds() const { return replyTimeout_; }
+    // Frames sent again or asked for again, over the engine's life (for measurements).
+    std::uint64_t RetriesTotal() const { return retriesTotal_; }
     // Waits for the terminal's 12-byte reply; true with the frame in `frame`.
     bool WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& frame);
     // The status of a found reply, 0 when it is invalid for `expected`.
@@ -152,6 +154,7 @@ private:
     std::uint32_t largestFile_ = 0x7FFFFFFF;  // drive sizes are 32-bit signed
 
     int replyTimeout_ = 0;               // seconds
+    std::uint64_t retriesTotal_ = 0;
     int timedOut_ = 1;
     std::int64_t replyDeadline_ = 0;     // seconds on the monotonic clock
     std::uint16_t blockCounter_ = 0;

@@ -11,15 +11,20 @@ namespace feld {
 
 namespace {
 
-// The value after the first occurrence of `key`, up to the next CR LF (or the end).
+// The value after the first occurrence of `key`, up to the end of its line. The builder ends lines
+// with CR LF; a file saved on Linux ends them with LF alone, and no path holds a line feed.
 std::string valueOf(std::string_view text, const std::string& key)
 {
     const std::size_t at = text.find(key);
     if (at == std::string_view::npos)
         return {};
     const std::size_t from = at + key.size();
-    const std::size_t end = text.find("\r\n", from);
-    return std::string(text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+    std::size_t end = text.find('\n', from);
+    if (end == std::string_view::npos)
+        end = text.size();
+    if (end > from && text[end - 1] == '\r')
+        --end;
+    return std::string(text.substr(from, end - from));
 }
 
 bool sameNoCase(const std::string& a, const std::string& b)

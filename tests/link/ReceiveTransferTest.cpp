@@ -68,6 +68,16 @@ TEST_F(ReceiveTransferTest, BadFramesAreRefusedAndReadAgain)
             ++rejects;
     EXPECT_EQ(rejects, 2);
     EXPECT_EQ(term.pcReplies[0], Bytes({0x02, 0x01, 0x02, 0x00, 0x00, 0x00, 0x01, 0x0D, 0x0A, 0x02, 0x1F, 0x00}));
+
+    // Retries count per frame: sixty frames each spoilt once still arrive, though together they
+    // need more reads again than one frame may.
+    auto longer = Pattern(60 * 512, 3);
+    FakeTerminal::Outgoing noisy{.code = wire::kCommand, .payload = longer};
+    for (int i = 0; i < 60; ++i)
+        noisy.corruptOnce[i] = 1;
+    term.Send(noisy);
+    EXPECT_EQ(link->ReceiveTransfer(false), 1);
+    EXPECT_EQ(link->ReplyData(), longer);
 }
 
 TEST_F(ReceiveTransferTest, DuplicateFramesAreAcknowledgedButStoredOnce)

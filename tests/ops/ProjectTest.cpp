@@ -25,6 +25,11 @@ TEST(ProjectFileTest, KeysByTheirFirstOccurrenceUpToTheLineEnd)
     EXPECT_EQ(p.userFont, "U.FNT");             // a last line without a line end
     EXPECT_TRUE(p.systemFont.empty());
     EXPECT_EQ(ProjectName(p), "APP.ABP  ");
+    // A project file saved with Linux line ends reads the same.
+    ProjectEntry lf = ParseProjectText("Program=C:\\A\\APP.ABP\nSysFont=S.FNT\nDataFile2=D.TXT\n");
+    EXPECT_EQ(lf.program, "C:\\A\\APP.ABP");
+    EXPECT_EQ(lf.systemFont, "S.FNT");
+    EXPECT_EQ(lf.dataFiles[1], "D.TXT");
     // Binary text and no keys: an empty project, never a crash.
     std::string binary = "\x01\x02\x00Program=X\r\n";
     EXPECT_TRUE(ParseProjectText(std::string_view(binary.data(), binary.size())).program.empty());
