@@ -44,7 +44,7 @@ std::vector<unsigned> statusField(const std::string& status, const std::string& 
 SystemView::SystemView(std::string root) : root_(std::move(root)), fake_(root_ != "/" && !root_.empty())
 {
     if (root_.empty())
-        root_ = "/";
+        root_.assign(1, '/');  // (an assignment of "/" trips a false -Wrestrict in GCC 12)
     while (root_.size() > 1 && root_.back() == '/')
         root_.pop_back();
 }
