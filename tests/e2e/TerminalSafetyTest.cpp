@@ -12,6 +12,7 @@
 #include <future>
 #include <thread>
 
+#include <chrono>
 #include "TerminalCli.h"
 
 namespace feld::test {
@@ -36,6 +37,30 @@ TEST_F(TerminalSafety, FailedFetchKeepsThePreviousFile)
     fs::path old = PcFile("OLD.TXT", 300, 1);
     CliRun r = Cli({"get", "C:\\Data\\NONE.TXT", old.string()});
     EXPECT_EQ(r.rc, 1) << r.err;
+    EXPECT_EQ(ReadFile(old), Pattern(300, 1));
+    EXPECT_TRUE(Strays("OLD.TXT").empty());
+}
+
+// The terminal goes away in the middle of a fetch: the CLI fails within its time-out and the
+// previous file stays as it was, with nothing beside it.
+TEST_F(TerminalSafety, ATerminalThatVanishesMidFetchFailsAndKeepsThePreviousFile)
+{
+    WriteFile(TermRoot("C") / "DATA" / "BIG.DAT", Pattern(64 * 1024, 2));
+    StartSim({"--baud", "38400"});
+    fs::path old = PcFile("OLD.TXT", 300, 1);
+    std::thread killer;
+    RunOptions options;
+    options.timeoutMs = 30'000;
+    options.started = [&](pid_t) {
+        killer = std::thread([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            sim.kill();
+        });
+    };
+    CliRun r = Cli({"get", "C:\\Data\\BIG.DAT", old.string()}, true, options);
+    killer.join();
+    EXPECT_EQ(r.rc, 1) << r.err;
+    EXPECT_LT(r.seconds, 8.0) << "one reply time-out at most after the terminal went";
     EXPECT_EQ(ReadFile(old), Pattern(300, 1));
     EXPECT_TRUE(Strays("OLD.TXT").empty());
 }

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <filesystem>
@@ -201,50 +202,100 @@ TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
     term.stop();
 }
 
+// A fetch of a 100 KB file from a terminal on a line paced at 115200 bit/s (about ten seconds),
+// started in the window and under way: the simulated terminal's parts live as long as the test.
+struct SlowFetch {
+    sim::SimPty pty;
+    sim::SimLog log;
+    std::unique_ptr<sim::SimTerminal> term;
+    fs::path target;
+
+    ~SlowFetch()
+    {
+        if (term)
+            term->stop();
+    }
+    // Whether the fetch's temporary beside the target holds more than its first frames.
+    bool Growing() const
+    {
+        for (const auto& e : fs::directory_iterator(target.parent_path()))
+            if (e.path().filename().string().rfind(".BIG.DAT.part", 0) == 0 && fs::file_size(e.path()) > 2000)
+                return true;
+        return false;
+    }
+    bool PartLeft() const
+    {
+        for (const auto& e : fs::directory_iterator(target.parent_path()))
+            if (e.path().filename().string().find(".part") != std::string::npos)
+                return true;
+        return false;
+    }
+};
+
+class MainFrameFetchTest : public MainFrameTest {
+protected:
+    SlowFetch fetch;
+
+    CMainFrame& StartSlowFetch()
+    {
+        EXPECT_TRUE(fetch.pty.openPty()) << fetch.pty.error();
+        sim::SimConfig simConfig;
+        simConfig.root = (dir / "term").string();
+        simConfig.baud = 115200;
+        fetch.term = std::make_unique<sim::SimTerminal>(simConfig, fetch.pty.fd(), fetch.log);
+        std::string error;
+        EXPECT_TRUE(fetch.term->prepare(error)) << error;
+        WriteFile(dir / "term" / "C" / "DATA" / "BIG.DAT", Pattern(100'000));
+        fetch.term->start();
+        fetch.target = dir / "BIG.DAT";
+        CMainFrame& frame = Start({.device = QString::fromStdString(fetch.pty.path())});
+        app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+        EXPECT_TRUE(frame.RunOperation(
+            [this] { TransferProcedures(app->session(), app->ui()).FetchExact("C:\\Data\\BIG.DAT", fetch.target.string()); }));
+        for (int i = 0; i < 200 && !fetch.Growing(); ++i)
+            QTest::qWait(25);
+        EXPECT_TRUE(fetch.Growing()) << "the fetch did not start";
+        return frame;
+    }
+};
+
 // Closing the window during a transfer asks, then stops the transfer before the program ends: the
 // fetch leaves nothing partial behind.
-TEST_F(MainFrameTest, ClosingDuringATransferAsksThenCancelsItCleanly)
+TEST_F(MainFrameFetchTest, ClosingDuringATransferAsksThenCancelsItCleanly)
 {
-    sim::SimPty pty;
-    ASSERT_TRUE(pty.openPty()) << pty.error();
-    sim::SimConfig simConfig;
-    simConfig.root = (dir / "term").string();
-    simConfig.baud = 115200;  // the file takes about ten seconds
-    sim::SimLog log;
-    sim::SimTerminal term(simConfig, pty.fd(), log);
-    std::string error;
-    ASSERT_TRUE(term.prepare(error)) << error;
-    WriteFile(dir / "term" / "C" / "DATA" / "BIG.DAT", Pattern(100'000));
-    term.start();
-
-    CMainFrame& frame = Start({.device = QString::fromStdString(pty.path())});
-    app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+    CMainFrame& frame = StartSlowFetch();
     int asked = 0;
     app->ui().answerQuestions = [&](int, const QString&, Buttons) {
         ++asked;
         return Answer::Yes;
     };
-    const fs::path target = dir / "BIG.DAT";
-    ASSERT_TRUE(frame.RunOperation([&] { TransferProcedures(app->session(), app->ui()).FetchExact("C:\\Data\\BIG.DAT", target.string()); }));
-    auto growing = [&] {
-        for (const auto& e : fs::directory_iterator(dir))
-            if (e.path().filename().string().rfind(".BIG.DAT.part", 0) == 0 && fs::file_size(e.path()) > 2000)
-                return true;
-        return false;
-    };
-    for (int i = 0; i < 200 && !growing(); ++i)
-        QTest::qWait(25);
-    ASSERT_TRUE(growing()) << "the fetch did not start";
     QElapsedTimer t;
     t.start();
     frame.close();
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(frame.Busy());
     EXPECT_LT(t.elapsed(), 3000);
-    EXPECT_FALSE(fs::exists(target));
-    for (const auto& e : fs::directory_iterator(dir))
-        EXPECT_EQ(e.path().filename().string().find(".part"), std::string::npos) << e.path();
-    term.stop();
+    EXPECT_FALSE(fs::exists(fetch.target));
+    EXPECT_FALSE(fetch.PartLeft());
+}
+
+// The terminal's end of the line goes away mid-fetch: the operation ends with a failure within its
+// time-out, the window is free again, and nothing partial is left.
+TEST_F(MainFrameFetchTest, ATerminalThatVanishesMidFetchEndsTheOperationWithAFailure)
+{
+    CMainFrame& frame = StartSlowFetch();
+    QSignalSpy shown(&app->ui(), &gui::QtUi::messageShown);
+    QElapsedTimer t;
+    t.start();
+    fetch.term->stop();
+    fetch.pty.close();
+    for (int i = 0; i < 400 && frame.Busy(); ++i)
+        QTest::qWait(25);
+    EXPECT_FALSE(frame.Busy());
+    EXPECT_LT(t.elapsed(), 5000) << "one reply time-out at most, not one per retry";
+    EXPECT_GE(shown.count(), 1) << "the failure is said";
+    EXPECT_FALSE(fs::exists(fetch.target));
+    EXPECT_FALSE(fetch.PartLeft());
 }
 
 TEST_F(MainFrameTest, ClosingWhileResidentHidesTheWindowAndExitEndsIt)
