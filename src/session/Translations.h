@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Texts.h"
 
@@ -15,7 +16,8 @@ namespace feld {
 
 class QtTextSource : public TextSource {
 public:
-    // nullptr when the file is missing, unreadable, empty or not a translation.
+    // nullptr when the file is missing, unreadable, empty, not a translation, or damaged in a way
+    // that would make a lookup read outside it.
     static std::shared_ptr<QtTextSource> load(const std::string& qmPath);
 
     std::optional<std::string> byId(int id) const override;
@@ -23,6 +25,7 @@ public:
 
 private:
     QtTextSource() = default;
+    std::vector<unsigned char> bytes_;  // the file, read once; the translator works on it in place
     QTranslator translator_;
 };
 

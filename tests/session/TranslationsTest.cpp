@@ -112,10 +112,35 @@ TEST_F(LanguageFiles, CodeTwoKeepsTheOwnTextsEvenOnARussianLocale)
     EXPECT_NE(chinese.find("終端機"), std::string::npos) << chinese;
 }
 
+// Where a block of a compiled translation starts (its bytes, after tag and length); npos if none.
+std::size_t qmBlock(const std::string& qm, unsigned char tag)
+{
+    for (std::size_t p = 16; p + 5 <= qm.size();) {
+        const std::size_t len = static_cast<std::size_t>(static_cast<unsigned char>(qm[p + 1])) << 24 |
+                                static_cast<std::size_t>(static_cast<unsigned char>(qm[p + 2])) << 16 |
+                                static_cast<std::size_t>(static_cast<unsigned char>(qm[p + 3])) << 8 |
+                                static_cast<unsigned char>(qm[p + 4]);
+        if (static_cast<unsigned char>(qm[p]) == tag)
+            return p + 5;
+        p += 5 + len;
+    }
+    return std::string::npos;
+}
+
 TEST_F(LanguageFiles, MissingEmptyOrDamagedFilesFallBackSilently)
 {
     const std::string polish = builtPack(4);
     ASSERT_GT(polish.size(), 64u);
+    // Damage a lookup would walk into: an offset past the messages, a translation longer than the
+    // file, a context table of no slots, and a block naming another file to load.
+    const std::size_t hashes = qmBlock(polish, 0x42), messages = qmBlock(polish, 0x69);
+    ASSERT_NE(hashes, std::string::npos);
+    ASSERT_NE(messages, std::string::npos);
+    std::string farOffset = polish, longText = polish;
+    farOffset.replace(hashes + 4, 4, "\x00\xff\xff\x00");
+    longText.replace(messages, 5, "\x03\x7f\xff\xff\xf0");
+    const std::string noSlots = polish + std::string("\x2f\x00\x00\x00\x02\x00\x00", 7);
+    const std::string dependency = polish + std::string("\x96\x00\x00\x00\x08\x00\x00\x00\x04\x00p\x00l", 13);
     struct Case {
         const char* what;
         std::string content;  // "-": no file at all
@@ -125,6 +150,10 @@ TEST_F(LanguageFiles, MissingEmptyOrDamagedFilesFallBackSilently)
         {"text", "61276=Brak polaczenia\n"},
         {"cut short", polish.substr(0, polish.size() / 2)},
         {"damaged header", "XXXX" + polish.substr(4)},
+        {"offset past the messages", farOffset},
+        {"translation longer than the file", longText},
+        {"context table without slots", noSlots},
+        {"dependency on another file", dependency},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
