@@ -1,13 +1,16 @@
 #include "link/ReceiveRing.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "base/OsWait.h"
 
 namespace feld {
 
-ReceiveRing::ReceiveRing() { std::memset(buf_, 0, sizeof buf_); }
+ReceiveRing::ReceiveRing()
+{
+    for (auto& b : buf_)
+        b.store(0, std::memory_order_relaxed);
+}
 ReceiveRing::~ReceiveRing() = default;
 
 void ReceiveRing::Push(const std::uint8_t* data, std::size_t n)
@@ -17,7 +20,8 @@ void ReceiveRing::Push(const std::uint8_t* data, std::size_t n)
     std::uint32_t w = write_.load(std::memory_order_relaxed);
     while (n > 0) {
         std::size_t chunk = std::min<std::size_t>(n, kSize - w);
-        std::memcpy(buf_ + w, data, chunk);
+        for (std::size_t i = 0; i < chunk; ++i)
+            buf_[w + i].store(data[i], std::memory_order_relaxed);
         data += chunk;
         n -= chunk;
         w += static_cast<std::uint32_t>(chunk);
@@ -61,7 +65,7 @@ std::size_t ReceiveRing::Read(std::uint8_t* out, std::size_t max, std::uint16_t&
     std::size_t copied = 0;
     std::uint16_t s = sum;
     while (r != w && copied < max) {
-        std::uint8_t b = buf_[r];
+        std::uint8_t b = buf_[r].load(std::memory_order_relaxed);
         out[copied++] = b;
         s = static_cast<std::uint16_t>(s + b);
         if (++r == kSize)

@@ -2,7 +2,9 @@
 // The 1600-byte receive ring between the port's reader thread (the only writer) and the link (the
 // only reader). The indices are atomics; there is no lock. A writer that laps the reader loses the
 // lapped bytes: the link never has more than one frame and its reply outstanding, so a full ring
-// only happens with garbage on the line, which the frame sums reject anyway.
+// only happens with garbage on the line, which the frame sums reject anyway. The bytes themselves
+// are relaxed atomics, so a byte overwritten while the reader takes it is an old or a new value,
+// never undefined behaviour (the writer does not look at the reader's index).
 // The reader can block until bytes arrive or a time-out passes, so waiting costs no CPU.
 
 #include <atomic>
@@ -43,7 +45,7 @@ public:
     void Wake();
 
 private:
-    std::uint8_t buf_[kSize];
+    std::atomic<std::uint8_t> buf_[kSize];
     std::atomic<std::uint32_t> write_{0};
     std::atomic<std::uint32_t> read_{0};
     // Bumped on every push and wake; the reader sleeps on it.

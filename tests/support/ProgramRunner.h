@@ -86,8 +86,9 @@ inline std::vector<char*> cStrings(std::vector<std::string>& v)
 inline std::vector<std::string> childEnv(const RunOptions& o)
 {
     std::vector<std::string> env;
-    if (!o.replaceEnv)
-        for (char** e = environ; *e; ++e)
+    // A bare environment still carries the sanitizers' settings of a sanitized test run.
+    for (char** e = environ; *e; ++e)
+        if (!o.replaceEnv || std::string_view(*e).find("SAN_OPTIONS=") != std::string_view::npos)
             env.emplace_back(*e);
     for (const auto& change : o.env) {
         const std::string prefix = change.substr(0, change.find('=')) + "=";

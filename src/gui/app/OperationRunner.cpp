@@ -1,13 +1,16 @@
 #include "gui/app/OperationRunner.h"
 
 #include <QEventLoop>
-#include <QMetaObject>
 
+#include "gui/app/CallQueue.h"
 #include "session/Session.h"
 
 namespace feld::gui {
 
-OperationRunner::OperationRunner(Session& session, QObject* parent) : QObject(parent), session_(session) {}
+OperationRunner::OperationRunner(Session& session, QObject* parent)
+    : QObject(parent), session_(session), calls_(new CallQueue(this))
+{
+}
 
 OperationRunner::~OperationRunner()
 {
@@ -27,8 +30,7 @@ bool OperationRunner::start(std::function<void()> job, std::function<void()> don
     emit busyChanged(true);
     thread_ = std::thread([this, job = std::move(job), done = std::move(done)]() mutable {
         job();
-        QMetaObject::invokeMethod(this, [this, done = std::move(done)]() mutable { finished(std::move(done)); },
-                                  Qt::QueuedConnection);
+        calls_->post([this, done = std::move(done)]() mutable { finished(std::move(done)); });
     });
     return true;
 }

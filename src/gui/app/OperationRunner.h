@@ -16,6 +16,8 @@ class Session;
 
 namespace feld::gui {
 
+class CallQueue;
+
 class OperationRunner : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ private:
     void finished(std::function<void()> done);
 
     Session& session_;
+    CallQueue* calls_;  // hands the operation's end to the window's thread
     std::thread thread_;
     std::atomic<bool> running_{false};
 };

@@ -5,6 +5,11 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+#include "gui/app/CallQueue.h"
 #include "gui/app/PortSettingsDialog.h"
 #include "gui/app/ProgressDialog.h"
 
@@ -41,7 +46,7 @@ QMessageBox::Icon boxIcon(Icon icon)
 // A progress window owned by the window's thread; the operation's thread only hands it values.
 class GuiProgress : public ProgressView {
 public:
-    explicit GuiProgress(QPointer<ProgressDialog> dialog) : dialog_(std::move(dialog)) {}
+    GuiProgress(QPointer<ProgressDialog> dialog, CallQueue* calls) : dialog_(std::move(dialog)), calls_(calls) {}
     ~GuiProgress() override
     {
         post([](ProgressDialog* d) {
@@ -70,16 +75,14 @@ private:
         if (!dialog_)
             return;
         QPointer<ProgressDialog> d = dialog_;
-        QMetaObject::invokeMethod(
-            d.data(),
-            [d, f = std::forward<F>(f)] {
-                if (d)
-                    f(d.data());
-            },
-            Qt::QueuedConnection);
+        calls_->post([d, f = std::forward<F>(f)] {
+            if (d)
+                f(d.data());
+        });
     }
 
     QPointer<ProgressDialog> dialog_;
+    CallQueue* calls_;
 };
 
 }  // namespace
@@ -95,14 +98,35 @@ QString qtFileFilter(const std::string& filter)
     return first + QStringLiteral(";;") + qtk("dialog.allFiles", "所有檔案 (*)");
 }
 
-QtUi::QtUi(QObject* parent) : QObject(parent) {}
+QtUi::QtUi(QObject* parent) : QObject(parent), calls_(new CallQueue(this)) {}
 
 void QtUi::onUiThread(const std::function<void()>& fn)
 {
-    if (QThread::currentThread() == thread())
+    if (QThread::currentThread() == thread()) {
         fn();
-    else
-        QMetaObject::invokeMethod(this, fn, Qt::BlockingQueuedConnection);
+        return;
+    }
+    // The worker waits on a lock of its own rather than Qt's blocking call, so a thread checker
+    // sees that what fn did on the window's thread comes before what the worker does next.
+    struct Call {
+        std::mutex mutex;
+        std::condition_variable cv;
+        bool done = false;
+    };
+    auto call = std::make_shared<Call>();
+    // Marks the call done when the queued function goes away: after it ran, or unrun when the
+    // window's thread drops it (the window closing meanwhile), so the worker is never stranded.
+    std::shared_ptr<void> done(nullptr, [call](void*) {
+        {
+            std::lock_guard lock(call->mutex);
+            call->done = true;
+        }
+        call->cv.notify_all();
+    });
+    calls_->post([&fn, done] { fn(); });
+    done.reset();
+    std::unique_lock lock(call->mutex);
+    call->cv.wait(lock, [&] { return call->done; });
 }
 
 void QtUi::showMessage(int id, const std::string& text, Icon icon)
@@ -151,7 +175,7 @@ std::unique_ptr<ProgressView> QtUi::openProgress(ProgressKind kind, const std::s
         dialog->show();
         dialog->raise();
     });
-    return std::make_unique<GuiProgress>(dialog);
+    return std::make_unique<GuiProgress>(dialog, calls_);
 }
 
 void QtUi::setStatusText(const std::string& text) { emit statusText(plain(text)); }

@@ -16,6 +16,8 @@
 
 namespace feld::gui {
 
+class CallQueue;
+
 QString qs(const std::string& s);
 std::string ss(const QString& s);
 // A keyed text as a QString: the language's, else the program's own.
@@ -68,6 +70,7 @@ signals:
 
 private:
     QPointer<QWidget> window_;
+    CallQueue* calls_;  // functions the worker hands to the window's thread
 };
 
 // The filter text the core words ("Kernel File (*.bin) | *.bin ||") as a Qt file-dialog filter.

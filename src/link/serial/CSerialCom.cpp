@@ -62,7 +62,13 @@ public:
     explicit IoThread(CSerialCom* owner) : owner_(owner) {}
 
 protected:
-    void run() override { owner_->IoLoop(); }
+    void run() override
+    {
+        owner_->IoLoop();
+        // Qt's wait for the thread's end is invisible to thread checkers; this store, read after
+        // the wait, shows them that the loop's last writes come before what the owner does next.
+        owner_->loopEnded_.store(true, std::memory_order_release);
+    }
 
 private:
     CSerialCom* owner_;
@@ -187,10 +193,7 @@ bool CSerialCom::EnsureThread()
     }
     if (thread_ && dead) {
         // The old loop ended by itself: opening again starts a new one.
-        thread_->wait();
-        delete thread_;
-        thread_ = nullptr;
-        wake_.reset();
+        JoinThread();
         breakErr_.store(0);
         std::lock_guard lock(tasksMutex_);
         dead_ = false;
@@ -204,6 +207,7 @@ bool CSerialCom::EnsureThread()
         return false;
     }
     stop_.store(false);
+    loopEnded_.store(false);
     thread_ = new IoThread(this);
     thread_->setObjectName(QStringLiteral("serial-io"));
     thread_->start();
@@ -216,7 +220,13 @@ void CSerialCom::StopThread()
         return;
     stop_.store(true);
     wake_->signal();
+    JoinThread();
+}
+
+void CSerialCom::JoinThread()
+{
     thread_->wait();
+    (void)loopEnded_.load(std::memory_order_acquire);
     delete thread_;
     thread_ = nullptr;
     wake_.reset();

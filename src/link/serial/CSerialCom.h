@@ -78,6 +78,7 @@ private:
 
     bool EnsureThread();
     void StopThread();
+    void JoinThread();  // after the loop was told to stop or ended by itself
     // Runs fn in the I/O thread and waits for it; false when the thread is gone (fn did not run).
     bool RunInThread(const std::function<void()>& fn);
     // ---- I/O thread ----
@@ -106,6 +107,7 @@ private:
     GatherHint gatherHint_;
 
     QThread* thread_ = nullptr;
+    std::atomic<bool> loopEnded_{false};
     std::unique_ptr<os::WakeEvent> wake_;
     std::atomic<bool> stop_{false};
     std::mutex tasksMutex_;
