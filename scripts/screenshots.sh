@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the desktop program under Xvfb, driving it with xdotool as a
 # user would: project mode, advanced mode's two trees connected to the simulated terminal with a
-# file dragged across and a file's properties, and the cradle firmware update against the
-# simulated cradle, in English and in Traditional Chinese.
+# file dragged across and a file's properties, the resident mode's settings, and the cradle
+# firmware update against the simulated cradle, in English and in Traditional Chinese.
 # Needs the build (scripts/setup.sh), xvfb, xdotool, imagemagick, srecord and dfu-util.
 #   scripts/screenshots.sh [OUT_DIR]   (default docs/screenshots)
 set -euo pipefail
@@ -104,7 +104,13 @@ for lang in en:3 zh_TW:2; do
   xdotool key Return
   sleep 0.3
 
-  menu Right Right Down Right Return  # Tools > Update cradle firmware
+  menu Right Right Down Down Down Right Down Return   # Settings > Resident > Settings
+  standby=$(xdotool search --sync --onlyvisible --name "$([ "$name" = en ] && echo 'Resident Settings' || echo '常駐設定')" | head -1)
+  shot "$standby" "resident-$name.png"
+  xdotool key Escape
+  sleep 0.3
+
+  menu Left Left Down Down Down Return   # Tools (File, then Help, then Tools) > Update cradle firmware
   dialog=$(xdotool search --sync --onlyvisible --name "$([ "$name" = en ] && echo 'Cradle Firmware Update' || echo '充電座韌體更新')" | head -1)
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   xdotool mousemove $((X + WIDTH - 52)) $((Y + 21)) click 1   # Browse

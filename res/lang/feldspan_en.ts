@@ -516,7 +516,7 @@ Example:
 Exit 0 only when the terminal stored it.
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   a language-support font ("@oemb-*.sft"), sent into D:\Fonts
+        <translation>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
 Exit 0 only when the terminal stored it.
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
@@ -2123,6 +2123,10 @@ Example:
         <source>終端機檔案</source>
         <translation>Terminal files</translation>
     </message>
+    <message id="standby.first">
+        <source>第一次</source>
+        <translation>First</translation>
+    </message>
     <message id="standby.fixed">
         <source>定時</source>
         <translation>At fixed times</translation>
@@ -2155,9 +2159,17 @@ Example:
         <source>30 秒</source>
         <translation>30 s</translation>
     </message>
+    <message id="standby.second">
+        <source>第二次</source>
+        <translation>Second</translation>
+    </message>
     <message id="standby.storage">
         <source>存放位置</source>
         <translation>Storage location</translation>
+    </message>
+    <message id="standby.third">
+        <source>第三次</source>
+        <translation>Third</translation>
     </message>
     <message id="standby.title">
         <source>常駐設定</source>

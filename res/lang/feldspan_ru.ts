@@ -516,7 +516,7 @@ Example:
 Exit 0 only when the terminal stored it.
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   шрифт языковой поддержки ("@oemb-*.sft"), отправляется в D:\Fonts
+        <translation>  FILE.sft   шрифт языковой поддержки (&quot;@oemb-*.sft&quot;), отправляется в D:\Fonts
 Код выхода 0, только когда терминал сохранил его.
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
@@ -2123,6 +2123,10 @@ Example:
         <source>終端機檔案</source>
         <translation>Файлы терминала</translation>
     </message>
+    <message id="standby.first">
+        <source>第一次</source>
+        <translation>Первое</translation>
+    </message>
     <message id="standby.fixed">
         <source>定時</source>
         <translation>В заданное время</translation>
@@ -2155,9 +2159,17 @@ Example:
         <source>30 秒</source>
         <translation>30 с</translation>
     </message>
+    <message id="standby.second">
+        <source>第二次</source>
+        <translation>Второе</translation>
+    </message>
     <message id="standby.storage">
         <source>存放位置</source>
         <translation>Место хранения</translation>
+    </message>
+    <message id="standby.third">
+        <source>第三次</source>
+        <translation>Третье</translation>
     </message>
     <message id="standby.title">
         <source>常駐設定</source>

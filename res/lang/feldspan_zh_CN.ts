@@ -516,7 +516,7 @@ Example:
 Exit 0 only when the terminal stored it.
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   语系支持字体（"@oemb-*.sft"），传入 D:\Fonts
+        <translation>  FILE.sft   语系支持字体（&quot;@oemb-*.sft&quot;），传入 D:\Fonts
 只有终端机存储成功时退出码才是 0。
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
@@ -2123,6 +2123,10 @@ Example:
         <source>終端機檔案</source>
         <translation>终端机文件</translation>
     </message>
+    <message id="standby.first">
+        <source>第一次</source>
+        <translation>第一次</translation>
+    </message>
     <message id="standby.fixed">
         <source>定時</source>
         <translation>定时</translation>
@@ -2155,9 +2159,17 @@ Example:
         <source>30 秒</source>
         <translation>30 秒</translation>
     </message>
+    <message id="standby.second">
+        <source>第二次</source>
+        <translation>第二次</translation>
+    </message>
     <message id="standby.storage">
         <source>存放位置</source>
         <translation>存放位置</translation>
+    </message>
+    <message id="standby.third">
+        <source>第三次</source>
+        <translation>第三次</translation>
     </message>
     <message id="standby.title">
         <source>常駐設定</source>

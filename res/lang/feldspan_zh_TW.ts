@@ -154,7 +154,7 @@ Example:
 Exit 0 only when the terminal stored it.
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   語系支援字型（"@oemb-*.sft"），傳入 D:\Fonts
+        <translation>  FILE.sft   語系支援字型（&quot;@oemb-*.sft&quot;），傳入 D:\Fonts
 只有終端機儲存成功時結束碼才是 0。
 Example:
   feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>

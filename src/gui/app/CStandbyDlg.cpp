@@ -80,13 +80,13 @@ CStandbyDlg::CStandbyDlg(StandbyBlock& block, const std::string& projectPath, Ui
     everyRow->addWidget(new QLabel(qtk("standby.checkOnce", "偵測一次"), this));
     everyRow->addStretch(1);
 
-    const char* timeKeys[] = {"standby.first", "standby.second", "standby.third"};
-    const char* timeTexts[] = {"第一次", "第二次", "第三次"};
+    const QString timeTexts[] = {qtk("standby.first", "第一次"), qtk("standby.second", "第二次"),
+                                 qtk("standby.third", "第三次")};
     auto* timesRow = new QHBoxLayout;
     timesRow->addWidget(fixed_);
     const QDateTime now = QDateTime::fromSecsSinceEpoch(clock_.calendarSeconds());
     for (std::size_t i = 0; i < timeCheck_.size(); ++i) {
-        auto* check = new QCheckBox(qtk(timeKeys[i], timeTexts[i]), this);
+        auto* check = new QCheckBox(timeTexts[i], this);
         check->setObjectName(QStringLiteral("check%1").arg(1050 + 2 * i));
         check->setChecked(block.fixTimeEnable[i] != 0);
         auto* picker = new QTimeEdit(this);
