@@ -1,9 +1,9 @@
 // Reply frames from the line into a send: the reply search and check of the header and of every
 // data frame, busy and retry counting, and the model a status-3 reply names. The first byte picks
 // the transfer (odd: the receive fuzzer's inputs are even), the rest is fed in pieces.
-// A send may only succeed when the terminal accepted it: the bytes handed over must hold as many
-// separate valid replies of "done" as the send had frames to be accepted, or a "nothing more to
-// send" for the header.
+// A send may only succeed when the terminal accepted it: the bytes handed over must hold a valid
+// reply to the header (any status but "nothing more to send" lets the data follow) and a separate
+// valid "done" for every data frame, or a "nothing more to send" for the header.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,13 +15,14 @@
 
 namespace {
 
-// Valid replies with the status, counted without overlap (the link never reuses a reply's bytes).
+// Valid replies with the status (-1: any status but 0), counted without overlap (the link never
+// reuses a reply's bytes).
 std::size_t countReplies(const std::vector<std::uint8_t>& bytes, int status)
 {
     std::size_t count = 0;
     for (std::size_t i = 0; i + feld::wire::kReplySize <= bytes.size();) {
         auto r = feld::wire::parseReply(bytes.data() + i);
-        if (r && r->status == status) {
+        if (r && (status < 0 ? r->status != 0 : r->status == status)) {
             ++count;
             i += feld::wire::kReplySize;
         } else {
@@ -50,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t>& fed = f.device()->fed;
     if (r == 1) {
         const std::size_t frames = (length + wire::kMaxPayload - 1) / wire::kMaxPayload;
-        if (countReplies(fed, term::kTransferDone) == 0 && countReplies(fed, term::kDone) < 1 + frames)
+        if (countReplies(fed, term::kTransferDone) == 0 &&
+            (countReplies(fed, term::kDone) < frames || countReplies(fed, -1) < 1 + frames))
             __builtin_trap();
     }
     if (r == term::kWantsFlashWriter && modelCalls == 0)
