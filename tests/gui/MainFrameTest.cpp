@@ -30,13 +30,10 @@
 #include "link/TransferProgress.h"
 #include "session/Config.h"
 #include "session/Session.h"
-#include "sim/SimConfig.h"
-#include "sim/SimLog.h"
-#include "sim/SimPty.h"
-#include "sim/SimTerminal.h"
 #include "support/FakeClock.h"
 #include "support/ProgramRunner.h"
 #include "support/TestFiles.h"
+#include "SimWindowFixture.h"
 
 namespace feld::test {
 namespace {
@@ -172,17 +169,12 @@ TEST_F(MainFrameTest, TerminalCommandsWaitForARunningOperation)
 // the next terminal command connects over USB.
 TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
 {
-    sim::SimPty pty;
-    ASSERT_TRUE(pty.openPty()) << pty.error();
-    sim::SimConfig simConfig;
-    simConfig.root = (dir / "term").string();
-    sim::SimLog log;
-    sim::SimTerminal term(simConfig, pty.fd(), log);
+    SimOnPty sim;
     std::string error;
-    ASSERT_TRUE(term.prepare(error)) << error;
-    term.start();
+    ASSERT_TRUE(sim.Prepare(SimAt(dir / "term"), error)) << error;
+    sim.Start();
 
-    CMainFrame& frame = Start({.device = QString::fromStdString(pty.path())});
+    CMainFrame& frame = Start({.device = sim.Device()});
     app->ui().answerQuestions = [](int, const QString&, Buttons b) { return b == Buttons::YesNo ? Answer::Yes : Answer::Ok; };
     app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
     frame.Action(cmd::kPortSettings)->trigger();
@@ -199,22 +191,14 @@ TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
     EXPECT_EQ(frame.PortPaneText(), QStringLiteral("USB"));
     ASSERT_NE(app->session().Link(), nullptr);
     EXPECT_TRUE(app->session().Link()->IsPortOpen()) << "the serial connection stays until the next command";
-    term.stop();
 }
 
 // A fetch of a 100 KB file from a terminal on a line paced at 115200 bit/s (about ten seconds),
 // started in the window and under way: the simulated terminal's parts live as long as the test.
 struct SlowFetch {
-    sim::SimPty pty;
-    sim::SimLog log;
-    std::unique_ptr<sim::SimTerminal> term;
+    SimOnPty sim;
     fs::path target;
 
-    ~SlowFetch()
-    {
-        if (term)
-            term->stop();
-    }
     // Whether the fetch's temporary beside the target holds more than its first frames.
     bool Growing() const
     {
@@ -238,17 +222,14 @@ protected:
 
     CMainFrame& StartSlowFetch()
     {
-        EXPECT_TRUE(fetch.pty.openPty()) << fetch.pty.error();
-        sim::SimConfig simConfig;
-        simConfig.root = (dir / "term").string();
-        simConfig.baud = 115200;
-        fetch.term = std::make_unique<sim::SimTerminal>(simConfig, fetch.pty.fd(), fetch.log);
+        sim::SimConfig config = SimAt(dir / "term");
+        config.baud = 115200;
         std::string error;
-        EXPECT_TRUE(fetch.term->prepare(error)) << error;
+        EXPECT_TRUE(fetch.sim.Prepare(config, error)) << error;
         WriteFile(dir / "term" / "C" / "DATA" / "BIG.DAT", Pattern(100'000));
-        fetch.term->start();
+        fetch.sim.Start();
         fetch.target = dir / "BIG.DAT";
-        CMainFrame& frame = Start({.device = QString::fromStdString(fetch.pty.path())});
+        CMainFrame& frame = Start({.device = fetch.sim.Device()});
         app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
         EXPECT_TRUE(frame.RunOperation(
             [this] { TransferProcedures(app->session(), app->ui()).FetchExact("C:\\Data\\BIG.DAT", fetch.target.string()); }));
@@ -287,8 +268,8 @@ TEST_F(MainFrameFetchTest, ATerminalThatVanishesMidFetchEndsTheOperationWithAFai
     QSignalSpy shown(&app->ui(), &gui::QtUi::messageShown);
     QElapsedTimer t;
     t.start();
-    fetch.term->stop();
-    fetch.pty.close();
+    fetch.sim.term->stop();
+    fetch.sim.pty.close();
     for (int i = 0; i < 400 && frame.Busy(); ++i)
         QTest::qWait(25);
     EXPECT_FALSE(frame.Busy());

@@ -26,12 +26,9 @@
 #include "gui/explorer/CMessageView.h"
 #include "session/Config.h"
 #include "session/Session.h"
-#include "sim/SimConfig.h"
-#include "sim/SimLog.h"
-#include "sim/SimPty.h"
-#include "sim/SimTerminal.h"
 #include "support/FakeClock.h"
 #include "support/TestFiles.h"
+#include "SimWindowFixture.h"
 
 namespace feld::test {
 namespace {
@@ -41,14 +38,8 @@ using gui::CMainFrame;
 using gui::qtr;
 namespace cmd = gui::cmd;
 
-class ResidentModeTest : public ::testing::Test {
+class ResidentModeTest : public SimWindowFixture {
 protected:
-    TempDir temp;
-    fs::path dir = temp.path();
-    std::unique_ptr<gui::App> app;
-
-    void TearDown() override { app.reset(); }
-
     bool WaitFor(const std::function<bool()>& done, int ms = 10000)
     {
         for (int i = 0; i < ms / 20 && !done(); ++i)
@@ -61,27 +52,9 @@ TEST_F(ResidentModeTest, OnHidesAndArmsADueTickCollectsOffStops)
 {
     fs::create_directories(dir / "project");
     fs::create_directories(dir / "save");
-    std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string() << "/\n"
-                                        << "Settings\\Delete=1\nStandby\\FileEnable1=1\nStandby\\string1=C:\\\\DATA\\\\X.TXT\n"
-                                        << "Standby\\SavePath=" << (dir / "save").string() << "\n[PATH]\nLANGUAGE=2\n";
-    sim::SimPty pty;
-    ASSERT_TRUE(pty.openPty()) << pty.error();
-    sim::SimConfig simConfig;
-    simConfig.root = (dir / "term").string();
-    sim::SimLog log;
-    sim::SimTerminal term(simConfig, pty.fd(), log);
-    std::string error;
-    ASSERT_TRUE(term.prepare(error)) << error;
     WriteFile(dir / "term" / "C" / "DATA" / "X.TXT", {'A', '\r', '\n'});
-    term.start();
-
-    gui::StartOptions options;
-    options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
-    options.device = QString::fromStdString(pty.path());
-    app = std::make_unique<gui::App>(options);
-    app->ui().quietMessages = true;
-    app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
-    CMainFrame& frame = app->frame();
+    CMainFrame& frame = Start("Settings\\Delete=1\nStandby\\FileEnable1=1\nStandby\\string1=C:\\\\DATA\\\\X.TXT\n"
+                              "Standby\\SavePath=" + (dir / "save").string() + "\n");
     frame.show();
 
     frame.Action(cmd::kResident)->trigger();
@@ -106,8 +79,6 @@ TEST_F(ResidentModeTest, OnHidesAndArmsADueTickCollectsOffStops)
     EXPECT_FALSE(frame.Resident());
     EXPECT_FALSE(frame.ResidentTimerActive());
     EXPECT_EQ(frame.Action(cmd::kResident)->text(), qtr(txt::kStartResident));
-    app.reset();
-    term.stop();
 }
 
 TEST_F(ResidentModeTest, SettingsDialogRefusesAMissingFolderAndWritesBackOnOk)
@@ -118,7 +89,9 @@ TEST_F(ResidentModeTest, SettingsDialogRefusesAMissingFolderAndWritesBackOnOk)
     FakeClock clock;
     StandbyBlock block;
     block.timeInterval = 45;  // not in the list: shown as its first entry
-    gui::CStandbyDlg dialog(block, dir.string(), ui, clock);
+    const fs::path store = dir / "store";
+    fs::create_directories(store);
+    gui::CStandbyDlg dialog(block, store.string(), ui, clock);
     EXPECT_EQ(dialog.IntervalList()->currentIndex(), 0);
     EXPECT_FALSE(dialog.FileEdit(3)->isEnabled());
     dialog.FileCheck(3)->click();
@@ -131,13 +104,13 @@ TEST_F(ResidentModeTest, SettingsDialogRefusesAMissingFolderAndWritesBackOnOk)
     dialog.FileEdit(3)->setText(QStringLiteral("C:\\DATA\\Y.TXT"));
     dialog.TimeCheck(1)->click();
     dialog.TimePicker(1)->setTime(QTime(8, 30, 0));
-    dialog.StorageEdit()->setText(QString::fromStdString((dir / "missing").string()));
+    dialog.StorageEdit()->setText(QString::fromStdString((store / "missing").string()));
     EXPECT_FALSE(dialog.Confirm());
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.first().first().toInt(), txt::kBadSavePath);
     EXPECT_EQ(block, StandbyBlock{.timeInterval = 45}) << "nothing written back";
 
-    dialog.StorageEdit()->setText(QString::fromStdString(dir.string()));
+    dialog.StorageEdit()->setText(QString::fromStdString(store.string()));
     ASSERT_TRUE(dialog.Confirm());
     EXPECT_EQ(block.type, 1);
     EXPECT_EQ(block.timeInterval, 10);
@@ -145,7 +118,7 @@ TEST_F(ResidentModeTest, SettingsDialogRefusesAMissingFolderAndWritesBackOnOk)
     EXPECT_EQ(block.fileName[3], "C:\\DATA\\Y.TXT");
     EXPECT_EQ(block.fixTimeEnable, (std::array<int, 3>{0, 1, 0}));
     EXPECT_EQ(LocalTimeText(block.fixTime[1]), "08:30:00");
-    EXPECT_TRUE(fs::is_empty(dir)) << "the storage probe leaves nothing";
+    EXPECT_TRUE(fs::is_empty(store)) << "the storage probe leaves nothing";
 }
 
 }  // namespace

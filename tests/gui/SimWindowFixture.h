@@ -54,14 +54,44 @@ inline std::filesystem::path FindNoCase(const std::filesystem::path& root, const
     return at;
 }
 
+// The simulated terminal serving a pseudo-terminal, its drives below `config.root`; stopped when it
+// goes. Files may be put into its drives between Prepare and Start.
+struct SimOnPty {
+    sim::SimPty pty;
+    sim::SimLog log;
+    std::unique_ptr<sim::SimTerminal> term;
+
+    ~SimOnPty()
+    {
+        if (term)
+            term->stop();
+    }
+    bool Prepare(const sim::SimConfig& config, std::string& error)
+    {
+        if (!pty.openPty()) {
+            error = pty.error();
+            return false;
+        }
+        term = std::make_unique<sim::SimTerminal>(config, pty.fd(), log);
+        return term->prepare(error);
+    }
+    void Start() { term->start(); }
+    QString Device() const { return QString::fromStdString(pty.path()); }
+};
+
+// A terminal whose drives are the folder `root`.
+inline sim::SimConfig SimAt(const std::filesystem::path& root)
+{
+    sim::SimConfig config;
+    config.root = root.string();
+    return config;
+}
+
 class SimWindowFixture : public ::testing::Test {
 protected:
     TempDir temp;
     std::filesystem::path dir = temp.path();
-    sim::SimPty pty;
-    sim::SimLog log;
-    sim::SimConfig simConfig;
-    std::unique_ptr<sim::SimTerminal> term;
+    SimOnPty sim;
     std::unique_ptr<gui::App> app;
     std::vector<int> shown;
     std::vector<int> asked;      // the questions asked, by text id
@@ -69,19 +99,11 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(pty.openPty()) << pty.error();
-        simConfig.root = (dir / "term").string();
-        term = std::make_unique<sim::SimTerminal>(simConfig, pty.fd(), log);
         std::string error;
-        ASSERT_TRUE(term->prepare(error)) << error;
-        term->start();
+        ASSERT_TRUE(sim.Prepare(SimAt(dir / "term"), error)) << error;
+        sim.Start();
     }
-    void TearDown() override
-    {
-        app.reset();
-        if (term)
-            term->stop();
-    }
+    void TearDown() override { app.reset(); }
 
     // `extraSettings`: more lines for the settings file's [FeldSpan] group.
     gui::CMainFrame& Start(const std::string& extraSettings = {})
@@ -90,7 +112,7 @@ protected:
                                             << extraSettings << "[PATH]\nLANGUAGE=2\n";
         gui::StartOptions options;
         options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
-        options.device = QString::fromStdString(pty.path());
+        options.device = sim.Device();
         app = std::make_unique<gui::App>(options);
         app->ui().quietMessages = true;
         app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
