@@ -1,8 +1,8 @@
 #include "app/DefragManifest.h"
 
-#include <cctype>
 #include <charconv>
 
+#include "base/AsciiCase.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
 
@@ -13,15 +13,6 @@ namespace {
 // The first line says what the file is, so that no other file is ever taken for the list.
 constexpr const char* kMagic = "FeldSpan D: copies 1";
 
-bool startsWithNoCase(const std::string& s, const std::string& prefix)
-{
-    if (s.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(s[i])) != std::toupper(static_cast<unsigned char>(prefix[i])))
-            return false;
-    return true;
-}
 
 template <typename T>
 bool number(const std::string& text, T& out)

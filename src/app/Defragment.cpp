@@ -25,8 +25,6 @@ namespace fs = std::filesystem;
 
 // The terminal cannot defragment before this firmware version.
 constexpr int kDefragFirmware = 200;
-// From this version on a file goes back to its full path; version 200 takes it into its folder.
-constexpr int kPathFirmware = 201;
 // No file of drive D: is bigger than a transfer can announce.
 constexpr std::uint64_t kMaxCopy = 0xFFFFFFFFull;
 // Room kept free on the PC beyond the copies themselves (the list, the file system's own needs).
@@ -254,7 +252,7 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
             // The file goes back with the date it had on the terminal, not the day of its copy.
             if (copy.modified)
                 file.modified = copy.modified;
-            r = firmware >= kPathFirmware ? link->PutLoadedFileToPath(file, copy.terminalPath, 1, false)
+            r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, copy.terminalPath, 1, false)
                                           : link->PutLoadedFile(file, defragFolderOf(copy.terminalPath)->lower, 1, false, false);
             if (r != term::kDone)
                 why = failureText(*link, r);

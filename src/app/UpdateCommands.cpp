@@ -34,10 +34,6 @@ private:
 
 namespace {
 
-// Below this firmware version a font may not work on the terminal; from the next one on the
-// terminal takes a file with its full path.
-constexpr int kOldFirmware = 200;
-constexpr int kPathFirmware = 201;
 // No font file comes near this; a bigger file is no font.
 constexpr std::uint64_t kMaxFont = 16u << 20;
 
@@ -98,9 +94,9 @@ int UpdateCommands::LanguageDownload()
         int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
         result = link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree);
         if (result == term::kDone) {
-            if (version < kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo)))
+            if (version < term::kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo)))
                 return 0;
-            result = version >= kPathFirmware ? link->PutLoadedFileToPath(font, "d:\\fonts\\" + stored, 1, true)
+            result = version >= term::kPathFirmware ? link->PutLoadedFileToPath(font, "d:\\fonts\\" + stored, 1, true)
                                               : link->PutLoadedFile(font, "d:\\fonts", 1, false, true);
         }
     }

@@ -1,27 +1,18 @@
 #include "base/Language.h"
 
-#include <cctype>
 #include <cstdlib>
 
+#include "base/AsciiCase.h"
+
 namespace feld {
-namespace {
-
-std::string lower(std::string s)
-{
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-}  // namespace
 
 int localeIdFromPosix(const std::string& posixLocale)
 {
     // language[_territory][.codeset][@modifier]
     std::string name = posixLocale.substr(0, posixLocale.find_first_of(".@"));
     auto underscore = name.find_first_of("_-");
-    std::string language = lower(name.substr(0, underscore));
-    std::string territory = underscore == std::string::npos ? std::string() : lower(name.substr(underscore + 1));
+    std::string language = asciiLower(name.substr(0, underscore));
+    std::string territory = underscore == std::string::npos ? std::string() : asciiLower(name.substr(underscore + 1));
 
     if (language == "zh") {
         if (territory == "tw")

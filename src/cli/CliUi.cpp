@@ -5,6 +5,7 @@
 #include <cctype>
 #include <chrono>
 
+#include "base/AsciiCase.h"
 #include "cli/CliLog.h"
 
 namespace feld::cli {
@@ -54,12 +55,6 @@ const char* answerName(Answer a)
     return "";
 }
 
-std::string lower(std::string s)
-{
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // "12.5 KiB", "3.1 MiB", "512 B".
 std::string sizeText(double bytes)
@@ -275,7 +270,7 @@ Answer CliUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
     }
     while (!reply.empty() && std::isspace(static_cast<unsigned char>(reply.back())))
         reply.pop_back();
-    reply = lower(reply);
+    reply = asciiLower(reply);
     bool yes = buttons == Buttons::YesNo ? (reply == "y" || reply == "yes") : (reply == "o" || reply == "ok" || reply == "y" || reply == "yes");
     return yes ? positive : negative;
 }

@@ -225,6 +225,22 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
     return kExitOk;
 }
 
+// The end of a fetch: why it failed, or "C:\DATA\X.TXT -> /path (12 bytes)" (a device or FIFO
+// has no size: "written through").
+int fetchOutcome(CliContext& ctx, CliSession& cli, int shownBefore, bool fetched, const std::string& terminalPath,
+                 const std::string& local)
+{
+    if (!fetched) {
+        explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notFetched", "%s was not fetched"), {terminalPath}));
+        return kExitFailure;
+    }
+    std::error_code ec;
+    auto size = std::filesystem::file_size(local, ec);
+    std::printf("%s -> %s (%s)\n", terminalPath.c_str(), local.c_str(),
+                ec ? "written through" : bytesText(static_cast<long long>(size)).c_str());
+    return kExitOk;
+}
+
 int getCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
     if (args.size() != 2 || args[0].empty() || args[1].empty())
@@ -256,15 +272,8 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
     CliSession cli(ctx);
     TransferProcedures procedures(cli.session(), ctx.ui());
     const int shownBefore = problemsShown(ctx);
-    if (procedures.FetchExact(terminalPath, local) != 1) {
-        explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notFetched", "%s was not fetched"), {terminalPath}));
-        return kExitFailure;
-    }
-    std::error_code ec;
-    auto size = std::filesystem::file_size(local, ec);
-    std::printf("%s -> %s (%s)\n", terminalPath.c_str(), local.c_str(),
-                ec ? "written through" : bytesText(static_cast<long long>(size)).c_str());
-    return kExitOk;
+    const bool fetched = procedures.FetchExact(terminalPath, local) == 1;
+    return fetchOutcome(ctx, cli, shownBefore, fetched, terminalPath, local);
 }
 
 // dump C|D [OUT]: the terminal's image of a drive, byte for byte, into OUT (a file, or a folder to
@@ -290,17 +299,8 @@ int dumpCommand(CliContext& ctx, const std::vector<std::string>& args)
     TransferProcedures procedures(cli.session(), ctx.ui());
     const int shownBefore = problemsShown(ctx);
     const std::string terminalPath = std::string(1, letter) + ":\\" + image;
-    if (procedures.DumpImage(letter, out) != 1) {
-        explainFailure(ctx, cli.session(), shownBefore, formatText(tk("cli.notFetched", "%s was not fetched"), {terminalPath}));
-        return kExitFailure;
-    }
-    if (out.empty())
-        out = ctx.config().projectPath + image;
-    std::error_code ec;
-    auto size = std::filesystem::file_size(out, ec);
-    std::printf("%s -> %s (%s)\n", terminalPath.c_str(), out.c_str(),
-                ec ? "written through" : bytesText(static_cast<long long>(size)).c_str());
-    return kExitOk;
+    const bool fetched = procedures.DumpImage(letter, out) == 1;
+    return fetchOutcome(ctx, cli, shownBefore, fetched, terminalPath, out.empty() ? ctx.config().projectPath + image : out);
 }
 
 int putCommand(CliContext& ctx, const std::vector<std::string>& args)

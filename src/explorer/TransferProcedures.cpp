@@ -1,8 +1,8 @@
 #include "explorer/TransferProcedures.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/AsciiCase.h"
 #include "base/LocalFile.h"
 #include "base/PcPath.h"
 #include "base/SafeFile.h"
@@ -11,6 +11,7 @@
 #include "link/TransferEngine.h"
 #include "session/Session.h"
 #include "link/PdtLink.h"
+#include "link/wire/TermStatus.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
 #include "session/Session.h"
@@ -22,16 +23,7 @@ namespace {
 // The biggest file a transfer can announce (32-bit length, 8 bytes for a kernel image's wrapping).
 constexpr std::uint64_t kMaxUploadBytes = 0xFFFFFFFFull - 8;
 
-// Below this firmware version the terminal may not use files sent to it properly.
-constexpr int kOldFirmware = 200;
-// From this version on the terminal takes a file with its full path.
-constexpr int kPathFirmware = 201;
 
-std::string lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 }  // namespace
 
@@ -47,7 +39,7 @@ int TransferProcedures::Send(const LocalFile& source, std::string& destination, 
     if (!link)
         return 0;
     const std::string& sourcePath = source.path;
-    if (firmware >= kPathFirmware) {
+    if (firmware >= term::kPathFirmware) {
         if (!appended) {
             // The terminal takes the full path of the file: folder, backslash, name, exactly once.
             if (destination.empty() || destination.back() != '\\')
@@ -97,7 +89,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
     if (!session_.ConnectLink(0))
         return 0;
     BusyWindow busy(session_);
-    std::string destination = lower(terminalFolder);
+    std::string destination = asciiLower(terminalFolder);
     const std::string folder = destination;  // which drive the messages name
 
     int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
@@ -110,7 +102,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
         bool cancelled = false;
         for (;;) {
             ui_.setWaitCursor(true);
-            if (version < kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo))) {
+            if (version < term::kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo))) {
                 ui_.setWaitCursor(false);
                 return 0;
             }

@@ -2,12 +2,12 @@
 // drive dumps. A PC file is only ever replaced by a complete new one, and a source (on the PC or on
 // the terminal) goes only once its copy is complete on disk.
 
-#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "base/AsciiCase.h"
 #include "base/LineEnds.h"
 #include "base/LocalFile.h"
 #include "base/PcPath.h"
@@ -184,7 +184,7 @@ int TransferProcedures::TransferToPc(TreeSide source, const std::string& sourceP
 
 int TransferProcedures::DumpImage(char drive, const std::string& out)
 {
-    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(drive)));
+    const char letter = asciiUpper(drive);
     if (letter != 'C' && letter != 'D')
         return refuse(ui_, formatText(tk("explorer.noSuchDrive", "there is no drive image of '%s'; the terminal's drives are C and D"),
                                       {std::string(1, drive)}));

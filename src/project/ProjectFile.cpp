@@ -1,10 +1,10 @@
 #include "project/ProjectFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 
+#include "base/AsciiCase.h"
 #include "base/LocalFile.h"
 
 namespace feld {
@@ -27,12 +27,6 @@ std::string valueOf(std::string_view text, const std::string& key)
     return std::string(text.substr(from, end - from));
 }
 
-bool sameNoCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 }  // namespace
 
@@ -102,7 +96,7 @@ std::string ResolveProjectPath(const std::string& path, const std::string& proje
     if (name.empty() || folder.empty())
         return path;
     for (const auto& e : fs::directory_iterator(folder, ec))
-        if (e.is_regular_file(ec) && sameNoCase(e.path().filename().string(), name))
+        if (e.is_regular_file(ec) && equalsNoCase(e.path().filename().string(), name))
             return e.path().string();
     return path;
 }

@@ -1,8 +1,8 @@
 #include "project/ProjectSender.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/AsciiCase.h"
 #include "base/LocalFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -15,15 +15,7 @@ namespace feld {
 
 namespace {
 
-// Below this version the terminal may not use the files properly; from 201 on it takes full paths.
-constexpr int kOldFirmware = 200;
-constexpr int kPathFirmware = 201;
 
-std::string lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 }  // namespace
 
@@ -39,7 +31,7 @@ std::string ProjectSender::TargetFolder(Kind kind, const std::string& source, in
     }
     // Terminals before firmware 2.00 run their programs from drive C:, so the program (the
     // ".abp" file) goes to c:\program there; the other files keep their folders.
-    if (firmware < kOldFirmware && lower(source).find(".abp") != std::string::npos)
+    if (firmware < term::kOldFirmware && asciiLower(source).find(".abp") != std::string::npos)
         folder[0] = 'c';
     return folder;
 }
@@ -61,7 +53,7 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
         return 0;
     }
     std::string target = folder;
-    if (firmware >= kPathFirmware)
+    if (firmware >= term::kPathFirmware)
         target = folder + "\\" + wire::terminalNameFor(ProjectFileName(source));
     outcome.target = target;
     std::uint8_t overwrite = 0;
@@ -69,7 +61,7 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
     for (;;) {
         {
             WaitCursor cursor(ui_);
-            r = link ? (firmware >= kPathFirmware ? link->PutLoadedFileToPath(file, target, overwrite, true)
+            r = link ? (firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, target, overwrite, true)
                                                   : link->PutLoadedFile(file, folder, overwrite, false, true))
                      : 0;
         }
@@ -130,7 +122,7 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
         session_.EndOperation();
         return 0;
     }
-    if (version < kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo))) {
+    if (version < term::kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo))) {
         session_.AbortOperation();
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/AsciiCase.h"
 #include "base/Texts.h"
 
 namespace feld::ini {
@@ -15,13 +16,6 @@ bool isTrimmed(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' 
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
 
 std::string_view trimmed(std::string_view s)
 {

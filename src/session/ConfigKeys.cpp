@@ -5,19 +5,13 @@
 #include <charconv>
 #include <cstdio>
 
+#include "base/AsciiCase.h"
 #include "base/Texts.h"
 #include "session/Config.h"
 #include "session/ConfigStore.h"
 
 namespace feld {
 namespace {
-
-bool equalsNoCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // A whole decimal number, optionally signed, with blanks around it allowed; nothing else.
 std::optional<long long> parseInteger(const std::string& text, long long lo, long long hi)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "base/AsciiCase.h"
 #include "base/Texts.h"
 #include "session/Config.h"
 #include "session/SystemView.h"
@@ -385,8 +386,7 @@ CheckResult usbAccess(const SystemView& system, const std::vector<UsbId>& ids)
 // Font files whose names give away a font that covers Chinese.
 bool chineseFontFile(std::string path)
 {
-    for (auto& c : path)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    path = asciiLower(std::move(path));
     const std::string name = path.substr(path.rfind('/') + 1);
     for (const char* hint : {"wqy", "cjk", "sourcehan", "droidsansfallback", "uming", "ukai", "arphic", "cwtex", "hanazono",
                              "taipei", "twkai", "twsung", "msjh", "simsun", "simhei", "mingliu"})

@@ -1,7 +1,6 @@
 #include "sim/SimDrives.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/AsciiCase.h"
 #include "link/wire/TermStatus.h"
 #include "sim/SimNames.h"
 
@@ -51,7 +51,7 @@ int SimDrives::driveOf(std::string_view p)
 {
     if (p.size() < 2 || p[1] != ':')
         return -1;
-    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(p[0])));
+    char c = asciiUpper(p[0]);
     return c == 'C' ? kDriveC : c == 'D' ? kDriveD : -1;
 }
 
@@ -86,7 +86,7 @@ std::optional<SimDrives::Resolved> SimDrives::resolve(std::string_view path, std
             bool found = false;
             for (const auto& e : fs::directory_iterator(r.host, ec)) {
                 std::string have = e.path().filename().string();
-                if (sameNoCase(have, name)) {
+                if (equalsNoCase(have, name)) {
                     name = have;
                     found = true;
                     break;
@@ -147,7 +147,7 @@ bool SimDrives::format(int drive, std::string& error)
 std::string SimDrives::folderForType(std::uint8_t type, const std::string& name, int firmware)
 {
     // The flash writer goes where the PC's kernel update expects it, whatever type it came as.
-    if (sameNoCase(name, term::kFlashWriterTerminalName))
+    if (equalsNoCase(name, term::kFlashWriterTerminalName))
         return "C:\\Program";
     switch (type) {
     // Terminals before firmware 2.00 keep their programs on drive C:.

@@ -1,18 +1,13 @@
 #include "sim/SimNames.h"
 
-#include <cctype>
 #include <cstring>
 
+#include "base/AsciiCase.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
 
 namespace feld::sim {
 
-namespace {
-
-char upperChar(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-}  // namespace
 
 std::string_view lastPart(std::string_view path)
 {
@@ -27,29 +22,20 @@ std::string_view listedFolder(std::string_view path)
     return path;
 }
 
-bool listsDrives(std::string_view path) { return path.empty() || path == "\\" || sameNoCase(path, "PDT"); }
+bool listsDrives(std::string_view path) { return path.empty() || path == "\\" || equalsNoCase(path, "PDT"); }
 
 std::string upper(std::string_view s)
 {
     std::string out(s);
     for (char& c : out)
-        c = upperChar(c);
+        c = asciiUpper(c);
     return out;
 }
 
-bool sameNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upperChar(a[i]) != upperChar(b[i]))
-            return false;
-    return true;
-}
 
 bool endsWithNoCase(std::string_view s, std::string_view tail)
 {
-    return s.size() >= tail.size() && sameNoCase(s.substr(s.size() - tail.size()), tail);
+    return s.size() >= tail.size() && equalsNoCase(s.substr(s.size() - tail.size()), tail);
 }
 
 }  // namespace feld::sim

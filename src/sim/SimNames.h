@@ -22,7 +22,6 @@ std::string_view listedFolder(std::string_view path);
 bool listsDrives(std::string_view path);
 
 std::string upper(std::string_view s);
-bool sameNoCase(std::string_view a, std::string_view b);
 bool endsWithNoCase(std::string_view s, std::string_view tail);
 
 }  // namespace feld::sim

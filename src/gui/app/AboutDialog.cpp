@@ -12,6 +12,23 @@
 
 namespace feld::gui {
 
+void FillAboutBox(QDialog* box, const QIcon& icon, const QString& text)
+{
+    auto* picture = new QLabel(box);
+    picture->setPixmap(icon.pixmap(48, 48));
+    auto* line = new QLabel(text, box);
+    line->setObjectName(QStringLiteral("version"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(picture);
+    row->addSpacing(12);
+    row->addWidget(line, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
 QString AboutDialog::VersionText()
 {
     return QStringLiteral("FeldSpan Version ") +
@@ -22,19 +39,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(qtk("about.title", "關於 FeldSpan"));
-    auto* icon = new QLabel(this);
-    icon->setPixmap(icons::app().pixmap(48, 48));
-    auto* text = new QLabel(VersionText(), this);
-    text->setObjectName(QStringLiteral("version"));
-    auto* row = new QHBoxLayout;
-    row->addWidget(icon);
-    row->addSpacing(12);
-    row->addWidget(text, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addWidget(buttons);
+    FillAboutBox(this, icons::app(), VersionText());
 }
 
 }  // namespace feld::gui

@@ -1,8 +1,8 @@
 #include "link/wire/TermNames.h"
 
-#include <cctype>
 #include <cstring>
 
+#include "base/AsciiCase.h"
 #include "base/Texts.h"
 #include "link/wire/TermStatus.h"
 
@@ -10,7 +10,6 @@ namespace feld::wire {
 
 namespace {
 
-char upperChar(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
 bool isShortNameChar(char c, bool lowerToo)
 {
@@ -64,7 +63,7 @@ std::string pathProblem(std::string_view path)
         return tk("link.path.slash", "path has a '/'");
     if (path.size() < 2 || path[1] != ':')
         return tk("link.path.noDrive", "path does not start with a drive");
-    char drive = upperChar(path[0]);
+    char drive = asciiUpper(path[0]);
     if (drive != 'C' && drive != 'D')
         return tk("link.path.drive", "drive is not C: or D:");
     std::string_view rest = path.substr(2);

@@ -40,6 +40,11 @@ constexpr Status kCannotStore = kTransferDone;
 // What a status means, in words; unknown statuses give their number.
 std::string statusText(int status);
 
+// Firmware versions (in hundredths: 201 is 2.01). Below 2.00 the terminal may not use files sent
+// to it properly, so the user is asked first; from 2.01 on it takes a file with its full path.
+constexpr int kOldFirmware = 200;
+constexpr int kPathFirmware = 201;
+
 // The model report (op 16) and a status-3 reply name a model by class and number. The program has
 // a flash writer for these models only.
 constexpr std::int16_t kModelReportClass = 191;
