@@ -1,5 +1,6 @@
-// Other POSIX systems: a pipe for the wake-up, poll for the wait, and short sleeps for the word
-// (no futex there; the word's waiters are only ever the one reader of the receive ring).
+// Other POSIX systems: a pipe for the wake-up, poll for the wait, and a condition variable for the
+// word (there is no futex there). One lock and condition serve every word: their only waiter is
+// the reader of a receive ring, and a wake-up that finds a word unchanged simply waits on.
 #include "base/OsWait.h"
 
 #include <fcntl.h>
@@ -9,19 +10,33 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
-#include <thread>
+#include <mutex>
 
 namespace feld::os {
 
+namespace {
+
+std::mutex wordMutex;
+std::condition_variable wordChanged;
+
+}  // namespace
+
 void waitOnWord(std::atomic<std::uint32_t>& word, std::uint32_t expected, int ms)
 {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (word.load() == expected && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    if (ms <= 0)
+        return;
+    std::unique_lock lock(wordMutex);
+    wordChanged.wait_for(lock, std::chrono::milliseconds(ms), [&] { return word.load() != expected; });
 }
 
-void wakeWord(std::atomic<std::uint32_t>&) {}
+void wakeWord(std::atomic<std::uint32_t>&)
+{
+    // Taking the lock orders this wake-up after a waiter's check of its word, so it is not lost.
+    { std::lock_guard lock(wordMutex); }
+    wordChanged.notify_all();
+}
 
 WakeEvent::WakeEvent()
 {
