@@ -59,8 +59,10 @@ public:
         if (!open_)
             return kWriteFailed;
         ++writes_;
-        if (writes_ > 4000)
-            open_ = false;  // bound the run
+        if (writes_ > 4000 || (closeWhenDone && pos_ >= size_)) {
+            open_ = false;  // bound the run, or the input is used up: the device goes away
+            return kWriteFailed;
+        }
         FeedPiece();
         return kWriteOk;
     }
@@ -71,6 +73,9 @@ public:
     std::string LastError() const override { return {}; }
 
     std::vector<std::uint8_t> fed;  // every byte handed to the PC so far
+    // Whether a write after the last piece finds the device gone, so the link stops at once
+    // instead of retrying into silence.
+    bool closeWhenDone = false;
 
     void FeedPiece()
     {

@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzlink::FuzzLink f(data + 1, size - 1);
     if (!f.device())
         return 0;
+    f.device()->closeWhenDone = true;
     int modelCalls = 0;
     f.link().Engine().OnFlashWriterRequest([&](std::int16_t, std::int16_t) { ++modelCalls; });
     static const std::uint8_t payload[1500] = {};
