@@ -271,6 +271,20 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
     return kept;
 }
 
+bool Defragment::ReadyTerminal(PdtLink* link, const std::string& noInfo, int& version, int& dFree)
+{
+    int cTotal = 0, cFree = 0, dTotal = 0;
+    if (link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != term::kDone) {
+        Refuse(noInfo);
+        return false;
+    }
+    if (version < kDefragFirmware) {
+        ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 int Defragment::Fresh()
 {
     if (!session_.ConnectLink(0))
@@ -280,15 +294,9 @@ int Defragment::Fresh()
     {
         BusyWindow busy(session_);
         PdtLink* link = session_.Link();
-        int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
-        if (link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != term::kDone) {
-            Refuse(tk("defrag.noDiskInfo", "終端機沒有回報磁碟資訊,磁碟機 D: 沒有被變更。"));
+        int version = 0, dFree = 0;
+        if (!ReadyTerminal(link, tk("defrag.noDiskInfo", "終端機沒有回報磁碟資訊,磁碟機 D: 沒有被變更。"), version, dFree))
             return 0;
-        }
-        if (version < kDefragFirmware) {
-            ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
-            return 0;
-        }
         if (dFree < 0) {
             dUnformatted_ = true;  // nothing on D: to defragment
             return 0;
@@ -377,15 +385,9 @@ int Defragment::Resume(const std::vector<DefragCopy>& copies)
     {
         BusyWindow busy(session_);
         PdtLink* link = session_.Link();
-        int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
-        if (link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != term::kDone) {
-            Refuse(tk("defrag.noDiskInfoResume", "終端機沒有回報磁碟資訊,複本仍保留在原處。"));
+        int version = 0, dFree = 0;
+        if (!ReadyTerminal(link, tk("defrag.noDiskInfoResume", "終端機沒有回報磁碟資訊,複本仍保留在原處。"), version, dFree))
             return 0;
-        }
-        if (version < kDefragFirmware) {
-            ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
-            return 0;
-        }
         progress_ = ui_.openProgress(ProgressKind::Defragment, tr(txt::kDefragTitle), "");
         total_ = pending;
         step_ = 1;

@@ -22,6 +22,8 @@
 
 namespace feld {
 
+class PdtLink;
+
 class ProgressView;
 class Session;
 class Ui;
@@ -69,6 +71,9 @@ private:
     void RemoveCopies(const std::vector<DefragCopy>& copies);
     void Advance();
     void Refuse(const std::string& text);
+    // The terminal's firmware version and D:'s free space (negative: unformatted), or false after
+    // saying why the defragment cannot go on (`noInfo` when the terminal gives no disk information).
+    bool ReadyTerminal(PdtLink* link, const std::string& noInfo, int& version, int& dFree);
 
     Session& session_;
     Ui& ui_;
