@@ -248,23 +248,18 @@ bool TransferEngine::WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& 
 
 int TransferEngine::CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected)
 {
-    if (frame[0] != 0x02 || frame[9] != 0x02)
+    const std::optional<wire::Reply> reply = wire::parseReply(frame);
+    if (!reply)
         return 0;
-    if (frame[7] != 0x0D || frame[8] != 0x0A)
-        return 0;
-    if (wire::get16(frame + 10) != wire::sum16(frame, 10))
-        return 0;
-    std::uint8_t status = frame[6];
-    if (status == term::kWantsFlashWriter) {
+    if (reply->status == term::kWantsFlashWriter) {
         // Bytes 4-5 carry the model class here, not a counter.
         if (onModel_)
             onModel_(static_cast<std::int16_t>(wire::replyModelClass(frame)), wire::replyModelNumber(frame));
-        return status;
+        return reply->status;
     }
-    std::uint16_t counter = wire::get16(frame + 4);
-    if (counter != 0 && counter != expected)
+    if (reply->counter != 0 && reply->counter != expected)
         return 0;
-    return status;
+    return reply->status;
 }
 
 // ---- send ------------------------------------------------------------------------------------
