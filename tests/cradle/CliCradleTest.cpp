@@ -124,7 +124,7 @@ TEST_F(CliCradle, UpdateWritesExactlyTheUsedBlocksOfTheWriteArea)
             for (std::uint32_t i = 0; i < transfer; ++i)
                 used = used || image[a + i] != 0xFF;
             if (used) {
-                char b[8];
+                char b[16];
                 std::snprintf(b, sizeof b, "0x%04X", a / 8);
                 expected.push_back(b);
             }
