@@ -55,10 +55,21 @@ bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& 
             break;
         start = colon + 1;
     }
-    if (parts.size() > 3) {
-        error = "--force-status takes STATUS[:WHEN[:COUNT]]: " + text;
-        return false;
+    // The last part is COUNT when it reads as one; everything between STATUS and COUNT is WHEN,
+    // whose argument may hold colons of its own ("9:op=4,C:\\:2").
+    std::string count;
+    if (parts.size() > 2 && (parts.back() == "all" || (!parts.back().empty() &&
+                                                     parts.back().find_first_not_of("0123456789") == std::string::npos))) {
+        count = parts.back();
+        parts.pop_back();
     }
+    if (parts.size() > 2) {
+        for (std::size_t i = 2; i < parts.size(); ++i)
+            parts[1] += ":" + parts[i];
+        parts.resize(2);
+    }
+    if (!count.empty())
+        parts.push_back(count);
     if (parts[0] == "none")
         f.status = -1;
     else if (!toInt(parts[0], f.status, 0, 255)) {
@@ -73,13 +84,27 @@ bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& 
             f.when = ForcedStatus::When::Frame;
         else if (w == "header")
             f.when = ForcedStatus::When::Header;
+        else if (w.rfind("header=", 0) == 0 && toInt(w.substr(7), f.op, 0, 255))
+            f.when = ForcedStatus::When::Header;
         else if (w == "op")
             f.when = ForcedStatus::When::Op;
-        else if (w.rfind("op=", 0) == 0 && toInt(w.substr(3), f.op, 0, 255))
-            f.when = ForcedStatus::When::Op;
+        else if (w == "command")
+            f.when = ForcedStatus::When::Command;
         else {
-            error = "--force-status: WHEN must be file, frame, header, op or op=N: " + text;
-            return false;
+            // op=N or command=N, with ",ARG" for one argument only.
+            const bool op = w.rfind("op=", 0) == 0;
+            const bool command = w.rfind("command=", 0) == 0;
+            std::string number = op ? w.substr(3) : command ? w.substr(8) : std::string();
+            if (auto comma = number.find(','); comma != std::string::npos) {
+                f.argument = number.substr(comma + 1);
+                number.resize(comma);
+            }
+            if ((!op && !command) || !toInt(number, f.op, 0, 255)) {
+                error = "--force-status: WHEN must be file, frame, header, header=CODE, op, op=N[,ARG], command or "
+                        "command=N[,ARG]: " + text;
+                return false;
+            }
+            f.when = op ? ForcedStatus::When::Op : ForcedStatus::When::Command;
         }
     }
     if (parts.size() > 2) {
@@ -90,11 +115,30 @@ bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& 
             return false;
         }
     }
-    if (f.status < 0 && (f.when == ForcedStatus::When::File || f.when == ForcedStatus::When::Op)) {
+    if (f.status < 0 && (f.when == ForcedStatus::When::File || f.when == ForcedStatus::When::Op ||
+                         f.when == ForcedStatus::When::Command)) {
         error = "--force-status: \"none\" (no answer) goes with frame or header: " + text;
         return false;
     }
     out = f;
+    return true;
+}
+
+bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std::string& error)
+{
+    // The status follows the last "=": a name holds none, but the check below says so if it does.
+    const auto eq = text.rfind('=');
+    SimConfig::RefusedFile r;
+    if (eq == std::string::npos || eq == 0 || !toInt(text.substr(eq + 1), r.status, 0, 255)) {
+        error = "--refuse-file takes NAME=STATUS, STATUS 0 to 255: " + text;
+        return false;
+    }
+    r.name = text.substr(0, eq);
+    if (r.name.find('=') != std::string::npos) {
+        error = "--refuse-file: a terminal name holds no '=': " + text;
+        return false;
+    }
+    out = r;
     return true;
 }
 
@@ -218,6 +262,13 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             if (!parseForcedStatus(v, f, error))
                 return false;
             c.forced.push_back(f);
+        } else if (a == "--refuse-file") {
+            if (!need(v))
+                return false;
+            SimConfig::RefusedFile r;
+            if (!parseRefusedFile(v, r, error))
+                return false;
+            c.refusedFiles.push_back(r);
         } else {
             error = "unknown option " + a + " (see --help)";
             return false;
@@ -298,11 +349,25 @@ Faults (deterministic; --seed N shifts which frames are hit and which bytes are 
                                    terminal (code 3 or 8); the file is not stored
                            frame   the next PC data frame of any transfer
                            header  the next PC header
-                           op      the reply data of the next command (byte 0 = STATUS + 100)
-                           op=N    the same, only for op N
+                           header=CODE  the next PC header of transfer code CODE (3 a file,
+                                   8 a file with its path, 4 a command, 1 the link check)
+                           op      the reply data of the next command (byte 0 = STATUS + 100);
+                                   the command is not carried out
+                           op=N    the same, only for op N; op=N,ARG only for op N with the
+                                   argument ARG (any letter case), e.g. op=4,C:\ (format C:)
+                           command the reply frame to the next command packet: the command is
+                                   refused before it runs and no answer follows
+                           command=N, command=N,ARG  the same, only for op N (and ARG)
                          COUNT: how many times (default 1), or "all". Status 3 replies carry the
                          model. Examples: --force-status 11:op=1  --force-status none:header
-                         --force-status 12:file:all
+                         --force-status 12:file:all  --force-status 9:op=4,D:\
+                         --force-status 12:command=1:all
+  --refuse-file NAME=STATUS
+                         refuse one file, every time: sending it (a file NAME, or the full
+                         terminal path NAME, any letter case) is answered with STATUS at its first
+                         data frame and it is not stored; fetching (op 3) or deleting (op 1) it is
+                         answered with STATUS and nothing is sent or deleted. Repeatable.
+                         Example: --refuse-file A.TXT=12
   --stdin-lifetime       end when stdin closes
   --help                 this text
 )";

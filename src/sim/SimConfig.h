@@ -4,6 +4,7 @@
 // test directly.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,12 @@ struct ForcedStatus {
         Frame,   // the next PC data frame of any transfer
         Header,  // the next PC header
         Op,      // the reply data of a command (op < 0: any op)
+        Command, // the reply frame to a command packet: the command is not run (op < 0: any op)
     };
     int status = 0;      // -1: no answer at all (Header and Frame only)
     When when = When::File;
-    int op = -1;
+    int op = -1;         // Header: the transfer code (< 0: any)
+    std::optional<std::string> argument;  // Op and Command: only a command with this argument (any case)
     int count = 1;       // how many times; 0 = every time
     int after = 0;       // moments of this kind that pass untouched first (the third fetch, say)
 };
@@ -47,6 +50,15 @@ struct SimConfig {
     bool needFlashWriter = false;
     bool hostileNames = false;  // listings add entries named ".", ".." and with separators
     std::vector<ForcedStatus> forced;
+
+    // Files the terminal refuses by name, every time: a file sent under that name is answered with
+    // the status at its first data frame (it is not stored), and a fetch or delete of it with the
+    // status as the command's answer (nothing is sent or deleted).
+    struct RefusedFile {
+        std::string name;  // a file name ("A.TXT") or a full path ("C:\Data\A.TXT"), any case
+        int status = 0;
+    };
+    std::vector<RefusedFile> refusedFiles;
     bool stdinLifetime = false;
     int replyTimeoutMs = 10000;  // the terminal's wait for a PC reply to a data frame
     int headerTimeoutMs = 20000; // its wait for the reply to its header (the PC may format D: first)
@@ -54,8 +66,13 @@ struct SimConfig {
 };
 
 // Parses one --force-status value: STATUS[:WHEN[:COUNT]], STATUS a number or "none",
-// WHEN file | frame | header | op | op=N, COUNT a number or "all".
+// WHEN file | frame | header | header=CODE | op | op=N[,ARG] | command | command=N[,ARG] (ARG may
+// hold ':'),
+// COUNT a number or "all".
 bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& error);
+
+// Parses one --refuse-file value: NAME=STATUS.
+bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std::string& error);
 
 // Parses the command line (without argv[0] handling of --help: `help` is set instead).
 bool parseSimArgs(int argc, char** argv, SimConfig& config, bool& help, std::string& error);

@@ -1,11 +1,36 @@
 #include "sim/SimFaults.h"
 
+#include <algorithm>
+
 namespace feld::sim {
 
 SimFaults::SimFaults(const SimConfig& c)
     : corruptEvery_(c.corruptEvery), dropEvery_(c.dropEvery), busyEvery_(c.busyEvery), restartEvery_(c.restartEvery),
-      duplicateEvery_(c.duplicateEvery), seed_(c.seed), rng_(c.seed), forced_(c.forced)
+      duplicateEvery_(c.duplicateEvery), seed_(c.seed), rng_(c.seed), forced_(c.forced),
+      refusedFiles_(c.refusedFiles)
 {
+}
+
+namespace {
+
+bool sameNoCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               auto up = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+               return up(x) == up(y);
+           });
+}
+
+}  // namespace
+
+std::optional<int> SimFaults::refusalFor(const std::string& path) const
+{
+    const auto cut = path.find_last_of("\\/");
+    const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    for (const auto& r : refusedFiles_)
+        if (sameNoCase(r.name, path) || sameNoCase(r.name, name))
+            return r.status;
+    return std::nullopt;
 }
 
 bool SimFaults::hit(std::uint64_t& count, int every)
@@ -30,7 +55,7 @@ std::size_t SimFaults::corruptPosition(std::size_t size)
     return k < payload ? 6 + k : size - 2 + (k - payload);
 }
 
-std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int op)
+std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int op, const std::string& argument)
 {
     for (auto it = forced_.begin(); it != forced_.end(); ++it) {
         if (it->when != when)
@@ -40,6 +65,10 @@ std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int o
             if (it->op < 0 ? op == 0 : it->op != op)
                 continue;
         }
+        if ((when == ForcedStatus::When::Command || when == ForcedStatus::When::Header) && it->op >= 0 && it->op != op)
+            continue;
+        if (it->argument && !sameNoCase(*it->argument, argument))
+            continue;
         if (it->after > 0) {
             --it->after;
             continue;

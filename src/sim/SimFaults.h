@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "sim/SimConfig.h"
@@ -27,8 +28,12 @@ public:
     // the counter (a spoilt counter could pass for a duplicate, which the sum does not guard).
     std::size_t corruptPosition(std::size_t size);
 
-    // Takes a forced status for this moment, if one is due.
-    std::optional<ForcedStatus> takeForced(ForcedStatus::When when, int op = -1);
+    // Takes a forced status for this moment, if one is due (op and argument: the command's).
+    std::optional<ForcedStatus> takeForced(ForcedStatus::When when, int op = -1, const std::string& argument = {});
+
+    // The status a refused file is answered with, when `path` (a terminal path or a bare name)
+    // names one.
+    std::optional<int> refusalFor(const std::string& path) const;
 
 private:
     bool hit(std::uint64_t& count, int every);
@@ -38,6 +43,7 @@ private:
     std::uint64_t corruptCount_ = 0, dropCount_ = 0, busyCount_ = 0, restartCount_ = 0, duplicateCount_ = 0;
     std::mt19937_64 rng_;
     std::vector<ForcedStatus> forced_;
+    std::vector<SimConfig::RefusedFile> refusedFiles_;
 };
 
 }  // namespace feld::sim

@@ -91,7 +91,7 @@ void SimTerminal::serve()
 
 void SimTerminal::handleHeader(const wire::Header& h)
 {
-    if (auto f = faults_.takeForced(ForcedStatus::When::Header)) {
+    if (auto f = faults_.takeForced(ForcedStatus::When::Header, h.code)) {
         log_.line("fault").str("kind", "forced").str("when", "header").num("status", f->status).num("code", h.code).write();
         if (f->status < 0)
             return;  // unanswered: the PC's transfer ends on its time-out
@@ -139,6 +139,14 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
 {
     if (code == wire::kCommand) {
         auto cmd = wire::parseCommand(p, std::min<std::size_t>(n, length));
+        if (cmd) {
+            if (auto forced = faults_.takeForced(ForcedStatus::When::Command, cmd->op, cmd->argument)) {
+                log_.line("fault").str("kind", "forced").str("when", "command").num("op", cmd->op)
+                    .str("argument", cmd->argument).num("status", forced->status).write();
+                if (forced->status != term::kDone)
+                    return forced->status;
+            }
+        }
         if (cmd && cmd->op == wire::kOpFirmware && !flashWriterPresent())
             return refuse(term::kWantsFlashWriter, "op 17 needs the flash writer");
         return term::kDone;
@@ -152,6 +160,11 @@ int SimTerminal::firstFrame(std::uint8_t code, std::uint32_t length, const std::
     int st = code == wire::kFile ? planFile(length, p, n) : planPathFile(length, p, n);
     if (st != term::kDone)
         return st;
+    if (auto refused = faults_.refusalFor(plan_.where ? plan_.where->terminalPath : plan_.name)) {
+        log_.line("fault").str("kind", "refuse-file").str("name", plan_.name).num("status", *refused).write();
+        if (*refused != term::kDone)
+            return *refused;
+    }
     bool isFlashWriter = plan_.where && upper(plan_.where->terminalPath) ==
                                             upper(std::string("C:\\Program\\") + term::kFlashWriterTerminalName);
     if (config_.needFlashWriter && !isFlashWriter && !flashWriterPresent())

@@ -75,7 +75,15 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
     auto logCommand = [&](int status) {
         log_.line("command").num("op", op).str("argument", arg).num("status", status).write();
     };
-    if (auto forced = faults_.takeForced(ForcedStatus::When::Op, op)) {
+    if (op == wire::kOpGetFile || op == wire::kOpDelete) {
+        if (auto refused = faults_.refusalFor(arg)) {
+            logCommand(*refused);
+            log_.line("fault").str("kind", "refuse-file").num("op", op).str("argument", arg).num("status", *refused).write();
+            sendStatusReply(*refused);
+            return;
+        }
+    }
+    if (auto forced = faults_.takeForced(ForcedStatus::When::Op, op, arg)) {
         logCommand(forced->status);
         log_.line("fault").str("kind", "forced").str("when", "op").num("op", op).num("status", forced->status).write();
         sendStatusReply(forced->status);

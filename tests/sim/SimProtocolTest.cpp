@@ -320,4 +320,45 @@ TEST(SimConfigParse, ForcedStatusForms)
     }
 }
 
+// Any command, by op and argument, answered with any status, and files refused by name.
+TEST(SimConfigParse, CommandAndFileRefusals)
+{
+    struct Case {
+        const char* text;
+        ForcedStatus::When when;
+        int op;
+        const char* argument;  // nullptr: any
+        int count;
+    };
+    const Case cases[] = {
+        {"9:op=4,C:\\", ForcedStatus::When::Op, 4, "C:\\", 1},
+        {"4:op=4,d:\\:all", ForcedStatus::When::Op, 4, "d:\\", 0},
+        {"12:command=1:3", ForcedStatus::When::Command, 1, nullptr, 3},
+        {"10:command", ForcedStatus::When::Command, -1, nullptr, 1},
+        {"2:header=8", ForcedStatus::When::Header, 8, nullptr, 1},
+    };
+    std::string err;
+    for (const Case& c : cases) {
+        ForcedStatus f;
+        ASSERT_TRUE(parseForcedStatus(c.text, f, err)) << c.text << ": " << err;
+        EXPECT_EQ(f.when, c.when) << c.text;
+        EXPECT_EQ(f.op, c.op) << c.text;
+        EXPECT_EQ(f.argument.has_value(), c.argument != nullptr) << c.text;
+        if (c.argument && f.argument) {
+            EXPECT_EQ(*f.argument, c.argument) << c.text;
+        }
+        EXPECT_EQ(f.count, c.count) << c.text;
+    }
+    ForcedStatus f;
+    for (const char* bad : {"5:command=x", "none:command=4", "5:header=x", "5:op=4,C:\\:0"})
+        EXPECT_FALSE(parseForcedStatus(bad, f, err)) << bad;
+
+    SimConfig::RefusedFile r;
+    ASSERT_TRUE(parseRefusedFile("c:\\data\\A.TXT=12", r, err)) << err;
+    EXPECT_EQ(r.name, "c:\\data\\A.TXT");
+    EXPECT_EQ(r.status, 12);
+    for (const char* bad : {"A.TXT", "=5", "A.TXT=", "A.TXT=300", "A=B=5"})
+        EXPECT_FALSE(parseRefusedFile(bad, r, err)) << bad;
+}
+
 }  // namespace feld::sim::test
