@@ -131,10 +131,11 @@ int main(int argc, char** argv)
                 ++t.up;
                 const fs::path local = root / name;
                 writeAll(local, content);
-                const int r = firmware >= 201 ? link.PutFileToPath(local.string(), std::string("C:\\DATA\\") + name, 1, 0, false)
-                                              : link.PutFile(local.string(), "C:\\Data", 1, false, false);
+                const int r = (firmware >= 201 ? link.PutFileToPath(local.string(), std::string("C:\\DATA\\") + name, 1, 0, false)
+                                               : link.PutFile(local.string(), "C:\\Data", 1, false, false))
+                                  .status();
                 fs::remove(local);
-                if (r == 1) {
+                if (r == term::kDone) {
                     t.bytes += size;
                     if (readAll(onTerminal) != content)
                         ++t.wrong;
@@ -155,13 +156,13 @@ int main(int argc, char** argv)
                 int r = 0;
                 if (w.Open(target.string())) {
                     SafeFileSink sink(w);
-                    r = link.GetFile(std::string("C:\\DATA\\") + name, sink, false);
-                    if (r == 1 && !w.Commit())
-                        r = 0;
-                    if (r != 1)
+                    r = link.GetFile(std::string("C:\\DATA\\") + name, sink, false).status();
+                    if (r == term::kDone && !w.Commit())
+                        r = term::kFailed;
+                    if (r != term::kDone)
                         w.Discard();
                 }
-                if (r == 1) {
+                if (r == term::kDone) {
                     t.bytes += size;
                     if (readAll(target) != content)
                         ++t.wrong;

@@ -627,9 +627,9 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
-    <message id="cli.noDiskInfo">
-        <source>the terminal did not report its disk information (status %d)</source>
-        <translation>the terminal did not report its disk information (status %d)</translation>
+    <message id="cli.noDiskInfoWhy">
+        <source>the terminal did not report its disk information</source>
+        <translation>the terminal did not report its disk information</translation>
     </message>
     <message id="cli.noFontHandOver">
         <source>this front end cannot hand the font file to the download</source>
@@ -1787,6 +1787,10 @@ Example:
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</translation>
     </message>
+    <message id="link.noFileSent">
+        <source>the terminal sent no file</source>
+        <translation>the terminal sent no file</translation>
+    </message>
     <message id="link.noIoThread">
         <source>cannot start the port's I/O thread: %s</source>
         <translation>cannot start the port's I/O thread: %s</translation>
@@ -2219,6 +2223,10 @@ Example:
         <source>韌體版本:</source>
         <translation>Firmware version:</translation>
     </message>
+    <message id="term.refusedBecause">
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
     <message id="term.status.Busy">
         <source>the terminal is busy</source>
         <translation>the terminal is busy</translation>
@@ -2272,16 +2280,16 @@ Example:
         <translation>the terminal refused the name or path</translation>
     </message>
     <message id="term.status.TransferDone">
-        <source>nothing more to send</source>
-        <translation>nothing more to send</translation>
+        <source>the terminal did not take it (status 2)</source>
+        <translation>the terminal did not take it (status 2)</translation>
     </message>
     <message id="term.status.WantsFlashWriter">
         <source>the terminal asks for the flash writer</source>
         <translation>the terminal asks for the flash writer</translation>
     </message>
-    <message id="term.status.other">
-        <source>status %d</source>
-        <translation>status %d</translation>
+    <message id="term.status.unknown">
+        <source>the terminal refused (status %d)</source>
+        <translation>the terminal refused (status %d)</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

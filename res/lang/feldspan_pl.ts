@@ -627,9 +627,9 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
-    <message id="cli.noDiskInfo">
-        <source>the terminal did not report its disk information (status %d)</source>
-        <translation>terminal nie podał informacji o dyskach (stan %d)</translation>
+    <message id="cli.noDiskInfoWhy">
+        <source>the terminal did not report its disk information</source>
+        <translation>terminal nie podał informacji o dyskach</translation>
     </message>
     <message id="cli.noFontHandOver">
         <source>this front end cannot hand the font file to the download</source>
@@ -1787,6 +1787,10 @@ Example:
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>terminal nie odpowiedział (czy jest włączony, w stacji dokującej i gotowy do przesyłania?)</translation>
     </message>
+    <message id="link.noFileSent">
+        <source>the terminal sent no file</source>
+        <translation>terminal nie przysłał żadnego pliku</translation>
+    </message>
     <message id="link.noIoThread">
         <source>cannot start the port's I/O thread: %s</source>
         <translation>nie można uruchomić wątku wejścia/wyjścia portu: %s</translation>
@@ -2219,6 +2223,10 @@ Example:
         <source>韌體版本:</source>
         <translation>Wersja oprogramowania układowego:</translation>
     </message>
+    <message id="term.refusedBecause">
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
     <message id="term.status.Busy">
         <source>the terminal is busy</source>
         <translation>terminal jest zajęty</translation>
@@ -2272,16 +2280,16 @@ Example:
         <translation>terminal odrzucił nazwę lub ścieżkę</translation>
     </message>
     <message id="term.status.TransferDone">
-        <source>nothing more to send</source>
-        <translation>nie ma nic więcej do wysłania</translation>
+        <source>the terminal did not take it (status 2)</source>
+        <translation>terminal go nie przyjął (stan 2)</translation>
     </message>
     <message id="term.status.WantsFlashWriter">
         <source>the terminal asks for the flash writer</source>
         <translation>terminal żąda programu zapisu pamięci flash</translation>
     </message>
-    <message id="term.status.other">
-        <source>status %d</source>
-        <translation>stan %d</translation>
+    <message id="term.status.unknown">
+        <source>the terminal refused (status %d)</source>
+        <translation>terminal odmówił (stan %d)</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

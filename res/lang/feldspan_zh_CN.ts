@@ -627,9 +627,9 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
-    <message id="cli.noDiskInfo">
-        <source>the terminal did not report its disk information (status %d)</source>
-        <translation>终端机没有报告磁盘信息 (状态 %d)</translation>
+    <message id="cli.noDiskInfoWhy">
+        <source>the terminal did not report its disk information</source>
+        <translation>终端机没有回报磁盘信息</translation>
     </message>
     <message id="cli.noFontHandOver">
         <source>this front end cannot hand the font file to the download</source>
@@ -1787,6 +1787,10 @@ Example:
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>终端机没有应答 (是否已开机、放在充电座上并准备好传输?)</translation>
     </message>
+    <message id="link.noFileSent">
+        <source>the terminal sent no file</source>
+        <translation>终端机没有送出文件</translation>
+    </message>
     <message id="link.noIoThread">
         <source>cannot start the port's I/O thread: %s</source>
         <translation>无法启动通信端口的 I/O 线程: %s</translation>
@@ -2219,6 +2223,10 @@ Example:
         <source>韌體版本:</source>
         <translation>固件版本:</translation>
     </message>
+    <message id="term.refusedBecause">
+        <source>%s: %s</source>
+        <translation>%s:%s</translation>
+    </message>
     <message id="term.status.Busy">
         <source>the terminal is busy</source>
         <translation>终端机忙</translation>
@@ -2272,16 +2280,16 @@ Example:
         <translation>终端机拒绝了这个名称或路径</translation>
     </message>
     <message id="term.status.TransferDone">
-        <source>nothing more to send</source>
-        <translation>没有更多要发送的数据</translation>
+        <source>the terminal did not take it (status 2)</source>
+        <translation>终端机没有接受(状态 2)</translation>
     </message>
     <message id="term.status.WantsFlashWriter">
         <source>the terminal asks for the flash writer</source>
         <translation>终端机要求烧录程序</translation>
     </message>
-    <message id="term.status.other">
-        <source>status %d</source>
-        <translation>状态 %d</translation>
+    <message id="term.status.unknown">
+        <source>the terminal refused (status %d)</source>
+        <translation>终端机拒绝了(状态 %d)</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

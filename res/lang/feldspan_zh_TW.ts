@@ -265,9 +265,9 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
-    <message id="cli.noDiskInfo">
-        <source>the terminal did not report its disk information (status %d)</source>
-        <translation>終端機沒有回報磁碟資訊 (狀態 %d)</translation>
+    <message id="cli.noDiskInfoWhy">
+        <source>the terminal did not report its disk information</source>
+        <translation>終端機沒有回報磁碟資訊</translation>
     </message>
     <message id="cli.noFontHandOver">
         <source>this front end cannot hand the font file to the download</source>
@@ -1189,6 +1189,10 @@ Example:
         <source>the terminal did not answer (is it switched on, in its cradle and ready to transfer?)</source>
         <translation>終端機沒有回應 (是否已開機、放在充電座上並準備好傳輸?)</translation>
     </message>
+    <message id="link.noFileSent">
+        <source>the terminal sent no file</source>
+        <translation>終端機沒有送出檔案</translation>
+    </message>
     <message id="link.noIoThread">
         <source>cannot start the port's I/O thread: %s</source>
         <translation>無法啟動通訊埠的 I/O 執行緒: %s</translation>
@@ -1414,16 +1418,16 @@ Example:
         <translation>終端機拒絕了這個名稱或路徑</translation>
     </message>
     <message id="term.status.TransferDone">
-        <source>nothing more to send</source>
-        <translation>沒有更多要傳送的資料</translation>
+        <source>the terminal did not take it (status 2)</source>
+        <translation>終端機沒有接受(狀態 2)</translation>
     </message>
     <message id="term.status.WantsFlashWriter">
         <source>the terminal asks for the flash writer</source>
         <translation>終端機要求燒錄程式</translation>
     </message>
-    <message id="term.status.other">
-        <source>status %d</source>
-        <translation>狀態 %d</translation>
+    <message id="term.status.unknown">
+        <source>the terminal refused (status %d)</source>
+        <translation>終端機拒絕了(狀態 %d)</translation>
     </message>
 </context>
 </TS>

@@ -162,7 +162,7 @@ bool Defragment::Fetch(const DefragCopy& copy, std::string& why)
         return false;
     }
     SafeFileSink sink(writer);
-    if (!link->GetFile(copy.terminalPath, sink, false)) {
+    if (!link->GetFile(copy.terminalPath, sink, false).ok()) {
         const int status = link->LastAnswerStatus();
         if (!writer.Error().empty())
             why = writer.Error();
@@ -243,7 +243,7 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
             progress_->setLabel(copy.terminalPath);
         LocalFile file;
         std::string why;
-        int r = 0;
+        term::Result r;
         if (!ReadLocalFile(local, kMaxCopy, file, why)) {
         } else if (file.bytes.size() != copy.size) {
             why = formatText(tk("defrag.sizeMismatch", "讀回 %s 位元組,終端機列出 %s 位元組"),
@@ -254,10 +254,10 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
                 file.modified = copy.modified;
             r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, copy.terminalPath, 1, false)
                                           : link->PutLoadedFile(file, defragFolderOf(copy.terminalPath)->lower, 1, false, false);
-            if (r != term::kDone)
-                why = failureText(*link, r);
+            if (!r.ok())
+                why = failureText(*link, r.status());
         }
-        if (r == term::kDone) {
+        if (r.ok()) {
             fs::remove(local, ec);
             ++filesBack_;
         } else {
@@ -274,8 +274,8 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
 bool Defragment::ReadyTerminal(PdtLink* link, const std::string& noInfo, int& version, int& dFree)
 {
     int cTotal = 0, cFree = 0, dTotal = 0;
-    if (link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != term::kDone) {
-        Refuse(noInfo);
+    if (const term::Result r = link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree); !r.ok()) {
+        Refuse(term::explained(noInfo, r));
         return false;
     }
     if (version < kDefragFirmware) {
@@ -289,7 +289,7 @@ int Defragment::Fresh()
 {
     if (!session_.ConnectLink(0))
         return 0;
-    int formatted = 0;
+    term::Result formatted;
     int kept = 0;
     {
         BusyWindow busy(session_);
@@ -349,14 +349,14 @@ int Defragment::Fresh()
         formatted = link->RunCommand(wire::kOpFormat, "D:\\");
         link->showFormatWait_ = 1;
         Advance();
-        if (!formatted)
-            ui_.message(txt::kFormatFailed, Icon::Exclamation);  // what is still on D: is overwritten by its copy
+        if (!formatted.ok())  // what is still on D: is overwritten by its copy
+            ui_.showMessage(txt::kFormatFailed, term::explained(tr(txt::kFormatFailed), formatted), Icon::Exclamation);
         kept = SendBack(copies, version);
         ui_.terminalFolderChanged("D:\\");
     }
     progress_.reset();
     Finish(kept);
-    return formatted && !kept ? 1 : 0;
+    return formatted.ok() && !kept ? 1 : 0;
 }
 
 int Defragment::Resume(const std::vector<DefragCopy>& copies)

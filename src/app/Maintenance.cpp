@@ -2,24 +2,26 @@
 
 #include <string>
 
+#include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermCodec.h"
+#include "link/wire/TermStatus.h"
 #include "session/Session.h"
 
 namespace feld {
 
 int Maintenance::Format(const char* drive)
 {
-    int r = session_.Link()->RunCommand(wire::kOpFormat, drive);
-    if (r) {
+    const term::Result r = session_.Link()->RunCommand(wire::kOpFormat, drive);
+    if (r.ok()) {
         ui_.message(txt::kFormatDone, Icon::Information);
         ui_.terminalFolderChanged(drive);
     } else {
-        ui_.message(txt::kFormatFailed, Icon::Exclamation);
+        ui_.showMessage(txt::kFormatFailed, term::explained(tr(txt::kFormatFailed), r), Icon::Exclamation);
     }
     session_.EndOperation();
-    return r ? 1 : 0;
+    return r.ok() ? 1 : 0;
 }
 
 int Maintenance::FormatC()

@@ -14,6 +14,7 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
+#include "link/wire/TermStatus.h"
 #include "link/wire/TermCodec.h"
 #include "project/DataReceive.h"
 #include "session/Config.h"
@@ -188,7 +189,7 @@ bool ResidentCollector::CollectOne(const std::string& name, const std::string& s
             return false;
         }
         SafeFileSink sink(writer);
-        if (!link->GetFile(name, sink, false)) {
+        if (!link->GetFile(name, sink, false).ok()) {
             writer.Discard();
             return false;
         }
@@ -229,8 +230,11 @@ bool ResidentCollector::CollectOne(const std::string& name, const std::string& s
     }
 
     // Only now, with the copy complete on disk, may the terminal's file go.
-    if (config.deleteAfterReceive && link->RunCommand(wire::kOpDelete, name) != 1)
-        ui_.addMessageLine(tk("resident.notDeleted", "the terminal kept its file (it could not be deleted there): ") + name);
+    if (config.deleteAfterReceive) {
+        if (const term::Result r = link->RunCommand(wire::kOpDelete, name); !r.ok())
+            ui_.addMessageLine(term::explained(
+                tk("resident.notDeleted", "the terminal kept its file (it could not be deleted there): ") + name, r));
+    }
     return true;
 }
 

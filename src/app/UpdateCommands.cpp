@@ -38,14 +38,16 @@ namespace {
 constexpr std::uint64_t kMaxFont = 16u << 20;
 
 // The message for the terminal's answer to the font (the chosen path fills 61235 and 61236).
-int fontResultText(int result)
+int fontResultText(term::Result result)
 {
-    switch (result) {
+    switch (result.status()) {
     case term::kDone: return txt::kCopied;
     case term::kNotFormatted: return txt::kDNotFormatted;
     case term::kNoSpace: return txt::kDFull;
     case term::kNeedsDefrag: return txt::kNeedsDefrag;
-    case term::kInUse2: return txt::kFileInUse;
+    case term::kInUse:
+    case term::kInUse2:
+    case term::kInUse3: return txt::kFileInUse;
     default: return txt::kCopyFailed;
     }
 }
@@ -87,13 +89,13 @@ int UpdateCommands::LanguageDownload()
 
     if (!session_.ConnectLink(0))
         return 0;
-    int result = 0;
+    term::Result result;
     {
         BusyWindow busy(session_);
         PdtLink* link = session_.Link();
         int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
         result = link->GetDiskInfo(version, cTotal, cFree, dTotal, dFree);
-        if (result == term::kDone) {
+        if (result.ok()) {
             if (version < term::kOldFirmware && !accepted(ui_.question(txt::kOldFirmwareWarning, Buttons::YesNo)))
                 return 0;
             result = version >= term::kPathFirmware ? link->PutLoadedFileToPath(font, "d:\\fonts\\" + stored, 1, true)
@@ -101,16 +103,18 @@ int UpdateCommands::LanguageDownload()
         }
     }
     const int text = fontResultText(result);
-    if (text == txt::kCopied || text == txt::kCopyFailed)
-        ui_.message(text, text == txt::kCopied ? Icon::Information : Icon::Exclamation, {path});
+    if (text == txt::kCopied)
+        ui_.message(text, Icon::Information, {path});
+    else if (text == txt::kCopyFailed)
+        ui_.showMessage(text, term::explained(trf(text, {path}), result), Icon::Exclamation);
     else
         ui_.message(text, Icon::Exclamation);
-    return result;
+    return result.status();
 }
 
 int UpdateCommands::FirmwareUpdate()
 {
-    int r = 0;
+    term::Result r;
     {
         UpdateFlag flag(session_);
         if (!session_.ConnectLink(0))
@@ -118,8 +122,11 @@ int UpdateCommands::FirmwareUpdate()
         WaitCursor cursor(ui_);
         r = session_.Link()->UpdateFirmware();
     }
-    ui_.message(r ? txt::kFirmwareDone : txt::kFirmwareNotDone, r ? Icon::Information : Icon::Exclamation);
-    return r ? 1 : 0;
+    if (r.ok())
+        ui_.message(txt::kFirmwareDone, Icon::Information);
+    else
+        ui_.showMessage(txt::kFirmwareNotDone, term::explained(tr(txt::kFirmwareNotDone), r), Icon::Exclamation);
+    return r.ok() ? 1 : 0;
 }
 
 std::string UpdateCommands::FormatCradleVersion(int tenths)

@@ -16,7 +16,8 @@ public:
 
     // Sends a language-support font ("@oemb-*.sft", chosen through the Ui) into the terminal's
     // "d:\fonts", replacing one of the same name. Firmware below 2.00 asks first (kOldFirmwareWarning).
-    // Shows the outcome (kCopied, or why not) and returns the terminal's result: 1 stored.
+    // Shows the outcome (kCopied, or why not) and returns the terminal's status: 1 (done) stored, any
+    // other not.
     int LanguageDownload();
 
     // Connects without the link check and runs the kernel update (which asks its own questions and

@@ -82,18 +82,18 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
     QJsonArray sent;
     sender.onFile = [json, &sent](const ProjectSender::FileOutcome& o) {
         if (json) {
-            const char* what = o.result == 1 ? "sent" : o.declined ? "kept" : "failed";
+            const char* what = o.result.ok() ? "sent" : o.declined ? "kept" : "failed";
             sent.append(QJsonObject{{QStringLiteral("source"), jsonText(o.source)},
                                     {QStringLiteral("target"), jsonText(o.target)},
                                     {QStringLiteral("result"), QString::fromLatin1(what)}});
             return;
         }
-        if (o.result == 1)
+        if (o.result.ok())
             std::printf("sent %s -> %s\n", o.source.c_str(), o.target.c_str());
         else if (o.declined)
             std::printf("kept %s on the terminal (not overwritten): %s\n", o.target.c_str(), o.source.c_str());
         else
-            std::printf("not sent %s -> %s\n", o.source.c_str(), o.target.c_str());
+            std::printf("%s\n", term::explained("not sent " + o.source + " -> " + o.target, o.result).c_str());
         std::fflush(stdout);
     };
     const int r = sender.Send(projects);

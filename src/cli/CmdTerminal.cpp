@@ -126,9 +126,9 @@ struct Disk {
 // The disk information; false (with a message) when the terminal did not give it.
 bool diskInfo(CliContext& ctx, Session& session, Disk& d)
 {
-    int r = session.Link()->GetDiskInfo(d.version, d.cTotal, d.cFree, d.dTotal, d.dFree);
-    if (r != 1) {
-        problem(ctx, formatText(tk("cli.noDiskInfo", "the terminal did not report its disk information (status %d)"), {r}));
+    const term::Result r = session.Link()->GetDiskInfo(d.version, d.cTotal, d.cFree, d.dTotal, d.dFree);
+    if (!r.ok()) {
+        problem(ctx, term::explained(tk("cli.noDiskInfoWhy", "the terminal did not report its disk information"), r));
         return false;
     }
     return true;
@@ -313,8 +313,7 @@ int putCommand(CliContext& ctx, const std::vector<std::string>& args)
     CliSession cli(ctx);
     TransferProcedures procedures(cli.session(), ctx.ui());
     const int shownBefore = problemsShown(ctx);
-    int r = procedures.Upload(args[0], folder);
-    if (r == 1)
+    if (procedures.Upload(args[0], folder) == term::kDone)
         return kExitOk;
     if (procedures.Declined())
         problem(ctx, formatText(tk("cli.notSentExists", "not sent: %s exists on the terminal (use --yes to overwrite)"), {args[0]}));
@@ -341,8 +340,7 @@ int rmCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
     cli->BeginOperation();
     for (const auto& path : paths) {
         const int shownBefore = problemsShown(ctx);
-        int r = cli->Link()->RunCommand(wire::kOpDelete, path);
-        if (r == term::kDone) {
+        if (cli->Link()->RunCommand(wire::kOpDelete, path).ok()) {
             std::printf("removed %s\n", path.c_str());
             continue;
         }

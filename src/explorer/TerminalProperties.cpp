@@ -8,6 +8,7 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
+#include "link/wire/TermStatus.h"
 #include "link/wire/TermCodec.h"
 #include "session/Session.h"
 
@@ -94,11 +95,11 @@ std::optional<TerminalProperties> GatherTerminalProperties(Session& session, Ui&
     p.name = name;
     int cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
     // Only a drive needs the answer; the others need the firmware version the dates are written by.
-    const int info = link->GetDiskInfo(p.firmware, cTotal, cFree, dTotal, dFree);
+    const term::Result info = link->GetDiskInfo(p.firmware, cTotal, cFree, dTotal, dFree);
 
     switch (kind) {
     case TerminalProperties::Drive: {
-        if (info != 1)
+        if (!info.ok())
             return missing();
         const bool c = name.find("C:\\") != std::string::npos;
         p.size = static_cast<std::uint32_t>(c ? cTotal : dTotal);

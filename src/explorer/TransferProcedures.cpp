@@ -33,11 +33,12 @@ std::string TransferProcedures::TerminalFileName(const std::string& path)
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-int TransferProcedures::Send(const LocalFile& source, std::string& destination, bool& appended, int overwrite, int firmware)
+term::Result TransferProcedures::Send(const LocalFile& source, std::string& destination, bool& appended, int overwrite,
+                                      int firmware)
 {
     PdtLink* link = session_.Link();
     if (!link)
-        return 0;
+        return term::kFailed;
     const std::string& sourcePath = source.path;
     if (firmware >= term::kPathFirmware) {
         if (!appended) {
@@ -93,10 +94,15 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
     const std::string folder = destination;  // which drive the messages name
 
     int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
-    int result = session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree);
+    term::Result result = session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree);
     std::string line;
     bool failureBox = false;
-    if (result == 1) {
+    if (!result.ok()) {
+        // Without the firmware version the file cannot be sent the way the terminal reads it.
+        if (result != term::kFailed)
+            line = term::explained(trf(txt::kCopyFailed, {sourcePath}), result);
+        result = term::kFailed;
+    } else {
         int overwrite = 0;
         bool appended = false;
         bool cancelled = false;
@@ -109,12 +115,12 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
             if (folder.size() <= 3) {
                 // A drive root such as "c:\" cannot take a file this way.
                 ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
-                result = 0;
+                result = term::kFailed;
             } else {
                 result = Send(source, destination, appended, overwrite, version);
             }
             ui_.setWaitCursor(false);
-            if (result != 6)
+            if (result != term::kFileExists)
                 break;
             if (accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question,
                                       {PcFileName(sourcePath)}))) {
@@ -123,46 +129,52 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
             }
             cancelled = true;
             declined_ = true;
-            result = 0;
+            result = term::kFailed;
             break;
         }
 
         const bool onC = folder.find("c:\\") != std::string::npos;
-        switch (result) {
-        case 1:
+        switch (result.status()) {
+        case term::kDone:
             line = trf(txt::kCopied, {sourcePath});
             break;
-        case 4:
+        case term::kNotFormatted:
             line = trf(onC ? txt::kCNotFormatted : txt::kDNotFormatted, {});
             failureBox = true;
-            result = 0;
+            result = term::kFailed;
             break;
-        case 5:
+        case term::kNoSpace:
             line = trf(onC ? txt::kCFull : txt::kDFull, {});
             failureBox = true;
-            result = 0;
+            result = term::kFailed;
             break;
-        case 11:
+        case term::kNeedsDefrag:
             ui_.message(txt::kNeedsDefrag, Icon::Exclamation);
             break;
-        case 13:
+        case term::kInUse:
+        case term::kInUse2:
+        case term::kInUse3:
             ui_.message(txt::kFileInUse, Icon::Exclamation);
             break;
         default:
-            if (!cancelled)
-                line = trf(txt::kCopyFailed, {sourcePath});
+            // Any other answer is a refusal too: the file is not on the terminal, and the user is
+            // told so with the terminal's reason.
+            if (!cancelled) {
+                line = term::explained(trf(txt::kCopyFailed, {sourcePath}), result);
+                failureBox = true;
+            }
             break;
         }
     }
-    if (result == 0)
+    if (result == term::kFailed)
         failureBox = true;
     if (failureBox)
         ui_.message(txt::kTransferFailed, Icon::Exclamation);
     if (!line.empty())
         ui_.addMessageLine(line);
-    if (result == 1)
+    if (result.ok())
         ui_.terminalFolderChanged(terminalFolder);
-    return result;
+    return result.status();
 }
 
 int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
@@ -182,12 +194,12 @@ int TransferProcedures::FetchExact(const std::string& terminalPath, const std::s
 
     BusyWindow busy(session_);
     SafeFileSink sink(writer);
-    int result;
+    term::Result result;
     {
         WaitCursor cursor(ui_);
         result = session_.Link()->GetFile(terminalPath, sink, true);
     }
-    if (!result) {
+    if (!result.ok()) {
         // Whatever part of the file arrived is thrown away; the old file stays as it was.
         std::string why = writer.Error();
         writer.Discard();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "explorer/TreeSide.h"
+#include "link/wire/TermStatus.h"
 
 namespace feld {
 
@@ -18,9 +19,9 @@ public:
     TransferProcedures(Session& session, Ui& ui) : session_(session), ui_(ui) {}
 
     // Sends one PC file into a terminal folder ("c:\data", "d:\program", ...).
-    // 1 uploaded; 11 drive D: must be defragmented; 13 a file is in use; 0 failed or declined;
-    // any other terminal status as it came. The outcome is reported as a message-view line
-    // and, for failures, a message box.
+    // 1 (done) uploaded; 11 drive D: must be defragmented; 12-14 a file is in use; 0 failed or
+    // declined; any other terminal status as it came. The outcome is reported as a message-view
+    // line and, for failures, a message box; a refusal is reported with the terminal's reason.
     int Upload(const std::string& sourcePath, const std::string& terminalFolder);
     // Whether the last upload ended because the user declined to overwrite the terminal's file.
     bool Declined() const { return declined_; }
@@ -51,7 +52,7 @@ private:
     // The source is an ordinary file that can be read, the folder a terminal path and the name one
     // the terminal can store; each failure is said. The file is read once, here.
     bool CheckUpload(const std::string& sourcePath, const std::string& terminalFolder, LocalFile& source);
-    int Send(const LocalFile& source, std::string& destination, bool& appended, int overwrite, int firmware);
+    term::Result Send(const LocalFile& source, std::string& destination, bool& appended, int overwrite, int firmware);
 
     Session& session_;
     Ui& ui_;

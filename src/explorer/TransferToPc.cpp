@@ -131,13 +131,13 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
         if (!fetched.Open(temp))
             return receiveFailed(ui, fetched.Error());
         SafeFileSink sink(fetched);
-        int r;
+        term::Result r;
         {
             WaitCursor cursor(ui);
             r = link->GetFile(from, sink, true);
         }
-        if (!r)
-            return receiveFailed(ui, {});  // the fetched part is thrown away with the writer
+        if (!r.ok())
+            return receiveFailed(ui, {});  // the link said why  // the fetched part is thrown away with the writer
         if (!fetched.Commit())
             return receiveFailed(ui, fetched.Error());
     }
@@ -160,8 +160,8 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
     if (move) {
         // The PC copy is committed: the terminal's file may go now. A file that stays is said, but
         // the copy is there and the transfer stands.
-        if (link->RunCommand(wire::kOpDelete, from) != term::kDone)
-            ui.addMessageLine(trf(txt::kDeleteFailed, {from}));
+        if (const term::Result r = link->RunCommand(wire::kOpDelete, from); !r.ok())
+            ui.addMessageLine(term::explained(trf(txt::kDeleteFailed, {from}), r));
         // The terminal tree shows C: freshly listed, whichever drive the file came from.
         ui.terminalFolderChanged("C:\\");
     }

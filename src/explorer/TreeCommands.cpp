@@ -5,6 +5,7 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
+#include "link/wire/TermStatus.h"
 #include "link/wire/TermCodec.h"
 #include "session/Session.h"
 
@@ -41,7 +42,7 @@ std::optional<std::vector<TerminalNode>> TreeCommands::ListRoot()
         return std::nullopt;
     BusyWindow busy(session_);
     int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
-    if (session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != 1 || version < kDriveListFirmware)
+    if (!session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree).ok() || version < kDriveListFirmware)
         return std::nullopt;
     return List("PDT");
 }
@@ -53,9 +54,9 @@ std::vector<std::string> TreeCommands::DeleteTerminalFiles(const std::vector<std
         return deleted;
     BusyWindow busy(session_);
     for (const std::string& path : paths) {
-        const bool ok = session_.Link()->RunCommand(wire::kOpDelete, path) != 0;
-        ui_.addMessageLine(trf(ok ? txt::kDeleted : txt::kDeleteFailed, {path}));
-        if (ok)
+        const term::Result r = session_.Link()->RunCommand(wire::kOpDelete, path);
+        ui_.addMessageLine(r.ok() ? trf(txt::kDeleted, {path}) : term::explained(trf(txt::kDeleteFailed, {path}), r));
+        if (r.ok())
             deleted.push_back(path);
     }
     return deleted;

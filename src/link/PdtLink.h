@@ -11,6 +11,7 @@
 
 #include "base/PortSettings.h"
 #include "link/TransferEngine.h"
+#include "link/wire/TermStatus.h"
 
 namespace feld {
 
@@ -78,22 +79,30 @@ public:
     bool TraceOn() const { return engine_.TraceOn(); }
 
     // ---- terminal operations (PdtLinkOps.cpp, PdtLinkFirmware.cpp) ---------------------------
-    int RunCommand(std::uint8_t op, const std::string& argument);
+    // Each says what the terminal made of it: done only when it confirmed the work; otherwise its
+    // refusal (the status it answered) or kFailed (no valid answer, or the PC stopped first).
+    term::Result RunCommand(std::uint8_t op, const std::string& argument);
     // The listing's 28-byte entries, owned by the link and valid until the next reply data.
     const std::uint8_t* ListDirectory(const std::string& path, int& count);
-    int PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter, bool show);
-    int PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite, int unused, bool show);
+    term::Result PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
+                         bool show);
+    term::Result PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite,
+                               int unused, bool show);
     // The same for a file the caller has read already (it checked the file before connecting):
     // what goes to the terminal is what was checked.
-    int PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter, bool show);
-    int PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite, bool show);
-    // Fetches a terminal file into `sink`, which the caller owns. 1 received (the whole file went
-    // to the sink); 0 failed (the sink may hold part of it: the caller throws that away).
-    int GetFile(const std::string& terminalPath, FileSink& sink, bool show);
+    term::Result PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
+                               bool show);
+    term::Result PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite, bool show);
+    // Fetches a terminal file into `sink`, which the caller owns. Done: the whole file went to the
+    // sink; otherwise the terminal's refusal or kFailed (the sink may hold part of the file: the
+    // caller throws that away).
+    term::Result GetFile(const std::string& terminalPath, FileSink& sink, bool show);
     // The reply status of the disk information; the outputs are the values of the last good one.
-    int GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree);
+    term::Result GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree);
     int GetCradleVersion();
-    int UpdateFirmware();
+    // Done when the terminal took the order to start flashing; otherwise the refusal of the step
+    // that stopped the update, or kFailed (declined, a file missing, no answer).
+    term::Result UpdateFirmware();
 
     // The status the terminal answered the last command, listing or fetch with (1 done, 0 no such
     // file or folder, 4 not formatted, ...); -1 when no answer came.

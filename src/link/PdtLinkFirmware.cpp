@@ -45,7 +45,7 @@ private:
 
 }  // namespace
 
-int PdtLink::UpdateFirmware()
+term::Result PdtLink::UpdateFirmware()
 {
     Ui* ui = env_.ui;
     if (env_.host)
@@ -60,18 +60,18 @@ int PdtLink::UpdateFirmware()
                              Icon::Exclamation);
         if (env_.host)
             env_.host->AbortOperation();
-        return 0;
+        return term::kFailed;
     }
 
     // Whatever happens, the port goes back to the rate the user chose.
-    auto end = [&](int result) {
+    auto end = [&](term::Result result) {
         if (serial && !ReopenPort(previousBaud) && ui) {
             ui->fixedMessage(formatText(tk("link.baudBack", "The port could not be set back to %d bit/s and is closed (%s); "
                                                            "the next operation opens it again."),
                                         {previousBaud, LastConnectError()}),
                              Icon::Exclamation);
         }
-        if (result) {
+        if (result.ok()) {
             MarkLinkAlive();
             if (env_.host)
                 env_.host->EndOperation();
@@ -82,7 +82,7 @@ int PdtLink::UpdateFirmware()
     };
 
     if (!ui || !accepted(ui->question(txt::kFirmwareConfirm, Buttons::OkCancel, Icon::Question)))
-        return end(0);
+        return end(term::kFailed);
 
     // Every file the update needs is checked before drive C: is formatted: a missing flash writer
     // or a file that is no kernel image found only afterwards would erase the user's data for nothing.
@@ -95,7 +95,7 @@ int PdtLink::UpdateFirmware()
                                                       "there and try again. Nothing on the terminal was changed."),
                                     {writerPath, why.empty() ? tk("link.writerEmpty", "it is empty") : why}),
                          Icon::Exclamation);
-        return end(0);
+        return end(term::kFailed);
     }
 
     // The time spent choosing the file must not cost a link check (which would also put the port
@@ -108,55 +108,54 @@ int PdtLink::UpdateFirmware()
     request.mustExist = true;
     std::optional<std::string> chosen = ui->chooseFile(request);
     if (!chosen || chosen->empty())
-        return end(0);
+        return end(term::kFailed);
     LocalFile kernel;
     if (!ReadLocalFile(*chosen, kMaxImageBytes, kernel, why)) {
         ui->fixedMessage(formatText(tk("link.kernelUnread", "%s; nothing on the terminal was changed"), {why}),
                          Icon::Exclamation);
-        return end(0);
+        return end(term::kFailed);
     }
     if (!endsWithBin(kernel.path)) {
         ui->fixedMessage(formatText(tk("link.notKernel", "%s is not a kernel image (a .bin file); nothing on the terminal "
                                                            "was changed"),
                                     {kernel.path}),
                          Icon::Exclamation);
-        return end(0);
+        return end(term::kFailed);
     }
     if (kernel.bytes.empty() || kernel.bytes.size() % 4 != 0) {
         ui->fixedMessage(formatText(tk("link.kernelOddSizeKept", "%s is %u bytes long: a kernel image is a whole number "
                                                               "of 4-byte words; nothing on the terminal was changed"),
                                     {kernel.path, static_cast<unsigned long long>(kernel.bytes.size())}),
                          Icon::Exclamation);
-        return end(0);
+        return end(term::kFailed);
     }
     if (!CheckNameForSending(kernel.path, wire::terminalNameFor(PcFileName(kernel.path))))
-        return end(0);
+        return end(term::kFailed);
 
-    if (!RunCommand(wire::kOpModel, std::string()))
-        return end(0);
+    // A step the terminal did not confirm ends the update there, with the terminal's reason.
+    if (term::Result r = RunCommand(wire::kOpModel, std::string()); !r.ok())
+        return end(r);
     if (!term::IsSupportedModel(modelClass_, modelNumber_)) {
         ui->message(txt::kNoFlashWriter, Icon::Exclamation);
-        return end(0);
+        return end(term::kFailed);
     }
     flashWriterPath_ = writerPath;
 
     // From here on drive C: is emptied.
-    if (!RunCommand(wire::kOpFormat, "C:\\"))
-        return end(0);
+    if (term::Result r = RunCommand(wire::kOpFormat, "C:\\"); !r.ok())
+        return end(r);
     // Anything but "written" means the file is not on the terminal; flashing without it would
     // leave the terminal without a working kernel.
-    if (PutLoadedFile(writer, term::kFlashWriterTerminalFolder, 1, true, true) != 1)
-        return end(0);
+    if (term::Result r = PutLoadedFile(writer, term::kFlashWriterTerminalFolder, 1, true, true); !r.ok())
+        return end(r);
     {
         KernelMark mark(sendingKernel_);
-        if (PutLoadedFile(kernel, std::string(), 1, false, true) != 1)
-            return end(0);
+        if (term::Result r = PutLoadedFile(kernel, std::string(), 1, false, true); !r.ok())
+            return end(r);
     }
     if (!accepted(ui->question(txt::kFirmwareStart, Buttons::OkCancel, Icon::Question)))
-        return end(0);
-    if (!RunCommand(wire::kOpFirmware, std::string()))
-        return end(0);
-    return end(1);
+        return end(term::kFailed);
+    return end(RunCommand(wire::kOpFirmware, std::string()));
 }
 
 }  // namespace feld

@@ -67,15 +67,15 @@ bool appendContent(std::vector<std::uint8_t>& payload, const std::vector<std::ui
 
 // The terminal answered status 3: it wants the flash writer. Sends it from flashWriterPath_ into
 // "c:\program" as "ROMWrite.abp". Returns PutFile's result; 4 has been explained (C: must be
-// formatted first). 0 when there is nothing to send: the model was not one we have a writer for
-// (the link said so when the request came), or the writer itself is what is being sent.
-static int SendFlashWriterOnDemand(PdtLink& link)
+// formatted first). Failed when there is nothing to send: the model was not one we have a writer
+// for (the link said so when the request came), or the writer itself is what is being sent.
+static term::Result SendFlashWriterOnDemand(PdtLink& link)
 {
     if (link.flashWriterPath_.empty() || flashWriterDepth > 0)
-        return 0;
+        return term::kFailed;
     DepthGuard guard;
-    int r = link.PutFile(link.flashWriterPath_, term::kFlashWriterTerminalFolder, 1, true, false);
-    if (r == 4 && link.env_.ui)
+    term::Result r = link.PutFile(link.flashWriterPath_, term::kFlashWriterTerminalFolder, 1, true, false);
+    if (r == term::kNotFormatted && link.env_.ui)
         link.env_.ui->message(txt::kFormatCFirst, Icon::Exclamation);
     return r;
 }
@@ -89,8 +89,9 @@ static void TooManyFlashWriterRequests(PdtLink& link)
 
 // Sends a file payload (code 3 or 8) and serves the terminal's requests for the flash writer on
 // the way: after the writer went over, the file is sent again. The writer itself is never answered
-// with another copy of itself. Returns the terminal's status, 0 for failure or a write time-out.
-static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::vector<std::uint8_t>& payload,
+// with another copy of itself. Returns the terminal's status; failed for no answer or a write
+// time-out.
+static term::Result SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::vector<std::uint8_t>& payload,
                                    const std::string& localPath, bool asFlashWriter, bool show)
 {
     if (payload.size() > 0xFFFFFFFFull) {
@@ -98,64 +99,56 @@ static int SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::
         if (link.env_.ui)
             link.env_.ui->fixedMessage(formatText(tk("link.tooBig", "%s: too big to send to the terminal"), {localPath}),
                                        Icon::Exclamation);
-        return 0;
+        return term::kFailed;
     }
     for (int rounds = 0;;) {
         int r = link.SendTransfer(code, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
-        if (r != 3)
-            return r == kWriteTimeout ? 0 : r;
+        if (r != term::kWantsFlashWriter)
+            return r == kWriteTimeout ? term::Result(term::kFailed) : term::Result(r);
         if (asFlashWriter || ++rounds > kMaxFlashWriterRounds) {
             if (!asFlashWriter)
                 TooManyFlashWriterRequests(link);
-            return 0;
+            return term::kFailed;
         }
-        int w = SendFlashWriterOnDemand(link);
-        if (w != 1)
-            return w == 4 ? 0 : w;
+        term::Result w = SendFlashWriterOnDemand(link);
+        if (!w.ok())
+            return w == term::kNotFormatted ? term::Result(term::kFailed) : w;
         link.Engine().SetTitle(localPath);
     }
 }
 
-int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
+term::Result PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
 {
     lastAnswerStatus_ = -1;
     if (!EnsureLink())
-        return 0;
+        return term::kFailed;
     const std::vector<std::uint8_t> packet = wire::makeCommand(op, argument);
     int rounds = 0;
     for (;;) {
         int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
-        if (r == 3) {
+        if (r == term::kWantsFlashWriter) {
             if (++rounds > kMaxFlashWriterRounds) {
                 TooManyFlashWriterRequests(*this);
-                return 0;
+                return term::kFailed;
             }
-            int w = SendFlashWriterOnDemand(*this);
-            if (w == 0 || w == 4)
-                return 0;
+            term::Result w = SendFlashWriterOnDemand(*this);
+            if (w == term::kFailed || w == term::kNotFormatted)
+                return term::kFailed;
             continue;  // the terminal has its writer now: the same command again
         }
-        if (r != 0 && r != kWriteTimeout)
-            lastAnswerStatus_ = r;
-        switch (r) {
-        case 0:
-        case 10:
-        case kWriteTimeout:
-            return 0;
-        case 11:
-            if (env_.ui)
+        if (r == term::kFailed || r == kWriteTimeout)
+            return term::kFailed;
+        if (r == term::kDone)
+            break;  // the terminal took the command: its answer follows
+        // Any other status refuses the command: it was not run, and no answer follows.
+        lastAnswerStatus_ = r;
+        if (env_.ui) {
+            if (r == term::kNeedsDefrag)
                 env_.ui->message(txt::kNeedsDefrag, Icon::Exclamation);
-            return 0;
-        case 12:
-        case 13:
-        case 14:
-            if (env_.ui)
+            else if (r >= term::kInUse && r <= term::kInUse3)
                 env_.ui->message(txt::kFileInUse, Icon::Exclamation);
-            return 0;
-        default:
-            break;
         }
-        break;
+        return term::Result(r);
     }
 
     // Formatting D: takes the terminal about 12 seconds, during which it does not answer.
@@ -173,16 +166,20 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
 
     // The answer to a command is reply data; a file or anything else is refused.
     if (!ReceiveTransfer(false, Expect::Answer()))
-        return 0;
+        return term::kFailed;
 
     const std::uint8_t* data = ReplyData().data();
     const std::size_t size = ReplyData().size();
-    int result = 0;
+    term::Result result(wire::replyDataStatus(data, size).value_or(term::kFailed));
     switch (op) {
     case wire::kOpList:
-        result = 1;
+        result = term::kDone;
         break;
     case wire::kOpDiskInfo:
+        // Only an answer that says "done" carries the values; one that says so without them is no
+        // answer at all.
+        if (!result.ok())
+            break;
         if (auto info = wire::parseDiskInfoReply(data, size)) {
             firmwareVersion_ = info->firmware;
             cTotal_ = info->cTotal;
@@ -192,21 +189,24 @@ int PdtLink::RunCommand(std::uint8_t op, const std::string& argument)
             // No file the terminal sends can be bigger than its biggest drive.
             if (int largest = std::max(cTotal_, dTotal_); largest > 0)
                 engine_.SetLargestFile(static_cast<std::uint32_t>(largest));
-            result = *wire::replyDataStatus(data, size);
+        } else {
+            result = term::kFailed;
         }
         break;
     case wire::kOpModel:
+        if (!result.ok())
+            break;
         if (auto model = wire::parseModelInfoReply(data, size)) {
             modelClass_ = model->modelClass;
             modelNumber_ = model->modelNumber;
-            result = *wire::replyDataStatus(data, size);
+        } else {
+            result = term::kFailed;
         }
         break;
     default:
-        result = wire::replyDataStatus(data, size).value_or(0);
         break;
     }
-    lastAnswerStatus_ = result;
+    lastAnswerStatus_ = result.status();
     MarkLinkAlive();
     return result;
 }
@@ -277,29 +277,29 @@ bool PdtLink::CheckNameForSending(const std::string& localPath, const std::strin
     return true;
 }
 
-int PdtLink::PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
-                     bool show)
+term::Result PdtLink::PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite,
+                              bool asFlashWriter, bool show)
 {
     const std::string stored =
         asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(PcFileName(localPath));
     if (!CheckNameForSending(localPath, stored))
-        return 0;
+        return term::kFailed;
     LocalFile file;
     if (!LoadForSending(localPath, file))
-        return 0;
+        return term::kFailed;
     return PutLoadedFile(file, folder, overwrite, asFlashWriter, show);
 }
 
-int PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
-                           bool show)
+term::Result PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite,
+                                    bool asFlashWriter, bool show)
 {
     const std::string& localPath = file.path;
     wire::FileHeader header;
     header.name = asFlashWriter ? std::string(term::kFlashWriterTerminalName) : wire::terminalNameFor(PcFileName(localPath));
     if (!CheckNameForSending(localPath, header.name))
-        return 0;
+        return term::kFailed;
     if (!EnsureLink())
-        return 0;
+        return term::kFailed;
     engine_.SetTitle(localPath);
     // Only the kernel update sends a kernel image: any other file travels as it is, whatever its
     // name ("SCAN.BIN" is data).
@@ -310,12 +310,12 @@ int PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std
     // The date and time words are written the way this terminal's firmware reads them; without
     // its version they would be guessed, and a wrong guess stores a wrong date.
     int version = 0, ct = 0, cf = 0, dt = 0, df = 0;
-    if (GetDiskInfo(version, ct, cf, dt, df) != term::kDone) {
+    if (!GetDiskInfo(version, ct, cf, dt, df).ok()) {
         if (env_.ui)
             env_.ui->fixedMessage(formatText(tk("link.noVersion", "%s: not sent: the terminal did not report its firmware version"),
                                              {localPath}),
                                   Icon::Exclamation);
-        return 0;
+        return term::kFailed;
     }
     engine_.SetTitle(localPath);
     const wire::TermDateTime when = wire::termDateTimeFromUnix(file.modified);
@@ -325,42 +325,43 @@ int PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std
 
     auto head = wire::makeFileHeader(header);
     if (!head)
-        return 0;
+        return term::kFailed;
     std::vector<std::uint8_t> payload(head->begin(), head->end());
     if (!appendContent(payload, file.bytes, kernel, localPath, env_.ui))
-        return 0;
+        return term::kFailed;
 
-    int result = SendFileWithFlashWriter(*this, wire::kFile, payload, localPath, asFlashWriter, show);
-    if (result != 0)
-        MarkLinkAlive();
+    term::Result result = SendFileWithFlashWriter(*this, wire::kFile, payload, localPath, asFlashWriter, show);
+    if (result != term::kFailed)
+        MarkLinkAlive();  // the terminal answered, whatever it said
     return result;
 }
 
-int PdtLink::PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite,
-                           int unused, bool show)
+term::Result PdtLink::PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite,
+                                    int unused, bool show)
 {
     (void)unused;
     LocalFile file;
     if (!CheckNameForSending(localPath, wire::terminalNameFor(PcFileName(localPath))) || !LoadForSending(localPath, file))
-        return 0;
+        return term::kFailed;
     return PutLoadedFileToPath(file, terminalPath, overwrite, show);
 }
 
-int PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite, bool show)
+term::Result PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite,
+                                          bool show)
 {
     const std::string& localPath = file.path;
     const std::size_t cut = terminalPath.rfind('\\');
     const std::string stored = cut == std::string::npos ? terminalPath : terminalPath.substr(cut + 1);
     if (!CheckNameForSending(localPath, stored))
-        return 0;
+        return term::kFailed;
     if (std::string why = wire::pathProblem(terminalPath); !why.empty()) {
         if (env_.ui)
             env_.ui->fixedMessage(formatText(tk("link.badPath", "%s: not a path the terminal takes (%s)"), {terminalPath, why}),
                                   Icon::Exclamation);
-        return 0;
+        return term::kFailed;
     }
     if (!EnsureLink())
-        return 0;
+        return term::kFailed;
     engine_.SetTitle(localPath);
 
     // This form of sending exists only on newer firmware, so its words always use the newer encoding.
@@ -377,58 +378,62 @@ int PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::string& termi
         if (env_.ui)
             env_.ui->fixedMessage(formatText(tk("link.pathTooLong", "The terminal path is too long: %s"), {terminalPath}),
                                   Icon::Exclamation);
-        return 0;
+        return term::kFailed;
     }
     std::vector<std::uint8_t> payload = std::move(*head);
     if (!appendContent(payload, file.bytes, kernel, localPath, env_.ui))
-        return 0;
+        return term::kFailed;
 
     OpenTrace();
-    int result = SendFileWithFlashWriter(*this, wire::kPathFile, payload, localPath, false, show);
-    if (result != 0)
-        MarkLinkAlive();
+    term::Result result = SendFileWithFlashWriter(*this, wire::kPathFile, payload, localPath, false, show);
+    if (result != term::kFailed)
+        MarkLinkAlive();  // the terminal answered, whatever it said
     CloseTrace();
     return result;
 }
 
-int PdtLink::GetFile(const std::string& terminalPath, FileSink& sink, bool show)
+term::Result PdtLink::GetFile(const std::string& terminalPath, FileSink& sink, bool show)
 {
     if (!EnsureLink())
-        return 0;
+        return term::kFailed;
     engine_.SetTitle(terminalPath);
     const std::vector<std::uint8_t> packet = wire::makeCommand(wire::kOpGetFile, terminalPath);
     OpenTrace();
-    int result = 0;
+    term::Result result;
     int r = SendTransfer(wire::kCommand, static_cast<std::uint32_t>(packet.size()), packet.data(), false);
-    lastAnswerStatus_ = r == term::kDone || r == 0 ? -1 : r;
-    if (r == term::kDone) {
-        result = ReceiveTransfer(show, Expect::FileOrAnswer(sink));
+    lastAnswerStatus_ = r == term::kDone || r == term::kFailed || r == kWriteTimeout ? -1 : r;
+    bool refused = lastAnswerStatus_ >= 0;  // the terminal refused the request itself: no file follows
+    if (r == term::kDone && ReceiveTransfer(show, Expect::FileOrAnswer(sink))) {
         // Only a file answers this command; reply data instead (the terminal's refusal) means
-        // nothing was fetched.
-        if (result && engine_.ReplyKind() != wire::kFile) {
-            result = 0;
-            lastAnswerStatus_ = wire::replyDataStatus(ReplyData().data(), ReplyData().size()).value_or(0);
-            if (env_.ui) {
-                std::string why =
-                    lastAnswerStatus_ == term::kFailed        ? tk("link.noSuchFile", "no such file on the terminal")
-                    : lastAnswerStatus_ == term::kNotFormatted ? tk("link.notFormatted", "the drive is not formatted")
-                                                               : formatText(tk("link.notSent", "the terminal did not send it (%s)"),
-                                                                            {term::statusText(lastAnswerStatus_)});
-                env_.ui->fixedMessage(terminalPath + ": " + why, Icon::Exclamation);
-            }
-        }
-        if (result) {
+        // nothing was fetched, whatever status it carries.
+        if (engine_.ReplyKind() == wire::kFile) {
+            result = term::kDone;
             lastAnswerStatus_ = term::kDone;
             MarkLinkAlive();
+        } else {
+            lastAnswerStatus_ = wire::replyDataStatus(ReplyData().data(), ReplyData().size()).value_or(term::kFailed);
+            refused = true;
+        }
+    }
+    if (refused) {
+        // An answer of "done" that brings no file is no file either.
+        result = lastAnswerStatus_ == term::kDone ? term::Result(term::kFailed) : term::Result(lastAnswerStatus_);
+        if (env_.ui) {
+            std::string why = lastAnswerStatus_ == term::kFailed       ? tk("link.noSuchFile", "no such file on the terminal")
+                              : lastAnswerStatus_ == term::kDone         ? tk("link.noFileSent", "the terminal sent no file")
+                              : lastAnswerStatus_ == term::kNotFormatted ? tk("link.notFormatted", "the drive is not formatted")
+                                                                         : formatText(tk("link.notSent", "the terminal did not send it (%s)"),
+                                                                                      {term::statusText(lastAnswerStatus_)});
+            env_.ui->fixedMessage(terminalPath + ": " + why, Icon::Exclamation);
         }
     }
     CloseTrace();
     return result;
 }
 
-int PdtLink::GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree)
+term::Result PdtLink::GetDiskInfo(int& version, int& cTotal, int& cFree, int& dTotal, int& dFree)
 {
-    int r = RunCommand(wire::kOpDiskInfo, std::string());
+    term::Result r = RunCommand(wire::kOpDiskInfo, std::string());
     version = firmwareVersion_;
     cTotal = cTotal_;
     cFree = cFree_;

@@ -298,8 +298,11 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
         Debug(formatText("\nS[1], Retry[%d]", {1}));
         return finish(0);
     }
+    // "Nothing more to send" completes a transfer that has nothing to send (the link check); a
+    // header that announces data and is answered so was not taken: the file is not stored, the
+    // command not run.
     if (status == term::kTransferDone)
-        return finish(1);
+        return finish(length == 0 ? term::kDone : status);
 
     int retries = 0;
     int busy = 0;

@@ -127,12 +127,12 @@ int DataReceive::Receive(const ReceiveChoice& choice)
         if (!writer.Open(temp))
             return Fail(writer.Error());
         SafeFileSink sink(writer);
-        int r;
+        term::Result r;
         {
             WaitCursor cursor(ui_);
             r = link->GetFile(source, sink, true);
         }
-        if (!r) {
+        if (!r.ok()) {
             writer.Discard();
             return Fail({});
         }
@@ -166,8 +166,12 @@ int DataReceive::Receive(const ReceiveChoice& choice)
         return Fail(out.Error());
 
     // Only now, with the copy complete, may the terminal's file go.
-    if (choice.deleteAfter)
-        link->RunCommand(wire::kOpDelete, source);
+    if (choice.deleteAfter) {
+        // The copy stands either way; a terminal file that stays is said, so it is not taken twice
+        // unknowingly.
+        if (const term::Result r = link->RunCommand(wire::kOpDelete, source); !r.ok())
+            ui_.addMessageLine(term::explained(trf(txt::kDeleteFailed, {source}), r));
+    }
     ui_.terminalFolderChanged("C:\\");
     ui_.message(txt::kReceiveDone, Icon::Information);
     if (open_) {

@@ -39,7 +39,7 @@ std::string ProjectSender::TargetFolder(Kind kind, const std::string& source, in
 int ProjectSender::SendOne(const std::string& source, const std::string& folder, int firmware)
 {
     PdtLink* link = session_.Link();
-    FileOutcome outcome{source, folder, 0, false, false};
+    FileOutcome outcome{source, folder, term::kFailed, false, false};
     // The file is read once, here: a file the project names that is not there (or is no ordinary
     // file) is named and stops the send, as a failed transfer does.
     LocalFile file;
@@ -57,13 +57,13 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
         target = folder + "\\" + wire::terminalNameFor(ProjectFileName(source));
     outcome.target = target;
     std::uint8_t overwrite = 0;
-    int r = 0;
+    term::Result r;
     for (;;) {
         {
             WaitCursor cursor(ui_);
-            r = link ? (firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, target, overwrite, true)
-                                                  : link->PutLoadedFile(file, folder, overwrite, false, true))
-                     : 0;
+            if (link)
+                r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, target, overwrite, true)
+                                                    : link->PutLoadedFile(file, folder, overwrite, false, true);
         }
         if (r != term::kFileExists)
             break;
@@ -76,7 +76,9 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
     }
     outcome.result = r;
     const bool onC = target.find("c:\\") != std::string::npos;
-    switch (r) {
+    switch (r.status()) {
+    case term::kDone:
+        break;
     case term::kNotFormatted:
         ui_.message(onC ? txt::kCNotFormatted : txt::kDNotFormatted, Icon::Exclamation);
         outcome.stopped = true;
@@ -88,17 +90,25 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
     case term::kNeedsDefrag:
         ui_.message(txt::kNeedsDefrag, Icon::Exclamation);
         break;
+    case term::kInUse:
     case term::kInUse2:
+    case term::kInUse3:
         ui_.message(txt::kFileInUse, Icon::Exclamation);
         break;
     case term::kFailed:
         outcome.stopped = true;
         break;
     default:
+        // Any other answer is a refusal as well: the file is not on the terminal, and the user is
+        // told which and why. The send goes on with the next file.
+        if (!outcome.declined)
+            ui_.showMessage(txt::kCopyFailed, term::explained(trf(txt::kCopyFailed, {source}), r), Icon::Exclamation);
         break;
     }
-    if (r != term::kDone)
+    if (!r.ok())
         allSent_ = false;
+    if (!r.ok() && !outcome.declined)
+        refused_ = true;
     if (onFile)
         onFile(outcome);
     return outcome.stopped ? 0 : 1;
@@ -115,9 +125,9 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
         return 0;
     session_.BeginOperation();
     int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
-    if (session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree) != term::kDone) {
+    if (const term::Result r = session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree); !r.ok()) {
         // Without the firmware version no file can be sent the way the terminal reads it.
-        ui_.message(txt::kNoDiskInfo, Icon::Exclamation);
+        ui_.showMessage(txt::kNoDiskInfo, term::explained(tr(txt::kNoDiskInfo), r), Icon::Exclamation);
         ui_.setStatusText(tr(txt::kSendFinished));
         session_.EndOperation();
         return 0;
@@ -127,6 +137,7 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
         return 0;
     }
     allSent_ = true;
+    refused_ = false;
     bool stopped = false;
     auto send = [&](const ProjectEntry& p, const std::string& path, Kind kind) {
         if (stopped || path.empty())
@@ -146,7 +157,10 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
     }
     if (stopped)
         allSent_ = false;
-    ui_.message(stopped ? txt::kTransferFailed : txt::kDownloadDone, stopped ? Icon::Exclamation : Icon::Information);
+    // "Download complete" only when the terminal took every file it was sent (a file the user chose
+    // to keep on the terminal was not sent, and was said so).
+    const bool failed = stopped || refused_;
+    ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
     ui_.setStatusText(tr(txt::kSendFinished));
     session_.EndOperation();
     return stopped ? 0 : 1;
@@ -159,8 +173,8 @@ std::optional<ProjectSender::Status> ProjectSender::QueryStatus()
     session_.BeginOperation();
     Status s;
     int cFree = 0, dFree = 0;
-    if (session_.Link()->GetDiskInfo(s.version, s.cTotal, cFree, s.dTotal, dFree) != term::kDone) {
-        ui_.message(txt::kNoDiskInfo, Icon::Exclamation);
+    if (const term::Result r = session_.Link()->GetDiskInfo(s.version, s.cTotal, cFree, s.dTotal, dFree); !r.ok()) {
+        ui_.showMessage(txt::kNoDiskInfo, term::explained(tr(txt::kNoDiskInfo), r), Icon::Exclamation);
         session_.AbortOperation();
         return std::nullopt;
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "link/wire/TermStatus.h"
 #include "project/ProjectFile.h"
 
 namespace feld {
@@ -23,16 +24,17 @@ public:
     struct FileOutcome {
         std::string source;   // the PC file (as found on this PC)
         std::string target;   // the terminal folder or path it went to
-        int result = 0;       // the link's result: 1 sent, 4/5 drive not formatted/full, 6 exists, ...
+        term::Result result;  // the terminal's answer: done (sent), 4/5 drive not formatted/full, 6 exists, ...
         bool stopped = false; // this file ended the send
         bool declined = false;  // the user kept the terminal's file (overwrite declined)
     };
     // Called after each file, for a line per file (the CLI).
     std::function<void(const FileOutcome&)> onFile;
 
-    // Sends the projects in order. 1 when every file went (61253 shown), 0 when a file stopped the
-    // send (61251), nothing could start (no project 61250, no connection, no disk information), or
-    // the user declined the old-firmware question.
+    // Sends the projects in order. 1 when no file stopped the send, 0 when a file stopped it, nothing
+    // could start (no project 61250, no connection, no disk information), or the user declined the
+    // old-firmware question. 61253 is shown only when the terminal took every file it was sent; a
+    // file it refused ends the send with 61251 even where the send goes on.
     int Send(const std::vector<ProjectEntry>& projects);
     // Whether the last Send delivered every file (no stop, no declined overwrite, no file the
     // terminal refused).
@@ -59,6 +61,7 @@ private:
     Session& session_;
     Ui& ui_;
     bool allSent_ = false;
+    bool refused_ = false;  // the terminal did not take a file of the last Send
 };
 
 }  // namespace feld

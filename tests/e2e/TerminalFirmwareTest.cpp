@@ -86,5 +86,37 @@ TEST_F(TerminalFirmware, RefusalsComeBeforeAnythingIsErased)
     }
 }
 
+// Each step of the update counts only when the terminal confirmed it: a refused format of C:, a
+// refused file or a refused order to flash ends the update unfinished, with the terminal's reason,
+// and the terminal is never told to flash after a step it did not take.
+TEST_F(TerminalFirmware, AStepTheTerminalRefusesLeavesTheUpdateUnfinished)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string why;
+    };
+    const Case cases[] = {
+        {{"--force-status", "9:op=4,C:\\"}, "the terminal's power is too low"},
+        {{"--force-status", "10:command=4"}, "the terminal refused the name or path"},
+        {{"--refuse-file", "KERNEL.BIN=5"}, "not enough space on the drive"},
+        {{"--force-status", "4:op=17"}, "the drive is not formatted"},
+        {{"--force-status", "12:command=17"}, Text(txt::kFileInUse)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        sim.stop();
+        fs::remove_all(dir / "term");
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--model", "191:9067"});
+        StartSim(args);
+        CliRun run = Cli({"firmware", PcFile("KERNEL.bin", 1000).string()});
+        EXPECT_EQ(run.rc, 1);
+        EXPECT_TRUE(Has(run.err, Text(txt::kFirmwareNotDone))) << run.err;
+        EXPECT_TRUE(Has(run.err, c.why)) << run.err;
+        EXPECT_FALSE(Has(run.err + run.out, Text(txt::kFirmwareDone))) << run.err;
+        EXPECT_EQ(IndexOf({"\"event\":\"firmware-update\""}), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace feld::test

@@ -29,3 +29,54 @@ TEST_F(TerminalMaintenance, FontThenDefragKeepEveryFileOfD)
 
 }  // namespace
 }  // namespace feld::test
+
+namespace feld::test {
+namespace {
+
+// A format the terminal does not confirm is never reported done: whatever it answers instead, the
+// command fails with the terminal's reason and both drives keep their files.
+TEST_F(TerminalMaintenance, RefusedFormatFailsWithTheTerminalsReason)
+{
+    struct Case {
+        const char* force;
+        const char* drive;
+        std::string why;
+    };
+    const Case cases[] = {
+        {"4:op=4,C:\\", "C:", "the drive is not formatted"},
+        {"9:op=4,C:\\", "C:", "the terminal's power is too low"},
+        {"10:op=4,c:\\", "C:", "the terminal refused the name or path"},
+        {"42:op=4,D:\\", "D:", "the terminal refused (status 42)"},
+        {"12:command=4", "C:", Text(txt::kFileInUse)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.force);
+        sim.stop();
+        StartSim({"--force-status", c.force});
+        WriteFile(TermRoot("C") / "DATA" / "KEEP.TXT", Pattern(10));
+        WriteFile(TermRoot("D") / "PROGRAM" / "KEEP.ABP", Pattern(10));
+        CliRun r = Cli({"format", c.drive});
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(Has(r.err, c.why)) << r.err;
+        EXPECT_FALSE(Has(r.err + r.out, Text(txt::kFormatDone))) << r.err;
+        EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "KEEP.TXT"));
+        EXPECT_TRUE(fs::exists(TermRoot("D") / "PROGRAM" / "KEEP.ABP"));
+        EXPECT_TRUE(LogWith({"\"event\":\"format\""}).empty());
+    }
+}
+
+// Drive D: is defragmented only when the terminal confirmed its format; refused, the copies go
+// back over the files still there and the command fails with the reason.
+TEST_F(TerminalMaintenance, DefragWhoseFormatIsRefusedIsNotReportedDone)
+{
+    WriteFile(TermRoot("D") / "LOOKUP" / "CITY.TXT", Pattern(700, 1));
+    StartSim({"--force-status", "9:op=4,D:\\"});
+    CliRun r = Cli({"defrag"});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_FALSE(Has(r.out, "defragmented")) << r.out;
+    EXPECT_TRUE(Has(r.err, "the terminal's power is too low")) << r.err;
+    EXPECT_EQ(ReadFile(TermRoot("D") / "LOOKUP" / "CITY.TXT"), Pattern(700, 1));
+}
+
+}  // namespace
+}  // namespace feld::test

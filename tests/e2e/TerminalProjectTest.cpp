@@ -60,6 +60,49 @@ TEST_F(TerminalProject, TheHandedOverProjectArrivesWholeAndASecondSendKeepsWhatI
     EXPECT_TRUE(Has(again.out, "kept d:\\program\\SAMPLE.ABP on the terminal")) << again.out;
 }
 
+// A project file the terminal does not take is named with its reason, the send goes on with the
+// others, and it ends as failed, never as "download complete".
+TEST_F(TerminalProject, AFileTheTerminalRefusesFailsTheSendWithItsReason)
+{
+    struct Case {
+        std::vector<std::string> sim;
+        std::string why;
+        const char* folder, *refused;  // the file that is not on drive D: afterwards
+    };
+    const Case cases[] = {
+        {{"--refuse-file", "ITEMS.DBF=10"}, "the terminal refused the name or path", "LOOKUP", "ITEMS.DBF"},
+        {{"--refuse-file", "ITEMS.DBF=14"}, Text(txt::kFileInUse), "LOOKUP", "ITEMS.DBF"},
+        {{"--force-status", "2:header=8"}, "the terminal did not take it (status 2)", "PROGRAM", "SAMPLE.ABP"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sim.back());
+        sim.stop();
+        fs::remove_all(dir / "term");
+        StartSim(c.sim);
+        CliRun r = Cli({"send"});
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(Has(r.err + r.out, c.why)) << r.err << r.out;
+        EXPECT_TRUE(Has(r.err, Text(txt::kTransferFailed))) << r.err;
+        EXPECT_FALSE(Has(r.err + r.out, Text(txt::kDownloadDone))) << r.err;
+        EXPECT_TRUE(OnTerminal("D", c.folder, c.refused).empty());
+        EXPECT_FALSE(OnTerminal("C", "DATA", "ORDERS.TXT").empty()) << "the send went on";
+    }
+}
+
+// Deleting the terminal's file after the copy is done only when the terminal confirms it; a delete
+// it refuses is said with its reason, and the copy stays.
+TEST_F(TerminalProject, ARefusedDeleteAfterReceiveIsSaid)
+{
+    WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", Pattern(20));
+    StartSim({"--force-status", "12:op=1"});
+    fs::create_directories(dir / "save");
+    CliRun r = Cli({"receive", "SCAN.TXT", "--to", (dir / "save").string(), "--overwrite", "--delete"});
+    EXPECT_TRUE(Has(r.err + r.out, Text(txt::kDeleteFailed, {"C:\\Data\\SCAN.TXT"}) + ": a file is in use on the terminal"))
+        << r.err << r.out;
+    EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "SCAN.TXT"));
+    EXPECT_TRUE(fs::exists(dir / "save" / "SCAN.TXT"));
+}
+
 TEST_F(TerminalProject, ReceiveConvertsLineEndsDeletesAfterTheCopyAndLeavesNothingForAMissingFile)
 {
     WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", {'A', '\r', '\n', 'B', '\r', '\r', '\n', 'C', '\r'});

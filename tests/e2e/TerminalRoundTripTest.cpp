@@ -141,6 +141,46 @@ TEST_F(TerminalCommands, DefragmentNeededAndFileInUseGiveTheirMessages)
     EXPECT_FALSE(fs::exists(TermRoot("C") / "DATA" / "B.TXT"));
 }
 
+// A file the terminal does not take is not sent, and a delete or fetch it refuses is not done:
+// each fails with the terminal's reason, whatever status it answers, and nothing changes there.
+TEST_F(TerminalCommands, RefusedFilesFailWithTheTerminalsReason)
+{
+    struct Case {
+        std::vector<std::string> sim;
+        const char* command;
+        std::string why;
+    };
+    const Case cases[] = {
+        {{"--force-status", "2:header=8"}, "put", "the terminal did not take it (status 2)"},
+        {{"--refuse-file", "A.TXT=2"}, "put", "the terminal did not take it (status 2)"},
+        {{"--refuse-file", "A.TXT=5"}, "put", Text(txt::kCFull)},
+        {{"--refuse-file", "c:\\data\\a.txt=10"}, "put", "the terminal refused the name or path"},
+        {{"--refuse-file", "A.TXT=12"}, "put", Text(txt::kFileInUse)},
+        {{"--refuse-file", "A.TXT=42"}, "put", "the terminal refused (status 42)"},
+        {{"--refuse-file", "B.TXT=12"}, "rm", "a file is in use on the terminal"},
+        {{"--force-status", "14:command=1"}, "rm", Text(txt::kFileInUse)},
+        {{"--refuse-file", "B.TXT=9"}, "get", "the terminal's power is too low"},
+        {{"--force-status", "10:command=3"}, "get", "the terminal refused the name or path"},
+    };
+    const fs::path src = PcFile("A.TXT", 700);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sim.back());
+        sim.stop();
+        fs::remove_all(dir / "term");
+        StartSim(c.sim);
+        WriteFile(TermRoot("C") / "DATA" / "B.TXT", Pattern(3));
+        const std::string command = c.command;
+        CliRun r = command == "put" ? Cli({"put", src.string(), "C:\\Data"})
+                   : command == "rm" ? Cli({"rm", "C:\\Data\\B.TXT"})
+                                     : Cli({"get", "C:\\Data\\B.TXT", (dir / "pc" / "B.TXT").string()});
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(Has(r.err + r.out, c.why)) << r.err << r.out;
+        EXPECT_FALSE(fs::exists(TermRoot("C") / "DATA" / "A.TXT"));
+        EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "B.TXT"));
+        EXPECT_FALSE(fs::exists(dir / "pc" / "B.TXT"));
+    }
+}
+
 TEST_F(TerminalCommands, FormatEmptiesTheDriveAndDWantsAFormattedC)
 {
     StartSim();

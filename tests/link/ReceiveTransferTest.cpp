@@ -206,7 +206,7 @@ TEST_F(ReceiveTransferTest, TransfersNobodyAskedForAreRefusedAndTouchNoFile)
     ASSERT_TRUE(writer.Open(fetched.string()));
     WriterSink sink(writer);
     term.answers.push_back({.code = wire::kFile, .payload = FileBody(Pattern(700), 700)});
-    ASSERT_EQ(link->GetFile("C:\\DATA\\A.TXT", sink, false), 1);
+    ASSERT_EQ(link->GetFile("C:\\DATA\\A.TXT", sink, false).status(), 1);
     ASSERT_TRUE(writer.Commit());
 
     term.answers.push_back({.code = wire::kFile, .payload = FileBody(Pattern(300, 9), 300)});

@@ -66,12 +66,15 @@ TEST_F(SendTransferTest, UnansweredHeaderEndsWithZeroWithinOneReplyTimeOut)
     EXPECT_EQ(term.dataFramesSeen, 0);
 }
 
+// "Nothing more to send" completes a transfer with nothing in it; a file whose header is answered
+// so was not taken, and the sender hears that status rather than "sent".
 TEST_F(SendTransferTest, HeaderStatusTwoFinishesAtOnceWithoutData)
 {
     Connected();
-    term.headerStatuses = {2};
+    term.headerStatuses = {2, 2};
     auto p = Pattern(600);
-    EXPECT_EQ(link->SendTransfer(wire::kFile, 600, p.data(), false), 1);
+    EXPECT_EQ(link->SendTransfer(wire::kFile, 600, p.data(), false), 2);
+    EXPECT_EQ(link->SendTransfer(wire::kLinkCheck, 0, nullptr, false), 1);
     EXPECT_EQ(term.dataFramesSeen, 0);
 }
 

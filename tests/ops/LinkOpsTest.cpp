@@ -20,13 +20,13 @@ TEST_F(Ops, FileNamesOfTwelveBytesGoThroughAndThirteenAreRefusedBeforeAnyExchang
 {
     Connected();
     std::string twelve = PcFile("ABCDEFGH.TXT", 40);
-    EXPECT_EQ(Link().PutFile(twelve, "c:\\data", 0, false, false), 1);
+    EXPECT_EQ(Link().PutFile(twelve, "c:\\data", 0, false, false).status(), 1);
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/ABCDEFGH.TXT")), Pattern(40));
 
     const auto linesBefore = log->lines().size();
     std::string thirteen = PcFile("ABCDEFGHI.TXT", 40);
-    EXPECT_EQ(Link().PutFile(thirteen, "c:\\data", 0, false, false), 0);
-    EXPECT_EQ(Link().PutFileToPath(thirteen, "C:\\ABCDEFGHI.TXT", 0, 0, false), 0);
+    EXPECT_EQ(Link().PutFile(thirteen, "c:\\data", 0, false, false).status(), 0);
+    EXPECT_EQ(Link().PutFileToPath(thirteen, "C:\\ABCDEFGHI.TXT", 0, 0, false).status(), 0);
     EXPECT_EQ(Count(ui.shownIds(), txt::kNameTooLong), 2);
     EXPECT_EQ(log->lines().size(), linesBefore) << "nothing may reach the terminal";
 }
@@ -34,7 +34,7 @@ TEST_F(Ops, FileNamesOfTwelveBytesGoThroughAndThirteenAreRefusedBeforeAnyExchang
 TEST_F(Ops, MissingLocalFileGivesTheSystemsReason)
 {
     Connected();
-    EXPECT_EQ(Link().PutFile((dir / "pc" / "NOPE.TXT").string(), "c:\\data", 0, false, false), 0);
+    EXPECT_EQ(Link().PutFile((dir / "pc" / "NOPE.TXT").string(), "c:\\data", 0, false, false).status(), 0);
     auto texts = ui.shownTexts();
     ASSERT_FALSE(texts.empty());
     EXPECT_NE(texts.back().find("No such file or directory"), std::string::npos) << texts.back();
@@ -47,8 +47,8 @@ TEST_F(Ops, BinFilesSentAsFilesArriveByteForByte)
     Connected();
     fs::path scan = dir / "pc" / "scan.bin";
     WriteFile(scan, Pattern(1003, 2));
-    EXPECT_EQ(Link().PutFile(scan.string(), "c:\\data", 0, false, false), 1);
-    EXPECT_EQ(Link().PutFileToPath(scan.string(), "C:\\DATA\\B.BIN", 0, 0, false), 1);
+    EXPECT_EQ(Link().PutFile(scan.string(), "c:\\data", 0, false, false).status(), 1);
+    EXPECT_EQ(Link().PutFileToPath(scan.string(), "C:\\DATA\\B.BIN", 0, 0, false).status(), 1);
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/SCAN.BIN")), Pattern(1003, 2));
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/B.BIN")), Pattern(1003, 2));
     EXPECT_TRUE(term->kernelImage().empty());
@@ -58,11 +58,11 @@ TEST_F(Ops, FormattingDWaitsTwelveSecondsButOtherDrivesDoNot)
 {
     Connected();
     // With the waiting window: the window of kind format opens for "D:\" only.
-    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "C:\\"), 1);
-    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "d:\\"), 1);
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "C:\\").status(), 1);
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "d:\\").status(), 1);
     for (const auto& e : ui.eventsOf("progress-open"))
         EXPECT_NE(e.value, static_cast<int>(ProgressKind::Format));
-    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "D:\\"), 1);
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "D:\\").status(), 1);
     auto opened = ui.eventsOf("progress-open");
     ASSERT_FALSE(opened.empty());
     EXPECT_EQ(opened.back().value, static_cast<int>(ProgressKind::Format));
@@ -70,10 +70,10 @@ TEST_F(Ops, FormattingDWaitsTwelveSecondsButOtherDrivesDoNot)
     // Without it: a plain 12-second sleep on the clock, again only for "D:\".
     Link().showFormatWait_ = 0;
     auto before = clock.sleptMs();
-    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "d:\\"), 1);
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "d:\\").status(), 1);
     EXPECT_LT(clock.sleptMs() - before, 12000);
     before = clock.sleptMs();
-    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "D:\\"), 1);
+    EXPECT_EQ(Link().RunCommand(wire::kOpFormat, "D:\\").status(), 1);
     EXPECT_GE(clock.sleptMs() - before, 12000);
 }
 
@@ -83,7 +83,7 @@ TEST_F(Ops, DiskInformationShowsAnUnformattedDriveAsNegativeFree)
     simConfig.firmware = 200;
     Connected();
     int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
-    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 1);
+    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df).status(), 1);
     EXPECT_EQ(v, 200);
     EXPECT_EQ(ct, simConfig.cSize);
     EXPECT_GE(cf, 0);
@@ -98,7 +98,7 @@ TEST_F(Ops, StatusThreeSendsTheFlashWriterOnceAndRepeatsTheCommand)
     simConfig.forced.push_back(once);
     ConnectedQuietly();
     int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
-    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 1);
+    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df).status(), 1);
     EXPECT_EQ(v, 201);
     EXPECT_EQ(Link().modelNumber_, 9067);
     EXPECT_EQ(ReadFile(TermFile("C", "PROGRAM/ROMWrite.abp")), Pattern(700, 3));
@@ -111,7 +111,7 @@ TEST_F(Ops, StatusThreeToAFileSendsTheWriterThenTheFileAgain)
 {
     simConfig.needFlashWriter = true;
     Connected();
-    EXPECT_EQ(Link().PutFile(PcFile("A.TXT", 600), "c:\\data", 0, false, false), 1);
+    EXPECT_EQ(Link().PutFile(PcFile("A.TXT", 600), "c:\\data", 0, false, false).status(), 1);
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(600));
     EXPECT_EQ(LogLines({"stored", "ROMWrite.abp"}).size(), 1u);
     EXPECT_EQ(LogLines({"stored", "A.TXT"}).size(), 1u);
@@ -126,7 +126,7 @@ TEST_F(Ops, FlashWriterRequestFromAnUnknownModelSendsNothing)
     simConfig.modelNumber = 9000;
     ConnectedQuietly();
     int v = 0, ct = 0, cf = 0, dt = 0, df = 0;
-    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df), 0);
+    EXPECT_EQ(Link().GetDiskInfo(v, ct, cf, dt, df).status(), 0);
     EXPECT_EQ(Count(ui.shownIds(), txt::kNoFlashWriter), 1);
     EXPECT_TRUE(LogLines({"ROMWrite.abp"}).empty());
 }
@@ -175,11 +175,11 @@ TEST_F(Ops, FetchedFilesArriveWhole)
     Connected();
     const std::int64_t sleptBefore = clock.sleptMs();
     BufferSink sink;
-    EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", sink, false), 1);
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", sink, false).status(), 1);
     EXPECT_EQ(sink.bytes, Pattern(1500, 5));
-    EXPECT_EQ(Link().GetFile("C:\\DATA\\Z.TXT", sink, false), 1);
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\Z.TXT", sink, false).status(), 1);
     EXPECT_TRUE(sink.bytes.empty());
-    EXPECT_EQ(Link().GetFile("C:\\DATA\\NONE.TXT", sink, false), 0);
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\NONE.TXT", sink, false).status(), 0);
     // Every wait for the terminal blocked on the line: the only sleeps are the settling pauses
     // of 100 ms before the command and before the answer of each fetch.
     EXPECT_EQ(clock.sleptMs() - sleptBefore, 3 * 2 * 100);
@@ -200,7 +200,7 @@ TEST_F(Ops, ADeadIoThreadFailsTheTransferAndReconnectingRecovers)
     });
     BufferSink sink;
     const auto t0 = std::chrono::steady_clock::now();
-    EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", sink, false), 0);
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\F.TXT", sink, false).status(), 0);
     breaker.join();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(4));
     EXPECT_NE(device->LastError().find("I/O thread"), std::string::npos) << device->LastError();
@@ -210,7 +210,7 @@ TEST_F(Ops, ADeadIoThreadFailsTheTransferAndReconnectingRecovers)
     term->start();
     ASSERT_EQ(session->ConnectLink(1), 1);
     WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "G.TXT", Pattern(700, 6));
-    EXPECT_EQ(Link().GetFile("C:\\DATA\\G.TXT", sink, false), 1);
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\G.TXT", sink, false).status(), 1);
     EXPECT_EQ(sink.bytes, Pattern(700, 6));
 }
 

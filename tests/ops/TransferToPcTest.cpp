@@ -9,6 +9,8 @@
 #include "base/Texts.h"
 #include "explorer/TerminalProperties.h"
 #include "explorer/TransferProcedures.h"
+#include "explorer/TreeCommands.h"
+#include "link/wire/TermStatus.h"
 #include "sim/SimDrives.h"
 
 namespace feld::test {
@@ -96,6 +98,25 @@ TEST_F(TransferToPc, DownloadConvertsLineEndsAndAMoveDeletesTheTerminalFileAfter
     EXPECT_FALSE(fs::exists(config->transferTempFile));
     EXPECT_FALSE(session->Busy());
     EXPECT_TRUE(ui.shownIds().empty());
+}
+
+// The window's deletes on the terminal count only when the terminal confirms them: a delete it
+// refuses, from the tree or after a move, is said with the terminal's reason and the file stays.
+TEST_F(TransferToPc, ARefusedDeleteIsNeverTakenForDone)
+{
+    WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "A.TXT", Pattern(5));
+    simConfig.forced.push_back({.status = 12, .when = sim::ForcedStatus::When::Op, .op = 1, .count = 0});
+    Start();
+    const std::string path = "C:\\DATA\\A.TXT";
+    const std::string reason = ": " + term::statusText(12);
+
+    EXPECT_TRUE(TreeCommands(*session, ui).DeleteTerminalFiles({path}).empty());
+    const fs::path out = dir / "pc" / "a.txt";
+    EXPECT_EQ(TransferProcedures(*session, ui).TransferToPc(TreeSide::Terminal, path, out.string(), true), 1);
+    EXPECT_EQ(ReadFile(out), Pattern(5));  // the copy stands
+    EXPECT_EQ(ui.lines(), (std::vector<std::string>{trf(txt::kDeleteFailed, {path}) + reason,
+                                                    trf(txt::kDeleteFailed, {path}) + reason}));
+    EXPECT_TRUE(fs::exists(TermFile("C", "DATA/A.TXT")));
 }
 
 TEST_F(TransferToPc, FailedDownloadKeepsTheTerminalFileAndTheOldPcFile)

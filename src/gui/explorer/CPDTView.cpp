@@ -291,10 +291,10 @@ void CPDTView::Upload(const QString& folder, const std::vector<TransferEntry>& f
             TreeCommands commands(session, ui);
             for (const TransferEntry& e : files) {
                 const int result = procedures.Upload(e.path, destination);
-                if (result != 0)
+                if (result == term::kDone)
                     *listAgain = true;
                 // A cut file leaves the PC only once its own upload succeeded.
-                if (result == 1 && deleteAfter && e.move) {
+                if (result == term::kDone && deleteAfter && e.move) {
                     const auto gone = commands.DeletePcFiles({e.path});
                     removed->insert(removed->end(), gone.begin(), gone.end());
                 }

@@ -161,7 +161,7 @@ void CRemoteView::TransferInto(QTreeWidgetItem* target, bool paste)
         TransferProcedures procedures(session, ui);
         for (Step& s : *steps) {
             const bool move = s.entry.move != 0;
-            s.ok = procedures.TransferToPc(from, s.entry.path, s.destination, move) != 0;
+            s.ok = procedures.TransferToPc(from, s.entry.path, s.destination, move) == 1;
             const int id = s.ok ? (move ? txt::kMoved : txt::kCopied) : (move ? txt::kMoveFailed : txt::kCopyFailed);
             ui.addMessageLine(trf(id, {s.entry.path}));
         }

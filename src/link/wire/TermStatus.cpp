@@ -1,6 +1,7 @@
 #include "link/wire/TermStatus.h"
 
 #include <filesystem>
+#include <ostream>
 
 #include "base/Texts.h"
 
@@ -16,8 +17,20 @@ std::string statusText(int status)
         FELD_TERM_STATUSES(FELD_TERM_STATUS_CASE)
 #undef FELD_TERM_STATUS_CASE
     default:
-        return formatText(tk("term.status.other", "status %d"), {status});
+        return formatText(tk("term.status.unknown", "the terminal refused (status %d)"), {status});
     }
+}
+
+std::string explained(const std::string& what, Result r)
+{
+    if (r.ok() || r == kFailed)
+        return what;
+    return formatText(tk("term.refusedBecause", "%s: %s"), {what, r.text()});
+}
+
+std::ostream& operator<<(std::ostream& os, Result r)
+{
+    return os << "status " << r.status() << " (" << r.text() << ")";
 }
 
 bool IsSupportedModel(std::int16_t modelClass, std::int16_t modelNumber)

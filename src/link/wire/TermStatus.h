@@ -4,6 +4,7 @@
 // goes to.
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 namespace feld::term {
@@ -12,7 +13,7 @@ namespace feld::term {
 #define FELD_TERM_STATUSES(X)                                                                       \
     X(Failed, 0, "no valid answer")                                                                 \
     X(Done, 1, "done")                                                                              \
-    X(TransferDone, 2, "nothing more to send")                                                     \
+    X(TransferDone, 2, "the terminal did not take it (status 2)")                                  \
     X(WantsFlashWriter, 3, "the terminal asks for the flash writer")                                \
     X(NotFormatted, 4, "the drive is not formatted")                                                \
     X(NoSpace, 5, "not enough space on the drive")                                                  \
@@ -37,8 +38,39 @@ enum Status : int {
 // PC reports it as an error of the terminal.
 constexpr Status kCannotStore = kTransferDone;
 
-// What a status means, in words; unknown statuses give their number.
+// What a status means, in words, for the user: the one text for any status, wherever it is shown.
+// A status of no known meaning reads "the terminal refused (status N)".
 std::string statusText(int status);
+
+// What the terminal made of an operation: its status, kept as the number it sent. Done (1) is the
+// one success; 0 means no valid answer and every other value is a refusal of its own kind. There is
+// on purpose no conversion to bool or int, so that "non-zero" cannot be taken for "done": ask ok(),
+// or compare with a named status (r == term::kFileExists).
+class Result {
+public:
+    constexpr Result() = default;
+    constexpr Result(Status status) : status_(status) {}
+    // A status as it came from the wire.
+    constexpr explicit Result(int status) : status_(status) {}
+
+    constexpr bool ok() const { return status_ == kDone; }
+    constexpr int status() const { return status_; }
+    // The status in words (statusText).
+    std::string text() const { return statusText(status_); }
+
+    friend constexpr bool operator==(Result a, Result b) { return a.status_ == b.status_; }
+
+private:
+    int status_ = kFailed;
+};
+
+// What the user reads when `what` (a sentence such as "format failed") was not done: "what: the
+// terminal's reason" when the terminal refused, `what` alone when no valid answer came (whoever
+// saw the line fail has said why).
+std::string explained(const std::string& what, Result r);
+
+// "status N (what it means)", for logs and test output.
+std::ostream& operator<<(std::ostream& os, Result r);
 
 // Firmware versions (in hundredths: 201 is 2.01). Below 2.00 the terminal may not use files sent
 // to it properly, so the user is asked first; from 2.01 on it takes a file with its full path.
