@@ -1031,6 +1031,10 @@ Example:
         <source>cannot read %s</source>
         <translation>cannot read %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>checksum %s does not match the record's bytes, which give %s: the record is damaged</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>S1 byte count %u is above 35</translation>
@@ -1038,6 +1042,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>S1 byte count %u leaves no room for the address and checksum</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>byte count 0 leaves no room for the checksum</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -1062,6 +1070,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>character %s is not an upper-case hex digit</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>character %s is not a hex digit</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>

@@ -1031,6 +1031,10 @@ Example:
         <source>cannot read %s</source>
         <translation>не удалось прочитать %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>контрольная сумма %s не совпадает с байтами записи, по которым выходит %s: запись повреждена</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>счётчик байтов S1 %u больше 35</translation>
@@ -1038,6 +1042,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>счётчик байтов S1 %u не оставляет места для адреса и контрольной суммы</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>счётчик байтов 0 не оставляет места для контрольной суммы</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -1062,6 +1070,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>символ %s — не заглавная шестнадцатеричная цифра</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>символ %s — не шестнадцатеричная цифра</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>

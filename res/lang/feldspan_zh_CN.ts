@@ -1031,6 +1031,10 @@ Example:
         <source>cannot read %s</source>
         <translation>无法读取 %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>校验和 %s 与记录的字节不符 (按字节应为 %s): 记录已损坏</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>S1 字节数 %u 超过 35</translation>
@@ -1038,6 +1042,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>S1 字节数 %u 放不下地址和校验和</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>字节数 0 没有留下校验和的位置</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -1062,6 +1070,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>字符 %s 不是大写的十六进制数字</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>字符 %s 不是十六进制数字</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>
