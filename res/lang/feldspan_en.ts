@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: the cradle reported DFU status %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>the cradle update failed in phase %d, %s</translation>

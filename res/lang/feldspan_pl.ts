@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: stacja dokująca zgłosiła stan DFU %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>aktualizacja stacji dokującej nie powiodła się na końcu: wszystkie bloki zostały zapisane, ale stacja dokująca nie przyjęła nowego oprogramowania, %s. Stacja dokująca może się nie uruchomić, dopóki aktualizacja się nie zakończy: uruchom aktualizację ponownie</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>aktualizacja stacji dokującej nie powiodła się w fazie %d, %s</translation>

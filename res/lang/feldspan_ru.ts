@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: подставка сообщила состояние DFU %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>обновление подставки не удалось в самом конце: все блоки записаны, но подставка не приняла новую прошивку, %s. Подставка может не запуститься, пока обновление не завершится: запустите обновление ещё раз</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>обновление подставки не удалось на этапе %d, %s</translation>

@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: 充电座报告 DFU 状态 %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>充电座更新在最后一步失败: 所有数据块都已写入, 但充电座没有接受新固件, %s。在更新完成之前充电座可能无法启动: 请重新执行更新</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>充电座更新在第 %d 阶段失败, %s</translation>

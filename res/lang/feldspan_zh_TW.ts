@@ -545,6 +545,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: 充電座回報 DFU 狀態 %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>充電座更新在最後一步失敗: 所有資料區塊都已寫入, 但充電座沒有接受新韌體, %s。在更新完成之前充電座可能無法啟動: 請重新執行更新</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>充電座更新在第 %d 階段失敗, %s</translation>

@@ -210,6 +210,21 @@ TEST_F(CliCradle, ADamagedRecordWithARemadeSuffixIsRefusedBeforeTheCradleIsOpene
     EXPECT_FALSE(std::filesystem::exists(dir_ / "memory.bin"));
 }
 
+TEST_F(CliCradle, ACradleThatRefusesTheFirmwareAtTheEndFailsTheUpdate)
+{
+    addChunk(0x9000, 64, 12);
+    makeFirmware();
+    const std::string log = (dir_ / "log.txt").string();
+    RunResult r = cli({"cradle", "update", "fw.dfu"}, "manifest-status=10;poll=0;start-poll=0;log=" + log);
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_NE(r.err.find("the cradle did not take the new firmware, 0x1234A01F: the cradle reported DFU status 10 "
+                         "(errFIRMWARE)"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("update is complete"), std::string::npos) << r.err;
+    EXPECT_NE(ReadText(log).find("clrstatus"), std::string::npos) << "the error was cleared before the close";
+}
+
 TEST_F(CliCradle, FirmwareWithNothingWhereTheCradleIsWrittenIsRefusedBeforeAnythingIsSent)
 {
     addBytes(0x9000, std::vector<std::uint8_t>(64, 0x5A));  // written on a cradle of transfer size 128, not on one of 8
