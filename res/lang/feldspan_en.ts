@@ -1683,6 +1683,10 @@ Example:
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: the terminal cannot store it as %s (%s); rename the file first</translation>
     </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</translation>
+    </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>
         <translation>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</translation>

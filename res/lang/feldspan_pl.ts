@@ -1683,6 +1683,10 @@ Example:
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: terminal nie może zapisać go jako %s (%s); najpierw zmień nazwę pliku</translation>
     </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; nie ma postaci ŚCIEŻKA=VVVV:PPPP (szesnastkowe identyfikatory producenta i produktu USB)</translation>
+    </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>
         <translation>Nie udało się przywrócić portu do %d bit/s i został zamknięty (%s); następna operacja otworzy go ponownie.</translation>

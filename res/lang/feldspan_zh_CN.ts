@@ -1683,6 +1683,10 @@ Example:
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: 终端机无法将它存为 %s (%s); 请先将文件改名</translation>
     </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; 不是 路径=VVVV:PPPP 的形式 (十六进制的 USB 厂商 ID 和产品 ID)</translation>
+    </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>
         <translation>通信端口无法设回 %d bit/s, 已关闭 (%s); 下一个操作会重新打开它。</translation>

@@ -1085,6 +1085,10 @@ Example:
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: 終端機無法將它存為 %s (%s); 請先將檔案改名</translation>
     </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; 不是 路徑=VVVV:PPPP 的形式 (十六進位的 USB 廠商 ID 和產品 ID)</translation>
+    </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>
         <translation>通訊埠無法設回 %d bit/s, 已關閉 (%s); 下一個操作會重新開啟它。</translation>
