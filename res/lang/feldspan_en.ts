@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: the cradle reported DFU status %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>the cradle update failed in phase %d, %s</translation>
@@ -1031,6 +1035,10 @@ Example:
         <source>cannot read %s</source>
         <translation>cannot read %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>checksum %s does not match the record's bytes, which give %s: the record is damaged</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>S1 byte count %u is above 35</translation>
@@ -1038,6 +1046,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>S1 byte count %u leaves no room for the address and checksum</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>byte count 0 leaves no room for the checksum</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -1062,6 +1074,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>character %s is not an upper-case hex digit</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>character %s is not a hex digit</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>
@@ -1666,6 +1682,10 @@ Example:
     <message id="link.badStoredName">
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: the terminal cannot store it as %s (%s); rename the file first</translation>
+    </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</translation>
     </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>

@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: stacja dokująca zgłosiła stan DFU %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>aktualizacja stacji dokującej nie powiodła się na końcu: wszystkie bloki zostały zapisane, ale stacja dokująca nie przyjęła nowego oprogramowania, %s. Stacja dokująca może się nie uruchomić, dopóki aktualizacja się nie zakończy: uruchom aktualizację ponownie</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>aktualizacja stacji dokującej nie powiodła się w fazie %d, %s</translation>
@@ -1031,6 +1035,10 @@ Example:
         <source>cannot read %s</source>
         <translation>nie można odczytać %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>suma kontrolna %s nie zgadza się z bajtami rekordu, z których wychodzi %s: rekord jest uszkodzony</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>liczba bajtów S1 %u przekracza 35</translation>
@@ -1038,6 +1046,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>liczba bajtów S1 %u nie zostawia miejsca na adres i sumę kontrolną</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>liczba bajtów 0 nie zostawia miejsca na sumę kontrolną</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -1062,6 +1074,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>znak %s nie jest wielką cyfrą szesnastkową</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>znak %s nie jest cyfrą szesnastkową</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>
@@ -1666,6 +1682,10 @@ Example:
     <message id="link.badStoredName">
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: terminal nie może zapisać go jako %s (%s); najpierw zmień nazwę pliku</translation>
+    </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; nie ma postaci ŚCIEŻKA=VVVV:PPPP (szesnastkowe identyfikatory producenta i produktu USB)</translation>
     </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>

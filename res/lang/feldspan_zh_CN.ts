@@ -1015,6 +1015,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: 充电座报告 DFU 状态 %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>充电座更新在最后一步失败: 所有数据块都已写入, 但充电座没有接受新固件, %s。在更新完成之前充电座可能无法启动: 请重新执行更新</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>充电座更新在第 %d 阶段失败, %s</translation>
@@ -1031,6 +1035,10 @@ Example:
         <source>cannot read %s</source>
         <translation>无法读取 %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>校验和 %s 与记录的字节不符 (按字节应为 %s): 记录已损坏</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>S1 字节数 %u 超过 35</translation>
@@ -1038,6 +1046,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>S1 字节数 %u 放不下地址和校验和</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>字节数 0 没有留下校验和的位置</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -1062,6 +1074,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>字符 %s 不是大写的十六进制数字</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>字符 %s 不是十六进制数字</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>
@@ -1666,6 +1682,10 @@ Example:
     <message id="link.badStoredName">
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: 终端机无法将它存为 %s (%s); 请先将文件改名</translation>
+    </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; 不是 路径=VVVV:PPPP 的形式 (十六进制的 USB 厂商 ID 和产品 ID)</translation>
     </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>

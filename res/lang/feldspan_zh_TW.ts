@@ -545,6 +545,10 @@ Example:
         <source>%s: the cradle reported DFU status %u</source>
         <translation>%s: 充電座回報 DFU 狀態 %u</translation>
     </message>
+    <message id="cradle.failedAtEnd">
+        <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
+        <translation>充電座更新在最後一步失敗: 所有資料區塊都已寫入, 但充電座沒有接受新韌體, %s。在更新完成之前充電座可能無法啟動: 請重新執行更新</translation>
+    </message>
     <message id="cradle.failedInPhase">
         <source>the cradle update failed in phase %d, %s</source>
         <translation>充電座更新在第 %d 階段失敗, %s</translation>
@@ -561,6 +565,10 @@ Example:
         <source>cannot read %s</source>
         <translation>無法讀取 %s</translation>
     </message>
+    <message id="cradle.file.checksum">
+        <source>checksum %s does not match the record's bytes, which give %s: the record is damaged</source>
+        <translation>檢查碼 %s 與記錄的位元組不符 (按位元組應為 %s): 記錄已損壞</translation>
+    </message>
     <message id="cradle.file.countHigh">
         <source>S1 byte count %u is above 35</source>
         <translation>S1 位元組數 %u 超過 35</translation>
@@ -568,6 +576,10 @@ Example:
     <message id="cradle.file.countLow">
         <source>S1 byte count %u leaves no room for the address and checksum</source>
         <translation>S1 位元組數 %u 放不下位址和檢查碼</translation>
+    </message>
+    <message id="cradle.file.countZero">
+        <source>byte count 0 leaves no room for the checksum</source>
+        <translation>位元組數 0 沒有留下檢查碼的位置</translation>
     </message>
     <message id="cradle.file.crc">
         <source>CRC mismatch: the suffix holds %s, the file's bytes give %s</source>
@@ -592,6 +604,10 @@ Example:
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>字元 %s 不是大寫的十六進位數字</translation>
+    </message>
+    <message id="cradle.file.notHexAtAll">
+        <source>character %s is not a hex digit</source>
+        <translation>字元 %s 不是十六進位數字</translation>
     </message>
     <message id="cradle.file.pastEnd">
         <source>data at %s runs past 0xFFFF (%u bytes)</source>
@@ -1068,6 +1084,10 @@ Example:
     <message id="link.badStoredName">
         <source>%s: the terminal cannot store it as %s (%s); rename the file first</source>
         <translation>%s: 終端機無法將它存為 %s (%s); 請先將檔案改名</translation>
+    </message>
+    <message id="link.badUsbPorts">
+        <source>%s: &quot;%s&quot; is not PATH=VVVV:PPPP (hex USB vendor and product ids)</source>
+        <translation>%s: &quot;%s&quot; 不是 路徑=VVVV:PPPP 的形式 (十六進位的 USB 廠商 ID 和產品 ID)</translation>
     </message>
     <message id="link.baudBack">
         <source>The port could not be set back to %d bit/s and is closed (%s); the next operation opens it again.</source>

@@ -205,7 +205,9 @@ void printManPage(std::FILE* to)
             "after SIGINT, SIGTERM or SIGHUP.\n";
     page += ".SH ENVIRONMENT\n.TP\n.B QT_LOGGING_RULES\nfeldspan.link.debug=true shows the link's frames, "
             "feldspan.status.info=true the status lines.\n.TP\n.B FELDSPAN_TRACE\n1 writes a trace of the link for a problem "
-            "report.\n.TP\n.B FELDSPAN_DFU_SIM\n1 puts a simulated cradle behind the cradle commands.\n";
+            "report.\n.TP\n.B FELDSPAN_DFU_SIM\n1 puts a simulated cradle behind the cradle commands.\n.TP\n.B "
+            "FELDSPAN_USB_PORTS\nPATH=VVVV:PPPP entries separated by ; stand in for the system's USB serial ports "
+            "(--usb finds the terminal among them).\n";
     page += ".SH SEE ALSO\nfeldspan(1), feldspan\\-pdtsim(1)\n";
     std::fputs(page.c_str(), to);
 }

@@ -50,8 +50,12 @@ std::string errorText(std::uint32_t code)
     if (code == kDfuWorkerBusy || code == kDfuNoThread || code == kDfuWorkerFault || code == kDfuNothingToWrite)
         return text + ": " + stdfu::codeText(code);
     if (code >= kDfuStatusBase + 0x1000 && (code - kDfuStatusBase) % 0x1000 == 0 &&
-        (code - kDfuStatusBase) / 0x1000 <= 0xFF)
-        return formatText(tk("cradle.dfuStatus", "%s: the cradle reported DFU status %u"), {text, (code - kDfuStatusBase) / 0x1000});
+        (code - kDfuStatusBase) / 0x1000 <= 0xFF) {
+        const unsigned status = (code - kDfuStatusBase) / 0x1000;
+        const std::string name = stdfu::statusName(static_cast<std::uint8_t>(status));
+        return formatText(tk("cradle.dfuStatus", "%s: the cradle reported DFU status %u"), {text, status}) +
+               (name.empty() ? "" : " (" + name + ")");
+    }
     std::string why = stdfu::STDFU_LastError();
     return text + ": " + (why.empty() ? stdfu::codeText(code) : why);
 }
@@ -227,6 +231,16 @@ int updateCommand(CliContext& ctx, const std::string& path, int index)
         ui.fixedMessage(formatText(tk("cradle.useOtherFile", "%s: %s. Use a firmware file made for this cradle "
                                                              "('feldspan-cli cradle check %s' shows where a file's bytes lie)"),
                                    {path, errorText(result.error), path}),
+                        Icon::Stop);
+        return kExitFailure;
+    }
+    if (result.error != kDfuOk && result.phase == 3 && result.percent == 100) {
+        // Every block went out: it was the end of the download, where the cradle takes the new
+        // firmware, that failed.
+        ui.fixedMessage(formatText(tk("cradle.failedAtEnd", "the cradle update failed at its end: every block was written, "
+                                                            "but the cradle did not take the new firmware, %s. The cradle "
+                                                            "may not start until an update completes: run the update again"),
+                                   {errorText(result.error)}),
                         Icon::Stop);
         return kExitFailure;
     }

@@ -23,8 +23,11 @@ int pingCommand(CliContext& ctx, const std::vector<std::string>& args)
         return kExitFailure;
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     const PortSettings& port = ctx.config().port;
-    std::string where = port.portChoice == 0 ? (port.usbDevice.empty() ? std::string("USB") : port.usbDevice)
-                                             : Config::serialDevicePath(port);
+    // A USB terminal found by its ids has had its serial port stored by the connection.
+    std::string where = port.portChoice != 0          ? Config::serialDevicePath(port)
+                        : !port.usbDevice.empty()     ? port.usbDevice
+                        : !port.serialDevice.empty()  ? port.serialDevice
+                                                      : std::string("USB");
     if (json) {
         printJson(QJsonObject{{QStringLiteral("device"), jsonText(where)},
                               {QStringLiteral("port"), jsonText(Session::PortStatusText(port))},

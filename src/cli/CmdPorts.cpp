@@ -43,23 +43,33 @@ int portsCommand(CliContext& ctx, const std::vector<std::string>& args)
     const std::vector<UsbId>& ids = ctx.config().port.usbIds;
 
     std::vector<PortRow> rows;
-    std::vector<UsbSerialPort> usbPorts;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortRow row;
-        row.port.path = info.systemLocation().toStdString();
-        row.port.name = info.portName().toStdString();
-        row.port.description = info.description().toStdString();
-        row.port.manufacturer = info.manufacturer().toStdString();
-        row.port.serialNumber = info.serialNumber().toStdString();
-        row.usb = info.hasVendorIdentifier() && info.hasProductIdentifier();
-        if (row.usb) {
-            row.port.id = UsbId{info.vendorIdentifier(), info.productIdentifier()};
-            usbPorts.push_back(row.port);
-            for (const UsbId& id : ids)
-                row.terminal = row.terminal || id == row.port.id;
-        }
-        if (row.usb || !usbOnly)
+    if (!usbOnly) {
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+            if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+                continue;  // listed below, as the connection finds them
+            PortRow row;
+            row.port.path = info.systemLocation().toStdString();
+            row.port.name = info.portName().toStdString();
+            row.port.description = info.description().toStdString();
+            row.port.manufacturer = info.manufacturer().toStdString();
+            row.port.serialNumber = info.serialNumber().toStdString();
             rows.push_back(row);
+        }
+    }
+    // The USB serial ports as --usb looks for the terminal among them.
+    std::string listError;
+    const std::vector<UsbSerialPort> usbPorts = UsbIdentity::List(&listError);
+    if (!listError.empty()) {
+        ctx.ui().fixedMessage(listError, Icon::Stop);
+        return kExitFailure;
+    }
+    for (const UsbSerialPort& p : usbPorts) {
+        PortRow row;
+        row.port = p;
+        row.usb = true;
+        for (const UsbId& id : ids)
+            row.terminal = row.terminal || id == row.port.id;
+        rows.push_back(row);
     }
     if (usbOnly && !usbPorts.empty()) {
         const TerminalChoice choice = UsbIdentity::Choose(usbPorts, ids);

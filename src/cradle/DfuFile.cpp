@@ -44,6 +44,13 @@ int hexDigit(char c)
     return -1;
 }
 
+int hexDigitAnyCase(char c)
+{
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return hexDigit(c);
+}
+
 // The S-record text with spaces, CR and LF taken out, and the way back to file offsets.
 class RecordText {
 public:
@@ -102,10 +109,16 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
         return true;
     };
     auto byteAt = [&](std::size_t at) { return hexDigit(t[at]) << 4 | hexDigit(t[at + 1]); };
+    auto byteAnyCase = [&](std::size_t at) { return hexDigitAnyCase(t[at]) << 4 | hexDigitAnyCase(t[at + 1]); };
     auto notHex = [&](std::size_t at) {
         char c = t[at];
         std::string shown = (c >= 0x21 && c < 0x7F) ? std::string("'") + c + "'" : hex(static_cast<std::uint8_t>(c), 2);
         return formatText(tk("cradle.file.notHex", "character %s is not an upper-case hex digit"), {shown});
+    };
+    auto notHexAnyCase = [&](std::size_t at) {
+        char c = t[at];
+        std::string shown = (c >= 0x21 && c < 0x7F) ? std::string("'") + c + "'" : hex(static_cast<std::uint8_t>(c), 2);
+        return formatText(tk("cradle.file.notHexAtAll", "character %s is not a hex digit"), {shown});
     };
 
     std::size_t pos = 0;
@@ -133,18 +146,38 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
             return bad(kDfuFileBadRecord, start,
                        formatText(tk("cradle.file.countLow", "S1 byte count %u leaves no room for the address and checksum"),
                                   {count}));
+        if (count == 0)
+            return bad(kDfuFileBadRecord, start, tk("cradle.file.countZero", "byte count 0 leaves no room for the checksum"));
         if (n - pos < length)
             return bad(kDfuFileBadRecord, start,
                        formatText(tk("cradle.file.truncated", "truncated: %u bytes announced, %u present (or an odd number of digits)"),
                                   {count, (n - pos - 4) / 2}));
+        // Every record ends with the one's complement of the low byte of the sum of its count,
+        // address and data bytes. The suffix CRC cannot stand in for it: whoever changed a byte can
+        // have made the suffix anew, while the record's own sum still shows the change.
         if (skipped) {
-            // Header, count and start-address records put nothing in the image: only their byte
-            // count is read, to find the next record. A header often holds text or lower-case hex.
+            // Header, count and start-address records put nothing in the image, so lower-case hex
+            // there gives no wrong byte; their digits are read either way, for the sum alone.
+            for (std::size_t i = 0; i < 2 * count; ++i)
+                if (hexDigitAnyCase(t[pos + 4 + i]) < 0)
+                    return bad(kDfuFileBadRecord, start, notHexAnyCase(pos + 4 + i));
+        } else if (!checkHex(pos + 4, 2 * count, badAt)) {
+            return bad(kDfuFileBadRecord, start, notHex(badAt));
+        }
+        unsigned sum = static_cast<unsigned>(count);
+        for (std::size_t i = 0; i + 1 < count; ++i)
+            sum += static_cast<unsigned>(byteAnyCase(pos + 4 + 2 * i));
+        const unsigned expected = ~sum & 0xFF;
+        const unsigned stored = static_cast<unsigned>(byteAnyCase(pos + 2 + 2 * count));
+        if (stored != expected)
+            return bad(kDfuFileBadRecord, start,
+                       formatText(tk("cradle.file.checksum", "checksum %s does not match the record's bytes, which give %s: "
+                                                             "the record is damaged"),
+                                  {hex(stored, 2), hex(expected, 2)}));
+        if (skipped) {
             pos += length;
             continue;
         }
-        if (!checkHex(pos + 4, 2 * count, badAt))
-            return bad(kDfuFileBadRecord, start, notHex(badAt));
         const std::uint32_t address = static_cast<std::uint32_t>(byteAt(pos + 4) << 8 | byteAt(pos + 6));
         const std::size_t dataBytes = count - 3;
         if (address < 0x1000)
@@ -155,7 +188,6 @@ Failure parseRecords(const RecordText& t, DfuImage& image)
                        formatText(tk("cradle.file.pastEnd", "data at %s runs past 0xFFFF (%u bytes)"), {hex(address, 4), dataBytes}));
         for (std::size_t i = 0; i < dataBytes; ++i)
             image[address + i] = static_cast<std::uint8_t>(byteAt(pos + 8 + 2 * i));
-        // The record's checksum is not verified: the file's CRC-32 already covers every byte.
         pos += length;
     }
     return {};

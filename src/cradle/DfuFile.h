@@ -2,8 +2,9 @@
 // The cradle firmware file: Motorola S-records followed by the 16-byte DFU suffix (release,
 // product, vendor, DFU release 0x0100, "UFD", length 16, CRC-32). The reader checks the suffix and
 // turns the records into the 64 KiB memory image the cradle is written from. It works in memory
-// and leaves no work file behind. Data records (S1) must be upper-case hex throughout; header,
-// count and start-address records (S0, S5 to S9) are skipped after their byte count, unread.
+// and leaves no work file behind. Every record's checksum must match its bytes. Data records (S1)
+// must be upper-case hex throughout; header, count and start-address records (S0, S5 to S9) put
+// nothing in the image, and their digits may be of either case.
 
 #include <array>
 #include <cstddef>

@@ -277,8 +277,10 @@ int DfuWorker::runSteps(unsigned deviceIndex, const DfuImage& image, Clock& cloc
         if (!statusCheck())
             return 0;
     } else if (state == kManifestSync) {
-        if ((rc = STDFU_Getstatus(&handle, &status)) != kOk)
-            return callFailed(rc);
+        // This status request starts the manifestation, and its answer is the cradle's word on
+        // the new firmware: an error status there means it did not take it, whatever was written.
+        if (!statusCheck())
+            return 0;
     } else {
         if ((rc = STDFU_Abort(&handle)) != kOk)
             return callFailed(rc);

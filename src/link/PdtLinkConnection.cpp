@@ -170,12 +170,17 @@ int PdtLink::Connect(int force)
         }
         int com = port->Device().UsbComNumber();
         if (com != 0) {
+            // The USB terminal's serial port runs at 115200-8N1, whatever was stored for the
+            // serial port; the settings now name it.
             linkAliveDeadline_ = 0;
             settings.serialPort = com;
             settings.baudrate = 115200;
             settings.databits = 8;
             settings.parity = 0;
             settings.stopbits = 0;
+            // A serial port is opened by its device path; the number alone would stand for
+            // /dev/ttyS(n-1).
+            settings.serialDevice = port->Device().Info().devicePath;
             StoreSettings();
             TtyInfo& info = port->Device().Info();
             info.portNumber = com;

@@ -195,6 +195,16 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             if (!toInt64(v, n) || n < 0 || n > 100'000'000)
                 return bad(v, "a bit rate from 1 to 100000000, or 0 for unpaced");
             c.baud = static_cast<long>(n);
+        } else if (a == "--line") {
+            if (!need(v))
+                return false;
+            const std::size_t dash = v.find('-');
+            const std::string framing = dash == std::string::npos ? std::string() : v.substr(dash + 1);
+            if (dash == std::string::npos || !toInt64(v.substr(0, dash), n) || n <= 0 || n > 100'000'000 ||
+                (framing != "8N1" && framing != "8N2"))
+                return bad(v, "BAUD-8N1 or BAUD-8N2, such as 115200-8N1");
+            c.lineBaud = static_cast<long>(n);
+            c.lineStopBits = framing == "8N2" ? 2 : 1;
         } else if (a == "--slice-bytes") {
             if (!need(v))
                 return false;
@@ -297,6 +307,12 @@ Line:
   --device PATH          serve an existing device instead of a new pseudo-terminal
   --baud N               pace both directions as an 8N1 line at N bit/s (10 bits a byte);
                          absent or 0: as fast as the pseudo-terminal goes
+  --line BAUD-8N1        the terminal's own line setting (or BAUD-8N2): what the PC sends while
+                         its side of the pseudo-terminal is set to another bit rate or number of
+                         stop bits is lost, as garbage on a real line would be, and logged once per
+                         setting (data bits and parity a pseudo-terminal does not keep; bytes read
+                         while the line is back at the setting it had at start, as a closing PC
+                         program leaves it, are taken)
   --slice-bytes N        with --baud: hand the PC the terminal's bytes N at a time (1-4096), each
                          handful when its last byte would have left the line; 5 is like a
                          motherboard UART. Absent or 0: slices of 10 ms
@@ -333,7 +349,8 @@ Log:
                          and for kernel images kernel_length_ok and kernel_sum_ok),
                          refused (why, status; the file's name or path, or a command's op
                          and argument), format (drive), delete (path), firmware-update,
-                         fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why);
+                         fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why),
+                         line-mismatch (pc: the PC's bit rate and stop bits that --line refuses);
                          every line has "seq" (from 1) and "ms" (since start)
 Faults (deterministic; --seed N shifts which frames are hit and which bytes are corrupted):
   --corrupt-every N      corrupt every Nth header or data frame the terminal sends

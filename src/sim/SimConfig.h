@@ -32,6 +32,8 @@ struct SimConfig {
     long baud = 0;            // 0: unpaced
     int sliceBytes = 0;       // bytes a paced line hands the PC at a time; 0: 10-ms slices
     int latencyTimerMs = 0;   // a USB-serial adapter's latency timer before the PC; 0: no adapter
+    long lineBaud = 0;        // the terminal's own bit rate: the PC's bytes at another are lost; 0: any
+    int lineStopBits = 1;     // and its stop bits
     std::string root;         // drives in root/C and root/D; empty: a temporary folder
     std::int64_t cSize = 32 * 1024 * 1024;
     std::int64_t dSize = 16 * 1024 * 1024;

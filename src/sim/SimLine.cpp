@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "base/OsWait.h"
+#include "sim/SimPty.h"
 
 namespace feld::sim {
 
@@ -30,6 +31,41 @@ SimLine::SimLine(int fd, long baud, int sliceBytes, int latencyTimerMs)
 }
 
 SimLine::~SimLine() = default;
+
+void SimLine::requireLine(long baud, int stopBits, std::function<void(const std::string&)> onMismatch)
+{
+    requiredBaud_ = baud;
+    requiredStopBits_ = stopBits;
+    onMismatch_ = std::move(onMismatch);
+    if (!lineSettings(fd_, idleBaud_, idleStopBits_))
+        idleBaud_ = 0;
+}
+
+bool SimLine::pcLineMatches()
+{
+    if (requiredBaud_ == 0)
+        return true;
+    long baud = 0;
+    int stopBits = 0;
+    if (!lineSettings(fd_, baud, stopBits))
+        return true;  // a device that tells nothing is taken as it is
+    if (baud == requiredBaud_ && stopBits == requiredStopBits_) {
+        lastMismatch_.clear();
+        return true;
+    }
+    // The line as it was before any program set it: a program that closes the port has its
+    // setting put back, often before its last bytes are read here. They went out at its setting,
+    // which can no longer be told, so they are taken.
+    if (baud == idleBaud_ && stopBits == idleStopBits_)
+        return true;
+    std::string seen = std::to_string(baud) + " bit/s, " + std::to_string(stopBits) + " stop bit" + (stopBits == 1 ? "" : "s");
+    if (seen != lastMismatch_) {
+        lastMismatch_ = seen;
+        if (onMismatch_)
+            onMismatch_(seen);
+    }
+    return false;
+}
 
 // The event is never drained: once stopped, every later wait ends at once.
 void SimLine::stop() { wake_.signal(); }
@@ -94,6 +130,11 @@ bool SimLine::readAvailable()
             in_.resize(tail_ + kReadChunk);
         std::size_t old = tail_;
         ssize_t r = ::read(fd_, in_.data() + old, kReadChunk);
+        if (r > 0 && !pcLineMatches()) {
+            if (static_cast<std::size_t>(r) < kReadChunk)
+                return true;
+            continue;
+        }
         if (r > 0) {
             tail_ = old + static_cast<std::size_t>(r);
             std::int64_t now = nowNs();

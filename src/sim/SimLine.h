@@ -18,6 +18,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "base/OsWait.h"
@@ -53,6 +55,11 @@ public:
     // stops taking bytes for writeTimeoutMs.
     Wait write(const std::uint8_t* p, std::size_t n, int writeTimeoutMs = 5000);
 
+    // The terminal's own bit rate and stop bits: what the PC sends while its side of the line is
+    // set otherwise is lost (on a real line it arrives as garbage that holds no frame).
+    // `onMismatch` hears each new setting of the PC's that does not match, as "9600 bit/s, 1 stop bit".
+    void requireLine(long baud, int stopBits, std::function<void(const std::string&)> onMismatch);
+
     void stop();
     bool stopped() const;
     long baud() const { return baud_; }
@@ -66,6 +73,7 @@ private:
         std::int64_t startNs;  // when its first byte starts on the line
     };
     bool readAvailable();                 // reads what the descriptor has; false on a hard error
+    bool pcLineMatches();                 // the PC's side is set as requireLine asks (or nothing asked)
     // Writes all of p now (waiting while the device is full).
     Wait writeAll(const std::uint8_t* p, std::size_t n, int writeTimeoutMs);
     Wait writeThroughAdapter(const std::uint8_t* p, std::size_t n, int writeTimeoutMs);
@@ -96,6 +104,12 @@ private:
     std::int64_t inFreeNs_ = 0;     // when the input line has delivered everything read so far
     std::int64_t outFreeNs_ = 0;    // when the output line has sent everything written so far
     bool eofSeen_ = false;
+    long requiredBaud_ = 0;         // 0: any setting of the PC's is taken
+    int requiredStopBits_ = 1;
+    long idleBaud_ = 0;             // the setting before any PC program set one (0: unknown)
+    int idleStopBits_ = 1;
+    std::function<void(const std::string&)> onMismatch_;
+    std::string lastMismatch_;      // the PC's setting last reported
     std::deque<std::uint8_t> held_;     // bytes in the adapter, not yet handed to the PC
     std::deque<std::int64_t> heldAt_;   // when each of them comes (came) off the line
 };

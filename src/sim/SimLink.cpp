@@ -18,6 +18,10 @@ constexpr int kSilenceLimit = 3;
 SimLink::SimLink(const SimConfig& config, int fd, SimLog& log, SimFaults& faults)
     : config_(config), log_(log), faults_(faults), line_(fd, config.baud, config.sliceBytes, config.latencyTimerMs)
 {
+    if (config.lineBaud > 0)
+        line_.requireLine(config.lineBaud, config.lineStopBits, [this](const std::string& pc) {
+            log_.line("line-mismatch").str("pc", pc).write();
+        });
 }
 
 void SimLink::stop()

@@ -11,23 +11,37 @@ namespace feld::sim {
 
 namespace {
 
+struct Rate {
+    long baud;
+    speed_t speed;
+};
+constexpr Rate kRates[] = {{1200, B1200},   {2400, B2400},   {4800, B4800},     {9600, B9600},    {19200, B19200},
+                           {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400}};
+
 speed_t speedFor(long baud)
 {
-    switch (baud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return 0;
-    }
+    for (const Rate& r : kRates)
+        if (r.baud == baud)
+            return r.speed;
+    return 0;
 }
 
 }  // namespace
+
+bool lineSettings(int fd, long& baud, int& stopBits)
+{
+    termios t{};
+    if (tcgetattr(fd, &t) != 0)
+        return false;
+    const speed_t speed = cfgetospeed(&t);
+    for (const Rate& r : kRates)
+        if (r.speed == speed) {
+            baud = r.baud;
+            stopBits = (t.c_cflag & CSTOPB) ? 2 : 1;
+            return true;
+        }
+    return false;
+}
 
 bool makeRaw(int fd, long baud)
 {

@@ -35,4 +35,9 @@ private:
 // Raw mode: no echo, no line editing, no translation, 8 data bits, reads return what is there.
 bool makeRaw(int fd, long baud);
 
+// The bit rate and stop bits the line is set to (on a pseudo-terminal's master: what the program
+// on the other end set; data bits and parity a pseudo-terminal does not keep). False when they
+// cannot be read, or the rate is none of the usual ones.
+bool lineSettings(int fd, long& baud, int& stopBits);
+
 }  // namespace feld::sim

@@ -182,6 +182,49 @@ TEST_F(CliCradle, RefusalsAndMissingDevicesExitWithFailure)
     EXPECT_EQ(cli({"cradle", "list", "--index", "1"}).rc, 2);
 }
 
+TEST_F(CliCradle, ADamagedRecordWithARemadeSuffixIsRefusedBeforeTheCradleIsOpened)
+{
+    addChunk(0x9000, 200, 11);
+    makeFirmware();
+    // One data digit of the third line changed, then the suffix made anew: its CRC matches.
+    std::string text = ReadText(dir_ / "fw.s19");
+    std::size_t line3 = 0;
+    for (int i = 0; i < 2; ++i)
+        line3 = text.find('\n', line3) + 1;
+    char& digit = text[line3 + 12];
+    digit = digit == '0' ? '1' : '0';
+    WriteFile(dir_ / "damaged.dfu", std::vector<std::uint8_t>(text.begin(), text.end()));
+    ASSERT_EQ(shell("dfu-suffix -a damaged.dfu -v 0xFE1D -p 0x0C8D -d 0x0110").rc, 0);
+
+    RunResult check = cli({"cradle", "check", "damaged.dfu"});
+    EXPECT_EQ(check.rc, 1);
+    EXPECT_NE(check.err.find("(line 3): checksum"), std::string::npos) << check.err;
+    EXPECT_EQ(check.out.find("valid"), std::string::npos) << check.out;
+
+    const std::string log = (dir_ / "log.txt").string();
+    RunResult update = cli({"cradle", "update", "damaged.dfu"},
+                           "poll=0;start-poll=0;dump=" + (dir_ / "memory.bin").string() + ";log=" + log);
+    EXPECT_EQ(update.rc, 1);
+    EXPECT_NE(update.err.find("(line 3): checksum"), std::string::npos) << update.err;
+    EXPECT_EQ(ReadText(log), "") << "the cradle was not opened";
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "memory.bin"));
+}
+
+TEST_F(CliCradle, ACradleThatRefusesTheFirmwareAtTheEndFailsTheUpdate)
+{
+    addChunk(0x9000, 64, 12);
+    makeFirmware();
+    const std::string log = (dir_ / "log.txt").string();
+    RunResult r = cli({"cradle", "update", "fw.dfu"}, "manifest-status=10;poll=0;start-poll=0;log=" + log);
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_NE(r.err.find("the cradle did not take the new firmware, 0x1234A01F: the cradle reported DFU status 10 "
+                         "(errFIRMWARE)"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("update is complete"), std::string::npos) << r.err;
+    EXPECT_NE(ReadText(log).find("clrstatus"), std::string::npos) << "the error was cleared before the close";
+}
+
 TEST_F(CliCradle, FirmwareWithNothingWhereTheCradleIsWrittenIsRefusedBeforeAnythingIsSent)
 {
     addBytes(0x9000, std::vector<std::uint8_t>(64, 0x5A));  // written on a cradle of transfer size 128, not on one of 8

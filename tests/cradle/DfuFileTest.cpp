@@ -56,7 +56,7 @@ TEST(DfuFile, ValidFileFillsTheImageAndGivesTheIds)
 TEST(DfuFile, LineBreaksAndSpacesInsideRecordsDoNotMatter)
 {
     std::string plain = s1(0x2000, {0x10, 0x20, 0x30, 0x40}) + "S9030000FC";
-    std::string broken = "S1 07 20\r\n00 10 20\n30\r\n 40 4B\nS9\r\n030000FC  \r\n";
+    std::string broken = "S1 07 20\r\n00 10 20\n30\r\n 40 38\nS9\r\n030000FC  \r\n";
     DfuImage a, b;
     ASSERT_TRUE(parse(withSuffix(plain, 1, 2, 3), a).ok());
     DfuFileResult r = parse(withSuffix(broken, 1, 2, 3), b);
@@ -141,16 +141,47 @@ TEST(DfuFile, MalformedRecordsGiveTheirCodes)
     }
 }
 
-TEST(DfuFile, HeaderCountAndStartRecordsAreSkippedUnread)
+TEST(DfuFile, HeaderCountAndStartRecordsMayUseLowerCaseHex)
 {
-    // Only their byte count is read: lower-case hex, text and stray letters inside them are fine,
-    // while data records stay strict (see the malformed cases).
-    std::string records = std::string("S00F000068656c6c6f202020202000003c") + "S0080000fw-v1.0/beta" +
-                          s1(0x9000, {0x5A}) + "S503000gzz" + "S9030000fc";
+    // They put nothing in the image, so lower-case digits there give no wrong byte; data records
+    // stay strict (see the malformed cases).
+    std::string records = std::string("S00F000068656c6c6f202020202000003c") + s1(0x9000, {0x5A}) + "S9030000fc";
     DfuImage image;
     DfuFileResult r = parse(withSuffix(records, 1, 2, 3), image);
     ASSERT_TRUE(r.ok()) << r.reason;
     EXPECT_EQ(image[0x9000], 0x5A);
+}
+
+TEST(DfuFile, ADamagedRecordOfAnyTypeIsRefusedWithItsLine)
+{
+    // One data byte changed after the file was made, the suffix CRC made anew over the change:
+    // only the record's own checksum shows it.
+    std::string damagedData = s1(0x9000, {0x11, 0x22, 0x33});
+    damagedData[10] = '3';  // 0x22 becomes 0x32
+    struct Case {
+        const char* what;
+        std::string record;
+    };
+    const Case cases[] = {
+        {"a data byte of an S1 record", damagedData},
+        {"the address of an S1 record", "S1049001AAC1\r\n"},
+        {"an S0 header", "S00600004844521A\r\n"},
+        {"an S0 header holding text", "S0080000fw-v1.0/beta\r\n"},
+        {"an S5 count", "S5030004F9\r\n"},
+        {"an S9 start address", "S9031000FC\r\n"},
+        {"an S0 record too short for a checksum", "S000\r\n"},
+    };
+    for (const Case& c : cases) {
+        const auto bytes = withSuffix(s1(0x8000, {1}) + c.record + "S9030000FC\r\n", 1, 2, 3);
+        DfuImage image;
+        DfuFileResult r = parse(bytes, image);
+        EXPECT_EQ(r.code, kDfuFileBadRecord) << c.what << ": " << r.reason;
+        EXPECT_NE(r.reason.find("(line 2)"), std::string::npos) << c.what << ": " << r.reason;
+        EXPECT_EQ(image[0x8000], 0xFF) << c.what << ": a refused file puts nothing in the image";
+    }
+    DfuImage image;
+    DfuFileResult r = parse(withSuffix(damagedData, 1, 2, 3), image);
+    EXPECT_NE(r.reason.find("checksum 0x03 does not match the record's bytes, which give 0xF3"), std::string::npos) << r.reason;
 }
 
 TEST(DfuFile, RecordsAtTheEdgesOfTheImageAreAccepted)

@@ -67,6 +67,26 @@ TEST_F(ConnectionTest, UsbSendsTheLinkCheckTwiceAndDoesNotReopen)
     EXPECT_TRUE(ui.eventsOf("portdialog").empty());
 }
 
+TEST_F(ConnectionTest, AUsbTerminalWithASerialPortOpensAt115200EightNOneAndStoresIt)
+{
+    settings.portChoice = 0;
+    settings.baudrate = 9600;
+    settings.databits = 7;
+    settings.parity = 2;
+    settings.stopbits = 2;
+    link->SetPortSettings(settings);
+    term.usbComNumber = 2;
+    term.usbPath = "/dev/ttyACM1";
+    ASSERT_EQ(link->Connect(0), 1);
+    const TtyInfo& info = link->Port()->Device().Info();
+    EXPECT_EQ(std::vector<int>({info.baudRate, info.dataBits, info.parity, info.stopBits}),
+              std::vector<int>({115200, 8, 0, 0}));
+    EXPECT_EQ(std::vector<int>({settings.serialPort, settings.baudrate, settings.databits, settings.parity, settings.stopbits}),
+              std::vector<int>({2, 115200, 8, 0, 0}));
+    EXPECT_EQ(settings.serialDevice, "/dev/ttyACM1");
+    EXPECT_EQ(term.opens, 1);
+}
+
 TEST_F(ConnectionTest, ConnectReusesAnOpenPortUnlessForced)
 {
     Connected();

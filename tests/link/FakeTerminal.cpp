@@ -7,8 +7,12 @@ namespace feld::test {
 int FakeDevice::SetPortUSB()
 {
     info_.kind = DeviceKind::UsbCom;
+    if (terminal_ && !terminal_->usbPath.empty())
+        info_.devicePath = terminal_->usbPath;
     return 1;
 }
+
+int FakeDevice::UsbComNumber() const { return terminal_ ? terminal_->usbComNumber : 0; }
 
 int FakeDevice::OpenConnection()
 {

@@ -34,7 +34,7 @@ public:
     int WritePieces(const WritePiece* pieces, std::size_t count, bool animate) override;
     void Purge() override { ++purges; }
     TtyInfo& Info() override { return info_; }
-    int UsbComNumber() const override { return 0; }
+    int UsbComNumber() const override;
     int CradleVersion() const override { return 0; }
     std::string LastError() const override { return lastError; }
 
@@ -116,6 +116,9 @@ public:
     FakeDevice* device = nullptr;
     int opens = 0;
     bool openFails = false;
+    // A USB terminal presenting a serial port: its number and device (0: none, as a USB block device).
+    int usbComNumber = 0;
+    std::string usbPath;
 
     void OnWrite(const std::vector<std::uint8_t>& bytes);
 

@@ -107,25 +107,34 @@ enum DfuState : std::uint8_t {
     kDfuError = 10,
 };
 
-// DFU status bytes (0 = no error).
+// DFU status bytes (0 = no error), with the names the DFU class gives them (names, not texts to
+// translate).
+#define FELD_DFU_STATUSES(S)            \
+    S(StatusOk, 0x00, "OK")             \
+    S(ErrTarget, 0x01, "errTARGET")     \
+    S(ErrFile, 0x02, "errFILE")         \
+    S(ErrWrite, 0x03, "errWRITE")       \
+    S(ErrErase, 0x04, "errERASE")       \
+    S(ErrCheckErased, 0x05, "errCHECK_ERASED") \
+    S(ErrProg, 0x06, "errPROG")         \
+    S(ErrVerify, 0x07, "errVERIFY")     \
+    S(ErrAddress, 0x08, "errADDRESS")   \
+    S(ErrNotDone, 0x09, "errNOTDONE")   \
+    S(ErrFirmware, 0x0A, "errFIRMWARE") \
+    S(ErrVendor, 0x0B, "errVENDOR")     \
+    S(ErrUsbReset, 0x0C, "errUSBR")     \
+    S(ErrPowerOnReset, 0x0D, "errPOR")  \
+    S(ErrUnknown, 0x0E, "errUNKNOWN")   \
+    S(ErrStalledPkt, 0x0F, "errSTALLEDPKT")
+
 enum DfuStatusByte : std::uint8_t {
-    kStatusOk = 0x00,
-    kErrTarget = 0x01,
-    kErrFile = 0x02,
-    kErrWrite = 0x03,
-    kErrErase = 0x04,
-    kErrCheckErased = 0x05,
-    kErrProg = 0x06,
-    kErrVerify = 0x07,
-    kErrAddress = 0x08,
-    kErrNotDone = 0x09,
-    kErrFirmware = 0x0A,
-    kErrVendor = 0x0B,
-    kErrUsbReset = 0x0C,
-    kErrPowerOnReset = 0x0D,
-    kErrUnknown = 0x0E,
-    kErrStalledPkt = 0x0F,
+#define FELD_DFU_STATUS_ENUM(name, value, label) k##name = value,
+    FELD_DFU_STATUSES(FELD_DFU_STATUS_ENUM)
+#undef FELD_DFU_STATUS_ENUM
 };
+
+// The status byte's name ("errNOTDONE"); a value the DFU class does not define gives "".
+std::string statusName(std::uint8_t status);
 
 // Product id of a device that already runs its DFU mode.
 constexpr std::uint16_t kDfuModeProduct = 0xDF11;

@@ -52,11 +52,15 @@ bool applyKey(SimDfuConfig& c, const std::string& key, const std::string& value,
         auto v = static_cast<std::uint16_t>(n);
         (key == "vendor" ? c.vendor : key == "product" ? c.product : key == "release" ? c.release
                                       : key == "transfer" ? c.transferSize : c.detachTimeout) = v;
-    } else if (key == "attributes" || key == "state" || key == "fail-status" || key == "fill") {
+    } else if (key == "attributes" || key == "state" || key == "fail-status" || key == "fill" || key == "manifest-status") {
         if (!number(0xFF))
             return false;
         auto v = static_cast<std::uint8_t>(n);
-        (key == "attributes" ? c.attributes : key == "state" ? c.initialState : key == "fail-status" ? c.failStatus : c.fill) = v;
+        (key == "attributes"     ? c.attributes
+         : key == "state"        ? c.initialState
+         : key == "fail-status"  ? c.failStatus
+         : key == "fill"         ? c.fill
+                                 : c.manifestStatus) = v;
     } else if (key == "poll" || key == "start-poll") {
         if (!number(0xFFFFFF))
             return false;

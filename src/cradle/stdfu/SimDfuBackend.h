@@ -6,7 +6,8 @@
 //   name=TEXT  manufacturer=TEXT  vendor=N  product=N  release=N  transfer=N  detach-timeout=N
 //   attributes=N  mode=runtime|dfu  state=N (the DFU state when attached in DFU mode)
 //   poll=MS  start-poll=MS  fail-block=N  fail-status=N  final-error=0|1  access=ok|denied
-//   fill=N  memory=FILE  dump=FILE  log=FILE
+//   manifest-status=N (the status the request after the last download reports: the cradle refusing
+//   the firmware at manifestation; 0, the default, takes it)  fill=N  memory=FILE  dump=FILE  log=FILE
 // Numbers are decimal or 0x-hex. "1" (or an empty description) is one default cradle, "none" a
 // bus without any.
 

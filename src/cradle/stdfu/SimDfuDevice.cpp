@@ -178,6 +178,12 @@ bool SimDfuDevice::getStatus(DfuStatus& status)
         status.bStatus = status_;
         status.bwPollTimeout = busyPoll_;
         status.bState = status_ == kStatusOk ? kDnBusy : kDfuError;
+    } else if (state_ == kManifestSync && config_.manifestStatus != kStatusOk) {
+        // The cradle refuses what was written (a firmware that fails its own check, say).
+        state_ = kDfuError;
+        status_ = config_.manifestStatus;
+        status.bState = state_;
+        status.bStatus = status_;
     } else if (state_ == kManifestSync) {
         state_ = (config_.attributes & kManifestationTolerant) ? kDfuIdle : kManifestWaitReset;
         status.bState = kManifest;

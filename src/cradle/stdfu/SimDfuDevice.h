@@ -31,6 +31,7 @@ struct SimDfuConfig {
     std::optional<std::uint16_t> failBlock;  // the status after this block reports failStatus
     std::uint8_t failStatus = kErrWrite;
     bool finalError = false;             // the length-0 download leaves the error state
+    std::uint8_t manifestStatus = kStatusOk;  // non-zero: the status request that manifests reports it
     bool accessDenied = false;           // opening fails as if the system refused access
     std::uint8_t fill = 0x00;            // flash content before anything is written
     std::string memoryFile;              // or the flash content from this file (up to 64 KiB)

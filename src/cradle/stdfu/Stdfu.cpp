@@ -37,6 +37,18 @@ std::string codeText(std::uint32_t code)
     return formatText(tk("dfu.other", "code %s"), {codeName(code)});
 }
 
+std::string statusName(std::uint8_t status)
+{
+    switch (status) {
+#define FELD_DFU_STATUS_NAME(name, value, label) \
+    case value:                                  \
+        return label;
+        FELD_DFU_STATUSES(FELD_DFU_STATUS_NAME)
+#undef FELD_DFU_STATUS_NAME
+    }
+    return {};
+}
+
 namespace {
 
 std::mutex g_mutex;

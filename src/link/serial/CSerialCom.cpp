@@ -340,11 +340,22 @@ void CSerialCom::SetPortSerial() { info_.kind = DeviceKind::Com; }
 
 int CSerialCom::SetPortUSB()
 {
+    usbComNumber_ = 0;
+    cradleVersion_ = 0;
     if (!usbDevice_.empty()) {
-        // A device path given for the USB terminal (tests, set-ups the ids do not cover).
+        // A device path given for the USB terminal (tests, set-ups the ids do not cover). When it
+        // is one of the USB serial ports it gets that port's number, and opens as the USB terminal
+        // does; any other device (a pseudo-terminal) keeps the line values it was given.
         info_.kind = DeviceKind::UsbCom;
         usbName_ = baseName(usbDevice_);
         info_.devicePath = usbDevice_;
+        const TerminalChoice known = UsbIdentity::Identify(UsbIdentity::List(), usbDevice_);
+        if (known.port) {
+            usbComNumber_ = known.number;
+            usbName_ = known.port->name;
+            if (auto release = UsbIdentity::ReleaseNumber(usbName_))
+                cradleVersion_ = UsbIdentity::ReleaseToTenths(*release);
+        }
         return 1;
     }
     const TerminalChoice choice = UsbIdentity::FindTerminal(usbIds_);
@@ -356,6 +367,7 @@ int CSerialCom::SetPortUSB()
     info_.kind = DeviceKind::UsbCom;
     info_.devicePath = found->path;
     usbName_ = found->name;
+    usbComNumber_ = choice.number;
     if (auto release = UsbIdentity::ReleaseNumber(usbName_))
         cradleVersion_ = UsbIdentity::ReleaseToTenths(*release);
     return 1;

@@ -53,7 +53,7 @@ public:
     unsigned LineErrors() const override { return lineErrors_.load(); }
     void Purge() override;
     TtyInfo& Info() override { return info_; }
-    int UsbComNumber() const override { return 0; }
+    int UsbComNumber() const override { return usbComNumber_; }
     int CradleVersion() const override { return cradleVersion_; }
     std::string LastError() const override;
     std::string OpenNote() const override;
@@ -100,6 +100,7 @@ private:
     std::vector<UsbId> usbIds_;
     std::string usbDevice_;
     std::string usbName_;
+    int usbComNumber_ = 0;            // the USB terminal's place among the USB serial ports; 0: none
     int cradleVersion_ = 0;
 
     ReceiveHook receiveHook_;
