@@ -2043,9 +2043,45 @@ Example:
         <source>%1/s</source>
         <translation>%1/s</translation>
     </message>
+    <message id="project.beyondSlots">
+        <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
+        <translation>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</translation>
+    </message>
+    <message id="project.fileMissing">
+        <source>%s: %s is not on this PC (looked for %s)</source>
+        <translation>%s: %s is not on this PC (looked for %s)</translation>
+    </message>
+    <message id="project.kept">
+        <source>kept %s on the terminal (not overwritten): %s</source>
+        <translation>kept %s on the terminal (not overwritten): %s</translation>
+    </message>
+    <message id="project.noFiles">
+        <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
+        <translation>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</translation>
+    </message>
+    <message id="project.notChecked">
+        <source>Nothing was sent: these files cannot be sent as the projects name them.</source>
+        <translation>Nothing was sent: these files cannot be sent as the projects name them.</translation>
+    </message>
+    <message id="project.notSent">
+        <source>not sent %s -&gt; %s</source>
+        <translation>not sent %s -&gt; %s</translation>
+    </message>
+    <message id="project.notSentAfterStop">
+        <source>not sent %s: the send stopped at an earlier file</source>
+        <translation>not sent %s: the send stopped at an earlier file</translation>
+    </message>
     <message id="project.open">
         <source>開啟</source>
         <translation>Open</translation>
+    </message>
+    <message id="project.places">
+        <source>%s, and %s in any letter case</source>
+        <translation>%s, and %s in any letter case</translation>
+    </message>
+    <message id="project.warnings">
+        <source>Some entries of the projects are not sent:</source>
+        <translation>Some entries of the projects are not sent:</translation>
     </message>
     <message id="props.caption">
         <source>內容</source>

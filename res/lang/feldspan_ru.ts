@@ -2043,9 +2043,45 @@ Example:
         <source>%1/s</source>
         <translation>%1/с</translation>
     </message>
+    <message id="project.beyondSlots">
+        <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
+        <translation>%s: %s не отправляется: проект содержит только справочные файлы и файлы данных с 1 по 20</translation>
+    </message>
+    <message id="project.fileMissing">
+        <source>%s: %s is not on this PC (looked for %s)</source>
+        <translation>%s: %s нет на этом компьютере (искали: %s)</translation>
+    </message>
+    <message id="project.kept">
+        <source>kept %s on the terminal (not overwritten): %s</source>
+        <translation>%s оставлен на терминале (не перезаписан): %s</translation>
+    </message>
+    <message id="project.noFiles">
+        <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
+        <translation>%s: нет файлов для отправки; файл проекта указывает свои файлы строками вида &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; и &quot;UserFont=...&quot;</translation>
+    </message>
+    <message id="project.notChecked">
+        <source>Nothing was sent: these files cannot be sent as the projects name them.</source>
+        <translation>Ничего не отправлено: эти файлы нельзя отправить так, как их указывают проекты.</translation>
+    </message>
+    <message id="project.notSent">
+        <source>not sent %s -&gt; %s</source>
+        <translation>не отправлен %s -&gt; %s</translation>
+    </message>
+    <message id="project.notSentAfterStop">
+        <source>not sent %s: the send stopped at an earlier file</source>
+        <translation>не отправлен %s: отправка остановилась на одном из предыдущих файлов</translation>
+    </message>
     <message id="project.open">
         <source>開啟</source>
         <translation>Открыть</translation>
+    </message>
+    <message id="project.places">
+        <source>%s, and %s in any letter case</source>
+        <translation>%s, а также %s в любом регистре букв</translation>
+    </message>
+    <message id="project.warnings">
+        <source>Some entries of the projects are not sent:</source>
+        <translation>Некоторые записи проектов не отправляются:</translation>
     </message>
     <message id="props.caption">
         <source>內容</source>

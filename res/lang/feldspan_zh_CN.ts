@@ -2043,9 +2043,45 @@ Example:
         <source>%1/s</source>
         <translation>%1/秒</translation>
     </message>
+    <message id="project.beyondSlots">
+        <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
+        <translation>%s：%s 不会传送：一个项目只包含第 1 到 20 个查找文件和数据文件</translation>
+    </message>
+    <message id="project.fileMissing">
+        <source>%s: %s is not on this PC (looked for %s)</source>
+        <translation>%s：本机上没有 %s（查找位置：%s）</translation>
+    </message>
+    <message id="project.kept">
+        <source>kept %s on the terminal (not overwritten): %s</source>
+        <translation>终端上的 %s 已保留（未覆盖）：%s</translation>
+    </message>
+    <message id="project.noFiles">
+        <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
+        <translation>%s：没有要传送的文件；项目文件以这样的行列出其文件：&quot;Program=C:\Project\APP.ABP&quot;、&quot;Lookup1=...&quot;、&quot;DataFile1=...&quot;、&quot;SysFont=...&quot; 和 &quot;UserFont=...&quot;</translation>
+    </message>
+    <message id="project.notChecked">
+        <source>Nothing was sent: these files cannot be sent as the projects name them.</source>
+        <translation>未传送任何文件：以下文件无法按项目所写的方式传送。</translation>
+    </message>
+    <message id="project.notSent">
+        <source>not sent %s -&gt; %s</source>
+        <translation>未传送 %s -&gt; %s</translation>
+    </message>
+    <message id="project.notSentAfterStop">
+        <source>not sent %s: the send stopped at an earlier file</source>
+        <translation>未传送 %s：传送已在之前的文件处停止</translation>
+    </message>
     <message id="project.open">
         <source>開啟</source>
         <translation>打开</translation>
+    </message>
+    <message id="project.places">
+        <source>%s, and %s in any letter case</source>
+        <translation>%s，以及不区分大小写的 %s</translation>
+    </message>
+    <message id="project.warnings">
+        <source>Some entries of the projects are not sent:</source>
+        <translation>项目中的部分条目不会传送：</translation>
     </message>
     <message id="props.caption">
         <source>內容</source>

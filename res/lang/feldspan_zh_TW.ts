@@ -1361,6 +1361,42 @@ Example:
         <source>%1/s</source>
         <translation>%1/秒</translation>
     </message>
+    <message id="project.beyondSlots">
+        <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
+        <translation>%s：%s 不會傳送：一個專案只包含第 1 到 20 個查詢檔案和資料檔案</translation>
+    </message>
+    <message id="project.fileMissing">
+        <source>%s: %s is not on this PC (looked for %s)</source>
+        <translation>%s：本機上沒有 %s（尋找位置：%s）</translation>
+    </message>
+    <message id="project.kept">
+        <source>kept %s on the terminal (not overwritten): %s</source>
+        <translation>終端機上的 %s 已保留（未覆寫）：%s</translation>
+    </message>
+    <message id="project.noFiles">
+        <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
+        <translation>%s：沒有要傳送的檔案；專案檔以這樣的行列出其檔案：&quot;Program=C:\Project\APP.ABP&quot;、&quot;Lookup1=...&quot;、&quot;DataFile1=...&quot;、&quot;SysFont=...&quot; 和 &quot;UserFont=...&quot;</translation>
+    </message>
+    <message id="project.notChecked">
+        <source>Nothing was sent: these files cannot be sent as the projects name them.</source>
+        <translation>未傳送任何檔案：以下檔案無法依專案所寫的方式傳送。</translation>
+    </message>
+    <message id="project.notSent">
+        <source>not sent %s -&gt; %s</source>
+        <translation>未傳送 %s -&gt; %s</translation>
+    </message>
+    <message id="project.notSentAfterStop">
+        <source>not sent %s: the send stopped at an earlier file</source>
+        <translation>未傳送 %s：傳送已在之前的檔案處停止</translation>
+    </message>
+    <message id="project.places">
+        <source>%s, and %s in any letter case</source>
+        <translation>%s，以及不分大小寫的 %s</translation>
+    </message>
+    <message id="project.warnings">
+        <source>Some entries of the projects are not sent:</source>
+        <translation>專案中的部分項目不會傳送：</translation>
+    </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
         <translation>終端機的檔名無法在此電腦上使用: </translation>

@@ -88,13 +88,11 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
                                     {QStringLiteral("result"), QString::fromLatin1(what)}});
             return;
         }
-        if (o.result.ok())
+        // A file that did not go is listed by the send itself, with its reason, at its end.
+        if (o.result.ok()) {
             std::printf("sent %s -> %s\n", o.source.c_str(), o.target.c_str());
-        else if (o.declined)
-            std::printf("kept %s on the terminal (not overwritten): %s\n", o.target.c_str(), o.source.c_str());
-        else
-            std::printf("%s\n", term::explained("not sent " + o.source + " -> " + o.target, o.result).c_str());
-        std::fflush(stdout);
+            std::fflush(stdout);
+        }
     };
     const int r = sender.Send(projects);
     const bool ok = r == 1 && sender.AllSent();

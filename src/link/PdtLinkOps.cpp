@@ -12,6 +12,7 @@
 #include "base/Ui.h"
 #include "link/LinkPort.h"
 #include "link/PdtLink.h"
+#include "link/SendCheck.h"
 #include "link/TransferProgress.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermNames.h"
@@ -36,10 +37,6 @@ struct DepthGuard {
     DepthGuard() { ++flashWriterDepth; }
     ~DepthGuard() { --flashWriterDepth; }
 };
-
-// The largest file the terminal can be sent: the size field on the wire has 32 bits, and a kernel
-// image carries 8 bytes more.
-constexpr std::uint64_t kMaxSendBytes = 0xFFFFFFFFull - 8;
 
 // The bytes that follow a file header: the file itself, or for a kernel image its body (length,
 // file, word sum).
@@ -253,7 +250,7 @@ const std::uint8_t* PdtLink::ListDirectory(const std::string& path, int& count)
 bool PdtLink::LoadForSending(const std::string& localPath, LocalFile& file)
 {
     std::string why;
-    if (ReadLocalFile(localPath, kMaxSendBytes, file, why))
+    if (ReadForSending(localPath, file, why))
         return true;
     if (env_.ui)
         env_.ui->fixedMessage(why, Icon::Exclamation);
@@ -262,19 +259,12 @@ bool PdtLink::LoadForSending(const std::string& localPath, LocalFile& file)
 
 bool PdtLink::CheckNameForSending(const std::string& localPath, const std::string& storedName)
 {
-    if (PcFileName(localPath).size() > wire::kFileNameField) {
-        if (env_.ui)
-            env_.ui->message(txt::kNameTooLong, Icon::Exclamation);
-        return false;
-    }
-    if (std::string why = wire::storedNameProblem(storedName); !why.empty()) {
-        if (env_.ui)
-            env_.ui->fixedMessage(formatText(tk("link.badStoredName", "%s: the terminal cannot store it as %s (%s); rename the file first"),
-                                             {localPath, storedName, why}),
-                                  Icon::Exclamation);
-        return false;
-    }
-    return true;
+    const SendNameProblem problem = CheckSendName(localPath, storedName);
+    if (problem.none())
+        return true;
+    if (env_.ui)
+        env_.ui->showMessage(problem.id, problem.text, Icon::Exclamation);
+    return false;
 }
 
 term::Result PdtLink::PutFile(const std::string& localPath, const std::string& folder, std::uint8_t overwrite,

@@ -5,28 +5,48 @@
 #include <fstream>
 
 #include "base/AsciiCase.h"
+#include "base/KeyText.h"
 #include "base/LocalFile.h"
+#include "base/Texts.h"
 
 namespace feld {
 
 namespace {
 
-// The value after the first occurrence of `key`, up to the end of its line. The builder ends lines
-// with CR LF; a file saved on Linux ends them with LF alone, and no path holds a line feed.
-std::string valueOf(std::string_view text, const std::string& key)
-{
-    const std::size_t at = text.find(key);
-    if (at == std::string_view::npos)
-        return {};
-    const std::size_t from = at + key.size();
-    std::size_t end = text.find('\n', from);
-    if (end == std::string_view::npos)
-        end = text.size();
-    if (end > from && text[end - 1] == '\r')
-        --end;
-    return std::string(text.substr(from, end - from));
-}
+// The builder ends lines with CR LF; a file saved on Linux ends them with LF alone, and no path
+// holds a line feed.
+std::string valueOf(std::string_view text, const std::string& key) { return keyValue(text, key, KeyLineEnd::CrLfOrLf); }
 
+// The entries of lines such as "Lookup21=" or "DataFile0=": a slot the project has no place for.
+// Their names, so that they are not passed over without a word.
+std::vector<std::string> entriesBeyondTheSlots(std::string_view text)
+{
+    std::vector<std::string> beyond;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(from, end - from);
+        from = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        std::string_view name, value;
+        if (!keyLine(line, name, value) || value.empty())
+            continue;
+        for (std::string_view kind : {std::string_view("Lookup"), std::string_view("DataFile")}) {
+            if (!startsWithNoCase(name, kind) || name.size() == kind.size())
+                continue;
+            const std::string_view digits = name.substr(kind.size());
+            if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                continue;
+            const bool inSlots = digits.size() <= 2 && digits.front() != '0' && std::stoi(std::string(digits)) <= kProjectSlots;
+            if (!inSlots)
+                beyond.emplace_back(name);
+        }
+    }
+    return beyond;
+}
 
 }  // namespace
 
@@ -45,6 +65,7 @@ ProjectEntry ParseProjectText(std::string_view raw)
         p.lookups[i] = valueOf(text, "Lookup" + std::to_string(i + 1) + "=");
         p.dataFiles[i] = valueOf(text, "DataFile" + std::to_string(i + 1) + "=");
     }
+    p.beyondSlots = entriesBeyondTheSlots(text);
     return p;
 }
 
@@ -99,6 +120,16 @@ std::string ResolveProjectPath(const std::string& path, const std::string& proje
         if (e.is_regular_file(ec) && equalsNoCase(e.path().filename().string(), name))
             return e.path().string();
     return path;
+}
+
+std::string ProjectPathPlaces(const std::string& path, const std::string& projectFile)
+{
+    namespace fs = std::filesystem;
+    const std::string name = ProjectFileName(path);
+    const fs::path folder = fs::path(projectFile).parent_path();
+    if (name.empty() || folder.empty())
+        return path;
+    return formatText(tk("project.places", "%s, and %s in any letter case"), {path, (folder / name).string()});
 }
 
 std::string ResolveHandedOverProject(const std::string& handedOver, const std::string& projectPath)

@@ -2,12 +2,14 @@
 // Project files as the project builder writes them: text with CR LF line ends in which each key
 // ("Program=", "SysFont=", "UserFont=", "Lookup1=" .. "Lookup20=", "DataFile1=" .. "DataFile20=") is
 // found by its first occurrence anywhere in the text, its value running to the next CR LF, blanks
-// and all. No sections are needed; everything else is ignored.
+// and all; a key written by hand in another letter case or with blanks around its "=" is read as
+// an INI reader reads it (base/KeyText.h). No sections are needed; everything else is ignored.
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace feld {
 
@@ -21,6 +23,9 @@ struct ProjectEntry {
     std::array<std::string, kProjectSlots> lookups;    // index 0 is "Lookup1="
     std::array<std::string, kProjectSlots> dataFiles;  // index 0 is "DataFile1="
     std::string file;  // the project file it came from (to find files beside it)
+    // Entries such as "Lookup21=" that name a file the project has no slot for: never sent, and
+    // said so.
+    std::vector<std::string> beyondSlots;
 
     bool operator==(const ProjectEntry&) const = default;
 };
@@ -45,6 +50,9 @@ inline std::string ProjectName(const ProjectEntry& p) { return ProjectFileName(p
 // project file's own folder (any letter case), so a project folder copied from Windows works as
 // it is. Empty stays empty; a path found nowhere comes back as written.
 std::string ResolveProjectPath(const std::string& path, const std::string& projectFile);
+// Where ResolveProjectPath looks for a path on this PC, in words: the path as written, and the
+// file of its name in the project file's folder ("/home/u/Project/APP.ABP, in any letter case").
+std::string ProjectPathPlaces(const std::string& path, const std::string& projectFile);
 
 // The project file the project builder handed over (Builder.ini's "[FeldBuilder]=" value): as
 // written when it exists; a relative path from the project folder; else, for a path written on

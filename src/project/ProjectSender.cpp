@@ -1,23 +1,20 @@
 #include "project/ProjectSender.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "base/AsciiCase.h"
 #include "base/LocalFile.h"
+#include "base/PcPath.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
+#include "link/SendCheck.h"
 #include "link/wire/TermCodec.h"
 #include "link/wire/TermStatus.h"
 #include "session/Session.h"
 
 namespace feld {
-
-namespace {
-
-
-
-}  // namespace
 
 std::string ProjectSender::TargetFolder(Kind kind, const std::string& source, int firmware)
 {
@@ -36,25 +33,80 @@ std::string ProjectSender::TargetFolder(Kind kind, const std::string& source, in
     return folder;
 }
 
-int ProjectSender::SendOne(const std::string& source, const std::string& folder, int firmware)
+bool ProjectSender::Plan(const std::vector<ProjectEntry>& projects, std::vector<Planned>& plan)
+{
+    std::vector<std::string> problems, warnings;
+    for (const ProjectEntry& p : projects) {
+        const std::size_t before = plan.size() + problems.size();
+        auto check = [&](const std::string& written, Kind kind) {
+            if (written.empty())
+                return;
+            const std::string source = ResolveProjectPath(written, p.file);
+            std::error_code ec;
+            if (!std::filesystem::exists(source, ec)) {
+                problems.push_back(formatText(tk("project.fileMissing", "%s: %s is not on this PC (looked for %s)"),
+                                              {p.file, written, ProjectPathPlaces(written, p.file)}));
+                return;
+            }
+            Planned planned{source, kind, {}};
+            std::string why;
+            if (!ReadForSending(source, planned.file, why)) {
+                problems.push_back(why);
+                return;
+            }
+            if (const SendNameProblem name = CheckSendName(source, wire::terminalNameFor(PcFileName(source))); !name.none()) {
+                // The name rule's own text names the file only when it is a sentence of its own.
+                problems.push_back(name.id ? source + ": " + name.text : name.text);
+                return;
+            }
+            plan.push_back(std::move(planned));
+        };
+        check(p.program, Kind::Program);
+        for (std::size_t i = 0; i < kProjectSlots; ++i) {
+            check(p.lookups[i], Kind::Lookup);
+            check(p.dataFiles[i], Kind::Data);
+        }
+        check(p.systemFont, Kind::SystemFont);
+        check(p.userFont, Kind::UserFont);
+        if (plan.size() + problems.size() == before)
+            problems.push_back(formatText(tk("project.noFiles",
+                                             "%s: no file to send; a project file names its files in lines such as "
+                                             "\"Program=C:\\Project\\APP.ABP\", \"Lookup1=...\", \"DataFile1=...\", "
+                                             "\"SysFont=...\" and \"UserFont=...\""),
+                                          {p.file}));
+        for (const std::string& key : p.beyondSlots)
+            warnings.push_back(formatText(tk("project.beyondSlots",
+                                             "%s: %s is not sent: a project holds lookup and data files 1 to 20 only"),
+                                          {p.file, key}));
+    }
+    auto joined = [](const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& l : lines)
+            text += "\n" + l;
+        return text;
+    };
+    if (!problems.empty()) {
+        problems.insert(problems.end(), warnings.begin(), warnings.end());
+        ui_.fixedMessage(tk("project.notChecked", "Nothing was sent: these files cannot be sent as the projects name them.") +
+                             joined(problems),
+                         Icon::Exclamation);
+        plan.clear();
+        return false;
+    }
+    if (!warnings.empty())
+        ui_.fixedMessage(tk("project.warnings", "Some entries of the projects are not sent:") + joined(warnings), Icon::Warning);
+    return true;
+}
+
+int ProjectSender::SendOne(const Planned& planned, const std::string& folder, int firmware)
 {
     PdtLink* link = session_.Link();
+    const std::string& source = planned.source;
     FileOutcome outcome{source, folder, term::kFailed, false, false};
-    // The file is read once, here: a file the project names that is not there (or is no ordinary
-    // file) is named and stops the send, as a failed transfer does.
-    LocalFile file;
-    std::string why;
-    if (!ReadLocalFile(source, 0xFFFFFFFFull - 8, file, why)) {
-        ui_.fixedMessage(why, Icon::Exclamation);
-        outcome.stopped = true;
-        allSent_ = false;
-        if (onFile)
-            onFile(outcome);
-        return 0;
-    }
+    // The name the terminal stores it under is the one the check passed.
     std::string target = folder;
     if (firmware >= term::kPathFirmware)
-        target = folder + "\\" + wire::terminalNameFor(ProjectFileName(source));
+        target = folder + "\\" + wire::terminalNameFor(PcFileName(source));
     outcome.target = target;
     std::uint8_t overwrite = 0;
     term::Result r;
@@ -62,8 +114,8 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
         {
             WaitCursor cursor(ui_);
             if (link)
-                r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, target, overwrite, true)
-                                                    : link->PutLoadedFile(file, folder, overwrite, false, true);
+                r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(planned.file, target, overwrite, true)
+                                                    : link->PutLoadedFile(planned.file, folder, overwrite, false, true);
         }
         if (r != term::kFileExists)
             break;
@@ -107,8 +159,12 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
     }
     if (!r.ok())
         allSent_ = false;
-    if (!r.ok() && !outcome.declined)
+    if (outcome.declined)
+        notSent_.push_back(formatText(tk("project.kept", "kept %s on the terminal (not overwritten): %s"), {target, source}));
+    else if (!r.ok()) {
         refused_ = true;
+        notSent_.push_back(term::explained(formatText(tk("project.notSent", "not sent %s -> %s"), {source, target}), r));
+    }
     if (onFile)
         onFile(outcome);
     return outcome.stopped ? 0 : 1;
@@ -117,10 +173,16 @@ int ProjectSender::SendOne(const std::string& source, const std::string& folder,
 int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
 {
     allSent_ = false;
+    notSent_.clear();
     if (projects.empty()) {
         ui_.message(txt::kNoProjectToSend, Icon::Exclamation);
         return 0;
     }
+    // Every file is found and read before the terminal is touched: a project that cannot go whole
+    // leaves the terminal as it was, rather than with a new program and half its lookup files.
+    std::vector<Planned> plan;
+    if (!Plan(projects, plan))
+        return 0;
     if (!session_.ConnectLink(0))
         return 0;
     session_.BeginOperation();
@@ -139,26 +201,22 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
     allSent_ = true;
     refused_ = false;
     bool stopped = false;
-    auto send = [&](const ProjectEntry& p, const std::string& path, Kind kind) {
-        if (stopped || path.empty())
-            return;
-        const std::string source = ResolveProjectPath(path, p.file);
-        ui_.setStatusText(TextCatalog::instance().format(txt::kSendingFile, {source}));
-        stopped = SendOne(source, TargetFolder(kind, source, version), version) == 0;
-    };
-    for (const ProjectEntry& p : projects) {
-        send(p, p.program, Kind::Program);
-        for (int i = 0; i < kProjectSlots; ++i) {
-            send(p, p.lookups[static_cast<std::size_t>(i)], Kind::Lookup);
-            send(p, p.dataFiles[static_cast<std::size_t>(i)], Kind::Data);
+    for (const Planned& planned : plan) {
+        if (stopped) {
+            notSent_.push_back(formatText(tk("project.notSentAfterStop", "not sent %s: the send stopped at an earlier file"),
+                                          {planned.source}));
+            continue;
         }
-        send(p, p.systemFont, Kind::SystemFont);
-        send(p, p.userFont, Kind::UserFont);
+        ui_.setStatusText(TextCatalog::instance().format(txt::kSendingFile, {planned.source}));
+        stopped = SendOne(planned, TargetFolder(planned.kind, planned.source, version), version) == 0;
     }
     if (stopped)
         allSent_ = false;
-    // "Download complete" only when the terminal took every file it was sent (a file the user chose
-    // to keep on the terminal was not sent, and was said so).
+    for (const std::string& line : notSent_)
+        ui_.addMessageLine(line);
+    // "Download complete" only when the terminal took every file it was sent. A file the user chose
+    // to keep on the terminal was not sent, and is listed so, but it is the user's choice and not a
+    // failure: the send still counts as complete.
     const bool failed = stopped || refused_;
     ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
     ui_.setStatusText(tr(txt::kSendFinished));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/LocalFile.h"
 #include "link/wire/TermStatus.h"
 #include "project/ProjectFile.h"
 
@@ -31,10 +32,18 @@ public:
     // Called after each file, for a line per file (the CLI).
     std::function<void(const FileOutcome&)> onFile;
 
-    // Sends the projects in order. 1 when no file stopped the send, 0 when a file stopped it, nothing
-    // could start (no project 61250, no connection, no disk information), or the user declined the
-    // old-firmware question. 61253 is shown only when the terminal took every file it was sent; a
-    // file it refused ends the send with 61251 even where the send goes on.
+    // Sends the projects in order. Every file of every project is checked first (found on this PC,
+    // an ordinary file that can be read, under a name the terminal can store; a project that names
+    // no file at all is an error): one that fails the check means nothing is sent, and the message
+    // names each such file and why. Entries beyond a project's 20 lookup and 20 data files are
+    // named in a warning.
+    //
+    // 1 when no file stopped the send, 0 when a file stopped it, nothing could start (no project
+    // 61250, a file that failed the check, no connection, no disk information), or the user
+    // declined the old-firmware question. 61253 is shown only when the terminal took every file it
+    // was sent; a file it refused ends the send with 61251 even where the send goes on. Before the
+    // final message the message view gets one line per file not sent, with its reason (refused,
+    // kept on the terminal because the user declined to overwrite it, or left after a stop).
     int Send(const std::vector<ProjectEntry>& projects);
     // Whether the last Send delivered every file (no stop, no declined overwrite, no file the
     // terminal refused).
@@ -55,13 +64,22 @@ public:
     static std::string TargetFolder(Kind kind, const std::string& source, int firmware);
 
 private:
+    // A file of a project, checked and read before anything goes.
+    struct Planned {
+        std::string source;  // where it is on this PC
+        Kind kind;
+        LocalFile file;
+    };
+    // The files in the builder's order; false (said why) when one cannot go.
+    bool Plan(const std::vector<ProjectEntry>& projects, std::vector<Planned>& plan);
     // 1 go on, 0 stop.
-    int SendOne(const std::string& source, const std::string& folder, int firmware);
+    int SendOne(const Planned& planned, const std::string& folder, int firmware);
 
     Session& session_;
     Ui& ui_;
     bool allSent_ = false;
     bool refused_ = false;  // the terminal did not take a file of the last Send
+    std::vector<std::string> notSent_;  // a line per file of the last Send that is not on the terminal
 };
 
 }  // namespace feld

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "base/KeyText.h"
 #include "base/Ui.h"
 #include "session/ConfigKeys.h"
 #include "session/ConfigStore.h"
@@ -231,15 +232,8 @@ std::optional<std::string> Config::readFileBounded(const std::string& path, std:
 
 std::string Config::handedOverProjectFrom(const std::string& data)
 {
-    static const std::string key = "[FeldBuilder]=";
-    auto at = data.find(key);
-    if (at == std::string::npos)
-        return {};
-    std::size_t begin = at + key.size();
-    std::size_t end = data.find("\r\n", begin);
-    if (end == std::string::npos)
-        end = data.size();
-    std::string value = data.substr(begin, end - begin);
+    // Only CR LF ends the value, as the builder writes it.
+    std::string value = keyValue(data, "[FeldBuilder]=", KeyLineEnd::CrLf);
     // A NUL ends the text, as it would for any C string holding it.
     if (auto nul = value.find('\0'); nul != std::string::npos)
         value.resize(nul);

@@ -89,6 +89,22 @@ TEST_F(TerminalProject, AFileTheTerminalRefusesFailsTheSendWithItsReason)
     }
 }
 
+// The third file of the sample (its first data file) is missing: nothing goes, not even the
+// program, and the message names where the project says it is and where it was looked for here.
+TEST_F(TerminalProject, AProjectWithAMissingFileSendsNothing)
+{
+    const fs::path missing = dir / "project" / "Project" / "SAMPLE" / "STOCK.TXT";
+    fs::remove(missing);
+    StartSim();
+    CliRun r = Cli({"send"});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(Has(r.err, "C:\\TOLVERA\\FeldBuilder\\Project\\SAMPLE\\STOCK.TXT")) << r.err;
+    EXPECT_TRUE(Has(r.err, missing.string())) << r.err;
+    EXPECT_TRUE(OnTerminal("D", "PROGRAM", "SAMPLE.ABP").empty()) << "the program on the terminal stays as it was";
+    EXPECT_TRUE(OnTerminal("D", "LOOKUP", "ITEMS.DBF").empty());
+    EXPECT_FALSE(Has(r.err + r.out, Text(txt::kDownloadDone)));
+}
+
 // Deleting the terminal's file after the copy is done only when the terminal confirms it; a delete
 // it refuses is said with its reason, and the copy stays.
 TEST_F(TerminalProject, ARefusedDeleteAfterReceiveIsSaid)

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
+#include <unistd.h>
 
 #include "OpsFixture.h"
 #include "project/DataReceive.h"
@@ -33,6 +35,35 @@ TEST(ProjectFileTest, KeysByTheirFirstOccurrenceUpToTheLineEnd)
     // Binary text and no keys: an empty project, never a crash.
     std::string binary = "\x01\x02\x00Program=X\r\n";
     EXPECT_TRUE(ParseProjectText(std::string_view(binary.data(), binary.size())).program.empty());
+}
+
+// Keys written by hand are read as an INI reader reads them, but never where the builder's exact
+// key is there; slots the format has no place for are named.
+TEST(ProjectFileTest, HandWrittenKeysAreReadAndEntriesBeyondTheSlotsAreNamed)
+{
+    struct Case {
+        const char* text;
+        const char* program;
+        const char* lookup1;
+        std::vector<std::string> beyond;
+    };
+    const Case cases[] = {
+        {"program=P.ABP\r\nLOOKUP1=L.DBF\r\n", "P.ABP", "L.DBF", {}},
+        {"  Program  =  P.ABP  \r\n\tLookup1\t= L.DBF\n", "P.ABP", "L.DBF", {}},
+        // The exact key wins wherever it stands, its value as written.
+        {"program = OTHER.ABP\r\nProgram=P.ABP \r\n", "P.ABP ", "", {}},
+        // "lookup1 =" is no "Lookup10"; a slot beyond 20, or 0 or written with a leading zero, is named.
+        {"Lookup10 = TEN.DBF\r\nlookup21=X.DBF\r\nDataFile0=Y.TXT\r\nDATAFILE07=Z.TXT\r\nLookup22=\r\n", "", "",
+         {"lookup21", "DataFile0", "DATAFILE07"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ProjectEntry p = ParseProjectText(c.text);
+        EXPECT_EQ(p.program, c.program);
+        EXPECT_EQ(p.lookups[0], c.lookup1);
+        EXPECT_EQ(p.beyondSlots, c.beyond);
+    }
+    EXPECT_EQ(ParseProjectText("Lookup10 = TEN.DBF\r\n").lookups[9], "TEN.DBF");
 }
 
 TEST(ProjectListTest, TenAtMostNoSameNameAndRemovalKeepsTheOrder)
@@ -171,6 +202,135 @@ TEST_F(ProjectOps, AFullDriveOrAMissingFileStopsTheSend)
     const auto texts = ui.shownTexts();
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.find("GONE.TXT") != std::string::npos; }));
     EXPECT_TRUE(LogLines({"D2.TXT"}).empty());
+}
+
+// Every file of every project is checked before the first byte goes: one that cannot go leaves
+// the terminal as it was, and the message names the file and why.
+TEST_F(ProjectOps, AProjectThatCannotGoWholeSendsNothing)
+{
+    const fs::path b2 = dir / "pc" / "B2.TXT";
+    struct Case {
+        const char* file;                // the second project's data file
+        std::function<void()> spoil;     // done to it after the project is written
+        std::vector<std::string> said;   // pieces of the message
+    };
+    const Case cases[] = {
+        {"B2.TXT", [&] { fs::remove(b2); }, {"C:\\TOLVERA\\Project\\B2.TXT", b2.string()}},
+        {"B2.TXT", [&] { fs::remove(b2); fs::create_directory(b2); }, {b2.string()}},
+        {"B 2.TXT", [] {}, {(dir / "pc" / "B 2.TXT").string(), "cannot store it"}},
+        {"LONGER_NAME.TXT", [] {}, {(dir / "pc" / "LONGER_NAME.TXT").string(), tr(txt::kNameTooLong)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said.front());
+        ui.clear();
+        Start();
+        ProjectEntry a = MakeProject("A.ini", {{"Program", "A.ABP"}});
+        ProjectEntry b = MakeProject("B.ini", {{"Program", "B.ABP"}, {"Lookup1", "B1.DBF"}, {"DataFile1", c.file}});
+        c.spoil();
+        ProjectSender sender(*session, ui);
+        EXPECT_EQ(sender.Send({a, b}), 0);
+        EXPECT_TRUE(LogLines({"\"event\":\"stored\""}).empty()) << "the terminal is untouched";
+        EXPECT_FALSE(fs::exists(TermFile("D", "PROGRAM/A.ABP")));
+        const auto texts = ui.shownTexts();
+        ASSERT_EQ(texts.size(), 1u);
+        for (const std::string& piece : c.said)
+            EXPECT_NE(texts[0].find(piece), std::string::npos) << texts[0];
+        TearDown();
+        SetUp();
+    }
+}
+
+// A project file that yields no file (empty, binary, no key the builder writes) is an error that
+// says what a project file holds; hand-written keys send their files, and an entry beyond the 20
+// slots is named in a warning while the others go.
+TEST_F(ProjectOps, AProjectFileWithoutFilesIsAnErrorAndHandWrittenKeysSend)
+{
+    Start();
+    PcFile("K.ABP", 200);
+    PcFile("K1.DBF", 300);
+    PcFile("K21.DBF", 300);
+    static const char kBinary[] = "\x7f" "ELF\x02\x01\x00\x00Program=K.ABP\r\n";
+    const std::string binary(kBinary, sizeof kBinary - 1);
+    for (const std::string& text : {std::string(), binary, std::string("[Project]\r\nName=K\r\n")}) {
+        SCOPED_TRACE(text.size());
+        WriteFile(dir / "pc" / "EMPTY.ini", std::vector<std::uint8_t>(text.begin(), text.end()));
+        auto p = ReadProjectFile((dir / "pc" / "EMPTY.ini").string());
+        ASSERT_TRUE(p);
+        ui.clear();
+        ProjectSender sender(*session, ui);
+        EXPECT_EQ(sender.Send({*p}), 0);
+        const auto texts = ui.shownTexts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_NE(texts[0].find((dir / "pc" / "EMPTY.ini").string()), std::string::npos) << texts[0];
+        EXPECT_NE(texts[0].find("Program="), std::string::npos) << texts[0];
+    }
+
+    const std::string text = "program = C:\\TOLVERA\\K.ABP\r\nlookup1=C:\\TOLVERA\\K1.DBF\r\nLookup21=C:\\TOLVERA\\K21.DBF\r\n";
+    WriteFile(dir / "pc" / "K.ini", std::vector<std::uint8_t>(text.begin(), text.end()));
+    auto k = ReadProjectFile((dir / "pc" / "K.ini").string());
+    ASSERT_TRUE(k);
+    ui.clear();
+    ProjectSender sender(*session, ui);
+    EXPECT_EQ(sender.Send({*k}), 1);
+    EXPECT_EQ(ReadFile(TermFile("D", "PROGRAM/K.ABP")), ReadFile(dir / "pc" / "K.ABP"));
+    EXPECT_EQ(ReadFile(TermFile("D", "LOOKUP/K1.DBF")), ReadFile(dir / "pc" / "K1.DBF"));
+    EXPECT_FALSE(fs::exists(TermFile("D", "LOOKUP/K21.DBF")));
+    const auto texts = ui.shownTexts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_NE(texts.front().find("Lookup21"), std::string::npos) << texts.front();
+    EXPECT_EQ(ui.shownIds().back(), txt::kDownloadDone);
+}
+
+// The end of a send says what happened: a line per file not sent, with its reason, in the message
+// view, and "download complete" only when the terminal took every file (a declined overwrite is
+// the user's choice: listed, but the send is complete).
+TEST_F(ProjectOps, EveryFileNotSentIsListedWithItsReason)
+{
+    struct Case {
+        const char* name;
+        std::vector<sim::SimConfig::RefusedFile> refused;
+        std::size_t dSize;
+        bool existing;                    // M1.DBF is on the terminal and the overwrite is declined
+        int last;                         // the final message
+        std::vector<std::string> lines;   // pieces of the lines, one per line, in order
+    };
+    const Case cases[] = {
+        {"refused", {{"M1.DBF", 10}, {"M2.TXT", 9}}, 0, false, txt::kTransferFailed,
+         {"M1.DBF: the terminal refused the name or path", "M2.TXT: the terminal's power is too low"}},
+        {"in use", {{"M1.DBF", 12}}, 0, false, txt::kTransferFailed, {"M1.DBF: a file is in use on the terminal"}},
+        {"stop", {}, 1500, false, txt::kTransferFailed,
+         {"M1.DBF: not enough space on the drive", "M2.TXT: the send stopped", "MF.FNT: the send stopped"}},
+        {"declined", {}, 0, true, txt::kDownloadDone, {"kept d:\\lookup\\M1.DBF on the terminal"}},
+    };
+    const std::int64_t dSize = simConfig.dSize;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.clear();
+        simConfig.refusedFiles = c.refused;
+        simConfig.dSize = c.dSize ? c.dSize : dSize;
+        if (c.existing)
+            WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "M1.DBF", Pattern(3));
+        Start();
+        ProjectEntry p = MakeProject("M.ini", {{"Program", "M.ABP"}, {"Lookup1", "M1.DBF"}, {"DataFile1", "M2.TXT"},
+                                              {"SysFont", "MF.FNT"}});
+        if (c.dSize)
+            WriteFile(dir / "pc" / "M1.DBF", Pattern(4000));
+        ProjectSender sender(*session, ui);
+        sender.Send({p});
+        EXPECT_EQ(ui.shownIds().back(), c.last);
+        const auto lines = ui.lines();
+        ASSERT_EQ(lines.size(), c.lines.size()) << ::testing::PrintToString(lines);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_NE(lines[i].find(c.lines[i]), std::string::npos) << lines[i];
+        // The lines stand before the final message, so the message view holds them when it shows.
+        const auto events = ui.events();
+        auto last = [&](const char* kind) {
+            return std::find_if(events.rbegin(), events.rend(), [&](const auto& e) { return e.kind == kind; });
+        };
+        EXPECT_TRUE(lines.empty() || last("line") > last("message"));
+        TearDown();
+        SetUp();
+    }
 }
 
 class ReceiveOps : public OpsFixture {

@@ -432,6 +432,10 @@ TEST_F(ConfigTest, BuilderIniHandsOverTheProject)
     c = run(std::string("[FeldBuilder]=bin\0ary\r\n", 20));
     EXPECT_EQ(c.handedOverProject, "bin");
 
+    // Written by hand: the key in another letter case, blanks around "=", read as an INI reader would.
+    c = run("[General]\r\n  [feldbuilder] = /home/u/p/Hand.ini \r\n");
+    EXPECT_EQ(c.handedOverProject, "/home/u/p/Hand.ini");
+
     c = run("");
     EXPECT_TRUE(c.builderIniFound);
     EXPECT_EQ(c.handedOverProject, "");
