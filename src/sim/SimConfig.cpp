@@ -98,6 +98,28 @@ bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& 
     return true;
 }
 
+bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error)
+{
+    RepeatFrame r;
+    const auto colon = text.find(':');
+    const std::string counter = text.substr(0, colon);
+    if (!toInt(counter, r.counter, 0, 49)) {
+        error = "--repeat-frame takes COUNTER[:COUNT] with COUNTER 0 to 49: " + text;
+        return false;
+    }
+    if (colon != std::string::npos) {
+        const std::string count = text.substr(colon + 1);
+        if (count == "all")
+            r.count = 0;
+        else if (!toInt(count, r.count, 1, 1 << 30)) {
+            error = "--repeat-frame: COUNT must be a positive number or all: " + text;
+            return false;
+        }
+    }
+    out = r;
+    return true;
+}
+
 bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& error)
 {
     help = false;
@@ -211,6 +233,13 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
                 c.restartEvery = every;
             else
                 c.duplicateEvery = every;
+        } else if (a == "--repeat-frame") {
+            if (!need(v))
+                return false;
+            RepeatFrame r;
+            if (!parseRepeatFrame(v, r, error))
+                return false;
+            c.repeats.push_back(r);
         } else if (a == "--force-status") {
             if (!need(v))
                 return false;
@@ -282,7 +311,8 @@ Log:
                          and for kernel images kernel_length_ok and kernel_sum_ok),
                          refused (why, status; the file's name or path, or a command's op
                          and argument), format (drive), delete (path), firmware-update,
-                         fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why);
+                         fault (kind: corrupt, drop, busy, restart, duplicate, repeat, forced),
+                         abandoned (why);
                          every line has "seq" (from 1) and "ms" (since start)
 Faults (deterministic; --seed N shifts which frames are hit and which bytes are corrupted):
   --corrupt-every N      corrupt every Nth header or data frame the terminal sends
@@ -291,6 +321,11 @@ Faults (deterministic; --seed N shifts which frames are hit and which bytes are 
   --restart-every N      send a code-7 header before every Nth transfer it sends
   --duplicate-every N    send every Nth data frame twice (only full frames with a counter above 0,
                          which the PC can tell apart as duplicates)
+  --repeat-frame COUNTER[:COUNT]
+                         a frame sent again on demand, as if the PC's answer had been lost: the first data frame of a transfer that carries
+                         COUNTER (0-49) goes out again once the PC has taken it; COUNT transfers
+                         (default 1), or "all" for every transfer that has such a frame; repeatable.
+                         Examples: --repeat-frame 0  --repeat-frame 49:all
   --force-status STATUS[:WHEN[:COUNT]]
                          answer with STATUS on demand; repeatable. STATUS is 0-255, or "none" for
                          no answer at all (with frame or header). WHEN:

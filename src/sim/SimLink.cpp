@@ -331,20 +331,43 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
     const std::size_t frames = length == 0 ? 1 : (length + wire::kMaxPayload - 1) / wire::kMaxPayload;
     std::uint16_t counter = 0;
     std::size_t pos = 0;
+    std::uint64_t repeatedHere = 0;  // counters whose frame went out again in this transfer
     for (std::size_t i = 0; i < frames; ++i) {
         std::size_t n = std::min(wire::kMaxPayload, length - pos);
         auto frame = wire::makeDataFrame(counter, payload.data() + pos, n);
         std::int64_t wait = std::int64_t(config_.replyTimeoutMs) + std::int64_t(frame.size()) * line_.byteNs() / 1'000'000;
+        const bool last = i + 1 == frames;
+        bool repeated = false;  // the PC took this frame and we sent it again
         for (int retries = 0, silences = 0, attempt = 0;; ++attempt) {
             if (!writeFrame(frame.data(), frame.size(), attempt == 0))
                 return finish("stopped");
             Got g = waitReply(SimLine::msFromNow(static_cast<int>(wait)), r);
             if (g == Got::Stopped)
                 return finish("stopped");
+            // The PC took the first copy: one that has finished the transfer owes the copy no answer.
+            if (repeated && (g == Got::Timeout || (g == Got::NewHeader && last)))
+                break;
             if (g == Got::NewHeader)
                 return finish("the PC started a transfer");
-            if (g == Got::Reply && r.status == term::kDone && (r.counter == counter || r.counter == 0))
+            if (g == Got::Reply && r.status == term::kDone && (r.counter == counter || r.counter == 0)) {
+                if (!repeated) {
+                    // A terminal whose wait for the PC's answer ran out sends the frame again, the
+                    // first frame, one at the wrap and one before a shorter last frame alike.
+                    // Until the PC tells a repeat from new data at any counter, only a full frame
+                    // with a counter above 0 and a full frame after it goes out twice.
+                    const bool duplicate = faults_.duplicateNext() && counter != 0 && n == wire::kMaxPayload &&
+                                           length - pos - n >= wire::kMaxPayload;
+                    const bool asked = !(repeatedHere >> counter & 1) && faults_.repeatNow(counter);
+                    if (asked)
+                        repeatedHere |= std::uint64_t(1) << counter;
+                    if (duplicate || asked) {
+                        repeated = true;
+                        log_.line("fault").str("kind", asked ? "repeat" : "duplicate").num("counter", counter).write();
+                        continue;  // as if this answer had been lost
+                    }
+                }
                 break;
+            }
             if (g == Got::Reply && r.status == term::kBusy)
                 continue;
             // A PC that rejects a frame answers at once; one that stays silent this long is gone.
@@ -354,22 +377,6 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
             }
             if (tooManyRetries(++retries, "data frame not taken"))
                 return finish("data frame not taken");
-        }
-        if (faults_.duplicateNext())
-            duplicatePending_ = true;
-        // Only a full frame followed by another full one goes out twice: the PC reads a frame by
-        // the size it expects next, and counter 0 would pass as new.
-        bool nextFull = length - pos - n >= wire::kMaxPayload;
-        if (duplicatePending_ && counter != 0 && n == wire::kMaxPayload && nextFull) {
-            duplicatePending_ = false;
-            log_.line("fault").str("kind", "duplicate").num("counter", counter).write();
-            if (line_.write(frame.data(), frame.size()) != SimLine::Wait::Ok)
-                return finish("stopped");
-            Got g = waitReply(SimLine::msFromNow(static_cast<int>(wait)), r);
-            if (g == Got::Stopped)
-                return finish("stopped");
-            if (g == Got::NewHeader)
-                return finish("the PC started a transfer");
         }
         pos += n;
         counter = wire::nextCounter(counter);

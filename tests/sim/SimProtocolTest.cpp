@@ -281,6 +281,16 @@ TEST(SimConfigParse, ForcedStatusForms)
     for (const char* bad : {"", "x", "300", "none", "none:op", "5:later", "5:file:0", "5:file:1:2", "5:op=x"})
         EXPECT_FALSE(parseForcedStatus(bad, f, err)) << bad;
 
+    RepeatFrame r;
+    ASSERT_TRUE(parseRepeatFrame("49:all", r, err));
+    EXPECT_EQ(r.counter, 49);
+    EXPECT_EQ(r.count, 0);
+    ASSERT_TRUE(parseRepeatFrame("0", r, err));
+    EXPECT_EQ(r.counter, 0);
+    EXPECT_EQ(r.count, 1);
+    for (const char* bad : {"", "50", "-1", "x", "3:0", "3:", "3:2:1"})
+        EXPECT_FALSE(parseRepeatFrame(bad, r, err)) << bad;
+
     SimConfig c;
     bool help = false;
     const char* argv[] = {"sim", "--baud", "9600", "--c-size", "64K", "--unformatted", "D", "--model", "191:-3",
