@@ -319,8 +319,9 @@ Faults (deterministic; --seed N shifts which frames are hit and which bytes are 
   --drop-every N         leave every Nth PC data frame unanswered (the resend is answered)
   --busy-every N         answer every Nth PC data frame with status 7 first
   --restart-every N      send a code-7 header before every Nth transfer it sends
-  --duplicate-every N    send every Nth data frame twice (only full frames with a counter above 0,
-                         which the PC can tell apart as duplicates)
+  --duplicate-every N    send every Nth data frame again once the PC has taken it, as if the PC's
+                         answer had been lost (any frame: the first, one at counter 0 or 49, one
+                         before a shorter last frame, the last)
   --repeat-frame COUNTER[:COUNT]
                          a frame sent again on demand, as if the PC's answer had been lost: the first data frame of a transfer that carries
                          COUNTER (0-49) goes out again once the PC has taken it; COUNT transfers

@@ -196,7 +196,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             return Rx::Stopped;
         // The PC sends the last frame again when our answer did not reach it whole; the frame it
         // resends may be longer than the one we expect next.
-        if (w == SimLine::Wait::Ok && lastRx_.size() > size && std::equal(line_.data(), line_.data() + size, lastRx_.begin())) {
+        if (w == SimLine::Wait::Ok && wire::startsLikeRepeat(line_.data(), size, lastRx_)) {
             w = line_.fill(lastRx_.size(), frameDeadline);
             if (w == SimLine::Wait::Stopped)
                 return Rx::Stopped;
@@ -211,11 +211,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         std::uint16_t counter = 0;
         if (w == SimLine::Wait::Ok) {
             counter = wire::dataFrameCounter(f);
-            check = wire::checkDataFrame(f, size, wire::sum16(f, size), expected);
-            // Counter 0 passes for any expected counter, so a first frame sent again would be taken
-            // twice: a copy of the frame just taken is a duplicate whatever its counter.
-            if (lastRx_.size() == size && std::equal(lastRx_.begin(), lastRx_.end(), f))
-                check = wire::DataCheck::Duplicate;
+            check = wire::checkDataFrame(f, size, wire::sum16(f, size), expected, lastRx_);
         }
         if (check == wire::DataCheck::Invalid) {
             // Let the rest of a bad frame pass, then ask for it again.
@@ -353,10 +349,7 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
                 if (!repeated) {
                     // A terminal whose wait for the PC's answer ran out sends the frame again, the
                     // first frame, one at the wrap and one before a shorter last frame alike.
-                    // Until the PC tells a repeat from new data at any counter, only a full frame
-                    // with a counter above 0 and a full frame after it goes out twice.
-                    const bool duplicate = faults_.duplicateNext() && counter != 0 && n == wire::kMaxPayload &&
-                                           length - pos - n >= wire::kMaxPayload;
+                    const bool duplicate = faults_.duplicateNext();
                     const bool asked = !(repeatedHere >> counter & 1) && faults_.repeatNow(counter);
                     if (asked)
                         repeatedHere |= std::uint64_t(1) << counter;
