@@ -5,9 +5,11 @@
 // its failure was reported with nothing partial left on either side.
 //
 // The fault mix is about one fault in five frames each way: the terminal corrupts every 10th frame
-// it sends and sends every 10th data frame twice, answers every 5th PC data frame "busy" first,
-// restarts every 5th transfer it sends, and leaves every 2,000th PC data frame unanswered (a dropped
-// frame costs a whole reply time-out of 2 s, so more drops would only measure waiting).
+// it sends, sends every 10th data frame again once the PC took it (as if the PC's answer had been
+// lost) and does the same with the first frame and the frame at counter 49 of every transfer it
+// sends, answers every 5th PC data frame "busy" first, restarts every 5th transfer it sends, and
+// leaves every 2,000th PC data frame unanswered (a dropped frame costs a whole reply time-out of
+// 2 s, so more drops would only measure waiting).
 //
 //   bench-soak [--transfers N] [--max-kib N] [--seed N] [--bin DIR]
 
@@ -99,7 +101,8 @@ int main(int argc, char** argv)
         const fs::path log = root / "sim.log";
         test::SimProcess sim;
         if (!sim.start({"--firmware", std::to_string(firmware), "--seed", std::to_string(seed + f), "--corrupt-every", "10",
-                        "--busy-every", "5", "--restart-every", "5", "--duplicate-every", "10", "--drop-every", "2000",
+                        "--busy-every", "5", "--restart-every", "5", "--duplicate-every", "10", "--repeat-frame", "0:all",
+                        "--repeat-frame", "49:all", "--drop-every", "2000",
                         "--root", (root / "term").string(), "--log", log.string()},
                        test::SimProcess::program(bin))) {
             std::fprintf(stderr, "cannot start the simulator: %s\n", sim.error().c_str());

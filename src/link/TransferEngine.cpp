@@ -259,6 +259,15 @@ int TransferEngine::CheckReplyFrame(const std::uint8_t* frame, std::uint16_t exp
     }
     if (reply->counter != 0 && reply->counter != expected)
         return 0;
+    if (reply->status == term::kDone) {
+        // A terminal that numbers nothing answers every frame with counter 0. One that has shown it
+        // numbers its answers sends counter 0 only for a frame at 0; any other "taken" with 0 is a
+        // late answer to an earlier frame, and taking it would skip a frame the terminal never got.
+        if (reply->counter == 0 && expected != 0 && repliesNumbered_)
+            return 0;
+        if (reply->counter != 0)
+            repliesNumbered_ = true;
+    }
     return reply->status;
 }
 
@@ -277,6 +286,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
     std::uint32_t remaining = length;
     const std::uint8_t* pos = data;
     blockCounter_ = 0;
+    repliesNumbered_ = false;
     port_->ResetRing();
     lastFailure_.clear();
 
@@ -449,8 +459,11 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
     int duplicates = 0;
     std::uint8_t header[wire::kHeaderSize];
     std::uint8_t block[wire::kMaxDataFrame];
+    std::uint8_t last[wire::kMaxDataFrame];  // the last frame taken, to know it when it comes again
+    std::size_t lastSize = 0;
     std::size_t outstanding = 0;
     std::size_t frameSize = 0;
+    std::size_t readSize = 0;  // frameSize, or the last frame's size while reading what may be it again
     std::uint16_t sum = 0;
     std::int64_t receiveLength = 0;
     std::int64_t totalLength = 0;
@@ -483,6 +496,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
             replyKind_ = 0;
             replyChunkCount_ = 0;
             fileStarted_ = false;
+            lastSize = 0;
             state = State::ReadHeader;
             break;
         case State::ReadHeader:
@@ -541,11 +555,12 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                             : static_cast<std::size_t>(receiveLength) + wire::kDataOverhead;
             receiveLength -= static_cast<std::int64_t>(wire::kMaxPayload);
             outstanding = frameSize;
+            readSize = frameSize;
             StartReplyTimer();
             state = State::ReadBlock;
             break;
         case State::ReadBlock:
-            if (readInto(block, frameSize) == 0 && outstanding > 0) {
+            if (readInto(block, readSize) == 0 && outstanding > 0) {
                 if (!port_->IsOpen()) {
                     state = State::Failed;  // the device went away: waiting longer cannot help
                     break;
@@ -569,7 +584,18 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 state = State::CheckBlock;
             break;
         case State::CheckBlock: {
-            wire::DataCheck check = wire::checkDataFrame(block, frameSize, sum, blockCounter_);
+            const std::span<const std::uint8_t> lastTaken(last, lastSize);
+            if (readSize == frameSize && wire::startsLikeRepeat(block, frameSize, lastTaken)) {
+                // A full frame sent again while a shorter one is due: the rest of it is coming.
+                readSize = lastSize;
+                outstanding = lastSize - frameSize;
+                state = State::ReadBlock;
+                break;
+            }
+            wire::DataCheck check = wire::checkDataFrame(block, readSize, sum, blockCounter_, lastTaken);
+            if (readSize != frameSize && check != wire::DataCheck::Duplicate)
+                check = wire::DataCheck::Invalid;  // it only began like the last frame
+            readSize = frameSize;
             if (check == wire::DataCheck::Invalid) {
                 port_->ResetRing();
                 port_->Purge();
@@ -601,6 +627,8 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                     state = State::Failed;
                     break;
                 }
+                std::memcpy(last, block, frameSize);
+                lastSize = frameSize;
                 // The last block's answer is waited for: the receive is only done once it went out.
                 SendAckFrame(blockCounter_, kReplyAccept, receiveLength <= 0);
                 if (progress.IsShown())

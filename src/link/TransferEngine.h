@@ -122,7 +122,8 @@ public:
     std::uint64_t RetriesTotal() const { return retriesTotal_; }
     // Waits for the terminal's 12-byte reply; true with the frame in `frame`.
     bool WaitReplyFrame(std::array<std::uint8_t, wire::kReplySize>& frame);
-    // The status of a found reply, 0 when it is invalid for `expected`.
+    // The status of a found reply, 0 when it is invalid for `expected` (a counter other than 0 and
+    // `expected`, or a late "taken" with counter 0 from a terminal that numbers its answers).
     int CheckReplyFrame(const std::uint8_t* frame, std::uint16_t expected);
 
 private:
@@ -158,6 +159,7 @@ private:
     int timedOut_ = 1;
     std::int64_t replyDeadline_ = 0;     // seconds on the monotonic clock
     std::uint16_t blockCounter_ = 0;
+    bool repliesNumbered_ = false;       // this send's terminal has answered a frame with its counter
 
     std::vector<std::uint8_t> replyData_;
     int replyRecordCount_ = 0;

@@ -142,6 +142,28 @@ bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std:
     return true;
 }
 
+bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error)
+{
+    RepeatFrame r;
+    const auto colon = text.find(':');
+    const std::string counter = text.substr(0, colon);
+    if (!toInt(counter, r.counter, 0, 49)) {
+        error = "--repeat-frame takes COUNTER[:COUNT] with COUNTER 0 to 49: " + text;
+        return false;
+    }
+    if (colon != std::string::npos) {
+        const std::string count = text.substr(colon + 1);
+        if (count == "all")
+            r.count = 0;
+        else if (!toInt(count, r.count, 1, 1 << 30)) {
+            error = "--repeat-frame: COUNT must be a positive number or all: " + text;
+            return false;
+        }
+    }
+    out = r;
+    return true;
+}
+
 bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& error)
 {
     help = false;
@@ -265,6 +287,13 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
                 c.restartEvery = every;
             else
                 c.duplicateEvery = every;
+        } else if (a == "--repeat-frame") {
+            if (!need(v))
+                return false;
+            RepeatFrame r;
+            if (!parseRepeatFrame(v, r, error))
+                return false;
+            c.repeats.push_back(r);
         } else if (a == "--force-status") {
             if (!need(v))
                 return false;
@@ -349,7 +378,7 @@ Log:
                          and for kernel images kernel_length_ok and kernel_sum_ok),
                          refused (why, status; the file's name or path, or a command's op
                          and argument), format (drive), delete (path), firmware-update,
-                         fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why),
+                         fault (kind: corrupt, drop, busy, restart, duplicate, repeat, forced), abandoned (why),
                          line-mismatch (pc: the PC's bit rate and stop bits that --line refuses);
                          every line has "seq" (from 1) and "ms" (since start)
 Faults (deterministic; --seed N shifts which frames are hit and which bytes are corrupted):
@@ -357,8 +386,14 @@ Faults (deterministic; --seed N shifts which frames are hit and which bytes are 
   --drop-every N         leave every Nth PC data frame unanswered (the resend is answered)
   --busy-every N         answer every Nth PC data frame with status 7 first
   --restart-every N      send a code-7 header before every Nth transfer it sends
-  --duplicate-every N    send every Nth data frame twice (only full frames with a counter above 0,
-                         which the PC can tell apart as duplicates)
+  --duplicate-every N    send every Nth data frame again once the PC has taken it, as if the PC's
+                         answer had been lost (any frame: the first, one at counter 0 or 49, one
+                         before a shorter last frame, the last)
+  --repeat-frame COUNTER[:COUNT]
+                         a frame sent again on demand, as if the PC's answer had been lost: the first data frame of a transfer that carries
+                         COUNTER (0-49) goes out again once the PC has taken it; COUNT transfers
+                         (default 1), or "all" for every transfer that has such a frame; repeatable.
+                         Examples: --repeat-frame 0  --repeat-frame 49:all
   --force-status STATUS[:WHEN[:COUNT]]
                          answer with STATUS on demand; repeatable. STATUS is 0-255, or "none" for
                          no answer at all (with frame or header). WHEN:

@@ -27,6 +27,12 @@ struct ForcedStatus {
     int after = 0;       // moments of this kind that pass untouched first (the third fetch, say)
 };
 
+// A frame the terminal sends again after the PC took it, as if the PC's answer had been lost.
+struct RepeatFrame {
+    int counter = 0;  // the first frame of a transfer that carries this counter (0..49)
+    int count = 1;    // how many transfers it happens in; 0 = every one
+};
+
 struct SimConfig {
     std::string device;       // serve this device instead of a new pseudo-terminal
     long baud = 0;            // 0: unpaced
@@ -48,7 +54,8 @@ struct SimConfig {
     int dropEvery = 0;        // every Nth PC data frame is left unanswered
     int busyEvery = 0;        // every Nth PC data frame is answered with status 7 first
     int restartEvery = 0;     // a code-7 header before every Nth transfer the terminal sends
-    int duplicateEvery = 0;   // every Nth data frame the terminal sends goes out twice
+    int duplicateEvery = 0;   // every Nth data frame the terminal sends goes out again once taken
+    std::vector<RepeatFrame> repeats;
     bool needFlashWriter = false;
     bool hostileNames = false;  // listings add entries named ".", ".." and with separators
     std::vector<ForcedStatus> forced;
@@ -75,6 +82,8 @@ bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& 
 
 // Parses one --refuse-file value: NAME=STATUS.
 bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std::string& error);
+// Parses one --repeat-frame value: COUNTER[:COUNT], COUNTER 0 to 49, COUNT a number or "all".
+bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error);
 
 // Parses the command line (without argv[0] handling of --help: `help` is set instead).
 bool parseSimArgs(int argc, char** argv, SimConfig& config, bool& help, std::string& error);

@@ -7,7 +7,7 @@ namespace feld::sim {
 SimFaults::SimFaults(const SimConfig& c)
     : corruptEvery_(c.corruptEvery), dropEvery_(c.dropEvery), busyEvery_(c.busyEvery), restartEvery_(c.restartEvery),
       duplicateEvery_(c.duplicateEvery), seed_(c.seed), rng_(c.seed), forced_(c.forced),
-      refusedFiles_(c.refusedFiles)
+      refusedFiles_(c.refusedFiles), repeats_(c.repeats)
 {
 }
 
@@ -53,6 +53,18 @@ std::size_t SimFaults::corruptPosition(std::size_t size)
     std::uniform_int_distribution<std::size_t> d(0, payload + 1);
     std::size_t k = d(rng_);
     return k < payload ? 6 + k : size - 2 + (k - payload);
+}
+
+bool SimFaults::repeatNow(std::uint16_t counter)
+{
+    for (auto it = repeats_.begin(); it != repeats_.end(); ++it) {
+        if (it->counter != counter)
+            continue;
+        if (it->count > 0 && --it->count == 0)
+            repeats_.erase(it);
+        return true;
+    }
+    return false;
 }
 
 std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int op, const std::string& argument)

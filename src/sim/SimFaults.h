@@ -24,6 +24,11 @@ public:
     bool restartNext() { return hit(restartCount_, restartEvery_); }      // transfer sent
     bool duplicateNext() { return hit(duplicateCount_, duplicateEvery_); } // data frame sent
 
+    // Whether the frame at `counter` that the PC has just taken goes out again as if the PC's answer
+    // had been lost (asked for with --repeat-frame). Ask once per transfer and counter: each yes
+    // uses up one of the transfers asked for.
+    bool repeatNow(std::uint16_t counter);
+
     // Which byte of a frame of `size` bytes to spoil: one of the payload bytes or the sum, never
     // the counter (a spoilt counter could pass for a duplicate, which the sum does not guard).
     std::size_t corruptPosition(std::size_t size);
@@ -44,6 +49,7 @@ private:
     std::mt19937_64 rng_;
     std::vector<ForcedStatus> forced_;
     std::vector<SimConfig::RefusedFile> refusedFiles_;
+    std::vector<RepeatFrame> repeats_;
 };
 
 }  // namespace feld::sim

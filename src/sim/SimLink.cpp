@@ -200,7 +200,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
             return Rx::Stopped;
         // The PC sends the last frame again when our answer did not reach it whole; the frame it
         // resends may be longer than the one we expect next.
-        if (w == SimLine::Wait::Ok && lastRx_.size() > size && std::equal(line_.data(), line_.data() + size, lastRx_.begin())) {
+        if (w == SimLine::Wait::Ok && wire::startsLikeRepeat(line_.data(), size, lastRx_)) {
             w = line_.fill(lastRx_.size(), frameDeadline);
             if (w == SimLine::Wait::Stopped)
                 return Rx::Stopped;
@@ -215,11 +215,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         std::uint16_t counter = 0;
         if (w == SimLine::Wait::Ok) {
             counter = wire::dataFrameCounter(f);
-            check = wire::checkDataFrame(f, size, wire::sum16(f, size), expected);
-            // Counter 0 passes for any expected counter, so a first frame sent again would be taken
-            // twice: a copy of the frame just taken is a duplicate whatever its counter.
-            if (lastRx_.size() == size && std::equal(lastRx_.begin(), lastRx_.end(), f))
-                check = wire::DataCheck::Duplicate;
+            check = wire::checkDataFrame(f, size, wire::sum16(f, size), expected, lastRx_);
         }
         if (check == wire::DataCheck::Invalid) {
             // Let the rest of a bad frame pass, then ask for it again.
@@ -335,20 +331,40 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
     const std::size_t frames = length == 0 ? 1 : (length + wire::kMaxPayload - 1) / wire::kMaxPayload;
     std::uint16_t counter = 0;
     std::size_t pos = 0;
+    std::uint64_t repeatedHere = 0;  // counters whose frame went out again in this transfer
     for (std::size_t i = 0; i < frames; ++i) {
         std::size_t n = std::min(wire::kMaxPayload, length - pos);
         auto frame = wire::makeDataFrame(counter, payload.data() + pos, n);
         std::int64_t wait = std::int64_t(config_.replyTimeoutMs) + std::int64_t(frame.size()) * line_.byteNs() / 1'000'000;
+        const bool last = i + 1 == frames;
+        bool repeated = false;  // the PC took this frame and we sent it again
         for (int retries = 0, silences = 0, attempt = 0;; ++attempt) {
             if (!writeFrame(frame.data(), frame.size(), attempt == 0))
                 return finish("stopped");
             Got g = waitReply(SimLine::msFromNow(static_cast<int>(wait)), r);
             if (g == Got::Stopped)
                 return finish("stopped");
+            // The PC took the first copy: one that has finished the transfer owes the copy no answer.
+            if (repeated && (g == Got::Timeout || (g == Got::NewHeader && last)))
+                break;
             if (g == Got::NewHeader)
                 return finish("the PC started a transfer");
-            if (g == Got::Reply && r.status == term::kDone && (r.counter == counter || r.counter == 0))
+            if (g == Got::Reply && r.status == term::kDone && (r.counter == counter || r.counter == 0)) {
+                if (!repeated) {
+                    // A terminal whose wait for the PC's answer ran out sends the frame again, the
+                    // first frame, one at the wrap and one before a shorter last frame alike.
+                    const bool duplicate = faults_.duplicateNext();
+                    const bool asked = !(repeatedHere >> counter & 1) && faults_.repeatNow(counter);
+                    if (asked)
+                        repeatedHere |= std::uint64_t(1) << counter;
+                    if (duplicate || asked) {
+                        repeated = true;
+                        log_.line("fault").str("kind", asked ? "repeat" : "duplicate").num("counter", counter).write();
+                        continue;  // as if this answer had been lost
+                    }
+                }
                 break;
+            }
             if (g == Got::Reply && r.status == term::kBusy)
                 continue;
             // A PC that rejects a frame answers at once; one that stays silent this long is gone.
@@ -358,22 +374,6 @@ bool SimLink::send(std::uint8_t code, const std::vector<std::uint8_t>& payload)
             }
             if (tooManyRetries(++retries, "data frame not taken"))
                 return finish("data frame not taken");
-        }
-        if (faults_.duplicateNext())
-            duplicatePending_ = true;
-        // Only a full frame followed by another full one goes out twice: the PC reads a frame by
-        // the size it expects next, and counter 0 would pass as new.
-        bool nextFull = length - pos - n >= wire::kMaxPayload;
-        if (duplicatePending_ && counter != 0 && n == wire::kMaxPayload && nextFull) {
-            duplicatePending_ = false;
-            log_.line("fault").str("kind", "duplicate").num("counter", counter).write();
-            if (line_.write(frame.data(), frame.size()) != SimLine::Wait::Ok)
-                return finish("stopped");
-            Got g = waitReply(SimLine::msFromNow(static_cast<int>(wait)), r);
-            if (g == Got::Stopped)
-                return finish("stopped");
-            if (g == Got::NewHeader)
-                return finish("the PC started a transfer");
         }
         pos += n;
         counter = wire::nextCounter(counter);

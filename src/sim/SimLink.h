@@ -6,7 +6,8 @@
 // its counter, 0 when bad; a frame sent again is recognised and answered without being taken
 // twice), and sends the terminal's own transfer (header, data frames, each waiting for the PC's
 // reply; resent on 0 or when no reply comes). The line faults (corrupt, drop, busy, restart,
-// duplicate, a forced status on a frame) are injected here.
+// a frame sent again as if the PC's answer had been lost, a forced status on a frame) are injected
+// here.
 
 #include <atomic>
 #include <cstddef>
@@ -70,7 +71,6 @@ private:
     SimLine line_;
     std::atomic<bool> stopping_{false};
     std::vector<std::uint8_t> lastRx_;  // the last PC data frame taken (to recognise it sent again)
-    bool duplicatePending_ = false;
 };
 
 }  // namespace feld::sim

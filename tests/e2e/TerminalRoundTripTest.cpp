@@ -276,6 +276,36 @@ TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)
     EXPECT_EQ(ReadFile(target), Pattern(300000));
 }
 
+// A terminal whose answer from the PC went missing sends the frame again. The copy is answered and
+// kept once, whether it is the first frame (counter 0, while 1 is due) or the one at the wrap
+// (counter 49, while 0 is due), and whether the frame due next is a full one or a shorter last one.
+TEST_F(TerminalCommands, FrameSentAgainIsKeptOnceWhateverItsCounter)
+{
+    struct Case {
+        int counter;
+        std::size_t size;  // a file travels after its 32-byte header
+    };
+    const Case cases[] = {
+        {0, 2000},                 // frames of 512, 512, 512, 496
+        {0, 600},                  // 512, then 120
+        {49, 50 * 512 - 32 + 2000},  // 54 frames, the 51st (counter 0) full
+        {49, 50 * 512 - 32 + 100},   // 51 frames, the 51st 100 bytes
+    };
+    for (const Case& c : cases) {
+        const std::string what = "repeat of frame " + std::to_string(c.counter) + ", " + std::to_string(c.size) + " bytes";
+        sim.stop();
+        fs::remove(dir / "sim.log");
+        StartSim({"--repeat-frame", std::to_string(c.counter) + ":all"});
+        const std::string name = "R" + std::to_string(c.size) + ".DAT";
+        WriteFile(TermRoot("C") / "DATA" / name, Pattern(c.size, c.counter + 11));
+        const fs::path back = dir / "pc" / name;
+        CliRun get = Cli({"get", "C:\\Data\\" + name, back.string()}, true, 60);
+        EXPECT_EQ(get.rc, 0) << what << "\n" << get.err;
+        EXPECT_EQ(ReadFile(back), Pattern(c.size, c.counter + 11)) << what;
+        EXPECT_FALSE(LogWith({"\"repeat\"", "\"counter\":" + std::to_string(c.counter)}).empty()) << what;
+    }
+}
+
 TEST_F(TerminalCommands, DumpKeepsCrLfAndAFailedDumpKeepsTheOldImage)
 {
     StartSim({"--unformatted", "D"});

@@ -1,5 +1,7 @@
 // The PC's side of a send: frames on the wire, counters, statuses, retries.
 
+#include <functional>
+
 #include "LinkFixture.h"
 
 namespace feld::test {
@@ -127,15 +129,49 @@ TEST_F(SendTransferTest, AttemptsCountPerBlockAndStartAgainAfterAnAcceptedOne)
     EXPECT_EQ(term.received.at(0).payload, p);
 }
 
-TEST_F(SendTransferTest, ReplyCounterZeroIsAcceptedForAnyFrameButAWrongCounterIsNot)
+// Counter 0 in a "taken" answers any frame of a terminal that numbers nothing, but from one that
+// has numbered its answers it is a late answer to an earlier frame; a wrong counter is never taken.
+TEST_F(SendTransferTest, ReplyCountersSayWhichFrameWasTaken)
 {
     Connected();
     auto p = Pattern(5 * 512);
-    term.frameAnswers[3].push_back({.counter = 0});    // frame 3 answered with counter 0: accepted
-    term.frameAnswers[4].push_back({.counter = 2});    // frame 4 answered with counter 2: refused, resent
-    EXPECT_EQ(link->SendTransfer(wire::kFile, static_cast<std::uint32_t>(p.size()), p.data(), false), 1);
-    EXPECT_EQ(term.dataFramesSeen, 6);
-    EXPECT_EQ(term.received.at(0).payload, p);
+    struct Case {
+        const char* what;
+        std::function<void()> script;
+        int framesSent;
+    };
+    const Case cases[] = {
+        {"numbers nothing",
+         [this] {
+             for (int i = 0; i < 5; ++i)
+                 term.frameAnswers[i].push_back({.counter = 0});
+         },
+         5},
+        {"wrong counter", [this] { term.frameAnswers[4].push_back({.counter = 2}); }, 6},
+        {"late answer with counter 0",
+         [this] {
+             // Frame 3 is lost on the way; a late "taken 0" comes while its answer is awaited.
+             term.frameAnswers[3].push_back({.drop = true});
+             term.onFrame = [this](int index) {
+                 if (index == 3) {
+                     auto r = wire::makeReply(0, 1);
+                     term.device->Deliver({r.begin(), r.end()});
+                 }
+             };
+         },
+         6},
+    };
+    for (const Case& c : cases) {
+        term.frameAnswers.clear();
+        term.onFrame = nullptr;
+        term.received.clear();
+        term.dataFramesSeen = 0;
+        c.script();
+        EXPECT_EQ(link->SendTransfer(wire::kFile, static_cast<std::uint32_t>(p.size()), p.data(), false), 1) << c.what;
+        EXPECT_EQ(term.dataFramesSeen, c.framesSent) << c.what;
+        ASSERT_EQ(term.received.size(), 1u) << c.what << ": the terminal did not get the whole transfer";
+        EXPECT_EQ(term.received[0].payload, p) << c.what;
+    }
 }
 
 TEST_F(SendTransferTest, RepeatedAndNoisyRepliesDoNotConfuseTheNextFrame)

@@ -164,12 +164,19 @@ public:
         std::uint32_t remaining = hd.length;
         std::uint16_t expected = 0;
         bool first = true;
+        Bytes last;
         while (first || remaining > 0) {
             std::size_t n = std::min<std::size_t>(wire::kMaxPayload, remaining);
             Bytes f;
             if (!read(f, n + wire::kDataOverhead, timeoutMs))
                 return -1;
-            auto c = wire::checkDataFrame(f.data(), f.size(), wire::sum16(f.data(), f.size()), expected);
+            if (wire::startsLikeRepeat(f.data(), f.size(), last)) {
+                Bytes rest;
+                if (!read(rest, last.size() - f.size(), timeoutMs))
+                    return -1;
+                f.insert(f.end(), rest.begin(), rest.end());
+            }
+            auto c = wire::checkDataFrame(f.data(), f.size(), wire::sum16(f.data(), f.size()), expected, last);
             if (c == wire::DataCheck::Invalid) {
                 ++badFrames_;
                 write(wire::makeReply(expected, 0));
@@ -180,6 +187,12 @@ public:
                 write(wire::makeReply(wire::dataFrameCounter(f.data()), 1));
                 continue;
             }
+            if (f.size() != n + wire::kDataOverhead) {
+                ++badFrames_;
+                write(wire::makeReply(expected, 0));
+                continue;
+            }
+            last = f;
             payload.insert(payload.end(), f.begin() + 6, f.begin() + 6 + static_cast<std::ptrdiff_t>(n));
             remaining -= static_cast<std::uint32_t>(n);
             write(wire::makeReply(expected, 1));

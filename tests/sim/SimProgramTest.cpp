@@ -74,7 +74,7 @@ TEST(SimProgram, OptionsCheckedAndHelpGiven)
     EXPECT_EQ(runSim({"--device", "/nonexistent/tty"}).rc, 1);
     for (const char* opt : {"--device", "--baud", "--root", "--c-size", "--d-size", "--unformatted", "--firmware", "--model",
                             "--log", "--seed", "--corrupt-every", "--drop-every", "--busy-every", "--restart-every",
-                            "--duplicate-every", "--force-status", "--stdin-lifetime"})
+                            "--duplicate-every", "--repeat-frame", "--force-status", "--stdin-lifetime"})
         EXPECT_NE(help.out.find(opt), std::string::npos) << opt;
 }
 

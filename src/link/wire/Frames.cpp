@@ -1,5 +1,7 @@
 #include "link/wire/Frames.h"
 
+#include <algorithm>
+
 namespace feld::wire {
 
 std::uint16_t sum16(const std::uint8_t* data, std::size_t n, std::uint16_t start)
@@ -57,16 +59,24 @@ std::vector<std::uint8_t> makeDataFrame(std::uint16_t counter, const std::uint8_
     return f;
 }
 
-DataCheck checkDataFrame(const std::uint8_t* frame, std::size_t size, std::uint16_t runningSum, std::uint16_t expected)
+DataCheck checkDataFrame(const std::uint8_t* frame, std::size_t size, std::uint16_t runningSum, std::uint16_t expected,
+                         std::span<const std::uint8_t> last)
 {
     if (size < kDataOverhead || frame[0] != 0x02 || frame[size - 3] != 0x02)
         return DataCheck::Invalid;
+    if (last.size() == size && std::equal(last.begin(), last.end(), frame))
+        return DataCheck::Duplicate;
     std::uint16_t counter = get16(frame + 4);
     if (counter != expected && counter != 0)
         return counter < expected ? DataCheck::Duplicate : DataCheck::Invalid;
     std::uint16_t carried = get16(frame + size - 2);
     std::uint16_t computed = static_cast<std::uint16_t>(runningSum - frame[size - 2] - frame[size - 1]);
     return carried == computed ? DataCheck::Valid : DataCheck::Invalid;
+}
+
+bool startsLikeRepeat(const std::uint8_t* got, std::size_t n, std::span<const std::uint8_t> last)
+{
+    return last.size() > n && std::equal(got, got + n, last.begin());
 }
 
 std::array<std::uint8_t, kReplySize> makeReply(std::uint16_t counter, std::uint8_t status)

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace feld::wire {
@@ -64,9 +65,22 @@ std::vector<std::uint8_t> makeDataFrame(std::uint16_t counter, const std::uint8_
 
 enum class DataCheck { Valid, Duplicate, Invalid };
 // Checks a received data frame of `size` bytes whose bytes add up to `runningSum` (all of them,
-// the last two included), against the expected counter. Counter 0 is accepted for any expectation;
-// a lower non-zero counter is a duplicate, a higher one invalid.
-DataCheck checkDataFrame(const std::uint8_t* frame, std::size_t size, std::uint16_t runningSum, std::uint16_t expected);
+// the last two included), against the expected counter and `last`, the last frame taken in this
+// transfer (empty before the first).
+//
+// A terminal whose answer from us went missing sends its last frame again, byte for byte, so a
+// frame identical to the last one taken is a duplicate whatever its counter: the first frame sent
+// again while frame 1 is due, or frame 49 while 0 is due after the wrap. A terminal that numbers
+// nothing sends every frame with counter 0, so counter 0 is otherwise taken as the expected frame;
+// such a terminal's two identical frames in a row cannot be told from a repeat and the second is
+// dropped, which leaves the file short and fails the transfer, where taking a repeat would corrupt
+// it unseen. Any other lower counter is a duplicate, a higher one invalid.
+DataCheck checkDataFrame(const std::uint8_t* frame, std::size_t size, std::uint16_t runningSum, std::uint16_t expected,
+                         std::span<const std::uint8_t> last = {});
+// Whether the `n` bytes read as the frame due next may be the start of `last` sent again: the frame
+// due next is shorter than the last one taken (the short end of a transfer) and the bytes match.
+// The rest of the repeat is then read and the whole checked against `last`.
+bool startsLikeRepeat(const std::uint8_t* got, std::size_t n, std::span<const std::uint8_t> last);
 inline std::uint16_t dataFrameCounter(const std::uint8_t* frame) { return get16(frame + 4); }
 
 // Reply frame: 02 01 02 00 counter[2] status 0D 0A 02 sum[2] (bytes 1-2 as the PC sends them).

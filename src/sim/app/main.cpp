@@ -26,7 +26,7 @@
 // status or entries), stored (code, type, name, path, size_field, date and time as the hex bytes of
 // the two words, when, overwrite; kernel images add kernel_length, kernel_length_ok,
 // kernel_sum_ok), refused (why, status; name, or op and argument), format (drive), delete (path),
-// firmware-update, fault (kind: corrupt, drop, busy, restart, duplicate, forced), abandoned (why).
+// firmware-update, fault (kind: corrupt, drop, busy, restart, duplicate, repeat, forced), abandoned (why).
 
 #include <csignal>
 #include <cstdio>
