@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "OpsFixture.h"
+#include "base/LineEnds.h"
 #include "project/DataReceive.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectList.h"
