@@ -1563,6 +1563,10 @@ Example:
         <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
         <translation>%s is not an ordinary file: it holds more than its size says (%lld bytes)</translation>
     </message>
+    <message id="file.isLink">
+        <source>%s is a link; nothing is written through it (remove the link or choose another folder)</source>
+        <translation>%s is a link; nothing is written through it (remove the link or choose another folder)</translation>
+    </message>
     <message id="file.kind.blockDevice">
         <source>a block device</source>
         <translation>a block device</translation>
@@ -1887,6 +1891,10 @@ Example:
         <source>path does not start with a drive</source>
         <translation>path does not start with a drive</translation>
     </message>
+    <message id="link.path.noFile">
+        <source>path names a folder, not a file</source>
+        <translation>path names a folder, not a file</translation>
+    </message>
     <message id="link.path.slash">
         <source>path has a '/'</source>
         <translation>path has a '/'</translation>
@@ -2107,9 +2115,29 @@ Example:
         <source>類型:</source>
         <translation>Type:</translation>
     </message>
+    <message id="receive.badEntry">
+        <source>%s names no terminal file (%s)</source>
+        <translation>%s names no terminal file (%s)</translation>
+    </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
         <translation>the terminal's file name cannot be used on this PC: </translation>
+    </message>
+    <message id="receive.kept">
+        <source>received; the terminal kept %s</source>
+        <translation>received; the terminal kept %s</translation>
+    </message>
+    <message id="receive.noSuchFile">
+        <source>the terminal has no such file</source>
+        <translation>the terminal has no such file</translation>
+    </message>
+    <message id="receive.notFetched">
+        <source>%s was not received</source>
+        <translation>%s was not received</translation>
+    </message>
+    <message id="receive.oldUnreadable">
+        <source>%s cannot be read, so nothing is added to it: %s</source>
+        <translation>%s cannot be read, so nothing is added to it: %s</translation>
     </message>
     <message id="receiveDialog.append">
         <source>Append</source>
@@ -2155,13 +2183,13 @@ Example:
         <source>資料接收</source>
         <translation>Data receive</translation>
     </message>
-    <message id="resident.badName">
-        <source>the terminal file name cannot be used on this PC: </source>
-        <translation>the terminal file name cannot be used on this PC: </translation>
+    <message id="resident.badEntry">
+        <source>collection entry '%s' names no terminal file (%s); write it as DATA1.TXT or C:\Data\DATA1.TXT</source>
+        <translation>collection entry '%s' names no terminal file (%s); write it as DATA1.TXT or C:\Data\DATA1.TXT</translation>
     </message>
-    <message id="resident.notDeleted">
-        <source>the terminal kept its file (it could not be deleted there): </source>
-        <translation>the terminal kept its file (it could not be deleted there): </translation>
+    <message id="resident.noLink">
+        <source>%s was not received: the terminal is not connected</source>
+        <translation>%s was not received: the terminal is not connected</translation>
     </message>
     <message id="standby.cancel">
         <source>取消(&amp;C)</source>

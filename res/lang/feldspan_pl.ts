@@ -1563,6 +1563,10 @@ Example:
         <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
         <translation>%s nie jest zwykłym plikiem: zawiera więcej, niż wskazuje jego rozmiar (%lld bajtów)</translation>
     </message>
+    <message id="file.isLink">
+        <source>%s is a link; nothing is written through it (remove the link or choose another folder)</source>
+        <translation>%s jest dowiązaniem; nic nie jest przez nie zapisywane (usuń dowiązanie lub wybierz inny folder)</translation>
+    </message>
     <message id="file.kind.blockDevice">
         <source>a block device</source>
         <translation>urządzeniem blokowym</translation>
@@ -1887,6 +1891,10 @@ Example:
         <source>path does not start with a drive</source>
         <translation>ścieżka nie zaczyna się od dysku</translation>
     </message>
+    <message id="link.path.noFile">
+        <source>path names a folder, not a file</source>
+        <translation>ścieżka wskazuje folder, a nie plik</translation>
+    </message>
     <message id="link.path.slash">
         <source>path has a '/'</source>
         <translation>ścieżka zawiera '/'</translation>
@@ -2107,9 +2115,29 @@ Example:
         <source>類型:</source>
         <translation>Typ:</translation>
     </message>
+    <message id="receive.badEntry">
+        <source>%s names no terminal file (%s)</source>
+        <translation>%s nie wskazuje żadnego pliku terminala (%s)</translation>
+    </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
         <translation>nazwy pliku z terminala nie można użyć na tym komputerze: </translation>
+    </message>
+    <message id="receive.kept">
+        <source>received; the terminal kept %s</source>
+        <translation>odebrano; terminal zachował %s</translation>
+    </message>
+    <message id="receive.noSuchFile">
+        <source>the terminal has no such file</source>
+        <translation>terminal nie ma takiego pliku</translation>
+    </message>
+    <message id="receive.notFetched">
+        <source>%s was not received</source>
+        <translation>nie odebrano %s</translation>
+    </message>
+    <message id="receive.oldUnreadable">
+        <source>%s cannot be read, so nothing is added to it: %s</source>
+        <translation>nie można odczytać %s, więc nic nie zostało do niego dopisane: %s</translation>
     </message>
     <message id="receiveDialog.append">
         <source>Append</source>
@@ -2155,13 +2183,13 @@ Example:
         <source>資料接收</source>
         <translation>Odbiór danych</translation>
     </message>
-    <message id="resident.badName">
-        <source>the terminal file name cannot be used on this PC: </source>
-        <translation>nazwy pliku terminala nie można użyć na tym komputerze: </translation>
+    <message id="resident.badEntry">
+        <source>collection entry '%s' names no terminal file (%s); write it as DATA1.TXT or C:\Data\DATA1.TXT</source>
+        <translation>wpis zbierania '%s' nie wskazuje żadnego pliku terminala (%s); zapisz go jako DATA1.TXT lub C:\Data\DATA1.TXT</translation>
     </message>
-    <message id="resident.notDeleted">
-        <source>the terminal kept its file (it could not be deleted there): </source>
-        <translation>terminal zachował plik (nie dało się go tam usunąć): </translation>
+    <message id="resident.noLink">
+        <source>%s was not received: the terminal is not connected</source>
+        <translation>nie odebrano %s: terminal nie jest połączony</translation>
     </message>
     <message id="standby.cancel">
         <source>取消(&amp;C)</source>

@@ -1563,6 +1563,10 @@ Example:
         <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
         <translation>%s — не обычный файл: в нём больше данных, чем указывает его размер (%lld байт)</translation>
     </message>
+    <message id="file.isLink">
+        <source>%s is a link; nothing is written through it (remove the link or choose another folder)</source>
+        <translation>%s — это ссылка; через неё ничего не записывается (удалите ссылку или выберите другую папку)</translation>
+    </message>
     <message id="file.kind.blockDevice">
         <source>a block device</source>
         <translation>блочным устройством</translation>
@@ -1887,6 +1891,10 @@ Example:
         <source>path does not start with a drive</source>
         <translation>путь не начинается с диска</translation>
     </message>
+    <message id="link.path.noFile">
+        <source>path names a folder, not a file</source>
+        <translation>путь указывает на папку, а не на файл</translation>
+    </message>
     <message id="link.path.slash">
         <source>path has a '/'</source>
         <translation>в пути есть '/'</translation>
@@ -2107,9 +2115,29 @@ Example:
         <source>類型:</source>
         <translation>Тип:</translation>
     </message>
+    <message id="receive.badEntry">
+        <source>%s names no terminal file (%s)</source>
+        <translation>%s не указывает ни на один файл терминала (%s)</translation>
+    </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
         <translation>имя файла терминала нельзя использовать на этом компьютере: </translation>
+    </message>
+    <message id="receive.kept">
+        <source>received; the terminal kept %s</source>
+        <translation>получено; терминал сохранил %s</translation>
+    </message>
+    <message id="receive.noSuchFile">
+        <source>the terminal has no such file</source>
+        <translation>на терминале нет такого файла</translation>
+    </message>
+    <message id="receive.notFetched">
+        <source>%s was not received</source>
+        <translation>%s не получен</translation>
+    </message>
+    <message id="receive.oldUnreadable">
+        <source>%s cannot be read, so nothing is added to it: %s</source>
+        <translation>%s не удаётся прочитать, поэтому к нему ничего не добавлено: %s</translation>
     </message>
     <message id="receiveDialog.append">
         <source>Append</source>
@@ -2155,13 +2183,13 @@ Example:
         <source>資料接收</source>
         <translation>Приём данных</translation>
     </message>
-    <message id="resident.badName">
-        <source>the terminal file name cannot be used on this PC: </source>
-        <translation>имя файла терминала нельзя использовать на этом ПК: </translation>
+    <message id="resident.badEntry">
+        <source>collection entry '%s' names no terminal file (%s); write it as DATA1.TXT or C:\Data\DATA1.TXT</source>
+        <translation>запись сбора '%s' не указывает ни на один файл терминала (%s); запишите её как DATA1.TXT или C:\Data\DATA1.TXT</translation>
     </message>
-    <message id="resident.notDeleted">
-        <source>the terminal kept its file (it could not be deleted there): </source>
-        <translation>файл остался на терминале (удалить его там не удалось): </translation>
+    <message id="resident.noLink">
+        <source>%s was not received: the terminal is not connected</source>
+        <translation>%s не получен: терминал не подключён</translation>
     </message>
     <message id="standby.cancel">
         <source>取消(&amp;C)</source>

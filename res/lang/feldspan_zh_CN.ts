@@ -1563,6 +1563,10 @@ Example:
         <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
         <translation>%s 不是普通文件: 内容比它的大小所说的还多 (%lld 字节)</translation>
     </message>
+    <message id="file.isLink">
+        <source>%s is a link; nothing is written through it (remove the link or choose another folder)</source>
+        <translation>%s 是一个链接;不会通过它写入任何内容(请删除该链接或选择其他文件夹)</translation>
+    </message>
     <message id="file.kind.blockDevice">
         <source>a block device</source>
         <translation>块设备</translation>
@@ -1887,6 +1891,10 @@ Example:
         <source>path does not start with a drive</source>
         <translation>路径不是以驱动器开头</translation>
     </message>
+    <message id="link.path.noFile">
+        <source>path names a folder, not a file</source>
+        <translation>路径指向文件夹,而不是文件</translation>
+    </message>
     <message id="link.path.slash">
         <source>path has a '/'</source>
         <translation>路径中有 '/'</translation>
@@ -2107,9 +2115,29 @@ Example:
         <source>類型:</source>
         <translation>类型:</translation>
     </message>
+    <message id="receive.badEntry">
+        <source>%s names no terminal file (%s)</source>
+        <translation>%s 不是终端机上的文件 (%s)</translation>
+    </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
         <translation>终端机的文件名无法在此电脑上使用: </translation>
+    </message>
+    <message id="receive.kept">
+        <source>received; the terminal kept %s</source>
+        <translation>已接收;终端机保留了 %s</translation>
+    </message>
+    <message id="receive.noSuchFile">
+        <source>the terminal has no such file</source>
+        <translation>终端机上没有这个文件</translation>
+    </message>
+    <message id="receive.notFetched">
+        <source>%s was not received</source>
+        <translation>未接收 %s</translation>
+    </message>
+    <message id="receive.oldUnreadable">
+        <source>%s cannot be read, so nothing is added to it: %s</source>
+        <translation>无法读取 %s,因此没有向其追加任何内容:%s</translation>
     </message>
     <message id="receiveDialog.append">
         <source>Append</source>
@@ -2155,13 +2183,13 @@ Example:
         <source>資料接收</source>
         <translation>数据接收</translation>
     </message>
-    <message id="resident.badName">
-        <source>the terminal file name cannot be used on this PC: </source>
-        <translation>终端机文件名无法在本机使用：</translation>
+    <message id="resident.badEntry">
+        <source>collection entry '%s' names no terminal file (%s); write it as DATA1.TXT or C:\Data\DATA1.TXT</source>
+        <translation>收集项目 '%s' 不是终端机上的文件 (%s);请写成 DATA1.TXT 或 C:\Data\DATA1.TXT</translation>
     </message>
-    <message id="resident.notDeleted">
-        <source>the terminal kept its file (it could not be deleted there): </source>
-        <translation>终端机保留了该文件（无法在终端机上删除）：</translation>
+    <message id="resident.noLink">
+        <source>%s was not received: the terminal is not connected</source>
+        <translation>未接收 %s:终端机未连接</translation>
     </message>
     <message id="standby.cancel">
         <source>取消(&amp;C)</source>

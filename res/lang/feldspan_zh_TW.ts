@@ -993,6 +993,10 @@ Example:
         <source>%s is not an ordinary file: it holds more than its size says (%lld bytes)</source>
         <translation>%s 不是一般檔案: 內容比它的大小所說的還多 (%lld 位元組)</translation>
     </message>
+    <message id="file.isLink">
+        <source>%s is a link; nothing is written through it (remove the link or choose another folder)</source>
+        <translation>%s 是一個連結;不會透過它寫入任何內容(請刪除該連結或選擇其他資料夾)</translation>
+    </message>
     <message id="file.kind.blockDevice">
         <source>a block device</source>
         <translation>區塊裝置</translation>
@@ -1289,6 +1293,10 @@ Example:
         <source>path does not start with a drive</source>
         <translation>路徑不是以磁碟機開頭</translation>
     </message>
+    <message id="link.path.noFile">
+        <source>path names a folder, not a file</source>
+        <translation>路徑指向資料夾,而不是檔案</translation>
+    </message>
     <message id="link.path.slash">
         <source>path has a '/'</source>
         <translation>路徑中有 '/'</translation>
@@ -1397,9 +1405,29 @@ Example:
         <source>Some entries of the projects are not sent:</source>
         <translation>專案中的部分項目不會傳送：</translation>
     </message>
+    <message id="receive.badEntry">
+        <source>%s names no terminal file (%s)</source>
+        <translation>%s 不是終端機上的檔案 (%s)</translation>
+    </message>
     <message id="receive.badName">
         <source>the terminal's file name cannot be used on this PC: </source>
         <translation>終端機的檔名無法在此電腦上使用: </translation>
+    </message>
+    <message id="receive.kept">
+        <source>received; the terminal kept %s</source>
+        <translation>已接收;終端機保留了 %s</translation>
+    </message>
+    <message id="receive.noSuchFile">
+        <source>the terminal has no such file</source>
+        <translation>終端機上沒有這個檔案</translation>
+    </message>
+    <message id="receive.notFetched">
+        <source>%s was not received</source>
+        <translation>未接收 %s</translation>
+    </message>
+    <message id="receive.oldUnreadable">
+        <source>%s cannot be read, so nothing is added to it: %s</source>
+        <translation>無法讀取 %s,因此沒有向其附加任何內容:%s</translation>
     </message>
     <message id="receiveDialog.append">
         <source>Append</source>
@@ -1409,13 +1437,13 @@ Example:
         <source>New/Overwrite</source>
         <translation>新增/覆寫</translation>
     </message>
-    <message id="resident.badName">
-        <source>the terminal file name cannot be used on this PC: </source>
-        <translation>終端機檔名無法在本機使用：</translation>
+    <message id="resident.badEntry">
+        <source>collection entry '%s' names no terminal file (%s); write it as DATA1.TXT or C:\Data\DATA1.TXT</source>
+        <translation>收集項目 '%s' 不是終端機上的檔案 (%s);請寫成 DATA1.TXT 或 C:\Data\DATA1.TXT</translation>
     </message>
-    <message id="resident.notDeleted">
-        <source>the terminal kept its file (it could not be deleted there): </source>
-        <translation>終端機保留了該檔案（無法在終端機上刪除）：</translation>
+    <message id="resident.noLink">
+        <source>%s was not received: the terminal is not connected</source>
+        <translation>未接收 %s:終端機未連線</translation>
     </message>
     <message id="status.bytes">
         <source>bytes</source>

@@ -4,19 +4,14 @@
 
 #include <algorithm>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 
 #include "base/Clock.h"
-#include "base/LineEnds.h"
-#include "base/LocalFile.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermStatus.h"
-#include "link/wire/TermCodec.h"
-#include "project/DataReceive.h"
+#include "link/wire/TermNames.h"
 #include "session/Config.h"
 #include "session/Session.h"
 
@@ -25,9 +20,6 @@ namespace feld {
 namespace {
 
 constexpr std::int64_t kDay = 86400;
-// A collected file is kept in memory while its line ends are converted; no terminal drive holds
-// more than this.
-constexpr std::uint64_t kMaxCollected = 0x7FFFFFFFull;
 
 std::tm localTm(std::int64_t t)
 {
@@ -155,87 +147,46 @@ CollectResult ResidentCollector::Pass(const StandbyBlock& block, const std::func
             connectTried = true;
             session_.ConnectLink(0);
         }
-        std::string why;
-        const bool ok = CollectOne(name, block.savePath, why);
+        const ReceiveOutcome got = CollectOne(name, block.savePath);
         const std::string time = LocalTimeText(session_.clock().calendarSeconds());
-        ui_.addMessageLine(trf(ok ? txt::kCollectDone : txt::kCollectFailed, {time, name}));
-        // The line keeps its fixed wording; a reason the link did not show already follows it.
-        if (!ok && !why.empty())
-            ui_.addMessageLine(why);
-        ++(ok ? result.collected : result.failed);
+        ui_.addMessageLine(trf(got.stored ? txt::kCollectDone : txt::kCollectFailed, {time, name}));
+        // The line keeps its fixed wording; the reason follows it, for the message view, the
+        // output of `collect` and so the journal of a service running it.
+        if (!got.ok() && !got.why.empty()) {
+            ui_.addMessageLine(got.why);
+            result.problems.push_back(got.why);
+        }
+        ++(got.stored ? result.collected : result.failed);
+        result.kept += got.kept;
     }
     return result;
 }
 
-bool ResidentCollector::CollectOne(const std::string& name, const std::string& savePath, std::string& why)
+ReceiveOutcome ResidentCollector::CollectOne(const std::string& entry, const std::string& savePath)
 {
     const Config& config = session_.config();
-    const std::string fileName = CollectedFileName(name);
-    // A name from the settings becomes a PC path: it must stay inside the storage folder.
-    if (name.empty() || !wire::isSafeTerminalName(fileName)) {
-        why = tk("resident.badName", "the terminal file name cannot be used on this PC: ") + name;
-        return false;
+    ReceiveOutcome failed;
+    ReceiveOrder order;
+    // An entry from the settings becomes a PC path: it must name a terminal file, and its name part
+    // stays inside the storage folder.
+    if (std::string why = CollectionEntryProblem(entry); !why.empty()) {
+        failed.why = why;
+        return failed;
     }
+    wire::dataFilePath(entry, order.source);
     PdtLink* link = session_.Link();
-    if (!link)
-        return false;  // the connection failure was shown
-
-    // Into the transfer temporary file first; the destination is touched only with the whole file.
-    const std::string& temp = config.transferTempFile;
-    {
-        SafeFileWriter writer;
-        if (!writer.Open(temp)) {
-            why = writer.Error();
-            return false;
-        }
-        SafeFileSink sink(writer);
-        if (!link->GetFile(name, sink, false).ok()) {
-            writer.Discard();
-            return false;
-        }
-        if (!writer.Commit()) {
-            why = writer.Error();
-            return false;
-        }
+    if (!link) {
+        failed.why = formatText(tk("resident.noLink", "%s was not received: the terminal is not connected"), {order.source});
+        return failed;
     }
-    LocalFile fetched;
-    const bool read = ReadLocalFile(temp, kMaxCollected, fetched, why);
-    ::unlink(temp.c_str());
-    if (!read)
-        return false;
-    const std::string data = FilterLineEnds(
-        std::string_view(reinterpret_cast<const char*>(fetched.bytes.data()), fetched.bytes.size()),
-        config.carriageReturn != 0, config.lineFeed != 0);
-
     // The shared write mode, except that with delete after receipt a pass always appends: the
     // earlier pass's terminal original is gone, so replacing its PC copy would lose that data.
-    const bool append = config.receiveAppends || config.deleteAfterReceive != 0;
-    const std::string destination = ReceiveDestination(savePath, fileName);
-    SafeFileWriter out;
-    if (!out.Open(destination)) {
-        why = out.Error();
-        return false;
-    }
-    if (append && !out.WritesThrough()) {
-        std::ifstream old(out.Target(), std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());
-        if (!bytes.empty() && !out.Write(bytes.data(), bytes.size())) {
-            why = out.Error();
-            return false;
-        }
-    }
-    if ((!data.empty() && !out.Write(data.data(), data.size())) || !out.Commit()) {
-        why = out.Error();
-        return false;
-    }
-
-    // Only now, with the copy complete on disk, may the terminal's file go.
-    if (config.deleteAfterReceive) {
-        if (const term::Result r = link->RunCommand(wire::kOpDelete, name); !r.ok())
-            ui_.addMessageLine(term::explained(
-                tk("resident.notDeleted", "the terminal kept its file (it could not be deleted there): ") + name, r));
-    }
-    return true;
+    order.append = config.receiveAppends || config.deleteAfterReceive != 0;
+    order.destination = ReceiveDestination(savePath, CollectedFileName(order.source));
+    order.keepCr = config.carriageReturn != 0;
+    order.keepLf = config.lineFeed != 0;
+    order.deleteAfter = config.deleteAfterReceive != 0;
+    return ReceiveFile(*link, order);
 }
 
 }  // namespace feld

@@ -11,6 +11,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "session/ReceiveJob.h"
 
 namespace feld {
 
@@ -51,6 +54,9 @@ private:
 struct CollectResult {
     int collected = 0;
     int failed = 0;
+    int kept = 0;                       // collected, but the terminal refused to delete them
+    std::vector<std::string> problems;  // one reason for each file that failed or was kept
+    bool ok() const { return failed == 0 && kept == 0; }
 };
 
 class ResidentCollector {
@@ -77,7 +83,7 @@ public:
     bool Tick(const std::function<bool()>& stop = {});
 
 private:
-    bool CollectOne(const std::string& name, const std::string& savePath, std::string& why);
+    ReceiveOutcome CollectOne(const std::string& entry, const std::string& savePath);
 
     Session& session_;
     Ui& ui_;

@@ -11,6 +11,10 @@
 
 namespace feld {
 
+// What Open does with a link at the target's name: follow it to the file it names (a path the
+// user typed), or refuse it (a name the program makes in a folder it was given).
+enum class LinkAtTarget { Follow, Refuse };
+
 class SafeFileWriter {
 public:
     SafeFileWriter() = default;
@@ -18,12 +22,13 @@ public:
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    // Gets ready to write `target` (a link at it is followed to the file it names). False, with the
-    // reason in Error(), when that cannot be done.
-    bool Open(const std::string& target);
+    // Gets ready to write `target` (a link at it is followed to the file it names, or refused).
+    // False, with the reason in Error(), when that cannot be done.
+    bool Open(const std::string& target, LinkAtTarget links = LinkAtTarget::Follow);
     bool Write(const void* data, std::size_t n);
-    // Flushes to disk and puts the file in place. False with the reason: the old file is untouched
-    // and the temporary gone.
+    // Flushes to disk, puts the file in place and syncs its folder. False with the reason: the old
+    // file is untouched and the temporary gone, or (the folder could not be synced) the new file is
+    // in place but not known to be on disk.
     bool Commit();
     // Throws away what was written; the target stays as it was.
     void Discard();

@@ -100,9 +100,17 @@ int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
     ResidentCollector collector(session, ctx.ui());
     if (once) {
         const CollectResult r = collector.Pass();
-        if (json)
-            printJson(QJsonObject{{QStringLiteral("collected"), r.collected}, {QStringLiteral("failed"), r.failed}});
-        return r.failed ? kExitFailure : kExitOk;
+        if (json) {
+            QJsonArray problems;
+            for (const std::string& why : r.problems)
+                problems.append(jsonText(why));
+            printJson(QJsonObject{{QStringLiteral("ok"), r.ok()},
+                                  {QStringLiteral("collected"), r.collected},
+                                  {QStringLiteral("failed"), r.failed},
+                                  {QStringLiteral("kept"), r.kept},
+                                  {QStringLiteral("problems"), problems}});
+        }
+        return r.ok() ? kExitOk : kExitFailure;
     }
 
     stopRequested = 0;

@@ -152,20 +152,20 @@ int receiveCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
         if (!receive.Begin())
             return kExitFailure;
         ReceiveChoice choice = base;
-        // A name of C:\Data, given bare or with its folder.
-        std::string n = name;
-        for (const char* prefix : {"C:\\Data\\", "c:\\data\\", "C:/Data/", "c:/data/"})
-            if (n.rfind(prefix, 0) == 0)
-                n = n.substr(std::string(prefix).size());
-        choice.name = n;
+        choice.name = name;  // bare or with its folder, in any case: the receive takes it as the terminal does
         const bool ok = receive.Receive(choice) == 1;
         failures += !ok;
-        if (json)
-            received.append(QJsonObject{{QStringLiteral("name"), jsonText(n)},
-                                        {QStringLiteral("path"), jsonText(ReceiveDestination(choice.saveFolder, n))},
-                                        {QStringLiteral("ok"), ok}});
-        else if (ok)
-            std::printf("%s -> %s\n", n.c_str(), ReceiveDestination(choice.saveFolder, n).c_str());
+        const std::string& path = receive.Destination();
+        if (json) {
+            QJsonObject file{{QStringLiteral("name"), jsonText(receive.Source().empty() ? name : receive.Source())},
+                             {QStringLiteral("path"), jsonText(path)},
+                             {QStringLiteral("ok"), ok}};
+            if (!ok)
+                file.insert(QStringLiteral("reason"), jsonText(receive.Outcome().why));
+            received.append(file);
+        } else if (receive.Outcome().stored) {
+            std::printf("%s -> %s\n", receive.Source().c_str(), path.c_str());
+        }
     }
     if (json)
         printJson(QJsonObject{{QStringLiteral("ok"), failures == 0}, {QStringLiteral("files"), received}});

@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "base/AsciiCase.h"
-#include "base/LineEnds.h"
 #include "base/LocalFile.h"
 #include "base/PcPath.h"
 #include "base/SafeFile.h"
@@ -22,16 +21,13 @@
 #include "link/wire/TermNames.h"
 #include "link/wire/TermStatus.h"
 #include "session/Config.h"
-#include "session/Session.h"
+#include "session/ReceiveJob.h"
 
 namespace feld {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A downloaded file is held in memory while its line ends are converted; no terminal drive holds more.
-constexpr std::uint64_t kMaxDownload = 0x7FFFFFFFull;
 
 int refuse(Ui& ui, const std::string& why)
 {
@@ -91,10 +87,9 @@ int receiveFailed(Ui& ui, const std::string& why)
     return 0;
 }
 
-// A download: the terminal's file lands in the transfer temporary file, its line ends are converted
-// by the receive settings, and the result takes the destination's place only when all of it is on
-// disk; on any failure the old destination stays as it was. With `move` the terminal's file is
-// deleted after that, never before.
+// A download: the terminal's file, its line ends converted by the receive settings, takes the
+// destination's place only when all of it is on disk; on any failure the old destination stays as
+// it was. With `move` the terminal's file is deleted after that, never before.
 int download(Session& session, Ui& ui, const std::string& from, const std::string& to, bool move)
 {
     // What can be checked on the PC is checked before the terminal is spoken to.
@@ -103,65 +98,32 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
     // The destination's name comes from the terminal: it must name a file in the destination's folder.
     if (!wire::isSafeTerminalName(PcFileName(to)))
         return receiveFailed(ui, tk("receive.badName", "the terminal's file name cannot be used on this PC: ") + PcFileName(to));
-    SafeFileWriter out;
-    if (!out.Open(to))
-        return receiveFailed(ui, out.Error());
     if (!session.ConnectLink(0))
         return 0;
     BusyWindow busy(session);
-    PdtLink* link = session.Link();
     Config& config = session.config();
     config.receiveAppends = false;  // a download replaces, and resident collection follows it
 
-    const std::string& temp = config.transferTempFile;
-    // The transfer temporary file never outlives the download, whatever became of it (a stale one
-    // from an earlier run included).
-    struct TempRemover {
-        const std::string& path;
-        bool armed = true;
-        ~TempRemover()
-        {
-            std::error_code ignored;
-            if (armed)
-                fs::remove(path, ignored);
-        }
-    } tempRemover{temp};
+    ReceiveOrder order;
+    order.source = from;
+    order.destination = to;  // where the user dropped it: a link there is followed, as a copy would
+    order.keepCr = config.carriageReturn != 0;
+    order.keepLf = config.lineFeed != 0;
+    order.deleteAfter = move;
+    order.inSaveFolder = false;
+    order.showProgress = true;
+    ReceiveOutcome got;
     {
-        SafeFileWriter fetched;
-        if (!fetched.Open(temp))
-            return receiveFailed(ui, fetched.Error());
-        SafeFileSink sink(fetched);
-        term::Result r;
-        {
-            WaitCursor cursor(ui);
-            r = link->GetFile(from, sink, true);
-        }
-        if (!r.ok())
-            return receiveFailed(ui, {});  // the link said why  // the fetched part is thrown away with the writer
-        if (!fetched.Commit())
-            return receiveFailed(ui, fetched.Error());
+        WaitCursor cursor(ui);
+        got = ReceiveFile(*session.Link(), order);
     }
-    LocalFile received;
-    std::string why;
-    const bool read = ReadLocalFile(temp, kMaxDownload, received, why);
-    // The temporary file goes at once, before the destination (which could be the same file) is written.
-    std::error_code ec;
-    fs::remove(temp, ec);
-    tempRemover.armed = false;
-    if (!read)
-        return receiveFailed(ui, why);
-
-    const std::string data =
-        FilterLineEnds(std::string_view(reinterpret_cast<const char*>(received.bytes.data()), received.bytes.size()),
-                       config.carriageReturn != 0, config.lineFeed != 0);
-    if ((!data.empty() && !out.Write(data.data(), data.size())) || !out.Commit())
-        return receiveFailed(ui, out.Error());
-
+    if (!got.stored)
+        return receiveFailed(ui, got.why);
     if (move) {
-        // The PC copy is committed: the terminal's file may go now. A file that stays is said, but
-        // the copy is there and the transfer stands.
-        if (const term::Result r = link->RunCommand(wire::kOpDelete, from); !r.ok())
-            ui.addMessageLine(term::explained(trf(txt::kDeleteFailed, {from}), r));
+        // The copy is there and the transfer stands; a terminal file that stays is said as the
+        // tree's own delete says it.
+        if (got.kept)
+            ui.addMessageLine(term::explained(trf(txt::kDeleteFailed, {from}), got.refusal));
         // The terminal tree shows C: freshly listed, whichever drive the file came from.
         ui.terminalFolderChanged("C:\\");
     }

@@ -1,16 +1,11 @@
 #include "project/DataReceive.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
-#include "base/LocalFile.h"
-#include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -25,10 +20,6 @@ namespace feld {
 namespace {
 
 constexpr const char* kDataFolder = "C:\\Data";
-// A received data file is kept in memory while its line ends are converted; no terminal drive
-// holds more than this.
-constexpr std::uint64_t kMaxDataFile = 0x7FFFFFFFull;
-
 
 // Whether `folder` is a folder this program may write into; the reason when not.
 std::string folderProblem(const std::string& folder)
@@ -46,14 +37,6 @@ std::string folderProblem(const std::string& folder)
 }
 
 }  // namespace
-
-std::string ReceiveDestination(const std::string& saveFolder, const std::string& name)
-{
-    std::string folder = saveFolder;
-    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
-        folder.pop_back();
-    return folder + "/" + name;
-}
 
 DataReceive::~DataReceive() { End(); }
 
@@ -106,79 +89,51 @@ int DataReceive::Fail(const std::string& why)
 
 int DataReceive::Receive(const ReceiveChoice& choice)
 {
+    outcome_ = {};
+    source_.clear();
+    destination_.clear();
     // A name from the terminal must stay inside the save folder, and the folder must be one to write
     // into: checked before anything moves, so the terminal keeps its file when they are not.
-    if (!wire::isSafeTerminalName(choice.name) || !wire::lookupNameProblem(choice.name).empty())
-        return Fail(tk("receive.badName", "the terminal's file name cannot be used on this PC: ") + choice.name);
+    if (std::string bad = wire::dataFilePath(choice.name, source_); !bad.empty())
+        return Fail(outcome_.why = formatText(tk("receive.badEntry", "%s names no terminal file (%s)"), {choice.name, bad}));
     std::string saveFolder = choice.saveFolder;
     while (saveFolder.size() > 1 && (saveFolder.back() == '/' || saveFolder.back() == '\\'))
         saveFolder.pop_back();
     if (std::string why = folderProblem(saveFolder); !why.empty())
-        return Fail(why);
+        return Fail(outcome_.why = why);
     PdtLink* link = session_.Link();
     if (!link)
         return Fail({});
 
-    // Into the transfer temporary file first; the destination is touched only with the whole file.
-    const std::string temp = session_.config().transferTempFile;
-    const std::string source = std::string(kDataFolder) + "\\" + choice.name;
-    {
-        SafeFileWriter writer;
-        if (!writer.Open(temp))
-            return Fail(writer.Error());
-        SafeFileSink sink(writer);
-        term::Result r;
-        {
-            WaitCursor cursor(ui_);
-            r = link->GetFile(source, sink, true);
-        }
-        if (!r.ok()) {
-            writer.Discard();
-            return Fail({});
-        }
-        if (!writer.Commit())
-            return Fail(writer.Error());
-    }
-    LocalFile received;
-    std::string why;
-    const bool read = ReadLocalFile(temp, kMaxDataFile, received, why);
-    ::unlink(temp.c_str());
-    if (!read)
-        return Fail(why);
-    const std::string data = FilterLineEnds(
-        std::string_view(reinterpret_cast<const char*>(received.bytes.data()), received.bytes.size()), choice.keepCr,
-        choice.keepLf);
-
-    // Append or replace, safely either way: a new file with the old bytes (when appending) and the
-    // new ones takes the old one's place only when all of it is on disk.
     session_.config().receiveAppends = choice.append;  // resident collection writes the same way
-    const std::string destination = ReceiveDestination(saveFolder, choice.name);
-    SafeFileWriter out;
-    if (!out.Open(destination))
-        return Fail(out.Error());
-    if (choice.append && !out.WritesThrough()) {
-        std::ifstream old(out.Target(), std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());
-        if (!bytes.empty() && !out.Write(bytes.data(), bytes.size()))
-            return Fail(out.Error());
+    destination_ = ReceiveDestination(saveFolder, source_.substr(source_.rfind('\\') + 1));
+    ReceiveOrder order;
+    order.source = source_;
+    order.destination = destination_;
+    order.append = choice.append;
+    order.keepCr = choice.keepCr;
+    order.keepLf = choice.keepLf;
+    order.deleteAfter = choice.deleteAfter;
+    order.showProgress = true;
+    {
+        WaitCursor cursor(ui_);
+        outcome_ = ReceiveFile(*link, order);
     }
-    if ((!data.empty() && !out.Write(data.data(), data.size())) || !out.Commit())
-        return Fail(out.Error());
-
-    // Only now, with the copy complete, may the terminal's file go.
-    if (choice.deleteAfter) {
-        // The copy stands either way; a terminal file that stays is said, so it is not taken twice
-        // unknowingly.
-        if (const term::Result r = link->RunCommand(wire::kOpDelete, source); !r.ok())
-            ui_.addMessageLine(term::explained(trf(txt::kDeleteFailed, {source}), r));
-    }
+    if (!outcome_.stored)
+        return Fail(outcome_.why);
     ui_.terminalFolderChanged("C:\\");
-    ui_.message(txt::kReceiveDone, Icon::Information);
+    if (outcome_.kept) {
+        // The copy stands, but the terminal's file stays: said, so it is not taken for done.
+        ui_.addMessageLine(outcome_.why);
+        ui_.fixedMessage(outcome_.why, Icon::Exclamation);
+    } else {
+        ui_.message(txt::kReceiveDone, Icon::Information);
+    }
     if (open_) {
         open_ = false;
         session_.EndOperation();
     }
-    return 1;
+    return outcome_.ok() ? 1 : 0;
 }
 
 }  // namespace feld

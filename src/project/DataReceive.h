@@ -1,14 +1,13 @@
 #pragma once
-// Receiving a data file the terminal collected in C:\Data: fetched into the transfer temporary
-// file, its line ends converted (keep or drop the CR, keep or drop the LF of each CR LF pair),
-// appended to or replacing the file of that name in the save folder, and deleted on the terminal
-// only once its PC copy is complete on disk.
+// Receiving a data file the terminal collected in C:\Data, as the receive dialog and `receive` do
+// it: the busy window around it, the checks of the save folder, and the receive job itself
+// (session/ReceiveJob.h) with the user's choices.
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "base/LineEnds.h"
+#include "session/ReceiveJob.h"
 
 namespace feld {
 
@@ -16,17 +15,13 @@ class Session;
 class Ui;
 
 struct ReceiveChoice {
-    std::string name;           // a file of C:\Data, "DATA1.TXT"
+    std::string name;           // a file of C:\Data, "DATA1.TXT" (any spelling), or a terminal path
     std::string saveFolder;     // PC folder; trailing separators do not matter
     bool append = true;         // false: create new or overwrite
     bool keepCr = true;
     bool keepLf = true;
     bool deleteAfter = false;
 };
-
-// The destination of a name in a save folder: the folder without its trailing separators, one
-// separator, the name.
-std::string ReceiveDestination(const std::string& saveFolder, const std::string& name);
 
 class DataReceive {
 public:
@@ -40,8 +35,13 @@ public:
     // the terminal did not list the folder (the reason was shown).
     std::optional<std::vector<std::string>> ListFiles();
     // Receives one file as chosen. 1 received (61252), 0 not (61220 with the reason; the terminal
-    // keeps its file). Ends the busy window.
+    // keeps its file), or received but the terminal refused to delete it (said as such). Ends the
+    // busy window.
     int Receive(const ReceiveChoice& choice);
+    // What the last Receive did: its terminal path, its PC file, and the reason it failed.
+    const std::string& Source() const { return source_; }
+    const std::string& Destination() const { return destination_; }
+    const ReceiveOutcome& Outcome() const { return outcome_; }
     // The dialog was cancelled: the busy window ends, nothing is received.
     void End();
 
@@ -51,6 +51,9 @@ private:
     Session& session_;
     Ui& ui_;
     bool open_ = false;  // inside the busy window
+    std::string source_;
+    std::string destination_;
+    ReceiveOutcome outcome_;
 };
 
 }  // namespace feld

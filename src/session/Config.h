@@ -67,7 +67,9 @@ public:
     // Folders, both ending in the platform's separator.
     std::string mainPath;          // the installation's data folder (flash writer in DP/, help)
     std::string projectPath;       // the project folder, root of all local work files
-    std::string transferTempFile;  // projectPath + "FSSPAN.tmp": every download lands here first
+    // projectPath + "FSSPAN.tmp". No fetch goes through it any more (two running copies shared it);
+    // it stays as the name the installation check probes beside.
+    std::string transferTempFile;
 
     int languageCode = 0;            // PATH/LANGUAGE; 0 = choose by the locale
     std::string handedOverProject;   // from Builder.ini in the project folder

@@ -9,6 +9,7 @@
 #include "base/Texts.h"
 #include "session/Config.h"
 #include "session/ConfigStore.h"
+#include "session/ReceiveJob.h"
 
 namespace feld {
 namespace {
@@ -176,8 +177,10 @@ std::vector<ConfigKey> configKeysOf(Config& c)
     }
     for (std::size_t n = 0; n < 10; ++n)
         number("FileEnable" + std::to_string(n + 1), &b.fileEnable[n], 0, 0, 1);
-    for (std::size_t n = 0; n < 10; ++n)
+    for (std::size_t n = 0; n < 10; ++n) {
         text(standby + "string" + std::to_string(n + 1), &b.fileName[n]);
+        f.back().check = [](const std::string& entry) { return entry.empty() ? std::string() : CollectionEntryProblem(entry); };
+    }
     text(standby + "SavePath", &b.savePath);
     text(standby + "SavePath1", &b.savePath1);
     return f;
@@ -273,6 +276,11 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
         return true;
     }
     case KeyKind::Text:
+        if (k.check)
+            if (std::string why = k.check(text); !why.empty()) {
+                error = formatText(tk("term.refusedBecause", "%s: %s"), {k.key, why});
+                return false;
+            }
         *k.str = text;
         return true;
     case KeyKind::UsbIds: {

@@ -38,6 +38,8 @@ struct ConfigKey {
     std::int64_t* t = nullptr;
     std::string* str = nullptr;
     std::vector<UsbId>* ids = nullptr;
+    // A text the user sets is refused when this answers a reason (a check of the text's meaning).
+    std::string (*check)(const std::string& text) = nullptr;
 };
 
 // Every key, in listing order, bound to the members of one object.

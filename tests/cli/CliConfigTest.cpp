@@ -81,6 +81,13 @@ TEST_F(CliProgram, ExitCodesSayWhatWentWrong)
     }
     EXPECT_EQ(config({"FeldSpan/Standby/TimeInterval", "15"}).rc, 1);
     EXPECT_EQ(config({"FeldSpan/Settings/Databits", "9"}).rc, 1);
+    // A collection entry that names no terminal file is refused with the reason.
+    for (const char* bad : {"C:\\DATA\\", "E:\\X.TXT", "LONGERNAME.TXT"}) {
+        RunResult badEntry = config({"FeldSpan/Standby/string1", bad});
+        EXPECT_EQ(badEntry.rc, 1) << bad;
+        EXPECT_NE(badEntry.err.find(std::string("collection entry '") + bad + "' names no terminal file"), std::string::npos)
+            << badEntry.err;
+    }
     EXPECT_FALSE(fs::exists(ini_));
     // So is a line speed for one run: a usage error.
     RunResult badBaud = run({"--baud", "1", "config"});
@@ -97,6 +104,7 @@ TEST_F(CliProgram, ExitCodesSayWhatWentWrong)
     RunResult help = run({"--help"});
     EXPECT_EQ(help.rc, 0);
     EXPECT_NE(help.out.find("config"), std::string::npos);
+    EXPECT_EQ(config({"FeldSpan/Standby/string1", "data1.txt"}).rc, 0) << "written as receive takes it";
 }
 
 TEST_F(CliProgram, AHandEditedFileKeepsEveryByteButTheValueSet)

@@ -106,17 +106,42 @@ TEST_F(TerminalProject, AProjectWithAMissingFileSendsNothing)
 }
 
 // Deleting the terminal's file after the copy is done only when the terminal confirms it; a delete
-// it refuses is said with its reason, and the copy stays.
+// it refuses is said with its reason and fails the receive, the copy stays, and a later receive
+// adds only what the terminal added since.
 TEST_F(TerminalProject, ARefusedDeleteAfterReceiveIsSaid)
 {
-    WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", Pattern(20));
-    StartSim({"--force-status", "12:op=1"});
+    WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", {'A', '\n'});
+    StartSim({"--force-status", "12:op=1:all"});
     fs::create_directories(dir / "save");
-    CliRun r = Cli({"receive", "SCAN.TXT", "--to", (dir / "save").string(), "--overwrite", "--delete"});
-    EXPECT_TRUE(Has(r.err + r.out, Text(txt::kDeleteFailed, {"C:\\Data\\SCAN.TXT"}) + ": a file is in use on the terminal"))
-        << r.err << r.out;
+    const std::vector<std::string> receive{"receive", "SCAN.TXT", "--to", (dir / "save").string(), "--append", "--delete", "--json"};
+    CliRun r = Cli(receive);
+    EXPECT_EQ(r.rc, 1);
+    const QJsonObject file = Json(r).object().value("files").toArray().at(0).toObject();
+    EXPECT_FALSE(Json(r).object().value("ok").toBool(true)) << r.out;
+    EXPECT_EQ(file.value("reason").toString().toStdString(),
+              "received; the terminal kept C:\\Data\\SCAN.TXT: a file is in use on the terminal") << r.out;
     EXPECT_TRUE(fs::exists(TermRoot("C") / "DATA" / "SCAN.TXT"));
-    EXPECT_TRUE(fs::exists(dir / "save" / "SCAN.TXT"));
+    EXPECT_EQ(Cli(receive).rc, 1);
+    WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", {'A', '\n', 'B', '\n'});
+    EXPECT_EQ(Cli(receive).rc, 1);
+    EXPECT_EQ(ReadText(dir / "save" / "SCAN.TXT"), "A\nB\n");
+}
+
+// The PC file is named as the terminal stores the file, whatever the spelling on the command line,
+// and receiving needs no work file of the project folder's that another running copy could be using
+// (here something else stands at its name).
+TEST_F(TerminalProject, EverySpellingReceivesIntoOneFileWithoutASharedWorkFile)
+{
+    WriteFile(TermRoot("C") / "DATA" / "SCAN.TXT", {'A', '\n'});
+    StartSim();
+    fs::create_directories(dir / "save");
+    fs::create_directories(dir / "project" / "FSSPAN.tmp");
+    for (const char* spelling : {"scan.txt", "C:/Data/Scan.Txt", "C:\\DATA\\SCAN.TXT"}) {
+        CliRun r = Cli({"receive", spelling, "--to", (dir / "save").string(), "--append"});
+        EXPECT_EQ(r.rc, 0) << spelling << r.err;
+    }
+    EXPECT_EQ(ReadText(dir / "save" / "SCAN.TXT"), "A\nA\nA\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "save"), fs::directory_iterator{}), 1);
 }
 
 TEST_F(TerminalProject, ReceiveConvertsLineEndsDeletesAfterTheCopyAndLeavesNothingForAMissingFile)

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "OpsFixture.h"
+#include "base/LineEnds.h"
 #include "project/DataReceive.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectList.h"

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -127,9 +130,10 @@ TEST_F(ResidentOps, PassStoresUnderTheLastPartFilteredAndWithDeleteAppendsAfterT
     EXPECT_FALSE(fs::exists(TermFile("C", "DATA/X.TXT")));
     EXPECT_FALSE(fs::exists(config->transferTempFile));
     const auto lines = ui.lines();
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_TRUE(IsLine(lines[0], txt::kCollectDone, "C:\\DATA\\X.TXT")) << lines[0];
     EXPECT_TRUE(IsLine(lines[1], txt::kCollectFailed, "C:\\DATA\\NONE.TXT")) << lines[1];
+    EXPECT_EQ(lines[2], "C:\\DATA\\NONE.TXT was not received: the terminal has no such file") << "the failure's reason";
     // The next pass finds new data: it is added, not put in place of the first pass's.
     WriteFile(TermFile("C", "DATA") / "X.TXT", {'C', '\r', '\n'});
     collector.Pass();
@@ -147,6 +151,100 @@ TEST_F(ResidentOps, AnUnwritableDestinationKeepsTheTerminalFile)
     EXPECT_FALSE(fs::exists(config->transferTempFile));
     ASSERT_GE(ui.lines().size(), 1u);
     EXPECT_TRUE(IsLine(ui.lines()[0], txt::kCollectFailed, "C:\\DATA\\X.TXT")) << ui.lines()[0];
+}
+
+// A delete the terminal refuses: the pass says so and is not ok, and the records the PC file got
+// are not added again by later passes, while the ones the terminal adds meanwhile arrive once.
+TEST_F(ResidentOps, ARefusedDeleteIsSaidAndLaterPassesAddOnlyWhatIsNew)
+{
+    sim::ForcedStatus refuse;
+    std::string error;
+    ASSERT_TRUE(sim::parseForcedStatus("12:op=1:all", refuse, error)) << error;
+    simConfig.forced.push_back(refuse);
+    Connected();
+    Configure(true);
+    ResidentCollector collector(*session, ui);
+    const CollectResult first = collector.Pass();
+    EXPECT_EQ(first.collected, 1);
+    EXPECT_EQ(first.kept, 1);
+    EXPECT_FALSE(first.ok());
+    ASSERT_FALSE(first.problems.empty());
+    EXPECT_EQ(first.problems[0], "received; the terminal kept C:\\DATA\\X.TXT: a file is in use on the terminal");
+    collector.Pass();
+    EXPECT_EQ(Saved(), "A\nB");
+    WriteFile(TermFile("C", "DATA/X.TXT"), {'A', '\r', '\n', 'B', 'C', '\r', '\n'});
+    collector.Pass();
+    EXPECT_EQ(Saved(), "A\nBC\n");
+}
+
+// What is in the storage folder under the file's name when it cannot be appended to safely: the
+// pass fails with the reason, writes nothing anywhere and the terminal keeps its file.
+TEST_F(ResidentOps, AnUnreadableOrLinkedPcFileFailsAndKeepsEverything)
+{
+    struct Case {
+        const char* what;
+        void (*make)(const fs::path& save, const fs::path& outside);
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"unreadable", [](const fs::path& save, const fs::path&) {
+             WriteFile(save / "X.TXT", {'O', 'L', 'D'});
+             fs::permissions(save / "X.TXT", fs::perms::none);
+         }, "cannot be read"},
+        {"link to a file elsewhere", [](const fs::path& save, const fs::path& outside) {
+             WriteFile(outside, {'O', 'U', 'T'});
+             fs::create_symlink(outside, save / "X.TXT");
+         }, "is a link"},
+        {"dangling link", [](const fs::path& save, const fs::path& outside) { fs::create_symlink(outside, save / "X.TXT"); },
+         "is a link"},
+    };
+    Connected();
+    Configure(true);
+    const fs::path save = dir / "save", outside = dir / "outside.txt";
+    fs::permissions(save, fs::perms::all);  // open to anyone: the pass runs as nobody below
+    ResidentCollector collector(*session, ui);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(save / "X.TXT");
+        fs::remove(outside);
+        c.make(save, outside);
+        const auto before = fs::exists(outside) ? ReadFile(outside) : std::vector<std::uint8_t>{};
+        CollectResult r;
+        {
+            // Permissions bind the superuser too while its file-system user is someone else.
+            const int was = ::setfsuid(65534);
+            r = collector.Pass();
+            ::setfsuid(static_cast<uid_t>(was));
+        }
+        EXPECT_EQ(r.collected, 0);
+        ASSERT_FALSE(r.problems.empty());
+        EXPECT_NE(r.problems[0].find(c.reason), std::string::npos) << r.problems[0];
+        EXPECT_TRUE(fs::exists(TermFile("C", "DATA/X.TXT")));
+        EXPECT_EQ(fs::exists(outside) ? ReadFile(outside) : std::vector<std::uint8_t>{}, before);
+        std::error_code ignored;  // a link has no permissions of its own
+        fs::permissions(save / "X.TXT", fs::perms::owner_all, fs::perm_options::add | fs::perm_options::nofollow, ignored);
+        for (const auto& e : fs::directory_iterator(save))
+            EXPECT_EQ(e.path().filename(), "X.TXT") << "nothing partial is left";
+    }
+}
+
+// Collection entries as users write them: a name alone is one of C:\Data, "/" stands for "\", and
+// any spelling of one file lands in one PC file; an entry that names no file says why.
+TEST_F(ResidentOps, EntriesAreTakenAsReceiveTakesThemAndABadOneGivesItsReason)
+{
+    Connected();
+    Configure(false);
+    config->receiveAppends = true;
+    StandbyBlock& b = config->standby;
+    b.fileEnable = {1, 1, 1};
+    b.fileName = {"x.txt", "c:/data/X.txt", "C:\\DATA\\"};
+    ResidentCollector collector(*session, ui);
+    const CollectResult r = collector.Pass();
+    EXPECT_EQ(r.collected, 2);
+    EXPECT_EQ(Saved(), "A\nBA\nB");
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_NE(r.problems[0].find("collection entry 'C:\\DATA\\' names no terminal file"), std::string::npos) << r.problems[0];
+    EXPECT_EQ(ui.lines().back(), r.problems[0]) << "the message view has the reason too";
 }
 
 // Ticks through the session: the busy window's missed-schedule flag, and a pass with nothing

@@ -80,14 +80,15 @@ bool followLinks(std::string& path, int& err)
     return false;
 }
 
-bool syncFolder(const std::string& folder)
+// 0 when the folder's entries are on disk, else the error.
+int syncFolder(const std::string& folder)
 {
     int d = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (d < 0)
-        return false;
-    bool ok = ::fsync(d) == 0 || errno == EINVAL;  // some file systems cannot sync a folder
+        return errno;
+    int err = ::fsync(d) == 0 || errno == EINVAL ? 0 : errno;  // some file systems cannot sync a folder
     ::close(d);
-    return ok;
+    return err;
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ bool SafeFileWriter::Fail(const std::string& what, int err)
     return false;
 }
 
-bool SafeFileWriter::Open(const std::string& target)
+bool SafeFileWriter::Open(const std::string& target, LinkAtTarget links)
 {
     Discard();
     error_.clear();
@@ -119,7 +120,14 @@ bool SafeFileWriter::Open(const std::string& target)
         return false;
     }
     int err = 0;
-    if (!followLinks(target_, err))
+    if (links == LinkAtTarget::Refuse) {
+        struct stat lst {};
+        if (::lstat(target_.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+            error_ = formatText(tk("file.isLink", "%s is a link; nothing is written through it (remove the link or choose another folder)"),
+                                {target_});
+            return false;
+        }
+    } else if (!followLinks(target_, err))
         return Fail(target, err);
 
     struct stat st {};
@@ -213,7 +221,10 @@ bool SafeFileWriter::Commit()
     unregisterTemp(slot_);
     slot_ = -1;
     temp_.clear();
-    syncFolder(folderOf(target_));
+    // Until the folder is synced the rename may not survive a crash: whoever deletes an original
+    // once this returns must know the copy is on disk.
+    if (int err = syncFolder(folderOf(target_)); err != 0)
+        return Fail(folderOf(target_), err);
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/Resident.h"
+#include "session/ReceiveJob.h"
 #include "base/Clock.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -146,6 +147,17 @@ bool CStandbyDlg::Confirm()
         ui_.message(txt::kBadSavePath, Icon::Exclamation);
         storage_->setFocus();
         return false;
+    }
+    // An entry is checked when it is set, so that a mistyped one is said now rather than at every pass.
+    for (std::size_t i = 0; i < fileCheck_.size(); ++i) {
+        const std::string entry = ss(fileEdit_[i]->text());
+        if (!fileCheck_[i]->isChecked() && entry.empty())
+            continue;
+        if (std::string why = CollectionEntryProblem(entry); !why.empty()) {
+            ui_.fixedMessage(why, Icon::Exclamation);
+            fileEdit_[i]->setFocus();
+            return false;
+        }
     }
     StandbyBlock b = block_;
     b.savePath = folder;

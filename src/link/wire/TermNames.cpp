@@ -89,4 +89,21 @@ std::string pathProblem(std::string_view path)
     return {};
 }
 
+std::string dataFilePath(std::string_view entry, std::string& path)
+{
+    std::string p(entry);
+    for (char& c : p)
+        c = c == '/' ? '\\' : c;
+    if (p.find('\\') == std::string::npos && p.find(':') == std::string::npos)
+        p = "C:\\Data\\" + p;
+    if (std::string why = pathProblem(p); !why.empty())
+        return why;
+    if (p.back() == '\\' || p.size() <= 3)
+        return tk("link.path.noFile", "path names a folder, not a file");
+    for (std::size_t i = p.rfind('\\') + 1; i < p.size(); ++i)
+        p[i] = asciiUpper(p[i]);
+    path = p;
+    return {};
+}
+
 }  // namespace feld::wire

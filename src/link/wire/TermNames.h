@@ -24,4 +24,10 @@ std::string lookupNameProblem(std::string_view name);
 // A terminal path: its drive, separators and every component.
 std::string pathProblem(std::string_view path);
 
+// A data file as users write it ("data1.txt", "C:/Data/DATA1.TXT", "d:\lookup\x.dbf"): "/" stands
+// for "\", a name alone is one of C:\Data, and the file's name is put in the terminal's own (upper)
+// case, so that two spellings of one file name one file. Sets `path` and answers an empty text, or
+// why the entry names no terminal file.
+std::string dataFilePath(std::string_view entry, std::string& path);
+
 }  // namespace feld::wire
