@@ -352,6 +352,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             }
             continue;
         case term::kDone:
+            progress.SetNotice({});  // it answers again
             blockCounter_ = wire::nextCounter(blockCounter_);
             pos += n;
             remaining -= static_cast<std::uint32_t>(n);
@@ -363,7 +364,6 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             retries = 0;
             busy = 0;
             silent = 0;
-            progress.SetNotice({});
             continue;
         case term::kBusy:
             if (++busy >= kBusyLimit) {
