@@ -21,9 +21,9 @@
     </message>
     <message id="61222">
         <source>檔名太長&#xd;
-檔名必須少於8個字元</source>
+檔名最多8個字元,副檔名最多3個字元</source>
         <translation>Nazwa pliku jest za długa&#xd;
-Nazwa pliku musi mieć mniej niż 8 znaków</translation>
+Nazwa może mieć najwyżej 8 znaków, rozszerzenie najwyżej 3</translation>
     </message>
     <message id="61223">
         <source>燒錄程式不存在</source>
@@ -512,14 +512,14 @@ Example:
   feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
     </message>
     <message id="cli.help.font">
-        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
+        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;, an 8.3 name), sent into D:\Fonts
 Exit 0 only when the terminal stored it.
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   czcionka obsługi języka (&quot;@oemb-*.sft&quot;), wysyłana do D:\Fonts
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</source>
+        <translation>  FILE.sft   czcionka obsługi języka (&quot;@oemb-*.sft&quot;, nazwa 8.3), wysyłana do D:\Fonts
 Kod wyjścia 0 tylko wtedy, gdy terminal ją zapisał.
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</translation>
     </message>
     <message id="cli.help.footer">
         <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
@@ -895,6 +895,10 @@ Example:
         <source>%s is written by the program itself</source>
         <translation>%s zapisuje sam program</translation>
     </message>
+    <message id="config.projectNotWritable">
+        <source>The project folder %s cannot be written to (%s): files from the terminal cannot be kept there. Make it writable, or choose another project folder.</source>
+        <translation>Nie można zapisywać w folderze projektu %s (%s): nie da się w nim przechowywać plików z terminala. Nadaj mu prawo zapisu albo wybierz inny folder projektu.</translation>
+    </message>
     <message id="config.store.access">
         <source>the file cannot be written (check its permissions and the free space)</source>
         <translation>nie można zapisać pliku (sprawdź uprawnienia i wolne miejsce)</translation>
@@ -1003,17 +1007,17 @@ Example:
         <source>取消</source>
         <translation>Anuluj</translation>
     </message>
-    <message id="cradle.cannotWriteImage">
-        <source>cannot write the image to %s</source>
-        <translation>nie można zapisać obrazu do %s</translation>
+    <message id="cradle.cannotWriteImageWhy">
+        <source>cannot write the image to %s (%s)</source>
+        <translation>nie można zapisać obrazu do %s (%s)</translation>
     </message>
     <message id="cradle.device">
         <source>DFU 裝置:</source>
         <translation>Urządzenie DFU:</translation>
     </message>
-    <message id="cradle.dfuStatus">
-        <source>%s: the cradle reported DFU status %u</source>
-        <translation>%s: stacja dokująca zgłosiła stan DFU %u</translation>
+    <message id="cradle.dfuStatusWords">
+        <source>the cradle reported DFU status %u</source>
+        <translation>stacja zgłosiła stan DFU %u</translation>
     </message>
     <message id="cradle.failedAtEnd">
         <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
@@ -1071,6 +1075,10 @@ Example:
         <source>does not begin with 'S'</source>
         <translation>nie zaczyna się od 'S'</translation>
     </message>
+    <message id="cradle.file.noSuffix">
+        <source>no DFU suffix at the end of the file (its last 16 bytes do not end in the &quot;UFD&quot; signature)</source>
+        <translation>brak przyrostka DFU na końcu pliku (jego ostatnie 16 bajtów nie kończy się sygnaturą &quot;UFD&quot;)</translation>
+    </message>
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>znak %s nie jest wielką cyfrą szesnastkową</translation>
@@ -1094,10 +1102,6 @@ Example:
     <message id="cradle.file.short">
         <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
         <translation>plik ma %u bajtów, mniej niż 16-bajtowy przyrostek DFU</translation>
-    </message>
-    <message id="cradle.file.signature">
-        <source>the suffix signature is not &quot;UFD&quot;</source>
-        <translation>sygnatura przyrostka nie jest &quot;UFD&quot;</translation>
     </message>
     <message id="cradle.file.suffixLength">
         <source>the suffix length is %u, not 16</source>
@@ -1126,6 +1130,10 @@ Example:
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
+    </message>
+    <message id="cradle.imageExists">
+        <source>not written: %s exists (use --yes to replace it)</source>
+        <translation>nie zapisano: %s istnieje (użyj --yes, aby go zastąpić)</translation>
     </message>
     <message id="cradle.noDevice">
         <source>there is no DFU device %d ('cradle list' shows the devices)</source>
@@ -1851,6 +1859,10 @@ Example:
         <source>the terminal's frames kept arriving damaged; check the cable and the line speed</source>
         <translation>ramki z terminala wciąż docierały uszkodzone; sprawdź kabel i szybkość transmisji</translation>
     </message>
+    <message id="link.notAnswering">
+        <source>the terminal does not answer; retrying (attempt %d of %d)</source>
+        <translation>terminal nie odpowiada; ponawianie (próba %d z %d)</translation>
+    </message>
     <message id="link.notFormatted">
         <source>the drive is not formatted</source>
         <translation>dysk nie jest sformatowany</translation>
@@ -1862,6 +1874,10 @@ Example:
     <message id="link.notSent">
         <source>the terminal did not send it (%s)</source>
         <translation>terminal go nie wysłał (%s)</translation>
+    </message>
+    <message id="link.otherModel">
+        <source>The terminal is a model this program cannot update (class %d, number %d)</source>
+        <translation>Terminal jest modelem, którego ten program nie może aktualizować (klasa %d, numer %d)</translation>
     </message>
     <message id="link.path.component">
         <source>path component %s: %s</source>
@@ -1910,6 +1926,10 @@ Example:
     <message id="link.refused">
         <source>The terminal sent %s where %s was expected; it was refused.</source>
         <translation>Terminal wysłał %s, a oczekiwano: %s; odrzucono.</translation>
+    </message>
+    <message id="link.rootFolder">
+        <source>%s is a drive, not a folder: the terminal keeps files in the folders of a drive; name one, e.g. %sData</source>
+        <translation>%s to dysk, nie folder: terminal przechowuje pliki w folderach dysku; podaj folder, np. %sData</translation>
     </message>
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>

@@ -21,9 +21,9 @@
     </message>
     <message id="61222">
         <source>檔名太長&#xd;
-檔名必須少於8個字元</source>
+檔名最多8個字元,副檔名最多3個字元</source>
         <translation>Слишком длинное имя файла&#xd;
-Имя файла должно быть короче 8 символов</translation>
+Имя может иметь не более 8 символов, расширение — не более 3</translation>
     </message>
     <message id="61223">
         <source>燒錄程式不存在</source>
@@ -512,14 +512,14 @@ Example:
   feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
     </message>
     <message id="cli.help.font">
-        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
+        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;, an 8.3 name), sent into D:\Fonts
 Exit 0 only when the terminal stored it.
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   шрифт языковой поддержки (&quot;@oemb-*.sft&quot;), отправляется в D:\Fonts
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</source>
+        <translation>  FILE.sft   шрифт языковой поддержки (&quot;@oemb-*.sft&quot;, имя 8.3), отправляется в D:\Fonts
 Код выхода 0, только когда терминал сохранил его.
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</translation>
     </message>
     <message id="cli.help.footer">
         <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
@@ -895,6 +895,10 @@ Example:
         <source>%s is written by the program itself</source>
         <translation>%s записывает сама программа</translation>
     </message>
+    <message id="config.projectNotWritable">
+        <source>The project folder %s cannot be written to (%s): files from the terminal cannot be kept there. Make it writable, or choose another project folder.</source>
+        <translation>В папку проекта %s нельзя записывать (%s): файлы с терминала не могут в ней храниться. Разрешите запись в неё или выберите другую папку проекта.</translation>
+    </message>
     <message id="config.store.access">
         <source>the file cannot be written (check its permissions and the free space)</source>
         <translation>не удалось записать файл (проверьте права доступа и свободное место)</translation>
@@ -1003,17 +1007,17 @@ Example:
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
-    <message id="cradle.cannotWriteImage">
-        <source>cannot write the image to %s</source>
-        <translation>не удалось записать образ в %s</translation>
+    <message id="cradle.cannotWriteImageWhy">
+        <source>cannot write the image to %s (%s)</source>
+        <translation>не удаётся записать образ в %s (%s)</translation>
     </message>
     <message id="cradle.device">
         <source>DFU 裝置:</source>
         <translation>Устройство DFU:</translation>
     </message>
-    <message id="cradle.dfuStatus">
-        <source>%s: the cradle reported DFU status %u</source>
-        <translation>%s: подставка сообщила состояние DFU %u</translation>
+    <message id="cradle.dfuStatusWords">
+        <source>the cradle reported DFU status %u</source>
+        <translation>подставка сообщила состояние DFU %u</translation>
     </message>
     <message id="cradle.failedAtEnd">
         <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
@@ -1071,6 +1075,10 @@ Example:
         <source>does not begin with 'S'</source>
         <translation>не начинается с 'S'</translation>
     </message>
+    <message id="cradle.file.noSuffix">
+        <source>no DFU suffix at the end of the file (its last 16 bytes do not end in the &quot;UFD&quot; signature)</source>
+        <translation>в конце файла нет суффикса DFU (его последние 16 байт не заканчиваются подписью &quot;UFD&quot;)</translation>
+    </message>
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>символ %s — не заглавная шестнадцатеричная цифра</translation>
@@ -1094,10 +1102,6 @@ Example:
     <message id="cradle.file.short">
         <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
         <translation>длина файла %u байт — меньше 16-байтового суффикса DFU</translation>
-    </message>
-    <message id="cradle.file.signature">
-        <source>the suffix signature is not &quot;UFD&quot;</source>
-        <translation>подпись суффикса — не &quot;UFD&quot;</translation>
     </message>
     <message id="cradle.file.suffixLength">
         <source>the suffix length is %u, not 16</source>
@@ -1126,6 +1130,10 @@ Example:
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
+    </message>
+    <message id="cradle.imageExists">
+        <source>not written: %s exists (use --yes to replace it)</source>
+        <translation>не записано: %s существует (используйте --yes, чтобы заменить его)</translation>
     </message>
     <message id="cradle.noDevice">
         <source>there is no DFU device %d ('cradle list' shows the devices)</source>
@@ -1851,6 +1859,10 @@ Example:
         <source>the terminal's frames kept arriving damaged; check the cable and the line speed</source>
         <translation>кадры от терминала постоянно приходили повреждёнными; проверьте кабель и скорость линии</translation>
     </message>
+    <message id="link.notAnswering">
+        <source>the terminal does not answer; retrying (attempt %d of %d)</source>
+        <translation>терминал не отвечает; повтор (попытка %d из %d)</translation>
+    </message>
     <message id="link.notFormatted">
         <source>the drive is not formatted</source>
         <translation>диск не отформатирован</translation>
@@ -1862,6 +1874,10 @@ Example:
     <message id="link.notSent">
         <source>the terminal did not send it (%s)</source>
         <translation>терминал его не отправил (%s)</translation>
+    </message>
+    <message id="link.otherModel">
+        <source>The terminal is a model this program cannot update (class %d, number %d)</source>
+        <translation>Терминал — модель, которую эта программа не может обновлять (класс %d, номер %d)</translation>
     </message>
     <message id="link.path.component">
         <source>path component %s: %s</source>
@@ -1910,6 +1926,10 @@ Example:
     <message id="link.refused">
         <source>The terminal sent %s where %s was expected; it was refused.</source>
         <translation>Терминал прислал %s, а ожидался %s; отклонено.</translation>
+    </message>
+    <message id="link.rootFolder">
+        <source>%s is a drive, not a folder: the terminal keeps files in the folders of a drive; name one, e.g. %sData</source>
+        <translation>%s — это диск, а не папка: терминал хранит файлы в папках диска; укажите папку, например %sData</translation>
     </message>
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>

@@ -21,9 +21,9 @@
     </message>
     <message id="61222">
         <source>檔名太長&#xd;
-檔名必須少於8個字元</source>
+檔名最多8個字元,副檔名最多3個字元</source>
         <translation>文件名太长&#xd;
-文件名必须少于 8 个字符</translation>
+文件名最多 8 个字符，扩展名最多 3 个字符</translation>
     </message>
     <message id="61223">
         <source>燒錄程式不存在</source>
@@ -512,14 +512,14 @@ Example:
   feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
     </message>
     <message id="cli.help.font">
-        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
+        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;, an 8.3 name), sent into D:\Fonts
 Exit 0 only when the terminal stored it.
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   语系支持字体（&quot;@oemb-*.sft&quot;），传入 D:\Fonts
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</source>
+        <translation>  FILE.sft   语系支持字体（&quot;@oemb-*.sft&quot;，8.3 格式的文件名），传入 D:\Fonts
 只有终端机存储成功时退出码才是 0。
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</translation>
     </message>
     <message id="cli.help.footer">
         <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
@@ -895,6 +895,10 @@ Example:
         <source>%s is written by the program itself</source>
         <translation>%s 由程序自行写入</translation>
     </message>
+    <message id="config.projectNotWritable">
+        <source>The project folder %s cannot be written to (%s): files from the terminal cannot be kept there. Make it writable, or choose another project folder.</source>
+        <translation>无法写入项目文件夹 %s（%s）：来自终端机的文件无法保存在那里。请让它可写，或选择另一个项目文件夹。</translation>
+    </message>
     <message id="config.store.access">
         <source>the file cannot be written (check its permissions and the free space)</source>
         <translation>无法写入文件 (请检查权限和剩余空间)</translation>
@@ -1003,17 +1007,17 @@ Example:
         <source>取消</source>
         <translation>取消</translation>
     </message>
-    <message id="cradle.cannotWriteImage">
-        <source>cannot write the image to %s</source>
-        <translation>无法将映像写入 %s</translation>
+    <message id="cradle.cannotWriteImageWhy">
+        <source>cannot write the image to %s (%s)</source>
+        <translation>无法将映像写入 %s（%s）</translation>
     </message>
     <message id="cradle.device">
         <source>DFU 裝置:</source>
         <translation>DFU 设备:</translation>
     </message>
-    <message id="cradle.dfuStatus">
-        <source>%s: the cradle reported DFU status %u</source>
-        <translation>%s: 充电座报告 DFU 状态 %u</translation>
+    <message id="cradle.dfuStatusWords">
+        <source>the cradle reported DFU status %u</source>
+        <translation>充电座报告 DFU 状态 %u</translation>
     </message>
     <message id="cradle.failedAtEnd">
         <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
@@ -1071,6 +1075,10 @@ Example:
         <source>does not begin with 'S'</source>
         <translation>不是以 'S' 开头</translation>
     </message>
+    <message id="cradle.file.noSuffix">
+        <source>no DFU suffix at the end of the file (its last 16 bytes do not end in the &quot;UFD&quot; signature)</source>
+        <translation>文件末尾没有 DFU 后缀（最后 16 个字节不以 &quot;UFD&quot; 签名结尾）</translation>
+    </message>
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>字符 %s 不是大写的十六进制数字</translation>
@@ -1094,10 +1102,6 @@ Example:
     <message id="cradle.file.short">
         <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
         <translation>文件长 %u 字节, 比 16 字节的 DFU 后缀还短</translation>
-    </message>
-    <message id="cradle.file.signature">
-        <source>the suffix signature is not &quot;UFD&quot;</source>
-        <translation>后缀的签名不是 &quot;UFD&quot;</translation>
     </message>
     <message id="cradle.file.suffixLength">
         <source>the suffix length is %u, not 16</source>
@@ -1126,6 +1130,10 @@ Example:
     <message id="cradle.fileProblem">
         <source>%s: %s</source>
         <translation>%s: %s</translation>
+    </message>
+    <message id="cradle.imageExists">
+        <source>not written: %s exists (use --yes to replace it)</source>
+        <translation>未写入：%s 已存在（使用 --yes 替换它）</translation>
     </message>
     <message id="cradle.noDevice">
         <source>there is no DFU device %d ('cradle list' shows the devices)</source>
@@ -1851,6 +1859,10 @@ Example:
         <source>the terminal's frames kept arriving damaged; check the cable and the line speed</source>
         <translation>终端机的数据帧一直损坏; 请检查连接线和传输速率</translation>
     </message>
+    <message id="link.notAnswering">
+        <source>the terminal does not answer; retrying (attempt %d of %d)</source>
+        <translation>终端机没有应答；正在重试（第 %d 次，共 %d 次）</translation>
+    </message>
     <message id="link.notFormatted">
         <source>the drive is not formatted</source>
         <translation>驱动器尚未格式化</translation>
@@ -1862,6 +1874,10 @@ Example:
     <message id="link.notSent">
         <source>the terminal did not send it (%s)</source>
         <translation>终端机没有发送它 (%s)</translation>
+    </message>
+    <message id="link.otherModel">
+        <source>The terminal is a model this program cannot update (class %d, number %d)</source>
+        <translation>此终端机的型号无法由本程序更新（类别 %d，编号 %d）</translation>
     </message>
     <message id="link.path.component">
         <source>path component %s: %s</source>
@@ -1910,6 +1926,10 @@ Example:
     <message id="link.refused">
         <source>The terminal sent %s where %s was expected; it was refused.</source>
         <translation>终端机发来了%s, 但预期的是%s; 已拒绝。</translation>
+    </message>
+    <message id="link.rootFolder">
+        <source>%s is a drive, not a folder: the terminal keeps files in the folders of a drive; name one, e.g. %sData</source>
+        <translation>%s 是磁盘驱动器，不是文件夹：终端机把文件存放在驱动器的文件夹中；请指定文件夹，例如 %sData</translation>
     </message>
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>

@@ -150,14 +150,14 @@ Example:
   feldspan-cli --device /dev/ttyUSB0 firmware KERNEL.bin</translation>
     </message>
     <message id="cli.help.font">
-        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;), sent into D:\Fonts
+        <source>  FILE.sft   a language-support font (&quot;@oemb-*.sft&quot;, an 8.3 name), sent into D:\Fonts
 Exit 0 only when the terminal stored it.
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</source>
-        <translation>  FILE.sft   語系支援字型（&quot;@oemb-*.sft&quot;），傳入 D:\Fonts
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</source>
+        <translation>  FILE.sft   語系支援字型（&quot;@oemb-*.sft&quot;，8.3 格式的檔名），傳入 D:\Fonts
 只有終端機儲存成功時結束碼才是 0。
 Example:
-  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft</translation>
+  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft</translation>
     </message>
     <message id="cli.help.footer">
         <source>Run 'feldspan-cli COMMAND --help' for a command's arguments and an example.
@@ -437,6 +437,10 @@ Example:
         <source>%s is written by the program itself</source>
         <translation>%s 由程式自行寫入</translation>
     </message>
+    <message id="config.projectNotWritable">
+        <source>The project folder %s cannot be written to (%s): files from the terminal cannot be kept there. Make it writable, or choose another project folder.</source>
+        <translation>無法寫入專案資料夾 %s（%s）：來自終端機的檔案無法存放在那裡。請讓它可以寫入，或選擇另一個專案資料夾。</translation>
+    </message>
     <message id="config.store.access">
         <source>the file cannot be written (check its permissions and the free space)</source>
         <translation>無法寫入檔案 (請檢查權限和剩餘空間)</translation>
@@ -537,13 +541,13 @@ Example:
         <source>bytes at %s lie outside the area the update writes (%s) and are not written</source>
         <translation>位於 %s 的位元組在更新寫入的範圍 (%s) 之外, 不會被寫入</translation>
     </message>
-    <message id="cradle.cannotWriteImage">
-        <source>cannot write the image to %s</source>
-        <translation>無法將映像寫入 %s</translation>
+    <message id="cradle.cannotWriteImageWhy">
+        <source>cannot write the image to %s (%s)</source>
+        <translation>無法將映像寫入 %s（%s）</translation>
     </message>
-    <message id="cradle.dfuStatus">
-        <source>%s: the cradle reported DFU status %u</source>
-        <translation>%s: 充電座回報 DFU 狀態 %u</translation>
+    <message id="cradle.dfuStatusWords">
+        <source>the cradle reported DFU status %u</source>
+        <translation>充電座回報 DFU 狀態 %u</translation>
     </message>
     <message id="cradle.failedAtEnd">
         <source>the cradle update failed at its end: every block was written, but the cradle did not take the new firmware, %s. The cradle may not start until an update completes: run the update again</source>
@@ -601,6 +605,10 @@ Example:
         <source>does not begin with 'S'</source>
         <translation>不是以 'S' 開頭</translation>
     </message>
+    <message id="cradle.file.noSuffix">
+        <source>no DFU suffix at the end of the file (its last 16 bytes do not end in the &quot;UFD&quot; signature)</source>
+        <translation>檔案結尾沒有 DFU 字尾（最後 16 個位元組不是以 &quot;UFD&quot; 簽章結尾）</translation>
+    </message>
     <message id="cradle.file.notHex">
         <source>character %s is not an upper-case hex digit</source>
         <translation>字元 %s 不是大寫的十六進位數字</translation>
@@ -625,10 +633,6 @@ Example:
         <source>the file is %u bytes long, shorter than the 16-byte DFU suffix</source>
         <translation>檔案長 %u 位元組, 比 16 位元組的 DFU 字尾還短</translation>
     </message>
-    <message id="cradle.file.signature">
-        <source>the suffix signature is not &quot;UFD&quot;</source>
-        <translation>字尾的簽章不是 &quot;UFD&quot;</translation>
-    </message>
     <message id="cradle.file.suffixLength">
         <source>the suffix length is %u, not 16</source>
         <translation>字尾長度是 %u, 不是 16</translation>
@@ -648,6 +652,10 @@ Example:
     <message id="cradle.file.wideAddress">
         <source>S%c records carry addresses beyond the 64 KiB image</source>
         <translation>S%c 記錄帶有超出 64 KiB 映像的位址</translation>
+    </message>
+    <message id="cradle.imageExists">
+        <source>not written: %s exists (use --yes to replace it)</source>
+        <translation>未寫入：%s 已存在（使用 --yes 取代它）</translation>
     </message>
     <message id="cradle.noDevice">
         <source>there is no DFU device %d ('cradle list' shows the devices)</source>
@@ -1253,6 +1261,10 @@ Example:
         <source>the terminal's frames kept arriving damaged; check the cable and the line speed</source>
         <translation>終端機的資料框一直損壞; 請檢查連接線和傳輸速率</translation>
     </message>
+    <message id="link.notAnswering">
+        <source>the terminal does not answer; retrying (attempt %d of %d)</source>
+        <translation>終端機沒有回應；正在重試（第 %d 次，共 %d 次）</translation>
+    </message>
     <message id="link.notFormatted">
         <source>the drive is not formatted</source>
         <translation>磁碟機尚未格式化</translation>
@@ -1264,6 +1276,10 @@ Example:
     <message id="link.notSent">
         <source>the terminal did not send it (%s)</source>
         <translation>終端機沒有送出它 (%s)</translation>
+    </message>
+    <message id="link.otherModel">
+        <source>The terminal is a model this program cannot update (class %d, number %d)</source>
+        <translation>此終端機的型號無法由本程式更新（類別 %d，編號 %d）</translation>
     </message>
     <message id="link.path.component">
         <source>path component %s: %s</source>
@@ -1312,6 +1328,10 @@ Example:
     <message id="link.refused">
         <source>The terminal sent %s where %s was expected; it was refused.</source>
         <translation>終端機送來了%s, 但預期的是%s; 已拒絕。</translation>
+    </message>
+    <message id="link.rootFolder">
+        <source>%s is a drive, not a folder: the terminal keeps files in the folders of a drive; name one, e.g. %sData</source>
+        <translation>%s 是磁碟機，不是資料夾：終端機把檔案存放在磁碟機的資料夾中；請指定資料夾，例如 %sData</translation>
     </message>
     <message id="link.settingsCancelled">
         <source>the port settings were cancelled</source>

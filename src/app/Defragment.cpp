@@ -305,6 +305,13 @@ int Defragment::Fresh()
         if (progress_)
             progress_->setPercent(0);
 
+        // Until D: is formatted the terminal still has every file: a program stopped by a signal
+        // before then takes its copies, its list and its work folders with it.
+        RemovedOnSignal stopped;
+        std::vector<std::string> workFolders;
+        for (const auto& f : kDefragFolders)
+            workFolders.push_back(session_.config().projectPath + f.work);
+        stopped.Set({}, workFolders);
         for (const auto& f : kDefragFolders) {
             const std::string work = session_.config().projectPath + f.work;
             std::error_code ec;
@@ -320,6 +327,11 @@ int Defragment::Fresh()
             RemoveCopies({});
             return 0;
         }
+
+        std::vector<std::string> copyFiles{ManifestPath()};
+        for (const auto& c : copies)
+            copyFiles.push_back(CopyPath(c));
+        stopped.Set(copyFiles, workFolders);
 
         total_ = 2 * static_cast<int>(copies.size()) + 2;
         step_ = 1;
@@ -342,6 +354,7 @@ int Defragment::Fresh()
         }
 
         // From here on the copies on the PC are the only ones: they stay until each is back.
+        stopped.Keep();
         ++step_;
         if (progress_)
             progress_->setLabel("D:\\");

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace feld {
 
@@ -50,6 +51,27 @@ private:
     std::string target_;
     std::string temp_;
     std::string error_;
+};
+
+// Work files of a command that are worth nothing once it is stopped (copies whose originals are
+// still in place): while they are set here, the signal handlers remove them along with the
+// temporaries, then the folders, if that leaves them empty. One list for the whole program;
+// the object that set it last owns it, and its end withdraws it.
+class RemovedOnSignal {
+public:
+    RemovedOnSignal() = default;
+    ~RemovedOnSignal() { Keep(); }
+    RemovedOnSignal(const RemovedOnSignal&) = delete;
+    RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
+
+    // Replaces the list: from now on a signal removes these files, then these folders.
+    void Set(std::vector<std::string> files, std::vector<std::string> folders);
+    // From now on a signal leaves them: they have become worth keeping.
+    void Keep();
+
+private:
+    std::vector<std::string> paths_;
+    std::vector<const char*> list_;  // files, a null, folders, a null
 };
 
 // Removes every temporary a SafeFileWriter has open. Safe to call from a signal handler: the

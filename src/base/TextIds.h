@@ -10,7 +10,7 @@ namespace feld::txt {
     X(AppTitle, 57344, "FeldSpan")                                                                  \
     X(ReceiveFailed, 61220, "資料接收失敗")                                                         \
     X(PortFailed, 61221, "連線失敗,請確認通訊埠狀態")                                               \
-    X(NameTooLong, 61222, "檔名太長\r\n檔名必須少於8個字元")                                        \
+    X(NameTooLong, 61222, "檔名太長\r\n檔名最多8個字元,副檔名最多3個字元")                                        \
     X(NoFlashWriter, 61223, "燒錄程式不存在")                                                       \
     X(TooManyProjects, 61224, "FeldSpan一次只能10個專案")                                           \
     X(SelectProject, 61225, "請選擇一個專案")                                                       \

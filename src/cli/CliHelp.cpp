@@ -83,9 +83,9 @@ std::string details(const std::string& name)
                                   "  TERMINAL_FOLDER   e.g. C:\\Data\n"
                                   "Example:\n  feldspan-cli put stock.dat C:/Data");
     if (name == "font")
-        return tk("cli.help.font", "  FILE.sft   a language-support font (\"@oemb-*.sft\"), sent into D:\\Fonts\n"
+        return tk("cli.help.font", "  FILE.sft   a language-support font (\"@oemb-*.sft\", an 8.3 name), sent into D:\\Fonts\n"
                                    "Exit 0 only when the terminal stored it.\n"
-                                   "Example:\n  feldspan-cli --device /dev/ttyUSB0 font @oemb-big5.sft");
+                                   "Example:\n  feldspan-cli --device /dev/ttyUSB0 font @oemb-tc.sft");
     if (name == "receive")
         return tk("cli.help.receive", "  NAME...   data files of C:\\Data\n"
                                       "  --to DIR  the folder to save into (default: the Receive folder of the settings)\n"

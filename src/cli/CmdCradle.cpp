@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/Clock.h"
+#include "base/SafeFile.h"
 #include "base/Ui.h"
 #include "cli/CliCommand.h"
 #include "cli/CliJson.h"
@@ -40,24 +42,24 @@ std::string idsText(unsigned vendor, unsigned product, unsigned release)
     return "vendor " + hex4(vendor) + ", product " + hex4(product) + ", release " + hex4(release);
 }
 
-// What a worker error means, in words.
+// What a worker error means, in words; its code follows in brackets for a report.
 std::string errorText(std::uint32_t code)
 {
     char b[16];
     std::snprintf(b, sizeof b, "0x%08X", static_cast<unsigned>(code));
-    std::string text = b;
+    const std::string tail = std::string(" [") + b + "]";
     // The program's own codes say what they mean; the library's last reason belongs to a call.
     if (code == kDfuWorkerBusy || code == kDfuNoThread || code == kDfuWorkerFault || code == kDfuNothingToWrite)
-        return text + ": " + stdfu::codeText(code);
+        return stdfu::codeText(code) + tail;
     if (code >= kDfuStatusBase + 0x1000 && (code - kDfuStatusBase) % 0x1000 == 0 &&
         (code - kDfuStatusBase) / 0x1000 <= 0xFF) {
         const unsigned status = (code - kDfuStatusBase) / 0x1000;
         const std::string name = stdfu::statusName(static_cast<std::uint8_t>(status));
-        return formatText(tk("cradle.dfuStatus", "%s: the cradle reported DFU status %u"), {text, status}) +
-               (name.empty() ? "" : " (" + name + ")");
+        return formatText(tk("cradle.dfuStatusWords", "the cradle reported DFU status %u"), {status}) +
+               (name.empty() ? "" : " (" + name + ")") + tail;
     }
     std::string why = stdfu::STDFU_LastError();
-    return text + ": " + (why.empty() ? stdfu::codeText(code) : why);
+    return (why.empty() ? stdfu::codeText(code) : why) + tail;
 }
 
 bool parseIndex(const std::string& text, int& out)
@@ -173,16 +175,21 @@ int imageCommand(CliContext& ctx, const std::string& path, const std::string& ou
         ctx.ui().fixedMessage(formatText(tk("cradle.fileProblem", "%s: %s"), {path, r.reason}), Icon::Stop);
         return kExitFailure;
     }
+    // An image already at OUT is replaced only when the user says so.
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(out, ec)) &&
+        !accepted(ctx.ui().ask(0, formatText(tk("cli.replaceLocal", "%s exists on this PC. Replace it?"), {out}), Buttons::YesNo,
+                               Icon::Question))) {
+        ctx.ui().fixedMessage(formatText(tk("cradle.imageExists", "not written: %s exists (use --yes to replace it)"), {out}),
+                              Icon::Stop);
+        return kExitFailure;
+    }
     // Written beside the target first, so a failed write leaves no half image where a whole one
     // is expected.
-    const std::string part = out + ".part";
-    std::FILE* f = std::fopen(part.c_str(), "wb");
-    bool ok = f && std::fwrite(image->data(), 1, image->size(), f) == image->size();
-    if (f)
-        ok = (std::fclose(f) == 0) && ok;
-    if (!ok || std::rename(part.c_str(), out.c_str()) != 0) {
-        std::remove(part.c_str());
-        ctx.ui().fixedMessage(formatText(tk("cradle.cannotWriteImage", "cannot write the image to %s"), {out}), Icon::Stop);
+    SafeFileWriter writer;
+    if (!writer.Open(out) || !writer.Write(image->data(), image->size()) || !writer.Commit()) {
+        ctx.ui().fixedMessage(formatText(tk("cradle.cannotWriteImageWhy", "cannot write the image to %s (%s)"), {out, writer.Error()}),
+                              Icon::Stop);
         return kExitFailure;
     }
     std::printf("%s: %zu bytes written\n", out.c_str(), image->size());

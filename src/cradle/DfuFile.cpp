@@ -219,13 +219,14 @@ DfuFileResult ParseDfuBytes(const std::uint8_t* data, std::size_t size, DfuImage
     r.vendor = static_cast<std::uint16_t>(s[4] | s[5] << 8);
     const std::uint32_t stored = static_cast<std::uint32_t>(s[12]) | static_cast<std::uint32_t>(s[13]) << 8 |
                                  static_cast<std::uint32_t>(s[14]) << 16 | static_cast<std::uint32_t>(s[15]) << 24;
+    // Without its signature the end of the file is no suffix at all, and its other fields mean nothing.
+    if (s[8] != 'U' || s[9] != 'F' || s[10] != 'D') {
+        r.reason = tk("cradle.file.noSuffix", "no DFU suffix at the end of the file (its last 16 bytes do not end in the \"UFD\" signature)");
+        return r;
+    }
     if (s[6] != 0x00 || s[7] != 0x01) {
         r.reason = formatText(tk("cradle.file.release", "the suffix names DFU release %s, not 0x0100"),
                               {hex(static_cast<unsigned>(s[6] | s[7] << 8), 4)});
-        return r;
-    }
-    if (s[8] != 'U' || s[9] != 'F' || s[10] != 'D') {
-        r.reason = tk("cradle.file.signature", "the suffix signature is not \"UFD\"");
         return r;
     }
     if (s[11] != kDfuSuffixSize) {

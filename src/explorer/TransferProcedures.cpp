@@ -113,8 +113,12 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
                 return 0;
             }
             if (folder.size() <= 3) {
-                // A drive root such as "c:\" cannot take a file this way.
-                ui_.message(txt::kFirmwareUnsupported, Icon::Exclamation);
+                // A drive root such as "c:\" cannot take a file: the terminal keeps files in folders.
+                ui_.fixedMessage(formatText(tk("link.rootFolder",
+                                               "%s is a drive, not a folder: the terminal keeps files in the folders of a drive; "
+                                               "name one, e.g. %sData"),
+                                            {terminalFolder, terminalFolder.substr(0, 2) + "\\"}),
+                                 Icon::Exclamation);
                 result = term::kFailed;
             } else {
                 result = Send(source, destination, appended, overwrite, version);

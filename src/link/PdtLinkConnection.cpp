@@ -63,7 +63,7 @@ void PdtLink::TakeModelReply(std::int16_t modelClass, std::int16_t modelNumber)
     if (term::IsSupportedModel(modelClass_, modelNumber_))
         flashWriterPath_ = term::FlashWriterPath(env_.mainPath);
     else if (env_.ui)
-        env_.ui->message(txt::kNoFlashWriter, Icon::Exclamation);
+        env_.ui->showMessage(txt::kNoFlashWriter, term::unsupportedModelText(modelClass_, modelNumber_), Icon::Exclamation);
 }
 
 int PdtLink::IsPortOpen() { return Port() && Port()->IsOpen() ? 1 : 0; }

@@ -136,7 +136,7 @@ term::Result PdtLink::UpdateFirmware()
     if (term::Result r = RunCommand(wire::kOpModel, std::string()); !r.ok())
         return end(r);
     if (!term::IsSupportedModel(modelClass_, modelNumber_)) {
-        ui->message(txt::kNoFlashWriter, Icon::Exclamation);
+        ui->showMessage(txt::kNoFlashWriter, term::unsupportedModelText(modelClass_, modelNumber_), Icon::Exclamation);
         return end(term::kFailed);
     }
     flashWriterPath_ = writerPath;

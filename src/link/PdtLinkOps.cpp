@@ -89,7 +89,7 @@ static void TooManyFlashWriterRequests(PdtLink& link)
 // with another copy of itself. Returns the terminal's status; failed for no answer or a write
 // time-out.
 static term::Result SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, const std::vector<std::uint8_t>& payload,
-                                   const std::string& localPath, bool asFlashWriter, bool show)
+                                   std::size_t headerBytes, const std::string& localPath, bool asFlashWriter, bool show)
 {
     if (payload.size() > 0xFFFFFFFFull) {
         // The length field of a transfer has 32 bits: such a payload cannot be announced.
@@ -99,6 +99,7 @@ static term::Result SendFileWithFlashWriter(PdtLink& link, std::uint8_t code, co
         return term::kFailed;
     }
     for (int rounds = 0;;) {
+        link.Engine().SetSendHeaderBytes(static_cast<std::uint32_t>(headerBytes));
         int r = link.SendTransfer(code, static_cast<std::uint32_t>(payload.size()), payload.data(), show);
         if (r != term::kWantsFlashWriter)
             return r == kWriteTimeout ? term::Result(term::kFailed) : term::Result(r);
@@ -320,7 +321,7 @@ term::Result PdtLink::PutLoadedFile(const LocalFile& file, const std::string& fo
     if (!appendContent(payload, file.bytes, kernel, localPath, env_.ui))
         return term::kFailed;
 
-    term::Result result = SendFileWithFlashWriter(*this, wire::kFile, payload, localPath, asFlashWriter, show);
+    term::Result result = SendFileWithFlashWriter(*this, wire::kFile, payload, head->size(), localPath, asFlashWriter, show);
     if (result != term::kFailed)
         MarkLinkAlive();  // the terminal answered, whatever it said
     return result;
@@ -371,11 +372,12 @@ term::Result PdtLink::PutLoadedFileToPath(const LocalFile& file, const std::stri
         return term::kFailed;
     }
     std::vector<std::uint8_t> payload = std::move(*head);
+    const std::size_t headerBytes = payload.size();
     if (!appendContent(payload, file.bytes, kernel, localPath, env_.ui))
         return term::kFailed;
 
     OpenTrace();
-    term::Result result = SendFileWithFlashWriter(*this, wire::kPathFile, payload, localPath, false, show);
+    term::Result result = SendFileWithFlashWriter(*this, wire::kPathFile, payload, headerBytes, localPath, false, show);
     if (result != term::kFailed)
         MarkLinkAlive();  // the terminal answered, whatever it said
     CloseTrace();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "base/Clock.h"
 #include "base/PortSettings.h"
@@ -51,6 +52,14 @@ std::string noAnswer()
 std::string noisyLine()
 {
     return tk("link.noisyLine", "the terminal's frames kept arriving damaged; check the cable and the line speed");
+}
+
+// Said on the progress line while frames go unanswered, before the transfer gives up.
+constexpr int kNoticeAfterSilent = 2;
+std::string notAnswering(int attempt)
+{
+    return formatText(tk("link.notAnswering", "the terminal does not answer; retrying (attempt %d of %d)"),
+                      {attempt, kRetryLimit});
 }
 
 std::string stoppedAnswering()
@@ -278,6 +287,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
     if (!port_)
         return 0;
     TransferProgress progress(ProgressKind::Sending, 0, static_cast<std::int64_t>(length), title_, ui_, &clock_);
+    progress.SetHeaderBytes(std::exchange(sendHeaderBytes_, 0));
     if (show)
         progress.Create();
     StartReplyTimer();
@@ -340,6 +350,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             port_->Purge();
             ++retries;
             ++retriesTotal_;
+            progress.SetNotice(silent >= kNoticeAfterSilent ? notAnswering(retries + 1) : std::string());
             Debug(formatText("\nS[2], Retry[%d]", {retries}));
             if (retries >= kRetryLimit) {
                 lastFailure_ = silent >= kSilentLimit
@@ -351,6 +362,7 @@ int TransferEngine::SendTransfer(std::uint8_t code, std::uint32_t length, const 
             }
             continue;
         case term::kDone:
+            progress.SetNotice({});  // it answers again
             blockCounter_ = wire::nextCounter(blockCounter_);
             pos += n;
             remaining -= static_cast<std::uint32_t>(n);
@@ -543,8 +555,10 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 break;
             }
             progress.SetHigh(totalLength);
-            if (show && replyKind_ == wire::kFile)
+            if (show && replyKind_ == wire::kFile) {
+                progress.SetHeaderBytes(static_cast<std::int64_t>(wire::kFileHeaderSize));  // the file's bytes are shown
                 progress.Create();
+            }
             state = State::StartBlock;
             break;
         }
@@ -571,6 +585,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                     receiveLength += static_cast<std::int64_t>(wire::kMaxPayload);
                     ++retries;
                     ++retriesTotal_;
+                    progress.SetNotice(silent >= kNoticeAfterSilent ? notAnswering(retries + 1) : std::string());
                     // A part frame that stopped coming is stale: start clean.
                     port_->ResetRing();
                     SendAckFrame(0, kReplyReject, false);
@@ -623,6 +638,7 @@ int TransferEngine::ReceiveTransfer(bool show, const Expect& expect)
                 // is not failed for the sum of its frames' troubles.
                 duplicates = 0;
                 retries = 0;
+                progress.SetNotice({});
                 if (!StoreBlock(block + wire::kDataHeadSize, frameSize - wire::kDataOverhead, expect)) {
                     state = State::Failed;
                     break;

@@ -100,6 +100,9 @@ public:
 
     // The path the progress window shows.
     void SetTitle(std::string title) { title_ = std::move(title); }
+    // The next send's payload starts with a header of this many bytes before the file's own:
+    // its progress counts the file's bytes.
+    void SetSendHeaderBytes(std::uint32_t bytes) { sendHeaderBytes_ = bytes; }
     const std::string& Title() const { return title_; }
     // The biggest file the terminal can hold (its biggest drive), once known: a file announced
     // bigger than this is refused.
@@ -151,6 +154,7 @@ private:
     const PortSettings* settings_;
     std::unique_ptr<LinkPort> port_;
     std::string title_;
+    std::uint32_t sendHeaderBytes_ = 0;
     std::function<void(std::int16_t, std::int16_t)> onModel_;
     std::uint32_t largestFile_ = 0x7FFFFFFF;  // drive sizes are 32-bit signed
 

@@ -1,5 +1,7 @@
 #include "link/TransferProgress.h"
 
+#include <algorithm>
+
 #include "base/Clock.h"
 #include "base/Texts.h"
 
@@ -59,13 +61,22 @@ std::string TransferProgress::FileNamePart(const std::string& path)
 void TransferProgress::SetPos(std::int64_t value)
 {
     if (view_ && !timed_ && (kind_ == ProgressKind::Sending || kind_ == ProgressKind::Receiving))
-        view_->setBytes(value - low_, high_ - low_);
+        view_->setBytes(std::max<std::int64_t>(value - low_ - header_, 0), std::max<std::int64_t>(high_ - low_ - header_, 0));
     int p = PercentOf(value, low_, high_);
     if (p == percent_)
         return;  // the window only hears about real changes
     percent_ = p;
     if (view_)
         view_->setPercent(p);
+}
+
+void TransferProgress::SetNotice(const std::string& text)
+{
+    if (text == notice_)
+        return;
+    notice_ = text;
+    if (view_)
+        view_->setLabel(notice_.empty() ? label_ : notice_);
 }
 
 void TransferProgress::StartTimed()

@@ -30,6 +30,12 @@ public:
     // Shows value * 100 / (high - low) percent.
     void SetPos(std::int64_t value);
     void SetHigh(std::int64_t high) { high_ = high; }
+    // The first `bytes` of the count are the file's header, not the file: the bytes a window
+    // shows leave them out (the percentage still runs over the whole transfer).
+    void SetHeaderBytes(std::int64_t bytes) { header_ = bytes; }
+    // A word about the line (the terminal not answering) shown in place of the label; empty puts
+    // the label back. The window hears only of changes.
+    void SetNotice(const std::string& text);
     // Timed mode: low = now, high = now + 12 s, empty label.
     void StartTimed();
     // Timed mode tick (every 500 ms): moves the bar; false once the 12 s are over (the window closed).
@@ -52,6 +58,8 @@ private:
     ProgressKind kind_;
     std::int64_t low_;
     std::int64_t high_;
+    std::int64_t header_ = 0;
+    std::string notice_;
     std::string caption_;
     std::string label_;
     Ui* ui_;

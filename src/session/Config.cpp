@@ -7,13 +7,16 @@
 #include <QString>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
 #include "base/KeyText.h"
+#include "base/Texts.h"
 #include "base/Ui.h"
 #include "session/ConfigKeys.h"
 #include "session/ConfigStore.h"
@@ -201,11 +204,19 @@ bool Config::startUp(Ui& ui, StartUpWrites writes)
     // be using FSSPAN.tmp right now, so probe with a name of our own and leave that file alone.
     std::string probe = transferTempFile + ".probe-" + std::to_string(::getpid());
     int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int probeError = errno;
     if (fd >= 0) {
         ::close(fd);
         ::unlink(probe.c_str());
+    } else {
+        // A folder the user cannot write to is not a broken installation: say which and why.
+        ui.fixedMessage(formatText(tk("config.projectNotWritable",
+                                      "The project folder %s cannot be written to (%s): files from the terminal "
+                                      "cannot be kept there. Make it writable, or choose another project folder."),
+                                   {projectPath, std::strerror(probeError)}),
+                        Icon::Warning);
     }
-    if (fd < 0 || !pathsFound)
+    if (!pathsFound)
         ui.fixedMessage(kInstallMessage, Icon::Warning);
 
     if (auto data = readFileBounded(projectPath + "Builder.ini", kMaxBuilderIni)) {

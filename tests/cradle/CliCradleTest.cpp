@@ -90,6 +90,15 @@ TEST_F(CliCradle, ImageEqualsSrecCatsOwnBinary)
     ASSERT_EQ(ours.size(), 0x10000u);
     EXPECT_TRUE(ours == theirs);
 
+    // An image already there is replaced only when the user says so (no terminal to ask: No).
+    WriteFile(dir_ / "out.bin", {'o', 'l', 'd'});
+    RunResult kept = cli({"cradle", "image", "fw.dfu", "out.bin"});
+    EXPECT_EQ(kept.rc, 1);
+    EXPECT_NE(kept.err.find("exists"), std::string::npos) << kept.err;
+    EXPECT_EQ(ReadFile(dir_ / "out.bin").size(), 3u);
+    ASSERT_EQ(cli({"--yes", "cradle", "image", "fw.dfu", "out.bin"}).rc, 0);
+    EXPECT_TRUE(ReadFile(dir_ / "out.bin") == theirs);
+
     // A refused file writes no image at all.
     WriteFile(dir_ / "bad.dfu", {'x'});
     EXPECT_EQ(cli({"cradle", "image", "bad.dfu", "bad.bin"}).rc, 1);
@@ -217,8 +226,8 @@ TEST_F(CliCradle, ACradleThatRefusesTheFirmwareAtTheEndFailsTheUpdate)
     const std::string log = (dir_ / "log.txt").string();
     RunResult r = cli({"cradle", "update", "fw.dfu"}, "manifest-status=10;poll=0;start-poll=0;log=" + log);
     EXPECT_EQ(r.rc, 1);
-    EXPECT_NE(r.err.find("the cradle did not take the new firmware, 0x1234A01F: the cradle reported DFU status 10 "
-                         "(errFIRMWARE)"),
+    EXPECT_NE(r.err.find("the cradle did not take the new firmware, the cradle reported DFU status 10 "
+                         "(errFIRMWARE) [0x1234A01F]"),
               std::string::npos)
         << r.err;
     EXPECT_EQ(r.err.find("update is complete"), std::string::npos) << r.err;
@@ -245,7 +254,7 @@ TEST_F(CliCradle, FirmwareWithNothingWhereTheCradleIsWrittenIsRefusedBeforeAnyth
                          "and are not written\n"),
               std::string::npos)
         << r.err;
-    EXPECT_NE(r.err.find("error: fw.dfu: 0x12340021: the firmware file holds no byte in the area the "
+    EXPECT_NE(r.err.find("error: fw.dfu: the firmware file holds no byte in the area the "
                          "update writes"),
               std::string::npos)
         << r.err;

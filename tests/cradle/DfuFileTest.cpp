@@ -72,14 +72,15 @@ TEST(DfuFile, SuffixFaultsAreRefusedButStillReportTheIds)
         const char* what;
         std::size_t offsetFromEnd;
         std::uint8_t xorMask;
+        const char* says;
     };
     const Case cases[] = {
-        {"one bit of the content", good.size(), 0x04},
-        {"one bit of the CRC", 1, 0x80},
-        {"the signature", 8, 'U' ^ 'X'},
-        {"the suffix length", 5, 0x01},
-        {"the DFU release", 9, 0x02},
-        {"the vendor id (covered by the CRC)", 12, 0x01},
+        {"one bit of the content", good.size(), 0x04, "CRC mismatch"},
+        {"one bit of the CRC", 1, 0x80, "CRC mismatch"},
+        {"the signature", 8, 'U' ^ 'X', "no DFU suffix"},
+        {"the suffix length", 5, 0x01, "suffix length"},
+        {"the DFU release", 9, 0x02, "DFU release"},
+        {"the vendor id (covered by the CRC)", 12, 0x01, "CRC mismatch"},
     };
     for (const Case& c : cases) {
         auto bytes = good;
@@ -87,7 +88,7 @@ TEST(DfuFile, SuffixFaultsAreRefusedButStillReportTheIds)
         DfuImage image;
         DfuFileResult r = parse(bytes, image);
         EXPECT_EQ(r.code, kDfuFileBadSuffix) << c.what;
-        EXPECT_FALSE(r.reason.empty()) << c.what;
+        EXPECT_NE(r.reason.find(c.says), std::string::npos) << c.what << ": " << r.reason;
         EXPECT_EQ(r.product, 0x2222) << c.what;
         EXPECT_EQ(image[0x1000], 0xFF) << c.what << ": a refused file puts nothing in the image";
     }
@@ -102,6 +103,11 @@ TEST(DfuFile, FilesShorterThanTheSuffixAreRefused)
         EXPECT_EQ(r.code, kDfuFileBadSuffix) << size;
         EXPECT_NE(r.reason.find("shorter"), std::string::npos) << r.reason;
     }
+    // S-records with no suffix at all: their last bytes are text, named as a missing suffix.
+    const std::string plain = s1(0x1000, {1, 2, 3});
+    DfuImage bare;
+    DfuFileResult r = parse(std::vector<std::uint8_t>(plain.begin(), plain.end()), bare);
+    EXPECT_NE(r.reason.find("no DFU suffix at the end of the file"), std::string::npos) << r.reason;
     // Exactly a suffix: no records at all is a valid, empty image.
     DfuImage image;
     EXPECT_TRUE(parse(withSuffix("", 1, 2, 3), image).ok());

@@ -61,7 +61,7 @@ TEST_F(TerminalFirmware, RefusalsComeBeforeAnythingIsErased)
         bool noWriter;
     };
     const Case cases[] = {
-        {"unsupported model", "191:9000", "KERNEL.bin", Text(txt::kNoFlashWriter), 1000, false},
+        {"unsupported model", "191:9000", "KERNEL.bin", "cannot update (class 191, number 9000)", 1000, false},
         {"data file", "191:9067", "SCAN.TXT", "is not a kernel image (a .bin file)", 1000, false},
         {"not whole words", "191:9067", "KERNEL.bin", "is 1003 bytes long: a kernel image is a whole number of 4-byte words",
          1003, false},

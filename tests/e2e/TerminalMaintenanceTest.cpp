@@ -1,6 +1,13 @@
 // feldspan-cli font and defrag against the simulated terminal: a font goes into D:\Fonts, and a
 // defragmentation brings every file of D: back byte for byte.
 
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
+
 #include "TerminalCli.h"
 
 namespace feld::test {
@@ -76,6 +83,39 @@ TEST_F(TerminalMaintenance, DefragWhoseFormatIsRefusedIsNotReportedDone)
     EXPECT_FALSE(Has(r.out, "defragmented")) << r.out;
     EXPECT_TRUE(Has(r.err, "the terminal's power is too low")) << r.err;
     EXPECT_EQ(ReadFile(TermRoot("D") / "LOOKUP" / "CITY.TXT"), Pattern(700, 1));
+}
+
+// Ctrl-C while D: is being copied out, before its format: the terminal still has every file, so
+// the copies made so far, the list and the work folders all go, and D: is left as it was.
+TEST_F(TerminalMaintenance, DefragStoppedBeforeTheFormatLeavesNoCopies)
+{
+    WriteFile(TermRoot("D") / "LOOKUP" / "CITY.TXT", Pattern(700, 1));
+    WriteFile(TermRoot("D") / "LOOKUP" / "ZIP.TXT", Pattern(900, 2));
+    WriteFile(TermRoot("D") / "PROGRAM" / "APP.ABP", Pattern(220'000, 3));
+    StartSim({"--baud", "115200"});
+
+    std::atomic<pid_t> pid{-1};
+    RunOptions options{.timeoutMs = 60'000, .started = [&](pid_t p) { pid = p; }};
+    auto run = std::async(std::launch::async, [&] { return Cli({"defrag"}, true, options); });
+    // Both lookup files are copied; the program file takes about 20 s on this line.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!fs::exists(dir / "project" / "FSLook" / "ZIP.TXT") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(fs::exists(dir / "project" / "FSLook" / "ZIP.TXT")) << "the copy phase did not start";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(::kill(pid, SIGINT), 0);
+    CliRun r = run.get();
+
+    EXPECT_EQ(r.rc, 130) << r.err;
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir / "project"))
+        if (e.path().filename() != "Data")  // the received files' folder, made at start-up
+            left.push_back(e.path().filename().string());
+    EXPECT_TRUE(left.empty()) << "left in the project folder: " << ::testing::PrintToString(left);
+    EXPECT_TRUE(LogWith({"\"format\""}).empty());
+    EXPECT_EQ(ReadFile(TermRoot("D") / "LOOKUP" / "CITY.TXT"), Pattern(700, 1));
+    EXPECT_EQ(ReadFile(TermRoot("D") / "LOOKUP" / "ZIP.TXT"), Pattern(900, 2));
+    EXPECT_EQ(ReadFile(TermRoot("D") / "PROGRAM" / "APP.ABP"), Pattern(220'000, 3));
 }
 
 }  // namespace

@@ -286,5 +286,23 @@ TEST_F(SendTransferTest, ProgressShowsTheShareSentBeforeEachFrame)
     EXPECT_EQ(ev.back().kind, "progress-close");
 }
 
+// Frames the terminal leaves unanswered: after the first silent retries the progress line says
+// so, and it shows the file again once the terminal answers.
+TEST_F(SendTransferTest, ProgressSaysWhileTheTerminalDoesNotAnswer)
+{
+    Connected();
+    link->Engine().SetTitle("C:\\Data\\ONE.TXT");
+    for (int i = 0; i < 3; ++i)
+        term.frameAnswers[term.dataFramesSeen + i].push_back({.drop = true});
+    std::uint8_t one = 0x41;
+    EXPECT_EQ(link->SendTransfer(wire::kFile, 1, &one, true), 1);
+    std::vector<std::string> labels;
+    for (const auto& e : ui.eventsOf("progress-label"))
+        labels.push_back(e.text);
+    ASSERT_EQ(labels.size(), 3u) << ::testing::PrintToString(labels);  // after the 2nd and 3rd silence, then back
+    EXPECT_EQ(labels[0], "the terminal does not answer; retrying (attempt 3 of 40)");
+    EXPECT_EQ(labels[2], "...\\ONE.TXT");
+}
+
 }  // namespace
 }  // namespace feld::test

@@ -167,6 +167,26 @@ TEST_F(Ops, ListingsOfEmptyAndFullFoldersAndOverlongPaths)
     // has logged everything that came before it.
     EXPECT_TRUE(LogLines({std::string(75, 'A')}).empty());
 }
+// The bytes a progress window shows are the file's, not the headers sent or received with it.
+TEST_F(Ops, ProgressCountsTheFilesBytes)
+{
+    Connected();
+    fs::path ten = dir / "pc" / "TEN.TXT";
+    WriteFile(ten, Pattern(10, 4));
+    auto lastBytes = [&] {
+        const auto shown = ui.eventsOf("progress-bytes");
+        return shown.empty() ? std::string() : shown.back().text;
+    };
+    EXPECT_EQ(Link().PutFile(ten.string(), "c:\\data", 1, false, true).status(), 1);
+    EXPECT_EQ(lastBytes(), "10/10");
+    ui.clear();
+    EXPECT_EQ(Link().PutFileToPath(ten.string(), "C:\\DATA\\T.TXT", 1, 0, true).status(), 1);
+    EXPECT_EQ(lastBytes(), "10/10");
+    ui.clear();
+    BufferSink sink;
+    EXPECT_EQ(Link().GetFile("C:\\DATA\\T.TXT", sink, true).status(), 1);
+    EXPECT_EQ(lastBytes(), "10/10");
+}
 
 TEST_F(Ops, FetchedFilesArriveWhole)
 {

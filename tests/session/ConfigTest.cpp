@@ -360,7 +360,7 @@ TEST_F(ConfigTest, StartUpWritesTheVersionOnlyWhenAskedAndChecksTheInstallation)
     EXPECT_EQ(left, std::vector<std::string>{"Data"});
 }
 
-TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingOrTheFolderIsNotWritable)
+TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingAndAFolderMessageWhenItIsNotWritable)
 {
     // Defaulted paths with no installed data folder: the message, once; start-up goes on.
     setenv("FELDSPAN_DATA_DIR", (dir_ / "not-installed").c_str(), 1);
@@ -371,14 +371,17 @@ TEST_F(ConfigTest, InstallationMessageWhenPathsAreMissingOrTheFolderIsNotWritabl
         c.startUp(ui, StartUpWrites::Nothing);
         EXPECT_EQ(installMessages(ui), 1);
     }
-    // A project "folder" that is a file cannot take the probe.
+    // A project "folder" that cannot take the probe is named as such, not as a broken installation.
     writeFile(dir_ / "plainfile", "x");
     writeFile(ini_, "[FeldSpan]\nPATH\\MAINPATH=/x\nPATH\\PROJECTPATH=" + (dir_ / "plainfile").string() + "\n");
     {
         Config c(ini_);
         test::RecorderUi ui;
         c.startUp(ui, StartUpWrites::Nothing);
-        EXPECT_EQ(installMessages(ui), 1);
+        EXPECT_EQ(installMessages(ui), 0);
+        ASSERT_EQ(ui.shownTexts().size(), 1u);
+        EXPECT_NE(ui.shownTexts()[0].find((dir_ / "plainfile").string() + "/ cannot be written to"), std::string::npos)
+            << ui.shownTexts()[0];
         EXPECT_EQ(ui.eventsOf("message").at(0).value, static_cast<int>(Icon::Warning));
     }
 }

@@ -50,6 +50,10 @@ public:
         ~Progress() override { ui_.record({"progress-close", 0, "", 0}); }
         void setPercent(int p) override { ui_.record({"progress", 0, "", p}); }
         void setLabel(const std::string& t) override { ui_.record({"progress-label", 0, t, 0}); }
+        void setBytes(std::int64_t done, std::int64_t total) override
+        {
+            ui_.record({"progress-bytes", 0, std::to_string(done) + "/" + std::to_string(total), 0});
+        }
 
     private:
         RecorderUi& ui_;

@@ -47,6 +47,12 @@ bool IsSupportedModel(std::int16_t modelClass, std::int16_t modelNumber)
     }
 }
 
+std::string unsupportedModelText(std::int16_t modelClass, std::int16_t modelNumber)
+{
+    return formatText(tk("link.otherModel", "The terminal is a model this program cannot update (class %d, number %d)"),
+                      {static_cast<int>(modelClass), static_cast<int>(modelNumber)});
+}
+
 std::string FlashWriterPath(const std::string& mainPath)
 {
     return (std::filesystem::path(mainPath) / kFlashWriterFolder / kFlashWriterFile).string();

@@ -82,6 +82,8 @@ constexpr int kPathFirmware = 201;
 constexpr std::int16_t kModelReportClass = 191;
 #define FELD_TERM_MODELS(X) X(9035) X(9051) X(9067) X(10113) X(10121)
 bool IsSupportedModel(std::int16_t modelClass, std::int16_t modelNumber);
+// Why a terminal of another model is not updated, in words that name its class and number.
+std::string unsupportedModelText(std::int16_t modelClass, std::int16_t modelNumber);
 
 // The flash writer: a program from the terminal's vendor, kept in this folder below the program's
 // data folder, and stored on the terminal under this name in this folder.
