@@ -50,6 +50,7 @@ struct SimConfig {
     int restartEvery = 0;     // a code-7 header before every Nth transfer the terminal sends
     int duplicateEvery = 0;   // every Nth data frame the terminal sends goes out twice
     bool needFlashWriter = false;
+    bool emptyMissingFolders = false;  // a folder that is not there is listed as empty
     bool hostileNames = false;  // listings add entries named ".", ".." and with separators
     std::vector<ForcedStatus> forced;
 
