@@ -627,6 +627,14 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
+    <message id="cli.json.failed">
+        <source>%s failed</source>
+        <translation>%s failed</translation>
+    </message>
+    <message id="cli.json.usage">
+        <source>wrong arguments; usage: feldspan-cli %s</source>
+        <translation>wrong arguments; usage: feldspan-cli %s</translation>
+    </message>
     <message id="cli.noDiskInfoWhy">
         <source>the terminal did not report its disk information</source>
         <translation>the terminal did not report its disk information</translation>
@@ -730,6 +738,10 @@ Example:
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>%s exists on this PC. Replace it?</translation>
+    </message>
+    <message id="cli.send.keptWhy">
+        <source>the file exists on the terminal and was not overwritten</source>
+        <translation>the file exists on the terminal and was not overwritten</translation>
     </message>
     <message id="cli.send.missing">
         <source>the project Builder.ini hands over is not there: </source>

@@ -627,6 +627,14 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
+    <message id="cli.json.failed">
+        <source>%s failed</source>
+        <translation>%s nie powiodło się</translation>
+    </message>
+    <message id="cli.json.usage">
+        <source>wrong arguments; usage: feldspan-cli %s</source>
+        <translation>błędne argumenty; użycie: feldspan-cli %s</translation>
+    </message>
     <message id="cli.noDiskInfoWhy">
         <source>the terminal did not report its disk information</source>
         <translation>terminal nie podał informacji o dyskach</translation>
@@ -730,6 +738,10 @@ Example:
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>%s istnieje na tym komputerze. Zastąpić go?</translation>
+    </message>
+    <message id="cli.send.keptWhy">
+        <source>the file exists on the terminal and was not overwritten</source>
+        <translation>plik istnieje na terminalu i nie został nadpisany</translation>
     </message>
     <message id="cli.send.missing">
         <source>the project Builder.ini hands over is not there: </source>

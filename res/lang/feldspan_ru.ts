@@ -627,6 +627,14 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
+    <message id="cli.json.failed">
+        <source>%s failed</source>
+        <translation>%s не выполнено</translation>
+    </message>
+    <message id="cli.json.usage">
+        <source>wrong arguments; usage: feldspan-cli %s</source>
+        <translation>неверные аргументы; использование: feldspan-cli %s</translation>
+    </message>
     <message id="cli.noDiskInfoWhy">
         <source>the terminal did not report its disk information</source>
         <translation>терминал не сообщил сведения о дисках</translation>
@@ -730,6 +738,10 @@ Example:
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>%s уже есть на этом компьютере. Заменить?</translation>
+    </message>
+    <message id="cli.send.keptWhy">
+        <source>the file exists on the terminal and was not overwritten</source>
+        <translation>файл уже есть на терминале и не был перезаписан</translation>
     </message>
     <message id="cli.send.missing">
         <source>the project Builder.ini hands over is not there: </source>

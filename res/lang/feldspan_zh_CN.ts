@@ -627,6 +627,14 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
+    <message id="cli.json.failed">
+        <source>%s failed</source>
+        <translation>%s 失败</translation>
+    </message>
+    <message id="cli.json.usage">
+        <source>wrong arguments; usage: feldspan-cli %s</source>
+        <translation>参数错误；用法：feldspan-cli %s</translation>
+    </message>
     <message id="cli.noDiskInfoWhy">
         <source>the terminal did not report its disk information</source>
         <translation>终端机没有回报磁盘信息</translation>
@@ -730,6 +738,10 @@ Example:
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>这台电脑上已有 %s。要替换吗?</translation>
+    </message>
+    <message id="cli.send.keptWhy">
+        <source>the file exists on the terminal and was not overwritten</source>
+        <translation>终端上已有该文件，未覆盖</translation>
     </message>
     <message id="cli.send.missing">
         <source>the project Builder.ini hands over is not there: </source>

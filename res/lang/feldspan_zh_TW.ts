@@ -265,6 +265,14 @@ Example:
 Example:
   feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
+    <message id="cli.json.failed">
+        <source>%s failed</source>
+        <translation>%s 失敗</translation>
+    </message>
+    <message id="cli.json.usage">
+        <source>wrong arguments; usage: feldspan-cli %s</source>
+        <translation>參數錯誤；用法：feldspan-cli %s</translation>
+    </message>
     <message id="cli.noDiskInfoWhy">
         <source>the terminal did not report its disk information</source>
         <translation>終端機沒有回報磁碟資訊</translation>
@@ -368,6 +376,10 @@ Example:
     <message id="cli.replaceLocal">
         <source>%s exists on this PC. Replace it?</source>
         <translation>這台電腦上已有 %s。要取代嗎?</translation>
+    </message>
+    <message id="cli.send.keptWhy">
+        <source>the file exists on the terminal and was not overwritten</source>
+        <translation>終端機上已有該檔案，未覆寫</translation>
     </message>
     <message id="cli.send.missing">
         <source>the project Builder.ini hands over is not there: </source>

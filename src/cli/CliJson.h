@@ -13,5 +13,9 @@ namespace feld::cli {
 QString jsonText(const std::string& s);
 void printJson(const QJsonObject& object);
 void printJson(const QJsonArray& array);
+// Whether this run has printed a JSON document yet.
+bool jsonPrinted();
+// The document of a command that failed before it had one of its own: {"ok": false, "error": why}.
+void printJsonFailure(const std::string& why);
 
 }  // namespace feld::cli

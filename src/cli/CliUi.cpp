@@ -228,8 +228,10 @@ void CliUi::showMessage(int id, const std::string& text, Icon icon)
 {
     (void)id;
     std::lock_guard lock(mutex_);
-    if (icon == Icon::Stop || icon == Icon::Exclamation)
-        ++problems_;
+    if (icon == Icon::Stop || icon == Icon::Exclamation) {
+        if (problems_++ == 0)
+            firstProblem_ = plainLines(text);
+    }
     writeErrLocked(std::string(prefixOf(icon)) + plainLines(text) + "\n");
 }
 
@@ -237,6 +239,12 @@ int CliUi::problemsShown() const
 {
     std::lock_guard lock(mutex_);
     return problems_;
+}
+
+std::string CliUi::firstProblem() const
+{
+    std::lock_guard lock(mutex_);
+    return firstProblem_;
 }
 
 Answer CliUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
@@ -376,8 +384,15 @@ void CliUi::debugLine(const std::string& line)
 {
     if (!showDebug())
         return;
+    // The link's lines may start or end with line breaks of their own: one "debug:" line each,
+    // never an empty one.
+    std::string text = plainLines(line);
+    const std::size_t b = text.find_first_not_of('\n');
+    if (b == std::string::npos)
+        return;
+    text = text.substr(b, text.find_last_not_of('\n') - b + 1);
     std::lock_guard lock(mutex_);
-    writeErrLocked("debug: " + plainLines(line) + "\n");
+    writeErrLocked("debug: " + text + "\n");
 }
 
 }  // namespace feld::cli

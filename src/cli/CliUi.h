@@ -53,6 +53,8 @@ public:
     // Messages shown so far that were errors (Stop or Exclamation icon); a command may use it to
     // decide that its failure was already explained.
     int problemsShown() const;
+    // The first of those messages, as shown (empty when none was): for --json, the failure's cause.
+    std::string firstProblem() const;
 
     // For --json: stdout carries the JSON document only, so message-view lines go to stderr.
     void messageLinesToStderr();
@@ -79,6 +81,7 @@ private:
     std::deque<std::string> presets_;
     bool barDrawn_ = false;  // a \r-redrawn bar line is on screen without its line end
     int problems_ = 0;
+    std::string firstProblem_;
 };
 
 }  // namespace feld::cli

@@ -29,7 +29,8 @@ int pingCommand(CliContext& ctx, const std::vector<std::string>& args)
                         : !port.serialDevice.empty()  ? port.serialDevice
                                                       : std::string("USB");
     if (json) {
-        printJson(QJsonObject{{QStringLiteral("device"), jsonText(where)},
+        printJson(QJsonObject{{QStringLiteral("ok"), true},
+                              {QStringLiteral("device"), jsonText(where)},
                               {QStringLiteral("port"), jsonText(Session::PortStatusText(port))},
                               {QStringLiteral("ms"), static_cast<qint64>(ms)}});
         return kExitOk;

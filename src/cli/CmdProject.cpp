@@ -80,12 +80,22 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
     CliSession cli(ctx);
     ProjectSender sender(cli.session(), ctx.ui());
     QJsonArray sent;
-    sender.onFile = [json, &sent](const ProjectSender::FileOutcome& o) {
+    sender.onFile = [json, &sent, &cli](const ProjectSender::FileOutcome& o) {
         if (json) {
             const char* what = o.result.ok() ? "sent" : o.declined ? "kept" : "failed";
-            sent.append(QJsonObject{{QStringLiteral("source"), jsonText(o.source)},
-                                    {QStringLiteral("target"), jsonText(o.target)},
-                                    {QStringLiteral("result"), QString::fromLatin1(what)}});
+            QJsonObject entry{{QStringLiteral("source"), jsonText(o.source)},
+                              {QStringLiteral("target"), jsonText(o.target)},
+                              {QStringLiteral("result"), QString::fromLatin1(what)}};
+            // A file that did not go says why: the terminal's refusal, or the line's fault when no
+            // answer came.
+            if (!o.result.ok()) {
+                const PdtLink* link = cli->Link();
+                std::string why = o.declined ? tk("cli.send.keptWhy", "the file exists on the terminal and was not overwritten")
+                                  : o.result.status() == term::kFailed && link && !link->LastFailure().empty() ? link->LastFailure()
+                                                                                                               : o.result.text();
+                entry.insert(QStringLiteral("error"), jsonText(why));
+            }
+            sent.append(entry);
             return;
         }
         // A file that did not go is listed by the send itself, with its reason, at its end.

@@ -14,6 +14,8 @@
 
 #include "app/Maintenance.h"
 #include "app/UpdateCommands.h"
+#include "base/AsciiCase.h"
+#include "base/LocalFile.h"
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
 #include "cli/CliJson.h"
@@ -156,7 +158,8 @@ int infoCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
     if (json) {
         // A drive that is not formatted reports a negative free size, kept as the terminal gave it.
         auto drive = [](int total, int free) { return QJsonObject{{QStringLiteral("total"), total}, {QStringLiteral("free"), free}}; };
-        printJson(QJsonObject{{QStringLiteral("firmware"), d.version},
+        printJson(QJsonObject{{QStringLiteral("ok"), true},
+                              {QStringLiteral("firmware"), d.version},
                               {QStringLiteral("c"), drive(d.cTotal, d.cFree)},
                               {QStringLiteral("d"), drive(d.dTotal, d.dFree)}});
     } else {
@@ -174,6 +177,28 @@ const char* kindOf(std::uint8_t attribute)
     if (attribute == wire::kAttrDrive)
         return "drive";
     return "file";
+}
+
+// Whether `folder` is a folder of its parent's listing (a drive's root always is). False also
+// when the parent cannot be listed: an empty listing is then no proof the folder is there.
+bool folderInParent(Session& session, const std::string& folder)
+{
+    std::string path = folder;
+    while (path.size() > 3 && path.back() == '\\')
+        path.pop_back();
+    const std::size_t cut = path.rfind('\\');
+    if (cut == std::string::npos || cut + 1 >= path.size())
+        return true;  // "C:" or "C:\\"
+    const std::string parent = cut == 2 ? path.substr(0, 3) : path.substr(0, cut);
+    const std::string name = path.substr(cut + 1);
+    int count = 0;
+    const std::uint8_t* data = session.Link()->ListDirectory(parent, count);
+    if (!data)
+        return false;
+    for (const auto& e : wire::decodeDirectory(data, static_cast<std::size_t>(count) * wire::kDirEntrySize))
+        if ((e.attribute & wire::kAttrFolder) && equalsNoCase(e.name, name))
+            return true;
+    return false;
 }
 
 int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
@@ -204,6 +229,11 @@ int lsCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
         return kExitFailure;
     }
     std::vector<wire::DirEntry> entries = wire::decodeDirectory(data, static_cast<std::size_t>(count) * wire::kDirEntrySize);
+    if (entries.empty() && !folderInParent(cli.session(), folder)) {
+        // Some firmware lists a folder that is not there as an empty one; its parent tells.
+        problem(ctx, statusProblem(term::kFailed, folder));
+        return kExitFailure;
+    }
     QJsonArray list;
     std::string out;
     for (const auto& e : entries) {
@@ -385,6 +415,14 @@ int firmwareCommand(CliContext& ctx, const std::vector<std::string>& args)
     auto* ui = dynamic_cast<CliUi*>(&ctx.ui());
     if (!ui) {
         problem(ctx, tk("cli.noKernelHandOver", "this front end cannot hand the kernel file to the update"));
+        return kExitFailure;
+    }
+    // A file the update could not take is named now, before the user is asked to let drives C:
+    // and D: be erased for it.
+    LocalFile kernel;
+    std::string why;
+    if (!PdtLink::ReadKernelImage(args[0], kernel, why)) {
+        problem(ctx, why);
         return kExitFailure;
     }
     // The update chooses its file through the Ui: the chooser answers with the one given here.

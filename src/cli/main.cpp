@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
 #include "cli/CliHelp.h"
+#include "cli/CliJson.h"
 #include "cli/CliLog.h"
 #include "cli/CliUi.h"
 #include "session/Config.h"
@@ -31,7 +33,10 @@ using namespace feld::cli;
 
 class AppContext : public CliContext {
 public:
-    explicit AppContext(CliOptions options) : options_(std::move(options)), ui_(options_.yes, options_.verbose) {}
+    AppContext(CliOptions options, ProjectFolders folders)
+        : options_(std::move(options)), ui_(options_.yes, options_.verbose), folders_(folders)
+    {
+    }
 
     const CliOptions& options() const override { return options_; }
     Ui& ui() override { return ui_; }
@@ -41,7 +46,7 @@ public:
             // The desktop program writes the version at start; a command line tool that only
             // reads must leave the settings file as it was.
             config_ = std::make_unique<Config>(options_.settingsFile);
-            config_->startUp(ui_, StartUpWrites::Nothing);
+            config_->startUp(ui_, StartUpWrites::Nothing, folders_);
         }
         return *config_;
     }
@@ -50,8 +55,19 @@ public:
 private:
     CliOptions options_;
     CliUi ui_;
+    ProjectFolders folders_;
     std::unique_ptr<Config> config_;
 };
+
+// The commands that put files into the project folder or its Data folder by default create them
+// when they are missing; every other command leaves the disk alone.
+ProjectFolders foldersFor(const std::string& command)
+{
+    for (const char* c : {"send", "receive", "collect", "dump", "defrag"})
+        if (command == c)
+            return ProjectFolders::Create;
+    return ProjectFolders::Leave;
+}
 
 void printCommandUsage(std::FILE* to, const CliCommandInfo& c)
 {
@@ -60,7 +76,7 @@ void printCommandUsage(std::FILE* to, const CliCommandInfo& c)
 
 int usageError(const std::string& why)
 {
-    std::fprintf(stderr, "feldspan-cli: %s\n\n", why.c_str());
+    std::fprintf(stderr, "feldspan-cli: %s\n", why.c_str());
     std::fprintf(stderr, "%s\n", tk("cli.usageHint", "usage: feldspan-cli [OPTIONS] COMMAND [ARGS...] ('feldspan-cli --help' lists "
                                                     "the options and commands)").c_str());
     return kExitUsage;
@@ -84,6 +100,24 @@ struct SplitLine {
     std::string command;
     std::vector<std::string> args;
 };
+
+// Whether a command's usage names `flag` as one of its own ("ports [--usb]"): after that command,
+// the flag is the command's, not the program's.
+bool commandTakes(const std::string& command, const std::string& flag)
+{
+    const CliCommandInfo* info = CliRegistry::find(command);
+    if (!info || !info->usage)
+        return false;
+    const std::string usage = info->usage;
+    for (std::size_t at = usage.find(flag); at != std::string::npos; at = usage.find(flag, at + 1)) {
+        const std::size_t end = at + flag.size();
+        const bool startsWord = at == 0 || usage[at - 1] == ' ' || usage[at - 1] == '[' || usage[at - 1] == '|';
+        const bool endsWord = end == usage.size() || usage[end] == ' ' || usage[end] == ']' || usage[end] == '|';
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
+}
 
 SplitLine splitCommandLine(int argc, char** argv)
 {
@@ -109,7 +143,8 @@ SplitLine splitCommandLine(int argc, char** argv)
             line.command = a;
             continue;
         }
-        if (option && (line.command.empty() || isOne(name, kWithValue) || isOne(a, kFlags))) {
+        if (option && (line.command.empty() || isOne(name, kWithValue) || isOne(a, kFlags)) &&
+            (line.command.empty() || !commandTakes(line.command, a))) {
             line.global << QString::fromLocal8Bit(a.c_str());
             if (isOne(a, kWithValue) && i + 1 < argc)
                 line.global << QString::fromLocal8Bit(argv[++i]);
@@ -224,13 +259,23 @@ int main(int argc, char** argv)
         enableVerboseLogging();
 
     installSignalHandlers();
-    AppContext ctx(options);
+    AppContext ctx(options, foldersFor(line.command));
     int rc = info->run(ctx, line.args);
-    if (rc == kExitUsage) {
-        std::fputc('\n', stderr);
+    if (rc == kExitUsage)
         printCommandUsage(stderr, *info);
-    }
     if (rc != kExitOk && rc != kExitFailure && rc != kExitUsage)
         rc = kExitFailure;
+    // A script that asked for JSON gets a document whatever happened: a failure the command did
+    // not describe in one of its own says why in {"ok": false, "error": ...}.
+    const bool jsonAsked = commandTakes(line.command, "--json") &&
+                           std::find(line.args.begin(), line.args.end(), "--json") != line.args.end();
+    if (jsonAsked && rc != kExitOk && !jsonPrinted()) {
+        std::string why = ctx.cliUi().firstProblem();
+        if (rc == kExitUsage && why.empty())
+            why = formatText(tk("cli.json.usage", "wrong arguments; usage: feldspan-cli %s"), {info->usage});
+        if (why.empty())
+            why = formatText(tk("cli.json.failed", "%s failed"), {info->name});
+        printJsonFailure(why);
+    }
     return rc;
 }

@@ -103,6 +103,10 @@ public:
     // Done when the terminal took the order to start flashing; otherwise the refusal of the step
     // that stopped the update, or kFailed (declined, a file missing, no answer).
     term::Result UpdateFirmware();
+    // Reads a kernel image the update could take (a readable .bin file, a whole number of 4-byte
+    // words); false with the reason in words, for the user. The update checks its chosen file with
+    // this, and a front end that names the file up front checks it here before anything is asked.
+    static bool ReadKernelImage(const std::string& path, LocalFile& kernel, std::string& why);
 
     // The status the terminal answered the last command, listing or fetch with (1 done, 0 no such
     // file or folder, 4 not formatted, ...); -1 when no answer came.
@@ -139,6 +143,8 @@ protected:
     // A new port on the link's settings (not opened).
     std::unique_ptr<LinkPort> MakePort();
     void ShowPortStatus(int disconnected);
+    // The port's note on opening as a debug line, once (not again for the same note).
+    void ShowOpenNote(const std::string& note);
     // Tells the owner about changed port values.
     void StoreSettings();
     // Reads a PC file to send; false (said so) when it is no file that can be sent.
@@ -149,6 +155,7 @@ protected:
     TransferEngine engine_;
     std::int64_t linkAliveDeadline_ = 0;  // seconds on the monotonic clock; 0 forces a link check
     bool connectFailureShown_ = false;
+    std::string openNoteShown_;  // the port's last note on opening, once shown
     std::string lastConnectError_;
     int lastAnswerStatus_ = -1;
     bool sendingKernel_ = false;  // set by the kernel update around the kernel image's transfer

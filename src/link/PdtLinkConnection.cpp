@@ -92,10 +92,20 @@ int PdtLink::ReopenPort(int baud)
         return 0;
     }
     port->SetMode(LinkPort::kModeRing);
-    if (std::string note = port->Device().OpenNote(); !note.empty() && env_.ui)
-        env_.ui->debugLine(note);
+    ShowOpenNote(port->Device().OpenNote());
     engine_.SetPort(std::move(port));
     return 1;
+}
+
+void PdtLink::ShowOpenNote(const std::string& note)
+{
+    // The port is opened again for each rate and each connection; what opening it noted is news
+    // only the first time.
+    if (note.empty() || note == openNoteShown_)
+        return;
+    openNoteShown_ = note;
+    if (env_.ui)
+        env_.ui->debugLine(note);
 }
 
 int PdtLink::EnsureLink()
@@ -215,8 +225,7 @@ int PdtLink::Connect(int force)
         return 0;
     }
     port->SetMode(LinkPort::kModeRing);
-    if (std::string note = port->Device().OpenNote(); !note.empty() && env_.ui)
-        env_.ui->debugLine(note);
+    ShowOpenNote(port->Device().OpenNote());
     if (env_.firmwareUpdateFlag && env_.firmwareUpdateFlag->load() != 0) {
         ShowPortStatus(0);
         return 1;

@@ -45,6 +45,27 @@ private:
 
 }  // namespace
 
+bool PdtLink::ReadKernelImage(const std::string& path, LocalFile& kernel, std::string& why)
+{
+    if (!ReadLocalFile(path, kMaxImageBytes, kernel, why)) {
+        why = formatText(tk("link.kernelUnread", "%s; nothing on the terminal was changed"), {why});
+        return false;
+    }
+    if (!endsWithBin(kernel.path)) {
+        why = formatText(tk("link.notKernel", "%s is not a kernel image (a .bin file); nothing on the terminal "
+                                              "was changed"),
+                         {kernel.path});
+        return false;
+    }
+    if (kernel.bytes.empty() || kernel.bytes.size() % 4 != 0) {
+        why = formatText(tk("link.kernelOddSizeKept", "%s is %u bytes long: a kernel image is a whole number "
+                                                     "of 4-byte words; nothing on the terminal was changed"),
+                         {kernel.path, static_cast<unsigned long long>(kernel.bytes.size())});
+        return false;
+    }
+    return true;
+}
+
 term::Result PdtLink::UpdateFirmware()
 {
     Ui* ui = env_.ui;
@@ -110,23 +131,8 @@ term::Result PdtLink::UpdateFirmware()
     if (!chosen || chosen->empty())
         return end(term::kFailed);
     LocalFile kernel;
-    if (!ReadLocalFile(*chosen, kMaxImageBytes, kernel, why)) {
-        ui->fixedMessage(formatText(tk("link.kernelUnread", "%s; nothing on the terminal was changed"), {why}),
-                         Icon::Exclamation);
-        return end(term::kFailed);
-    }
-    if (!endsWithBin(kernel.path)) {
-        ui->fixedMessage(formatText(tk("link.notKernel", "%s is not a kernel image (a .bin file); nothing on the terminal "
-                                                           "was changed"),
-                                    {kernel.path}),
-                         Icon::Exclamation);
-        return end(term::kFailed);
-    }
-    if (kernel.bytes.empty() || kernel.bytes.size() % 4 != 0) {
-        ui->fixedMessage(formatText(tk("link.kernelOddSizeKept", "%s is %u bytes long: a kernel image is a whole number "
-                                                              "of 4-byte words; nothing on the terminal was changed"),
-                                    {kernel.path, static_cast<unsigned long long>(kernel.bytes.size())}),
-                         Icon::Exclamation);
+    if (!ReadKernelImage(*chosen, kernel, why)) {
+        ui->fixedMessage(why, Icon::Exclamation);
         return end(term::kFailed);
     }
     if (!CheckNameForSending(kernel.path, wire::terminalNameFor(PcFileName(kernel.path))))

@@ -175,7 +175,7 @@ std::vector<std::string> Config::load()
     return problems;
 }
 
-bool Config::startUp(Ui& ui, StartUpWrites writes)
+bool Config::startUp(Ui& ui, StartUpWrites writes, ProjectFolders folders)
 {
     for (const std::string& problem : load())
         ui.fixedMessage(problem, Icon::Warning);
@@ -196,19 +196,23 @@ bool Config::startUp(Ui& ui, StartUpWrites writes)
 #ifndef _WIN32
     // The project folder and the data folder received files go to by default are ours to create
     // on Linux; a proper installation finds them there.
-    QDir().mkpath(q(projectPath));
-    QDir().mkpath(q(projectPath + "Data"));
+    if (folders == ProjectFolders::Create) {
+        QDir().mkpath(q(projectPath));
+        QDir().mkpath(q(projectPath + "Data"));
+    }
 #endif
 
     // Installation check: can a file be created in the project folder? Another running copy may
     // be using FSSPAN.tmp right now, so probe with a name of our own and leave that file alone.
     std::string probe = transferTempFile + ".probe-" + std::to_string(::getpid());
-    int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    std::error_code ec;
+    const bool probed = folders == ProjectFolders::Create || std::filesystem::exists(projectPath, ec);
+    int fd = probed ? ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600) : -1;
     const int probeError = errno;
     if (fd >= 0) {
         ::close(fd);
         ::unlink(probe.c_str());
-    } else {
+    } else if (probed) {
         // A folder the user cannot write to is not a broken installation: say which and why.
         ui.fixedMessage(formatText(tk("config.projectNotWritable",
                                       "The project folder %s cannot be written to (%s): files from the terminal "

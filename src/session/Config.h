@@ -44,6 +44,10 @@ struct StandbyBlock {
 // start, as the program always has; feldspan-cli writes nothing, so that a command that only reads
 // leaves the settings file exactly as it was.
 enum class StartUpWrites { Nothing, Version };
+// Whether start-up creates the project folder and its Data folder when they are missing: the
+// window and the commands that put files there do; a command that only talks to the terminal
+// leaves the disk as it was (a mistyped folder in the settings stays missing).
+enum class ProjectFolders { Create, Leave };
 
 class Config {
 public:
@@ -93,7 +97,9 @@ public:
     // StartUpWrites::Version write VERSION/VERSIONEX, create the project folder when it is
     // missing, run the installation check (its message through ui) and read Builder.ini. Returns
     // false only when the store cannot be written (a message was shown).
-    bool startUp(Ui& ui, StartUpWrites writes);
+    // With ProjectFolders::Leave nothing is created, and a project folder that is not there is not
+    // probed (the command that needs it reports it).
+    bool startUp(Ui& ui, StartUpWrites writes, ProjectFolders folders = ProjectFolders::Create);
 
     // Writes the Settings and Standby values back (all but Dump), each where it is stored; values
     // the store already holds are not touched. On failure returns false and puts the reason in

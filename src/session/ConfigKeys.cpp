@@ -122,6 +122,8 @@ std::vector<ConfigKey> configKeysOf(Config& c)
         // 0 chooses the language by the locale; the registry may hold it as an unsigned DWORD.
         ConfigKey language{"PATH/LANGUAGE", KeyKind::Int, false, false, 0, INT32_MIN, UINT32_MAX};
         language.i = &c.languageCode;
+        // Set by hand it is one of the language packs' codes (1 to 5) or 0 for the locale's.
+        language.settable = {0, 1, 2, 3, 4, 5};
         f.push_back(language);
     }
 
@@ -202,6 +204,8 @@ std::string takesText(const ConfigKey& k)
 {
     switch (k.kind) {
     case KeyKind::Int:
+        if (!k.settable.empty())
+            return formatText(tk("config.takes.oneOf", "one of %s"), {listText(k.settable)});
         if (!k.allowed.empty())
             return formatText(tk("config.takes.oneOf", "one of %s"), {listText(k.allowed)});
         if (k.lo == 0 && k.hi == 1)
@@ -259,6 +263,8 @@ bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
     switch (k.kind) {
     case KeyKind::Int: {
         auto n = parseNumber(k, text);
+        if (n && !k.settable.empty() && std::find(k.settable.begin(), k.settable.end(), *n) == k.settable.end())
+            n.reset();
         if (!n) {
             error = formatText(tk("config.badValue", "%s takes %s, not \"%s\""), {k.key, takesText(k), text});
             return false;

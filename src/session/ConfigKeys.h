@@ -31,6 +31,7 @@ struct ConfigKey {
     long long def = 0;     // default of a number
     long long lo = INT_MIN, hi = INT_MAX;
     std::vector<long long> allowed;  // not empty: a number must be one of these
+    std::vector<long long> settable;  // not empty: the only numbers a user may set (a stored other one still loads)
     std::string defText;   // default of a text
     std::string (*defaultFolder)() = nullptr;
     // The member the key feeds (none for keys written at start).

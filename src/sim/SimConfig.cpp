@@ -200,6 +200,8 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             c.stdinLifetime = true;
         } else if (a == "--need-flash-writer") {
             c.needFlashWriter = true;
+        } else if (a == "--empty-missing-folders") {
+            c.emptyMissingFolders = true;
         } else if (a == "--hostile-names") {
             c.hostileNames = true;
         } else if (a == "--device") {
@@ -367,6 +369,8 @@ Terminal:
   --model CLASS:NUMBER   model report (default 191:9067)
   --need-flash-writer    answer status 3 (with the model) to every file sent until
                          C:\Program\ROMWrite.abp is stored; op 17 always answers 3 while it is absent
+  --empty-missing-folders
+                         list a folder that is not there as an empty one (no status)
   --hostile-names        a terminal gone wrong, for testing the PC side: every folder listing
                          also holds entries named ".", "..", "../EVIL.TXT" and "..\EVIL.TXT", and
                          op 3 for such a name answers with a 4-byte file "EVIL"

@@ -57,6 +57,7 @@ struct SimConfig {
     int duplicateEvery = 0;   // every Nth data frame the terminal sends goes out again once taken
     std::vector<RepeatFrame> repeats;
     bool needFlashWriter = false;
+    bool emptyMissingFolders = false;  // a folder that is not there is listed as empty
     bool hostileNames = false;  // listings add entries named ".", ".." and with separators
     std::vector<ForcedStatus> forced;
 

@@ -91,6 +91,12 @@ void SimTerminal::runCommand(const std::vector<std::uint8_t>& payload)
     }
     switch (op) {
     case wire::kOpList: {
+        if (!drives_.listable(arg) && config_.emptyMissingFolders) {
+            // Some firmware lists a folder that is not there as an empty one.
+            log_.line("command").num("op", op).str("argument", arg).num("entries", 0).write();
+            link_.send(wire::kCommand, {});
+            return;
+        }
         if (!drives_.listable(arg)) {
             // A folder that is not there is answered with a status, not with an empty listing.
             logCommand(term::kFailed);

@@ -88,6 +88,8 @@ TEST_F(CliProgram, ExitCodesSayWhatWentWrong)
         EXPECT_NE(badEntry.err.find(std::string("collection entry '") + bad + "' names no terminal file"), std::string::npos)
             << badEntry.err;
     }
+    // The language is one of the packs' codes or 0 (a stored other code still loads).
+    EXPECT_EQ(config({"PATH/LANGUAGE", "7"}).rc, 1);
     EXPECT_FALSE(fs::exists(ini_));
     // So is a line speed for one run: a usage error.
     RunResult badBaud = run({"--baud", "1", "config"});

@@ -185,7 +185,10 @@ TEST_F(CliUiTest, DebugAndStatusOnlyWhenVerbose)
     CliUi loud = make(false, true, false, false);
     loud.debugLine("frame 1");
     loud.setStatusText("Sending");
-    EXPECT_EQ(err(), "debug: frame 1\nstatus: Sending\n");
+    // The link's own line breaks around a line make no empty debug lines.
+    loud.debugLine("\nS[1], Retry[1]");
+    loud.debugLine("\n");
+    EXPECT_EQ(err(), "debug: frame 1\nstatus: Sending\ndebug: S[1], Retry[1]\n");
 }
 
 TEST_F(CliUiTest, LinesFromManyThreadsStayWhole)

@@ -86,6 +86,16 @@ TEST_F(TerminalProject, AFileTheTerminalRefusesFailsTheSendWithItsReason)
         EXPECT_FALSE(Has(r.err + r.out, Text(txt::kDownloadDone))) << r.err;
         EXPECT_TRUE(OnTerminal("D", c.folder, c.refused).empty());
         EXPECT_FALSE(OnTerminal("C", "DATA", "ORDERS.TXT").empty()) << "the send went on";
+        // In JSON the refused file's entry says why (the forced status is answered once only).
+        if (c.sim.front() != "--refuse-file")
+            continue;
+        int failed = 0;
+        for (const auto& e : Json(Cli({"send", "--json"})).object().value("files").toArray())
+            if (e.toObject().value("result").toString() == "failed") {
+                ++failed;
+                EXPECT_FALSE(e.toObject().value("error").toString().isEmpty());
+            }
+        EXPECT_EQ(failed, 1);
     }
 }
 

@@ -169,6 +169,11 @@ bool SafeFileWriter::Open(const std::string& target, LinkAtTarget links)
         error_ = tk("file.noName", "no file name given");
         return false;
     }
+    struct stat st {};
+    // A device or a pipe is opened by the name given: the kernel follows the links that lead to
+    // it, /dev/stdout's among them, whose last step (/proc/self/fd/1 -> "pipe:[N]") names no file.
+    // Only a file that is replaced needs its links followed by hand, to replace the file itself.
+    const bool through = ::stat(target_.c_str(), &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode));
     int err = 0;
     if (links == LinkAtTarget::Refuse) {
         struct stat lst {};
@@ -177,12 +182,11 @@ bool SafeFileWriter::Open(const std::string& target, LinkAtTarget links)
                                 {target_});
             return false;
         }
-    } else if (!followLinks(target_, err))
+    } else if (!through && !followLinks(target_, err))
         return Fail(target, err);
 
-    struct stat st {};
     mode_t mode = 0666;
-    if (::stat(target_.c_str(), &st) == 0) {
+    if (through || ::stat(target_.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             return Fail(target_, EISDIR);
         if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) {
