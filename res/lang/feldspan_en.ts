@@ -618,14 +618,22 @@ Example:
   feldspan-cli rm C:/Data/DATA1.TXT</translation>
     </message>
     <message id="cli.help.send">
-        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
-  --json           the files sent as JSON
+        <source>  PROJECT.ini...     project files (none: the one Builder.ini hands over)
+  --skip-unchanged   skip each file the terminal holds with the same name, size,
+                     date and time (its folders are listed first)
+  --json             the files sent as JSON
+After the send the terminal's folders are listed again: a file that is not there
+at the size it was sent with fails the send.
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
-        <translation>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
-  --json           the files sent as JSON
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...     project files (none: the one Builder.ini hands over)
+  --skip-unchanged   skip each file the terminal holds with the same name, size,
+                     date and time (its folders are listed first)
+  --json             the files sent as JSON
+After the send the terminal's folders are listed again: a file that is not there
+at the size it was sent with fails the send.
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
     <message id="cli.json.failed">
         <source>%s failed</source>
@@ -1979,6 +1987,22 @@ Example:
         <source>The terminal keeps asking for the flash writer; giving up.</source>
         <translation>The terminal keeps asking for the flash writer; giving up.</translation>
     </message>
+    <message id="listing.noAnswer">
+        <source>the terminal did not list it</source>
+        <translation>the terminal did not list it</translation>
+    </message>
+    <message id="listing.notConfirmed">
+        <source>sent but not confirmed: the terminal's listing of %s failed (%s): %s</source>
+        <translation>sent but not confirmed: the terminal's listing of %s failed (%s): %s</translation>
+    </message>
+    <message id="listing.notFound">
+        <source>sent but not found on the terminal: %s</source>
+        <translation>sent but not found on the terminal: %s</translation>
+    </message>
+    <message id="listing.otherSize">
+        <source>sent but of another size on the terminal: %s (%u bytes there, %u sent)</source>
+        <translation>sent but of another size on the terminal: %s (%u bytes there, %u sent)</translation>
+    </message>
     <message id="menu.dataReceive">
         <source>資料接收</source>
         <translation>Data Receive</translation>
@@ -2095,6 +2119,10 @@ Example:
         <source>kept %s on the terminal (not overwritten): %s</source>
         <translation>kept %s on the terminal (not overwritten): %s</translation>
     </message>
+    <message id="project.listFailed">
+        <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
+        <translation>The terminal's folder %s could not be listed (%s): every file is sent.</translation>
+    </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
         <translation>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</translation>
@@ -2111,6 +2139,14 @@ Example:
         <source>not sent %s: the send stopped at an earlier file</source>
         <translation>not sent %s: the send stopped at an earlier file</translation>
     </message>
+    <message id="project.onlyChanged">
+        <source>Send only changed files</source>
+        <translation>Send only changed files</translation>
+    </message>
+    <message id="project.onlyChangedTip">
+        <source>Skip each file the terminal already holds with the same name, size, date and time</source>
+        <translation>Skip each file the terminal already holds with the same name, size, date and time</translation>
+    </message>
     <message id="project.open">
         <source>開啟</source>
         <translation>Open</translation>
@@ -2118,6 +2154,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s, and %s in any letter case</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>unchanged: %s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>

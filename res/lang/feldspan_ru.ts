@@ -618,14 +618,22 @@ Example:
   feldspan-cli rm C:/Data/DATA1.TXT</translation>
     </message>
     <message id="cli.help.send">
-        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
-  --json           the files sent as JSON
+        <source>  PROJECT.ini...     project files (none: the one Builder.ini hands over)
+  --skip-unchanged   skip each file the terminal holds with the same name, size,
+                     date and time (its folders are listed first)
+  --json             the files sent as JSON
+After the send the terminal's folders are listed again: a file that is not there
+at the size it was sent with fails the send.
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
-        <translation>  PROJECT.ini...   файлы проектов (без них: переданный через Builder.ini)
-  --json           отправленные файлы в JSON
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...     файлы проектов (без них: тот, что передан в Builder.ini)
+  --skip-unchanged   пропускать каждый файл, который есть на терминале с тем же именем,
+                     размером, датой и временем (сначала берутся списки его папок)
+  --json             отправленные файлы в виде JSON
+После отправки списки папок терминала берутся снова: файл, которого там нет
+в отправленном размере, означает неудачную отправку.
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
     <message id="cli.json.failed">
         <source>%s failed</source>
@@ -1979,6 +1987,22 @@ Example:
         <source>The terminal keeps asking for the flash writer; giving up.</source>
         <translation>Терминал снова и снова запрашивает программу записи флеш-памяти; операция прекращена.</translation>
     </message>
+    <message id="listing.noAnswer">
+        <source>the terminal did not list it</source>
+        <translation>терминал не выдал его список</translation>
+    </message>
+    <message id="listing.notConfirmed">
+        <source>sent but not confirmed: the terminal's listing of %s failed (%s): %s</source>
+        <translation>отправлено, но не подтверждено: список %s на терминале получить не удалось (%s): %s</translation>
+    </message>
+    <message id="listing.notFound">
+        <source>sent but not found on the terminal: %s</source>
+        <translation>отправлено, но на терминале не найдено: %s</translation>
+    </message>
+    <message id="listing.otherSize">
+        <source>sent but of another size on the terminal: %s (%u bytes there, %u sent)</source>
+        <translation>отправлено, но на терминале другого размера: %s (там %u байт, отправлено %u)</translation>
+    </message>
     <message id="menu.dataReceive">
         <source>資料接收</source>
         <translation>Приём данных</translation>
@@ -2095,6 +2119,10 @@ Example:
         <source>kept %s on the terminal (not overwritten): %s</source>
         <translation>%s оставлен на терминале (не перезаписан): %s</translation>
     </message>
+    <message id="project.listFailed">
+        <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
+        <translation>Не удалось получить список папки %s терминала (%s): отправляются все файлы.</translation>
+    </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
         <translation>%s: нет файлов для отправки; файл проекта указывает свои файлы строками вида &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; и &quot;UserFont=...&quot;</translation>
@@ -2111,6 +2139,14 @@ Example:
         <source>not sent %s: the send stopped at an earlier file</source>
         <translation>не отправлен %s: отправка остановилась на одном из предыдущих файлов</translation>
     </message>
+    <message id="project.onlyChanged">
+        <source>Send only changed files</source>
+        <translation>Отправлять только изменённые файлы</translation>
+    </message>
+    <message id="project.onlyChangedTip">
+        <source>Skip each file the terminal already holds with the same name, size, date and time</source>
+        <translation>Пропускать каждый файл, который уже есть на терминале с тем же именем, размером, датой и временем</translation>
+    </message>
     <message id="project.open">
         <source>開啟</source>
         <translation>Открыть</translation>
@@ -2118,6 +2154,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s, а также %s в любом регистре букв</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>без изменений: %s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>

@@ -618,14 +618,21 @@ Example:
   feldspan-cli rm C:/Data/DATA1.TXT</translation>
     </message>
     <message id="cli.help.send">
-        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
-  --json           the files sent as JSON
+        <source>  PROJECT.ini...     project files (none: the one Builder.ini hands over)
+  --skip-unchanged   skip each file the terminal holds with the same name, size,
+                     date and time (its folders are listed first)
+  --json             the files sent as JSON
+After the send the terminal's folders are listed again: a file that is not there
+at the size it was sent with fails the send.
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
-        <translation>  PROJECT.ini...   项目文件（未指定时：Builder.ini 交付的那一个）
-  --json           以 JSON 输出传送的文件
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...     项目文件(不指定时:Builder.ini 交来的那个)
+  --skip-unchanged   跳过终端机上名称、大小、日期和时间都相同的文件
+                     (先列出它的文件夹)
+  --json             以 JSON 输出发送的文件
+发送后会再次列出终端机的文件夹:不在那里或大小与发送时不同的文件使发送失败。
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
     <message id="cli.json.failed">
         <source>%s failed</source>
@@ -1979,6 +1986,22 @@ Example:
         <source>The terminal keeps asking for the flash writer; giving up.</source>
         <translation>终端机一直要求烧录程序; 放弃。</translation>
     </message>
+    <message id="listing.noAnswer">
+        <source>the terminal did not list it</source>
+        <translation>终端机没有列出它</translation>
+    </message>
+    <message id="listing.notConfirmed">
+        <source>sent but not confirmed: the terminal's listing of %s failed (%s): %s</source>
+        <translation>已发送但未确认:终端机的 %s 列表失败(%s):%s</translation>
+    </message>
+    <message id="listing.notFound">
+        <source>sent but not found on the terminal: %s</source>
+        <translation>已发送但在终端机上找不到:%s</translation>
+    </message>
+    <message id="listing.otherSize">
+        <source>sent but of another size on the terminal: %s (%u bytes there, %u sent)</source>
+        <translation>已发送但终端机上的大小不同:%s(那里 %u 字节,发送了 %u)</translation>
+    </message>
     <message id="menu.dataReceive">
         <source>資料接收</source>
         <translation>数据接收</translation>
@@ -2095,6 +2118,10 @@ Example:
         <source>kept %s on the terminal (not overwritten): %s</source>
         <translation>终端上的 %s 已保留（未覆盖）：%s</translation>
     </message>
+    <message id="project.listFailed">
+        <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
+        <translation>无法列出终端机的文件夹 %s(%s):所有文件都将发送。</translation>
+    </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
         <translation>%s：没有要传送的文件；项目文件以这样的行列出其文件：&quot;Program=C:\Project\APP.ABP&quot;、&quot;Lookup1=...&quot;、&quot;DataFile1=...&quot;、&quot;SysFont=...&quot; 和 &quot;UserFont=...&quot;</translation>
@@ -2111,6 +2138,14 @@ Example:
         <source>not sent %s: the send stopped at an earlier file</source>
         <translation>未传送 %s：传送已在之前的文件处停止</translation>
     </message>
+    <message id="project.onlyChanged">
+        <source>Send only changed files</source>
+        <translation>只发送更改过的文件</translation>
+    </message>
+    <message id="project.onlyChangedTip">
+        <source>Skip each file the terminal already holds with the same name, size, date and time</source>
+        <translation>跳过终端机上已有的、名称、大小、日期和时间都相同的文件</translation>
+    </message>
     <message id="project.open">
         <source>開啟</source>
         <translation>打开</translation>
@@ -2118,6 +2153,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s，以及不区分大小写的 %s</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>未更改:%s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>

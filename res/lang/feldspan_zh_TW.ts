@@ -256,14 +256,21 @@ Example:
   feldspan-cli rm C:/Data/DATA1.TXT</translation>
     </message>
     <message id="cli.help.send">
-        <source>  PROJECT.ini...   project files (none: the one Builder.ini hands over)
-  --json           the files sent as JSON
+        <source>  PROJECT.ini...     project files (none: the one Builder.ini hands over)
+  --skip-unchanged   skip each file the terminal holds with the same name, size,
+                     date and time (its folders are listed first)
+  --json             the files sent as JSON
+After the send the terminal's folders are listed again: a file that is not there
+at the size it was sent with fails the send.
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
-        <translation>  PROJECT.ini...   專案檔（未指定時：Builder.ini 交付的那一個）
-  --json           以 JSON 輸出傳送的檔案
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</source>
+        <translation>  PROJECT.ini...     專案檔(不指定時:Builder.ini 交來的那個)
+  --skip-unchanged   略過終端機上名稱、大小、日期和時間都相同的檔案
+                     (先列出它的資料夾)
+  --json             以 JSON 輸出傳送的檔案
+傳送後會再次列出終端機的資料夾:不在那裡或大小與傳送時不同的檔案使傳送失敗。
 Example:
-  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
+  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini</translation>
     </message>
     <message id="cli.json.failed">
         <source>%s failed</source>
@@ -1381,6 +1388,22 @@ Example:
         <source>The terminal keeps asking for the flash writer; giving up.</source>
         <translation>終端機一直要求燒錄程式; 放棄。</translation>
     </message>
+    <message id="listing.noAnswer">
+        <source>the terminal did not list it</source>
+        <translation>終端機沒有列出它</translation>
+    </message>
+    <message id="listing.notConfirmed">
+        <source>sent but not confirmed: the terminal's listing of %s failed (%s): %s</source>
+        <translation>已傳送但未確認:終端機的 %s 列表失敗(%s):%s</translation>
+    </message>
+    <message id="listing.notFound">
+        <source>sent but not found on the terminal: %s</source>
+        <translation>已傳送但在終端機上找不到:%s</translation>
+    </message>
+    <message id="listing.otherSize">
+        <source>sent but of another size on the terminal: %s (%u bytes there, %u sent)</source>
+        <translation>已傳送但終端機上的大小不同:%s(那裡 %u 位元組,傳送了 %u)</translation>
+    </message>
     <message id="progress.bytes">
         <source>%1 bytes</source>
         <translation>%1 位元組</translation>
@@ -1413,6 +1436,10 @@ Example:
         <source>kept %s on the terminal (not overwritten): %s</source>
         <translation>終端機上的 %s 已保留（未覆寫）：%s</translation>
     </message>
+    <message id="project.listFailed">
+        <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
+        <translation>無法列出終端機的資料夾 %s(%s):所有檔案都會傳送。</translation>
+    </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
         <translation>%s：沒有要傳送的檔案；專案檔以這樣的行列出其檔案：&quot;Program=C:\Project\APP.ABP&quot;、&quot;Lookup1=...&quot;、&quot;DataFile1=...&quot;、&quot;SysFont=...&quot; 和 &quot;UserFont=...&quot;</translation>
@@ -1429,9 +1456,21 @@ Example:
         <source>not sent %s: the send stopped at an earlier file</source>
         <translation>未傳送 %s：傳送已在之前的檔案處停止</translation>
     </message>
+    <message id="project.onlyChanged">
+        <source>Send only changed files</source>
+        <translation>只傳送變更過的檔案</translation>
+    </message>
+    <message id="project.onlyChangedTip">
+        <source>Skip each file the terminal already holds with the same name, size, date and time</source>
+        <translation>略過終端機上已有的、名稱、大小、日期和時間都相同的檔案</translation>
+    </message>
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s，以及不分大小寫的 %s</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>未變更:%s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>

@@ -253,7 +253,7 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
             if (copy.modified)
                 file.modified = copy.modified;
             r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(file, copy.terminalPath, 1, false)
-                                          : link->PutLoadedFile(file, defragFolderOf(copy.terminalPath)->lower, 1, false, false);
+                                          : link->PutLoadedFile(file, defragFolderOf(copy.terminalPath)->lower, 1, false, false, firmware);
             if (!r.ok())
                 why = failureText(*link, r.status());
         }

@@ -95,9 +95,13 @@ std::string details(const std::string& name)
         return tk("cli.help.rm", "  TERMINAL_PATH...   files (or empty folders) on the terminal\n"
                                  "Example:\n  feldspan-cli rm C:/Data/DATA1.TXT");
     if (name == "send")
-        return tk("cli.help.send", "  PROJECT.ini...   project files (none: the one Builder.ini hands over)\n"
-                                   "  --json           the files sent as JSON\n"
-                                   "Example:\n  feldspan-cli send samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini");
+        return tk("cli.help.send", "  PROJECT.ini...     project files (none: the one Builder.ini hands over)\n"
+                                   "  --skip-unchanged   skip each file the terminal holds with the same name, size,\n"
+                                   "                     date and time (its folders are listed first)\n"
+                                   "  --json             the files sent as JSON\n"
+                                   "After the send the terminal's folders are listed again: a file that is not there\n"
+                                   "at the size it was sent with fails the send.\n"
+                                   "Example:\n  feldspan-cli send --skip-unchanged samples/FeldBuilder/Project/SAMPLE/SAMPLE.ini");
     return {};
 }
 

@@ -42,6 +42,18 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
 {
     std::vector<std::string> files = args;
     const bool json = takeJson(ctx, files);
+    bool skipUnchanged = false;
+    for (auto it = files.begin(); it != files.end();) {
+        if (*it == "--skip-unchanged") {
+            skipUnchanged = true;
+            it = files.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const std::string& f : files)
+        if (f.size() > 1 && f[0] == '-' && f[1] == '-')
+            return kExitUsage;
     Config& config = ctx.config();
     if (files.empty()) {
         // No project named: the one the project builder handed over.
@@ -79,27 +91,41 @@ int sendCommand(CliContext& ctx, const std::vector<std::string>& args)
     }
     CliSession cli(ctx);
     ProjectSender sender(cli.session(), ctx.ui());
+    sender.skipUnchanged = skipUnchanged;
     QJsonArray sent;
     sender.onFile = [json, &sent, &cli](const ProjectSender::FileOutcome& o) {
         if (json) {
-            const char* what = o.result.ok() ? "sent" : o.declined ? "kept" : "failed";
+            const char* what = !o.unconfirmed.empty() ? "failed"
+                               : o.unchanged          ? "unchanged"
+                               : o.result.ok()        ? "sent"
+                               : o.declined           ? "kept"
+                                                      : "failed";
             QJsonObject entry{{QStringLiteral("source"), jsonText(o.source)},
                               {QStringLiteral("target"), jsonText(o.target)},
                               {QStringLiteral("result"), QString::fromLatin1(what)}};
             // A file that did not go says why: the terminal's refusal, or the line's fault when no
-            // answer came.
-            if (!o.result.ok()) {
+            // answer came; one the terminal took but does not list as sent says that.
+            if (!o.unconfirmed.empty()) {
+                entry.insert(QStringLiteral("error"), jsonText(o.unconfirmed));
+            } else if (!o.result.ok()) {
                 const PdtLink* link = cli->Link();
                 std::string why = o.declined ? tk("cli.send.keptWhy", "the file exists on the terminal and was not overwritten")
                                   : o.result.status() == term::kFailed && link && !link->LastFailure().empty() ? link->LastFailure()
                                                                                                                : o.result.text();
                 entry.insert(QStringLiteral("error"), jsonText(why));
             }
+            // A file the listing after the send contradicts is reported again: its entry is replaced.
+            for (qsizetype i = sent.size() - 1; !o.unconfirmed.empty() && i >= 0; --i)
+                if (sent.at(i).toObject().value(QStringLiteral("target")) == entry.value(QStringLiteral("target"))) {
+                    sent.replace(i, entry);
+                    return;
+                }
             sent.append(entry);
             return;
         }
-        // A file that did not go is listed by the send itself, with its reason, at its end.
-        if (o.result.ok()) {
+        // A file that did not go, or did not arrive, is listed by the send itself, with its reason,
+        // at its end; an unchanged one as it is passed.
+        if (o.result.ok() && !o.unchanged && o.unconfirmed.empty()) {
             std::printf("sent %s -> %s\n", o.source.c_str(), o.target.c_str());
             std::fflush(stdout);
         }
@@ -182,8 +208,10 @@ int receiveCommand(CliContext& ctx, const std::vector<std::string>& argsIn)
     return failures ? kExitFailure : kExitOk;
 }
 
-FELD_CLI_COMMAND("send", "send [--json] [PROJECT.ini...]",
-                 "send projects to the terminal (the handed-over project when none is named)", sendCommand);
+FELD_CLI_COMMAND("send", "send [--json] [--skip-unchanged] [PROJECT.ini...]",
+                 "send projects to the terminal (the handed-over project when none is named); --skip-unchanged skips "
+                 "files the terminal holds with the same size, date and time",
+                 sendCommand);
 FELD_CLI_COMMAND("receive",
                  "receive NAME... [--to DIR] [--json] [--append|--overwrite] [--keep-cr|--drop-cr] [--keep-lf|--drop-lf] "
                  "[--delete|--no-delete]",

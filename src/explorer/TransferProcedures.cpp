@@ -10,6 +10,7 @@
 #include "base/Ui.h"
 #include "link/TransferEngine.h"
 #include "session/Session.h"
+#include "link/FolderListing.h"
 #include "link/PdtLink.h"
 #include "link/wire/TermStatus.h"
 #include "link/wire/TermCodec.h"
@@ -50,7 +51,7 @@ term::Result TransferProcedures::Send(const LocalFile& source, std::string& dest
         }
         return link->PutLoadedFileToPath(source, destination, static_cast<std::uint8_t>(overwrite), true);
     }
-    return link->PutLoadedFile(source, destination, static_cast<std::uint8_t>(overwrite), false, true);
+    return link->PutLoadedFile(source, destination, static_cast<std::uint8_t>(overwrite), false, true, firmware);
 }
 
 bool TransferProcedures::CheckUpload(const std::string& sourcePath, const std::string& terminalFolder, LocalFile& source)
@@ -139,9 +140,20 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
 
         const bool onC = folder.find("c:\\") != std::string::npos;
         switch (result.status()) {
-        case term::kDone:
-            line = trf(txt::kCopied, {sourcePath});
+        case term::kDone: {
+            // The terminal said it stored the file; its listing must say so too.
+            const std::string stored = wire::terminalNameFor(PcFileName(sourcePath));
+            const std::string problem = UnconfirmedSend(FolderListing::Of(*session_.Link(), folder),
+                                                        folder.back() == '\\' ? folder + stored : folder + "\\" + stored, stored,
+                                                        source.bytes.size());
+            if (problem.empty()) {
+                line = trf(txt::kCopied, {sourcePath});
+            } else {
+                line = problem;
+                result = term::kFailed;
+            }
             break;
+        }
         case term::kNotFormatted:
             line = trf(onC ? txt::kCNotFormatted : txt::kDNotFormatted, {});
             failureBox = true;

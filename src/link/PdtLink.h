@@ -89,9 +89,11 @@ public:
     term::Result PutFileToPath(const std::string& localPath, const std::string& terminalPath, std::uint8_t overwrite,
                                int unused, bool show);
     // The same for a file the caller has read already (it checked the file before connecting):
-    // what goes to the terminal is what was checked.
+    // what goes to the terminal is what was checked. `firmware` is the version the caller learnt
+    // from the terminal in this operation; 0 asks the terminal first (the date and time words
+    // depend on it).
     term::Result PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite, bool asFlashWriter,
-                               bool show);
+                               bool show, int firmware = 0);
     term::Result PutLoadedFileToPath(const LocalFile& file, const std::string& terminalPath, std::uint8_t overwrite, bool show);
     // Fetches a terminal file into `sink`, which the caller owns. Done: the whole file went to the
     // sink; otherwise the terminal's refusal or kFailed (the sink may hold part of the file: the

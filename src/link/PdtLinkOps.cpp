@@ -282,7 +282,7 @@ term::Result PdtLink::PutFile(const std::string& localPath, const std::string& f
 }
 
 term::Result PdtLink::PutLoadedFile(const LocalFile& file, const std::string& folder, std::uint8_t overwrite,
-                                    bool asFlashWriter, bool show)
+                                    bool asFlashWriter, bool show, int firmware)
 {
     const std::string& localPath = file.path;
     wire::FileHeader header;
@@ -299,9 +299,11 @@ term::Result PdtLink::PutLoadedFile(const LocalFile& file, const std::string& fo
     header.overwrite = overwrite;
 
     // The date and time words are written the way this terminal's firmware reads them; without
-    // its version they would be guessed, and a wrong guess stores a wrong date.
-    int version = 0, ct = 0, cf = 0, dt = 0, df = 0;
-    if (!GetDiskInfo(version, ct, cf, dt, df).ok()) {
+    // its version they would be guessed, and a wrong guess stores a wrong date. A caller that asked
+    // the terminal in this operation already knows it: asking again before every file of a project
+    // would cost a command exchange (two settling pauses) a file and tell nothing new.
+    int version = firmware, ct = 0, cf = 0, dt = 0, df = 0;
+    if (version <= 0 && !GetDiskInfo(version, ct, cf, dt, df).ok()) {
         if (env_.ui)
             env_.ui->fixedMessage(formatText(tk("link.noVersion", "%s: not sent: the terminal did not report its firmware version"),
                                              {localPath}),
@@ -310,8 +312,8 @@ term::Result PdtLink::PutLoadedFile(const LocalFile& file, const std::string& fo
     }
     engine_.SetTitle(localPath);
     const wire::TermDateTime when = wire::termDateTimeFromUnix(file.modified);
-    header.date = wire::encodeDate(when, firmwareVersion_);
-    header.time = wire::encodeTime(when, firmwareVersion_);
+    header.date = wire::encodeDate(when, version);
+    header.time = wire::encodeTime(when, version);
     header.sizeField = wire::sizeFieldFor(static_cast<std::uint32_t>(file.bytes.size()), kernel);
 
     auto head = wire::makeFileHeader(header);

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "base/AsciiCase.h"
 #include "base/LocalFile.h"
 #include "base/PcPath.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
+#include "link/FolderListing.h"
 #include "link/PdtLink.h"
 #include "link/SendCheck.h"
 #include "link/wire/TermCodec.h"
@@ -98,11 +100,11 @@ bool ProjectSender::Plan(const std::vector<ProjectEntry>& projects, std::vector<
     return true;
 }
 
-int ProjectSender::SendOne(const Planned& planned, const std::string& folder, int firmware)
+int ProjectSender::SendOne(const Planned& planned, const std::string& folder, int firmware, bool exists, FileOutcome& outcome)
 {
     PdtLink* link = session_.Link();
     const std::string& source = planned.source;
-    FileOutcome outcome{source, folder, term::kFailed, false, false};
+    outcome = FileOutcome{source, folder, term::kFailed, false, false};
     // The name the terminal stores it under is the one the check passed.
     std::string target = folder;
     if (firmware >= term::kPathFirmware)
@@ -110,21 +112,27 @@ int ProjectSender::SendOne(const Planned& planned, const std::string& folder, in
     outcome.target = target;
     std::uint8_t overwrite = 0;
     term::Result r;
-    for (;;) {
-        {
-            WaitCursor cursor(ui_);
-            if (link)
-                r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(planned.file, target, overwrite, true)
-                                                    : link->PutLoadedFile(planned.file, folder, overwrite, false, true);
+    auto overwriteAsked = [&] {
+        if (accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question, {ProjectFileName(source)})))
+            return true;
+        ui_.message(txt::kCopyFailed, Icon::Exclamation, {source});
+        outcome.declined = true;
+        r = term::kFileExists;
+        return false;
+    };
+    if (!exists || overwriteAsked()) {
+        overwrite = exists ? 1 : 0;
+        for (;;) {
+            {
+                WaitCursor cursor(ui_);
+                if (link)
+                    r = firmware >= term::kPathFirmware ? link->PutLoadedFileToPath(planned.file, target, overwrite, true)
+                                                        : link->PutLoadedFile(planned.file, folder, overwrite, false, true, firmware);
+            }
+            if (r != term::kFileExists || overwrite || !overwriteAsked())
+                break;
+            overwrite = 1;
         }
-        if (r != term::kFileExists)
-            break;
-        if (!accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question, {ProjectFileName(source)}))) {
-            ui_.message(txt::kCopyFailed, Icon::Exclamation, {source});
-            outcome.declined = true;
-            break;
-        }
-        overwrite = 1;
     }
     outcome.result = r;
     const bool onC = target.find("c:\\") != std::string::npos;
@@ -170,6 +178,32 @@ int ProjectSender::SendOne(const Planned& planned, const std::string& folder, in
     return outcome.stopped ? 0 : 1;
 }
 
+void ProjectSender::ConfirmSent(std::vector<FileOutcome>& sent, const std::vector<const Planned*>& plans, int firmware)
+{
+    PdtLink* link = session_.Link();
+    if (!link)
+        return;
+    std::map<std::string, FolderListing> listings;
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        FileOutcome& o = sent[i];
+        if (!o.result.ok())
+            continue;
+        const std::string folder = TargetFolder(plans[i]->kind, plans[i]->source, firmware);
+        const std::string stored = wire::terminalNameFor(PcFileName(o.source));
+        auto it = listings.find(folder);
+        if (it == listings.end())
+            it = listings.emplace(folder, FolderListing::Of(*link, folder)).first;
+        o.unconfirmed = UnconfirmedSend(it->second, folder + "\\" + stored, stored, plans[i]->file.bytes.size());
+        if (o.unconfirmed.empty())
+            continue;
+        allSent_ = false;
+        refused_ = true;
+        notSent_.push_back(o.unconfirmed);
+        if (onFile)
+            onFile(o);
+    }
+}
+
 int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
 {
     allSent_ = false;
@@ -198,20 +232,66 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
         session_.AbortOperation();
         return 0;
     }
+
+    // What the terminal holds already: each target folder listed once. Without a listing nothing
+    // can be known to be there, so a failed one means every file goes.
+    std::map<std::string, FolderListing> before;
+    if (skipUnchanged) {
+        for (const Planned& planned : plan) {
+            const std::string folder = TargetFolder(planned.kind, planned.source, version);
+            if (before.count(folder))
+                continue;
+            FolderListing listing = FolderListing::Of(*session_.Link(), folder);
+            if (!listing.usable()) {
+                ui_.fixedMessage(formatText(tk("project.listFailed",
+                                               "The terminal's folder %s could not be listed (%s): every file is sent."),
+                                            {folder, listing.why}),
+                                 Icon::Warning);
+                before.clear();
+                break;
+            }
+            before.emplace(folder, std::move(listing));
+        }
+    }
+
     allSent_ = true;
     refused_ = false;
-    bool stopped = false;
+    bool stopped = false, lineLost = false;
+    std::vector<FileOutcome> sent;
+    std::vector<const Planned*> sentPlans;
     for (const Planned& planned : plan) {
         if (stopped) {
             notSent_.push_back(formatText(tk("project.notSentAfterStop", "not sent %s: the send stopped at an earlier file"),
                                           {planned.source}));
             continue;
         }
+        const std::string folder = TargetFolder(planned.kind, planned.source, version);
+        const std::string stored = wire::terminalNameFor(PcFileName(planned.source));
+        bool exists = false;
+        if (auto it = before.find(folder); it != before.end()) {
+            const std::vector<const wire::DirEntry*> named = it->second.FilesNamed(stored);
+            if (named.size() == 1 && SameOnTerminal(*named.front(), stored, planned.file, version)) {
+                FileOutcome outcome{planned.source, folder + "\\" + stored, term::kDone, false, false};
+                outcome.unchanged = true;
+                ui_.addMessageLine(formatText(tk("project.unchanged", "unchanged: %s"), {outcome.target}));
+                if (onFile)
+                    onFile(outcome);
+                continue;
+            }
+            exists = !named.empty();
+        }
         ui_.setStatusText(TextCatalog::instance().format(txt::kSendingFile, {planned.source}));
-        stopped = SendOne(planned, TargetFolder(planned.kind, planned.source, version), version) == 0;
+        FileOutcome outcome;
+        stopped = SendOne(planned, folder, version, exists, outcome) == 0;
+        lineLost = lineLost || (outcome.stopped && outcome.result == term::kFailed);
+        sent.push_back(outcome);
+        sentPlans.push_back(&planned);
     }
     if (stopped)
         allSent_ = false;
+    // A terminal that stopped answering cannot list either: the send has failed already.
+    if (!lineLost)
+        ConfirmSent(sent, sentPlans, version);
     for (const std::string& line : notSent_)
         ui_.addMessageLine(line);
     // "Download complete" only when the terminal took every file it was sent. A file the user chose

@@ -28,15 +28,27 @@ public:
         term::Result result;  // the terminal's answer: done (sent), 4/5 drive not formatted/full, 6 exists, ...
         bool stopped = false; // this file ended the send
         bool declined = false;  // the user kept the terminal's file (overwrite declined)
+        bool unchanged = false; // not sent: the terminal holds it exactly as it would be sent
+        // Set when the terminal took the file but the listing after the send does not show it there
+        // at its size (the send fails); onFile is called a second time for such a file.
+        std::string unconfirmed;
     };
     // Called after each file, for a line per file (the CLI).
     std::function<void(const FileOutcome&)> onFile;
+    // Before sending, each target folder is listed once, and a file the terminal already holds with
+    // the same name, size, date and time words as it would be sent with is skipped ("unchanged:
+    // ..."). A listing that fails makes the send send everything, said so.
+    bool skipUnchanged = false;
 
     // Sends the projects in order. Every file of every project is checked first (found on this PC,
     // an ordinary file that can be read, under a name the terminal can store; a project that names
     // no file at all is an error): one that fails the check means nothing is sent, and the message
     // names each such file and why. Entries beyond a project's 20 lookup and 20 data files are
     // named in a warning.
+    //
+    // After the files went, every folder a file was sent to is listed again, and a file that is not
+    // there at the size it was sent with fails the send, named ("sent but not found on the
+    // terminal: ..."): the terminal's "done" is believed only when its listing agrees.
     //
     // 1 when no file stopped the send, 0 when a file stopped it, nothing could start (no project
     // 61250, a file that failed the check, no connection, no disk information), or the user
@@ -72,8 +84,11 @@ private:
     };
     // The files in the builder's order; false (said why) when one cannot go.
     bool Plan(const std::vector<ProjectEntry>& projects, std::vector<Planned>& plan);
-    // 1 go on, 0 stop.
-    int SendOne(const Planned& planned, const std::string& folder, int firmware);
+    // 1 go on, 0 stop. `exists`: the listing before the send shows the file on the terminal, so
+    // the overwrite question comes first and the file goes once, with the overwrite flag.
+    int SendOne(const Planned& planned, const std::string& folder, int firmware, bool exists, FileOutcome& outcome);
+    // Lists again every folder a file of the last Send went to and checks each file is there.
+    void ConfirmSent(std::vector<FileOutcome>& sent, const std::vector<const Planned*>& plans, int firmware);
 
     Session& session_;
     Ui& ui_;

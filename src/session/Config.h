@@ -60,6 +60,7 @@ public:
     int carriageReturn = 1;      // keep the CR of CR LF pairs in received files
     int lineFeed = 1;            // keep the LF of CR LF pairs in received files
     int deleteAfterReceive = 0;  // delete the terminal's file after receiving it
+    int sendOnlyChanged = 0;     // a project send skips the files the terminal holds as they are here
     int id = 0;                  // carried unchanged
     int dump = 0;                // non-zero: the disk-image dump commands are offered; never saved
     // How received and collected files are written on the PC: appended to the file there, or

@@ -157,6 +157,7 @@ std::vector<ConfigKey> configKeysOf(Config& c)
     setting("CarriageReturn", &c.carriageReturn, 1, 0, 1);
     setting("LineFeed", &c.lineFeed, 1, 0, 1);
     setting("Delete", &c.deleteAfterReceive, 0, 0, 1);
+    setting("SendOnlyChanged", &c.sendOnlyChanged, 0, 0, 1);
     setting("Dump", &c.dump, 0, 0, 1);
     f.back().saved = false;  // the user's own switch: read, never written at exit
 

@@ -142,6 +142,22 @@ bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std:
     return true;
 }
 
+bool parseLostFile(const std::string& text, SimConfig::LostFile& out, std::string& error)
+{
+    SimConfig::LostFile l;
+    const auto eq = text.find('=');
+    l.name = text.substr(0, eq);
+    int keep = 0;
+    if (l.name.empty() || (eq != std::string::npos && !toInt(text.substr(eq + 1), keep, 0, 1 << 30))) {
+        error = "--lose-file takes NAME or NAME=BYTES, BYTES 0 or more: " + text;
+        return false;
+    }
+    if (eq != std::string::npos)
+        l.keep = keep;
+    out = l;
+    return true;
+}
+
 bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error)
 {
     RepeatFrame r;
@@ -310,6 +326,13 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             if (!parseRefusedFile(v, r, error))
                 return false;
             c.refusedFiles.push_back(r);
+        } else if (a == "--lose-file") {
+            if (!need(v))
+                return false;
+            SimConfig::LostFile l;
+            if (!parseLostFile(v, l, error))
+                return false;
+            c.lostFiles.push_back(l);
         } else {
             error = "unknown option " + a + " (see --help)";
             return false;
@@ -424,6 +447,10 @@ Faults (deterministic; --seed N shifts which frames are hit and which bytes are 
                          data frame and it is not stored; fetching (op 3) or deleting (op 1) it is
                          answered with STATUS and nothing is sent or deleted. Repeatable.
                          Example: --refuse-file A.TXT=12
+  --lose-file NAME[=BYTES]
+                         lose one file, every time: sending it is answered "done" like any
+                         other, but nothing is stored (with =BYTES: only its first BYTES bytes).
+                         NAME as for --refuse-file. Repeatable. Example: --lose-file A.TXT=10
   --stdin-lifetime       end when stdin closes
   --help                 this text
 )";

@@ -69,6 +69,13 @@ struct SimConfig {
         int status = 0;
     };
     std::vector<RefusedFile> refusedFiles;
+    // Files the terminal loses by name, every time: sending one is answered "done" like any other,
+    // but nothing is stored, or only its first `keep` bytes.
+    struct LostFile {
+        std::string name;  // as RefusedFile's
+        long long keep = -1;  // bytes kept; -1: none, the file is not stored at all
+    };
+    std::vector<LostFile> lostFiles;
     bool stdinLifetime = false;
     int replyTimeoutMs = 10000;  // the terminal's wait for a PC reply to a data frame
     int headerTimeoutMs = 20000; // its wait for the reply to its header (the PC may format D: first)
@@ -83,6 +90,8 @@ bool parseForcedStatus(const std::string& text, ForcedStatus& out, std::string& 
 
 // Parses one --refuse-file value: NAME=STATUS.
 bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std::string& error);
+// Parses one --lose-file value: NAME or NAME=BYTES.
+bool parseLostFile(const std::string& text, SimConfig::LostFile& out, std::string& error);
 // Parses one --repeat-frame value: COUNTER[:COUNT], COUNTER 0 to 49, COUNT a number or "all".
 bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error);
 

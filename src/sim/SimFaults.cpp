@@ -7,7 +7,7 @@ namespace feld::sim {
 SimFaults::SimFaults(const SimConfig& c)
     : corruptEvery_(c.corruptEvery), dropEvery_(c.dropEvery), busyEvery_(c.busyEvery), restartEvery_(c.restartEvery),
       duplicateEvery_(c.duplicateEvery), seed_(c.seed), rng_(c.seed), forced_(c.forced),
-      refusedFiles_(c.refusedFiles), repeats_(c.repeats)
+      refusedFiles_(c.refusedFiles), lostFiles_(c.lostFiles), repeats_(c.repeats)
 {
 }
 
@@ -23,13 +23,33 @@ bool sameNoCase(const std::string& a, const std::string& b)
 
 }  // namespace
 
-std::optional<int> SimFaults::refusalFor(const std::string& path) const
+namespace {
+
+// The entry of `list` that names `path` (a full path or its file name, any letter case).
+template <typename Entry>
+const Entry* named(const std::vector<Entry>& list, const std::string& path)
 {
     const auto cut = path.find_last_of("\\/");
     const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-    for (const auto& r : refusedFiles_)
-        if (sameNoCase(r.name, path) || sameNoCase(r.name, name))
-            return r.status;
+    for (const auto& e : list)
+        if (sameNoCase(e.name, path) || sameNoCase(e.name, name))
+            return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<int> SimFaults::refusalFor(const std::string& path) const
+{
+    if (const auto* r = named(refusedFiles_, path))
+        return r->status;
+    return std::nullopt;
+}
+
+std::optional<SimConfig::LostFile> SimFaults::lossFor(const std::string& path) const
+{
+    if (const auto* l = named(lostFiles_, path))
+        return *l;
     return std::nullopt;
 }
 

@@ -39,6 +39,8 @@ public:
     // The status a refused file is answered with, when `path` (a terminal path or a bare name)
     // names one.
     std::optional<int> refusalFor(const std::string& path) const;
+    // How a lost file is lost, when `path` names one.
+    std::optional<SimConfig::LostFile> lossFor(const std::string& path) const;
 
 private:
     bool hit(std::uint64_t& count, int every);
@@ -49,6 +51,7 @@ private:
     std::mt19937_64 rng_;
     std::vector<ForcedStatus> forced_;
     std::vector<SimConfig::RefusedFile> refusedFiles_;
+    std::vector<SimConfig::LostFile> lostFiles_;
     std::vector<RepeatFrame> repeats_;
 };
 

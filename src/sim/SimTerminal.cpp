@@ -91,6 +91,9 @@ void SimTerminal::serve()
 
 void SimTerminal::handleHeader(const wire::Header& h)
 {
+    // When each transfer began: with the line "receive" at its end, a run's time can be split into
+    // the frames and the gaps between transfers.
+    log_.line("header").num("code", h.code).num("length", h.length).write();
     if (auto f = faults_.takeForced(ForcedStatus::When::Header, h.code)) {
         log_.line("fault").str("kind", "forced").str("when", "header").num("status", f->status).num("code", h.code).write();
         if (f->status < 0)
@@ -281,6 +284,13 @@ int SimTerminal::finishFile(const std::vector<std::uint8_t>& payload)
         l.flag("kernel_length_ok", check.lengthOk).flag("kernel_sum_ok", check.sumOk);
         l.write();
         return term::kDone;
+    }
+    if (auto lost = faults_.lossFor(plan_.where->terminalPath)) {
+        // Answered "done" all the same: a terminal that loses a file says nothing of it.
+        log_.line("fault").str("kind", "lose-file").str("path", plan_.where->terminalPath).num("kept", lost->keep).write();
+        if (lost->keep < 0)
+            return term::kDone;
+        n = std::min<std::size_t>(n, static_cast<std::size_t>(lost->keep));
     }
     std::string why;
     int st = drives_.store(*plan_.where, body, n, plan_.overwrite != 0, wire::calendarTimeOf(when), why);

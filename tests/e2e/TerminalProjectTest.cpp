@@ -2,6 +2,7 @@
 // handed over by its Builder.ini.
 
 #include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <sstream>
 #include <thread>
@@ -24,6 +25,8 @@ protected:
         fs::remove_all(dir / "project");
         fs::copy(fs::path(src) / "samples" / "FeldBuilder", dir / "project", fs::copy_options::recursive);
     }
+    // The simulated terminal's "stored" lines, one per file it kept, in order.
+    std::vector<std::string> Stored() const { return LogWith({"\"event\":\"stored\""}); }
     // A file on the terminal, found without regard to letter case as the terminal finds it.
     fs::path OnTerminal(const std::string& drive, const std::string& folder, const std::string& name)
     {
@@ -97,6 +100,87 @@ TEST_F(TerminalProject, AFileTheTerminalRefusesFailsTheSendWithItsReason)
             }
         EXPECT_EQ(failed, 1);
     }
+}
+
+// With --skip-unchanged a send leaves what the terminal holds as it is here, and sends exactly what
+// differs on either side, at both date encodings.
+TEST_F(TerminalProject, ASendOfChangedFilesSendsExactlyWhatDiffers)
+{
+    const fs::path sample = dir / "project" / "Project" / "SAMPLE";
+    auto count = [](const std::string& text, const std::string& piece) {
+        std::size_t n = 0;
+        for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+            ++n;
+        return n;
+    };
+    for (const char* firmware : {"201", "200"}) {
+        SCOPED_TRACE(firmware);
+        sim.stop();
+        fs::remove_all(dir / "term");
+        fs::remove(dir / "sim.log");
+        StartSim({"--firmware", firmware});
+        ASSERT_EQ(Cli({"send"}).rc, 0);
+        ASSERT_EQ(Stored().size(), 7u);
+
+        CliRun again = Cli({"send", "--skip-unchanged"}, false);
+        EXPECT_EQ(again.rc, 0) << again.err;
+        EXPECT_EQ(Stored().size(), 7u) << "no file went again";
+        EXPECT_EQ(count(again.out, "unchanged: "), 7u) << again.out;
+        EXPECT_TRUE(Has(again.err, Text(txt::kDownloadDone))) << again.err;
+
+        // Here a lookup file changes (same size, new bytes and time); on the terminal a data file is
+        // replaced by another of the same name and another size.
+        std::vector<std::uint8_t> items = ReadFile(sample / "ITEMS.DBF");
+        for (auto& b : items)
+            b ^= 0x5A;
+        const auto itemsTime = fs::last_write_time(sample / "ITEMS.DBF");
+        WriteFile(sample / "ITEMS.DBF", items);
+        fs::last_write_time(sample / "ITEMS.DBF", itemsTime + std::chrono::seconds(10));
+        WriteFile(OnTerminal("C", "DATA", "ORDERS.TXT"), Pattern(33, 3));
+
+        CliRun changed = Cli({"send", "--skip-unchanged"});
+        EXPECT_EQ(changed.rc, 0) << changed.err;
+        const std::vector<std::string> stored = Stored();
+        ASSERT_EQ(stored.size(), 9u) << changed.out;
+        EXPECT_TRUE(Has(stored[7] + stored[8], "ITEMS.DBF") && Has(stored[7] + stored[8], "ORDERS.TXT")) << stored[7] << stored[8];
+        EXPECT_EQ(count(changed.out, "unchanged: "), 5u) << changed.out;
+        EXPECT_EQ(ReadFile(OnTerminal("D", "LOOKUP", "ITEMS.DBF")), items);
+        EXPECT_EQ(ReadFile(OnTerminal("C", "DATA", "ORDERS.TXT")), ReadFile(sample / "ORDERS.TXT"));
+    }
+
+    // A folder the terminal does not list makes the send send everything, said so.
+    sim.stop();
+    StartSim({"--force-status", "12:command=0"});
+    const std::size_t before = Stored().size();
+    CliRun unlisted = Cli({"send", "--skip-unchanged"});
+    EXPECT_EQ(unlisted.rc, 0) << unlisted.err;
+    EXPECT_TRUE(Has(unlisted.err, "could not be listed")) << unlisted.err;
+    EXPECT_EQ(Stored().size(), before + 7);
+}
+
+// The terminal's "done" is believed only when its listing agrees: a file it answers for but does not
+// keep, or keeps short, fails the send and a put, and is named.
+TEST_F(TerminalProject, AFileTheTerminalSaysItStoredButDoesNotListFailsTheSend)
+{
+    const fs::path sample = dir / "project" / "Project" / "SAMPLE";
+    StartSim({"--lose-file", "ITEMS.DBF", "--lose-file", "PRICES.DBF=100"});
+    CliRun r = Cli({"send"});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(Has(r.out, "sent but not found on the terminal: d:\\lookup\\ITEMS.DBF")) << r.out;
+    EXPECT_TRUE(Has(r.out, "sent but of another size on the terminal: d:\\lookup\\PRICES.DBF (100 bytes there, " +
+                               std::to_string(fs::file_size(sample / "PRICES.DBF")) + " sent)"))
+        << r.out;
+    EXPECT_TRUE(Has(r.err, Text(txt::kTransferFailed))) << r.err;
+    EXPECT_FALSE(Has(r.err, Text(txt::kDownloadDone)));
+    int failed = 0;
+    for (const auto& e : Json(Cli({"send", "--json"})).object().value("files").toArray())
+        failed += e.toObject().value("result").toString() == "failed";
+    EXPECT_EQ(failed, 2);
+
+    CliRun put = Cli({"put", (sample / "ITEMS.DBF").string(), "D:\\Lookup"});
+    EXPECT_EQ(put.rc, 1);
+    EXPECT_TRUE(Has(put.out + put.err, "sent but not found on the terminal: d:\\lookup\\ITEMS.DBF")) << put.out << put.err;
+    EXPECT_EQ(Cli({"put", (sample / "STOCK.TXT").string(), "C:\\Data"}).rc, 0) << "a file that is kept passes";
 }
 
 // The third file of the sample (its first data file) is missing: nothing goes, not even the

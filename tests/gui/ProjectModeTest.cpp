@@ -20,6 +20,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/Commands.h"
 #include "gui/app/OperationRunner.h"
+#include "gui/explorer/CMessageView.h"
 #include "gui/project/CProjectView.h"
 #include "gui/project/ReceiveDialog.h"
 #include "session/Config.h"
@@ -74,6 +75,28 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
         ASSERT_FALSE(there.empty()) << f.terminal << "/" << f.name;
         EXPECT_EQ(ReadFile(there), ReadFile(sample / f.name)) << f.name;
     }
+
+    // "Send only changed files" is off at first; on, it is kept in the settings and the same send
+    // leaves every file where it is.
+    QCheckBox* onlyChanged = view.OnlyChangedBox();
+    ASSERT_NE(onlyChanged, nullptr);
+    EXPECT_FALSE(onlyChanged->isChecked());
+    onlyChanged->setChecked(true);
+    EXPECT_EQ(frame.config().sendOnlyChanged, 1);
+    const auto storedBefore = sim.log.lines().size();
+    shown.clear();
+    view.ButtonOf(CProjectView::Button::Send)->click();
+    frame.Runner().waitWhileRunning();
+    EXPECT_TRUE(Shown(txt::kDownloadDone));
+    EXPECT_TRUE(asked.empty()) << "no overwrite question for a file that is not sent";
+    // The line as the window's language says it ("unchanged: %s" with the path cut off).
+    const QString unchanged = QString::fromStdString(tk("project.unchanged", "unchanged: %s")).remove(QStringLiteral("%s"));
+    EXPECT_EQ(frame.MessageView()->Lines().filter(unchanged).size(), 7) << frame.MessageView()->Lines().join('\n').toStdString();
+    int storedAgain = 0;
+    const std::vector<std::string> log = sim.log.lines();
+    for (std::size_t i = storedBefore; i < log.size(); ++i)
+        storedAgain += log[i].find("\"event\":\"stored\"") != std::string::npos;
+    EXPECT_EQ(storedAgain, 0);
 
     // A data file with a CR LF, a CR CR LF and a CR at its end; received four times as new, then
     // once more appended with the terminal's copy deleted afterwards.

@@ -104,8 +104,13 @@ bool ReadLocalFile(const std::string& path, std::uint64_t maxBytes, LocalFile& o
         }
         got += static_cast<std::size_t>(n);
     }
+    // A file written to while it was read (same size, new bytes) is no file as of one moment: its
+    // time would name bytes that were never sent together.
+    struct stat after {};
+    const bool rewritten = ::fstat(fd, &after) != 0 || after.st_mtim.tv_sec != st.st_mtim.tv_sec ||
+                           after.st_mtim.tv_nsec != st.st_mtim.tv_nsec || after.st_size != st.st_size;
     ::close(fd);
-    if (got != out.bytes.size()) {
+    if (got != out.bytes.size() || rewritten) {
         why = formatText(tk("file.changed", "%s changed while it was read"), {path});
         return false;
     }

@@ -431,7 +431,11 @@ void CMainFrame::OnAddProject() { projectChild_->Add(); }
 void CMainFrame::OnSendProjects()
 {
     // The list as it is now: Add and Remove stay free while the files go.
-    RunOperation([this, projects = projectChild_->Projects()] { ProjectSender(session_, ui_).Send(projects); });
+    RunOperation([this, projects = projectChild_->Projects(), onlyChanged = config_.sendOnlyChanged != 0] {
+        ProjectSender sender(session_, ui_);
+        sender.skipUnchanged = onlyChanged;
+        sender.Send(projects);
+    });
 }
 
 void CMainFrame::OnProjectStatus()

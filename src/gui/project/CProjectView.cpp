@@ -1,5 +1,6 @@
 #include "gui/project/CProjectView.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -67,6 +68,12 @@ CProjectView::CProjectView(Config& config, QtUi& ui, QWidget* parent) : QWidget(
                 bigButton(QStringLiteral("receive"), icons::receive(), qtr(txt::kReceiveLabel), this),
                 bigButton(QStringLiteral("setup"), icons::setup(), qtr(txt::kSetupLabel), this),
                 button(QStringLiteral("about"), qtr(txt::kAboutLabel), this)};
+    onlyChanged_ = new QCheckBox(qs(tk("project.onlyChanged", "Send only changed files")), this);
+    onlyChanged_->setObjectName(QStringLiteral("onlyChanged"));
+    onlyChanged_->setToolTip(qs(tk("project.onlyChangedTip",
+                                   "Skip each file the terminal already holds with the same name, size, date and time")));
+    onlyChanged_->setChecked(config_.sendOnlyChanged != 0);
+    connect(onlyChanged_, &QCheckBox::toggled, this, [this](bool on) { config_.sendOnlyChanged = on ? 1 : 0; });
     connect(ButtonOf(Button::Add), &QAbstractButton::clicked, this, &CProjectView::Add);
     connect(ButtonOf(Button::Remove), &QAbstractButton::clicked, this, &CProjectView::Remove);
     connect(ButtonOf(Button::Status), &QAbstractButton::clicked, this, &CProjectView::statusRequested);
@@ -84,8 +91,11 @@ CProjectView::CProjectView(Config& config, QtUi& ui, QWidget* parent) : QWidget(
     left->addWidget(tree_, 1);
     left->addLayout(listButtons);
     auto* right = new QVBoxLayout;
-    for (Button b : {Button::Status, Button::Send, Button::Receive, Button::Setup})
+    for (Button b : {Button::Status, Button::Send, Button::Receive, Button::Setup}) {
         right->addWidget(ButtonOf(b));
+        if (b == Button::Send)
+            right->addWidget(onlyChanged_);
+    }
     right->addStretch(1);
     right->addWidget(ButtonOf(Button::About));
     auto* layout = new QHBoxLayout(this);

@@ -13,6 +13,7 @@
 #include "project/ProjectList.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -51,6 +52,8 @@ public:
     QAbstractButton* ButtonOf(Button which) const;
     // The buttons that reach the terminal wait while an operation runs.
     void SetBusy(bool busy);
+    // "Send only changed files" beside Send: kept in the settings, off unless the user turns it on.
+    QCheckBox* OnlyChangedBox() const { return onlyChanged_; }
 
 signals:
     void statusRequested();
@@ -70,6 +73,7 @@ private:
     QTreeWidget* tree_;
     QLabel* projectsLabel_;
     QList<QAbstractButton*> buttons_;  // in the order of Button
+    QCheckBox* onlyChanged_;
 };
 
 }  // namespace feld::gui
