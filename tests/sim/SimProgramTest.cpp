@@ -60,7 +60,7 @@ TEST(SimProgram, ServesTheDeviceItNamesAcrossReopens)
     std::ifstream log(dir + "/log.jsonl");
     std::string first;
     std::getline(log, first);
-    EXPECT_NE(first.find("\"event\":\"receive\""), std::string::npos) << first;
+    EXPECT_NE(first.find("\"event\":\"header\""), std::string::npos) << first;
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/r/C"));
 }
 
