@@ -77,6 +77,9 @@ CExplorerTree::CExplorerTree(TreeSide side, CMainFrame& frame, TransferList& lis
     setSortingEnabled(true);
     sortByColumn(kNameColumn, Qt::AscendingOrder);
     setAllColumnsShowFocus(true);
+    // The tree that has the keys says so with its frame.
+    setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(QStringLiteral("QTreeView:focus { border: 2px solid palette(highlight); }"));
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(false);  // the drag is ours: it carries the shared list, not the view's items
@@ -491,6 +494,14 @@ void CExplorerTree::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void CExplorerTree::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    // Keys need a node to start from; reaching the tree by Tab gives its root.
+    if (!currentItem() && Root())
+        setCurrentItem(Root());
 }
 
 void CExplorerTree::contextMenuEvent(QContextMenuEvent* event)
