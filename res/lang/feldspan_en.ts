@@ -1663,6 +1663,12 @@ Example:
         <source>語系支援下載</source>
         <translation>Language Support Download</translation>
     </message>
+    <message id="format.confirmDrive">
+        <source>磁碟機 %s 內的檔案會全部消失!!&#xd;
+你確定要格式化磁碟機 %s?</source>
+        <translation>All files on drive %s will be lost!!&#xd;
+Are you sure you want to format drive %s?</translation>
+    </message>
     <message id="help.folder">
         <source></source>
         <translation>en</translation>
@@ -2447,6 +2453,10 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>the terminal refused (status %d)</translation>
     </message>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>… and %d more files</translation>
+    </message>
     <message id="tree.copy">
         <source>複製</source>
         <translation>Copy</translation>
@@ -2455,13 +2465,39 @@ Example:
         <source>剪下</source>
         <translation>Cut</translation>
     </message>
+    <message id="tree.date">
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
     <message id="tree.delete">
         <source>刪除</source>
         <translation>Delete</translation>
     </message>
+    <message id="tree.deleteAsk">
+        <source>要從終端機永久刪除下列檔案嗎?&#xd;
+%s</source>
+        <translation>Delete these files from the terminal for good?&#xd;
+%s</translation>
+    </message>
     <message id="tree.format">
         <source>格式化</source>
         <translation>Format</translation>
+    </message>
+    <message id="tree.kept">
+        <source>%s未刪除</source>
+        <translation>%s was not deleted</translation>
+    </message>
+    <message id="tree.name">
+        <source>名稱</source>
+        <translation>Name</translation>
+    </message>
+    <message id="tree.noTrash">
+        <source>下列檔案無法移到垃圾桶:&#xd;
+%s&#xd;
+要永久刪除它們嗎?</source>
+        <translation>These files cannot be moved to the trash:&#xd;
+%s&#xd;
+Delete them for good?</translation>
     </message>
     <message id="tree.paste">
         <source>貼上</source>
@@ -2470,6 +2506,14 @@ Example:
     <message id="tree.properties">
         <source>內容</source>
         <translation>Properties</translation>
+    </message>
+    <message id="tree.size">
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message id="tree.trashed">
+        <source>已將%s移到垃圾桶</source>
+        <translation>Moved %s to the trash</translation>
     </message>
 </context>
 </TS>

@@ -1663,6 +1663,12 @@ Example:
         <source>語系支援下載</source>
         <translation>Pobieranie obsługi języka</translation>
     </message>
+    <message id="format.confirmDrive">
+        <source>磁碟機 %s 內的檔案會全部消失!!&#xd;
+你確定要格式化磁碟機 %s?</source>
+        <translation>Wszystkie pliki na dysku %s zostaną utracone!!&#xd;
+Czy na pewno sformatować dysk %s?</translation>
+    </message>
     <message id="help.folder">
         <source></source>
         <translation>pl</translation>
@@ -2447,6 +2453,10 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>terminal odmówił (stan %d)</translation>
     </message>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>… i %d innych plików</translation>
+    </message>
     <message id="tree.copy">
         <source>複製</source>
         <translation>Kopiuj</translation>
@@ -2455,13 +2465,39 @@ Example:
         <source>剪下</source>
         <translation>Wytnij</translation>
     </message>
+    <message id="tree.date">
+        <source>日期</source>
+        <translation>Data</translation>
+    </message>
     <message id="tree.delete">
         <source>刪除</source>
         <translation>Usuń</translation>
     </message>
+    <message id="tree.deleteAsk">
+        <source>要從終端機永久刪除下列檔案嗎?&#xd;
+%s</source>
+        <translation>Trwale usunąć te pliki z terminala?&#xd;
+%s</translation>
+    </message>
     <message id="tree.format">
         <source>格式化</source>
         <translation>Formatuj</translation>
+    </message>
+    <message id="tree.kept">
+        <source>%s未刪除</source>
+        <translation>Nie usunięto %s</translation>
+    </message>
+    <message id="tree.name">
+        <source>名稱</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message id="tree.noTrash">
+        <source>下列檔案無法移到垃圾桶:&#xd;
+%s&#xd;
+要永久刪除它們嗎?</source>
+        <translation>Tych plików nie można przenieść do kosza:&#xd;
+%s&#xd;
+Usunąć je trwale?</translation>
     </message>
     <message id="tree.paste">
         <source>貼上</source>
@@ -2470,6 +2506,14 @@ Example:
     <message id="tree.properties">
         <source>內容</source>
         <translation>Właściwości</translation>
+    </message>
+    <message id="tree.size">
+        <source>大小</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message id="tree.trashed">
+        <source>已將%s移到垃圾桶</source>
+        <translation>Przeniesiono %s do kosza</translation>
     </message>
 </context>
 </TS>

@@ -1663,6 +1663,12 @@ Example:
         <source>語系支援下載</source>
         <translation>Загрузка языковой поддержки</translation>
     </message>
+    <message id="format.confirmDrive">
+        <source>磁碟機 %s 內的檔案會全部消失!!&#xd;
+你確定要格式化磁碟機 %s?</source>
+        <translation>Все файлы на диске %s будут потеряны!!&#xd;
+Вы уверены, что хотите отформатировать диск %s?</translation>
+    </message>
     <message id="help.folder">
         <source></source>
         <translation>ru</translation>
@@ -2447,6 +2453,10 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>терминал отказал (состояние %d)</translation>
     </message>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>… и ещё файлов: %d</translation>
+    </message>
     <message id="tree.copy">
         <source>複製</source>
         <translation>Копировать</translation>
@@ -2455,13 +2465,39 @@ Example:
         <source>剪下</source>
         <translation>Вырезать</translation>
     </message>
+    <message id="tree.date">
+        <source>日期</source>
+        <translation>Дата</translation>
+    </message>
     <message id="tree.delete">
         <source>刪除</source>
         <translation>Удалить</translation>
     </message>
+    <message id="tree.deleteAsk">
+        <source>要從終端機永久刪除下列檔案嗎?&#xd;
+%s</source>
+        <translation>Безвозвратно удалить эти файлы с терминала?&#xd;
+%s</translation>
+    </message>
     <message id="tree.format">
         <source>格式化</source>
         <translation>Форматировать</translation>
+    </message>
+    <message id="tree.kept">
+        <source>%s未刪除</source>
+        <translation>%s не удалён</translation>
+    </message>
+    <message id="tree.name">
+        <source>名稱</source>
+        <translation>Имя</translation>
+    </message>
+    <message id="tree.noTrash">
+        <source>下列檔案無法移到垃圾桶:&#xd;
+%s&#xd;
+要永久刪除它們嗎?</source>
+        <translation>Эти файлы нельзя переместить в корзину:&#xd;
+%s&#xd;
+Удалить их безвозвратно?</translation>
     </message>
     <message id="tree.paste">
         <source>貼上</source>
@@ -2470,6 +2506,14 @@ Example:
     <message id="tree.properties">
         <source>內容</source>
         <translation>Свойства</translation>
+    </message>
+    <message id="tree.size">
+        <source>大小</source>
+        <translation>Размер</translation>
+    </message>
+    <message id="tree.trashed">
+        <source>已將%s移到垃圾桶</source>
+        <translation>%s перемещён в корзину</translation>
     </message>
 </context>
 </TS>

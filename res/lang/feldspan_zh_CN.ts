@@ -1662,6 +1662,12 @@ Example:
         <source>語系支援下載</source>
         <translation>语系支持下载</translation>
     </message>
+    <message id="format.confirmDrive">
+        <source>磁碟機 %s 內的檔案會全部消失!!&#xd;
+你確定要格式化磁碟機 %s?</source>
+        <translation>磁盘 %s 内的文件会全部消失!!&#xd;
+你确定要格式化磁盘 %s?</translation>
+    </message>
     <message id="help.folder">
         <source></source>
         <translation>zh_CN</translation>
@@ -2446,6 +2452,10 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>终端机拒绝了(状态 %d)</translation>
     </message>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>……以及另外 %d 个文件</translation>
+    </message>
     <message id="tree.copy">
         <source>複製</source>
         <translation>复制</translation>
@@ -2454,13 +2464,39 @@ Example:
         <source>剪下</source>
         <translation>剪切</translation>
     </message>
+    <message id="tree.date">
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
     <message id="tree.delete">
         <source>刪除</source>
         <translation>删除</translation>
     </message>
+    <message id="tree.deleteAsk">
+        <source>要從終端機永久刪除下列檔案嗎?&#xd;
+%s</source>
+        <translation>要从终端机永久删除下列文件吗?&#xd;
+%s</translation>
+    </message>
     <message id="tree.format">
         <source>格式化</source>
         <translation>格式化</translation>
+    </message>
+    <message id="tree.kept">
+        <source>%s未刪除</source>
+        <translation>%s未删除</translation>
+    </message>
+    <message id="tree.name">
+        <source>名稱</source>
+        <translation>名称</translation>
+    </message>
+    <message id="tree.noTrash">
+        <source>下列檔案無法移到垃圾桶:&#xd;
+%s&#xd;
+要永久刪除它們嗎?</source>
+        <translation>下列文件无法移到回收站:&#xd;
+%s&#xd;
+要永久删除它们吗?</translation>
     </message>
     <message id="tree.paste">
         <source>貼上</source>
@@ -2469,6 +2505,14 @@ Example:
     <message id="tree.properties">
         <source>內容</source>
         <translation>属性</translation>
+    </message>
+    <message id="tree.size">
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message id="tree.trashed">
+        <source>已將%s移到垃圾桶</source>
+        <translation>已将%s移到回收站</translation>
     </message>
 </context>
 </TS>

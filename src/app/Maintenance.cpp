@@ -11,6 +11,17 @@
 
 namespace feld {
 
+namespace {
+
+// The format question names the drive it empties: a user who chose the wrong one sees it here.
+Answer askFormat(Ui& ui, const char* drive)
+{
+    const std::string text = formatText(tk("format.confirmDrive", "磁碟機 %s 內的檔案會全部消失!!\r\n你確定要格式化磁碟機 %s?"), {drive, drive});
+    return ui.ask(txt::kFormatConfirm, text, Buttons::YesNo, Icon::Exclamation);
+}
+
+}  // namespace
+
 int Maintenance::Format(const char* drive)
 {
     const term::Result r = session_.Link()->RunCommand(wire::kOpFormat, drive);
@@ -28,7 +39,7 @@ int Maintenance::FormatC()
 {
     if (!session_.ConnectLink(0))
         return 0;
-    if (!accepted(ui_.question(txt::kFormatConfirm, Buttons::YesNo, Icon::Exclamation)))
+    if (!accepted(askFormat(ui_, "C:")))
         return 0;
     session_.BeginOperation();
     return Format("C:\\");
@@ -52,7 +63,7 @@ int Maintenance::FormatD()
         session_.AbortOperation();
         return 0;
     }
-    if (!accepted(ui_.question(txt::kFormatConfirm, Buttons::YesNo, Icon::Exclamation))) {
+    if (!accepted(askFormat(ui_, "D:"))) {
         session_.AbortOperation();
         return 0;
     }

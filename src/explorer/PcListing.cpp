@@ -1,6 +1,7 @@
 #include "explorer/PcListing.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "base/Texts.h"
@@ -51,6 +52,16 @@ int systemPlaceKind(const MountFacts& m)
     return kind == kNodeTerminal ? kNodeFixed : kind;
 }
 
+std::optional<std::int64_t> modifiedOf(const fs::directory_entry& e)
+{
+    std::error_code ec;
+    const fs::file_time_type t = e.last_write_time(ec);
+    if (ec)
+        return std::nullopt;
+    const auto sys = std::chrono::file_clock::to_sys(t);
+    return std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
+}
+
 }  // namespace
 
 bool ShownInPcListing(const std::string& name)
@@ -77,9 +88,11 @@ std::vector<PcEntry> ListPcFolder(const std::string& folder)
         // Links count as what they point at; devices, pipes and sockets are no files to transfer.
         if (it->is_directory(kindError)) {
             if (!name.empty() && name.front() != '.')
-                out.push_back({name, true});
+                out.push_back({name, true, 0, modifiedOf(*it)});
         } else if (it->is_regular_file(kindError) && ShownInPcListing(name)) {
-            out.push_back({name, false});
+            std::error_code sizeError;
+            const std::uintmax_t size = it->file_size(sizeError);
+            out.push_back({name, false, sizeError ? 0 : static_cast<std::uint64_t>(size), modifiedOf(*it)});
         }
     }
     return out;

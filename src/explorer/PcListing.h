@@ -3,6 +3,8 @@
 // removable media and optical drives) and, in a folder, its subfolders and the files the terminal
 // can hold. Reading the system's mounts is one hook (os/PcPlaces*.cpp); the rules are here.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@ bool ShownInPcListing(const std::string& name);
 struct PcEntry {
     std::string name;
     bool folder = false;
+    std::uint64_t size = 0;               // a file's size in bytes
+    std::optional<std::int64_t> modified;  // last written, Unix time
 };
 // The subfolders and the shown files of a folder, in the order the system gives them. A folder
 // that cannot be read has none.

@@ -27,9 +27,8 @@ bool safeDriveName(const std::string& s)
     });
 }
 
-}  // namespace
-
-std::optional<TerminalNode> TerminalNodeOf(const std::uint8_t* entry)
+// The node of an entry by its name and attribute alone.
+std::optional<TerminalNode> NodeNamed(const std::uint8_t* entry)
 {
     const std::string name = field(entry, 8);
     switch (entry[11]) {
@@ -50,6 +49,27 @@ std::optional<TerminalNode> TerminalNodeOf(const std::uint8_t* entry)
     default:
         return std::nullopt;
     }
+}
+
+}  // namespace
+
+std::optional<TerminalNode> TerminalNodeOf(const std::uint8_t* entry)
+{
+    auto node = NodeNamed(entry);
+    if (node) {
+        const wire::DirEntry e = wire::decodeDirEntry(entry);
+        node->size = e.size;
+        node->date = e.date;
+        node->time = e.time;
+    }
+    return node;
+}
+
+void DateTerminalNodes(std::vector<TerminalNode>& nodes, int firmware)
+{
+    for (TerminalNode& n : nodes)
+        n.modified = firmware > 0 ? wire::calendarTimeOf(wire::decodeDateTime(n.date.data(), n.time.data(), firmware))
+                                  : std::nullopt;
 }
 
 std::vector<TerminalNode> TerminalNodesOf(const std::uint8_t* data, int count)

@@ -2,6 +2,7 @@
 // What the terminal tree shows of a folder listing: the node text and kind of each 28-byte entry,
 // and the paths the tree builds from node texts.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,11 @@ namespace feld {
 struct TerminalNode {
     std::string text;  // "C:\", "DATA", "DATA1.TXT", "README." (the terminal's bytes as they came)
     int kind = kNodeFile;
+    std::uint32_t size = 0;                // the entry's size field
+    std::array<std::uint8_t, 2> date{}, time{};  // as the firmware wrote them
+    // The entry's date as a local calendar time, once DateTerminalNodes knew the firmware; nothing
+    // for a date that names no real moment.
+    std::optional<std::int64_t> modified;
 };
 
 // The node of one entry: a drive (attribute 0x00, its name such as "C:\") or a folder (0x10), each
@@ -26,6 +32,9 @@ std::optional<TerminalNode> TerminalNodeOf(const std::uint8_t* entry);
 // The shown nodes of a listing of `count` entries (count as the terminal's 16-bit number: zero or
 // below is none). `data` holds count * 28 bytes.
 std::vector<TerminalNode> TerminalNodesOf(const std::uint8_t* data, int count);
+
+// Reads each node's date words as `firmware` writes them (0 or below: unknown, no dates).
+void DateTerminalNodes(std::vector<TerminalNode>& nodes, int firmware);
 
 // The path of a child: a drive's text as it is ("C:\"), below it the parent's path and the text
 // with one backslash between ("C:\DATA", "C:\DATA\DATA1.TXT").

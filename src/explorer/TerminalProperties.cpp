@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "base/SizeText.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -70,10 +71,7 @@ void takeDate(TerminalProperties& p, const RawEntry& e)
     p.dated = true;
 }
 
-std::string bytesText(long long n)
-{
-    return formatText("%lld", {n}) + " " + tk("status.bytes", "bytes");
-}
+std::string bytesText(long long n) { return BytesWithReadable(n > 0 ? static_cast<std::uint64_t>(n) : 0); }
 
 }  // namespace
 
@@ -165,7 +163,8 @@ PropertiesFields PropertiesFieldTexts(const TerminalProperties& p)
         f.size = bytesText(p.size);
     if (p.dated) {
         const wire::TermDateTime t = wire::decodeDateTime(p.date.data(), p.time.data(), p.firmware);
-        f.created = trf(txt::kDateTime, {t.year, t.month, t.day, t.hour, t.minute, t.second});
+        // The trees' date column writes dates the same way.
+        f.created = DateTimeText(t.year, t.month, t.day, t.hour, t.minute, t.second);
     }
     return f;
 }

@@ -2,6 +2,11 @@
 
 #include <filesystem>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QString>
+
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -25,7 +30,19 @@ std::optional<std::vector<TerminalNode>> TreeCommands::List(const std::string& p
     const std::uint8_t* entries = session_.Link()->ListDirectory(path, count);
     if (!entries)
         return std::nullopt;
-    return TerminalNodesOf(entries, count);
+    std::vector<TerminalNode> nodes = TerminalNodesOf(entries, count);
+    DateTerminalNodes(nodes, Firmware());
+    return nodes;
+}
+
+int TreeCommands::Firmware()
+{
+    // The dates of a listing are written the way this firmware writes them; asked once.
+    if (firmware_ < 0) {
+        int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
+        firmware_ = session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree).ok() ? version : 0;
+    }
+    return firmware_;
 }
 
 std::optional<std::vector<TerminalNode>> TreeCommands::ListFolder(const std::string& path)
@@ -44,6 +61,7 @@ std::optional<std::vector<TerminalNode>> TreeCommands::ListRoot()
     int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
     if (!session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree).ok() || version < kDriveListFirmware)
         return std::nullopt;
+    firmware_ = version;
     return List("PDT");
 }
 
@@ -74,6 +92,72 @@ std::vector<std::string> TreeCommands::DeletePcFiles(const std::vector<std::stri
             deleted.push_back(path);
     }
     return deleted;
+}
+
+namespace {
+
+// QFile::moveToTrash, where the desktop's trash can hold the file. Qt 6.4 moves a file into
+// "files/" below the current folder when it cannot make the home trash, and calls that success: a
+// file is only handed over when the data folder the trash lives in is there, and one that landed
+// anywhere but in a trash is put back.
+bool MoveToTrash(const std::string& path)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty() || !QFileInfo(data).isDir())
+        return false;
+    const QString source = QString::fromStdString(path);
+    QString landed;
+    if (!QFile::moveToTrash(source, &landed))
+        return false;
+    if (QFileInfo(landed).isAbsolute() && QFileInfo(landed).absolutePath().endsWith(QLatin1String("/files")))
+        return true;
+    QFile::rename(landed, source);
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> TreeCommands::TrashPcFiles(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> gone, refused;
+    for (const std::string& path : paths) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) {
+            ui_.addMessageLine(trf(txt::kDeleteFailed, {path}));
+            continue;
+        }
+        if (MoveToTrash(path)) {
+            ui_.addMessageLine(formatText(tk("tree.trashed", "已將%s移到垃圾桶"), {path}));
+            gone.push_back(path);
+        } else if (std::filesystem::exists(path, ec)) {
+            refused.push_back(path);
+        } else {
+            ui_.addMessageLine(trf(txt::kDeleteFailed, {path}));
+        }
+    }
+    if (refused.empty())
+        return gone;
+    if (accepted(ui_.ask(0, formatText(tk("tree.noTrash", "下列檔案無法移到垃圾桶:\r\n%s\r\n要永久刪除它們嗎?"), {NameList(refused)}),
+                         Buttons::YesNo, Icon::Warning))) {
+        const std::vector<std::string> deleted = DeletePcFiles(refused);
+        gone.insert(gone.end(), deleted.begin(), deleted.end());
+    } else {
+        for (const std::string& path : refused)
+            ui_.addMessageLine(formatText(tk("tree.kept", "%s未刪除"), {path}));
+    }
+    return gone;
+}
+
+std::string TreeCommands::NameList(const std::vector<std::string>& paths)
+{
+    // A question stays on the screen: a long list is cut after ten names.
+    constexpr std::size_t kShown = 10;
+    std::string out;
+    for (std::size_t i = 0; i < paths.size() && i < kShown; ++i)
+        out += (i ? "\r\n" : "") + paths[i];
+    if (paths.size() > kShown)
+        out += "\r\n" + formatText(tk("tree.andMore", "……以及另外 %d 個檔案"), {static_cast<int>(paths.size() - kShown)});
+    return out;
 }
 
 std::optional<TerminalProperties> TreeCommands::Properties(TerminalProperties::Kind kind, const std::string& path,

@@ -7,6 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -224,38 +227,144 @@ TEST_F(AdvancedModeTest, DownloadWithDeleteOnTakesTheFileOffTheTerminalAndListsC
     EXPECT_EQ(Lines().value(0), QString::fromStdString(trf(txt::kMoved, {"C:\\DATA\\LOG.TXT"})));
 }
 
-TEST_F(AdvancedModeTest, TheDeleteKeyDeletesTheChosenFilesOfItsTreeWithoutAsking)
+TEST_F(AdvancedModeTest, DeletingPutsPcFilesInTheTrashAndAsksBeforeTerminalFilesGo)
 {
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    fs::create_directories(dir / "data");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir / "data").string()));
     WriteFile(home / "X.TXT", Pattern(10, 7));
     WriteFile(home / "Y.TXT", Pattern(10, 8));
     WriteFile(home / "KEEP.TXT", Pattern(10, 9));
     WriteFile(dir / "term" / "C" / "DATA" / "T.TXT", Pattern(10, 10));
+    WriteFile(dir / "term" / "C" / "DATA" / "U.TXT", Pattern(10, 11));
     Open();
     OpenPc(home);
     Click(pc, Node(pc, (home / "X.TXT").string()));
     QTest::mouseClick(pc->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       pc->visualItemRect(Node(pc, (home / "Y.TXT").string())).center());
-    EXPECT_TRUE(pc->Marked(Node(pc, (home / "X.TXT").string()))) << "a chosen file stays marked";
-    // The arrow keys leave the selection where it is.
-    QTreeWidgetItem* current = pc->currentItem();
-    QTest::keyClick(pc, Qt::Key_Down);
-    EXPECT_EQ(pc->currentItem(), current);
     QTest::keyClick(pc, Qt::Key_Delete);
+    EXPECT_EQ(ReadFile(dir / "data" / "Trash" / "files" / "X.TXT"), Pattern(10, 7)) << "in the trash, not gone";
+    EXPECT_EQ(ReadFile(dir / "data" / "Trash" / "files" / "Y.TXT"), Pattern(10, 8));
     EXPECT_FALSE(fs::exists(home / "X.TXT"));
-    EXPECT_FALSE(fs::exists(home / "Y.TXT"));
-    EXPECT_TRUE(fs::exists(home / "KEEP.TXT"));
     EXPECT_FALSE(Node(pc, (home / "X.TXT").string()));
-    EXPECT_EQ(Lines().value(0), QString::fromStdString(trf(txt::kDeleted, {(home / "Y.TXT").string()})));
+    EXPECT_TRUE(fs::exists(home / "KEEP.TXT"));
+    EXPECT_TRUE(asked.empty()) << "the trash needs no question";
 
+    // Where no trash can be made, the file goes for good only after a Yes.
+    WriteFile(dir / "no-trash", Pattern(1, 1));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir / "no-trash").string()));
+    for (Answer a : {Answer::No, Answer::Yes}) {
+        answers = {a};
+        Click(pc, Node(pc, (home / "KEEP.TXT").string()));
+        QTest::keyClick(pc, Qt::Key_Delete);
+        EXPECT_EQ(fs::exists(home / "KEEP.TXT"), a == Answer::No);
+    }
+    ASSERT_EQ(askedTexts.size(), 2u);
+    EXPECT_TRUE(askedTexts[0].contains(QString::fromStdString((home / "KEEP.TXT").string())));
+    qputenv("XDG_DATA_HOME", oldData);
+
+    // The terminal has no trash: its files are named in a question whose default is No.
     Click(terminal, terminal->DriveNode('C'));
     Click(terminal, Node(terminal, "C:\\DATA"));
     Click(terminal, Node(terminal, "C:\\DATA\\T.TXT"));
+    QTest::mouseClick(terminal->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      terminal->visualItemRect(Node(terminal, "C:\\DATA\\U.TXT")).center());
+    auto scripted = app->ui().answerQuestions;
+    app->ui().answerQuestions = nullptr;
+    QString question;
+    QTimer enter;
+    QObject::connect(&enter, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            question = box->text();
+            EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    enter.start(20);
+    QTest::keyClick(terminal, Qt::Key_Delete);
+    enter.stop();
+    app->ui().answerQuestions = scripted;
+    Settle();
+    EXPECT_TRUE(question.contains(QStringLiteral("C:\\DATA\\T.TXT")) && question.contains(QStringLiteral("C:\\DATA\\U.TXT")))
+        << question.toStdString();
+    EXPECT_FALSE(FindNoCase(dir / "term", "C/DATA/T.TXT").empty()) << "Enter answered No";
+    answers = {Answer::Yes};
     QTest::keyClick(terminal, Qt::Key_Delete);
     Settle();
     EXPECT_TRUE(FindNoCase(dir / "term", "C/DATA/T.TXT").empty());
+    EXPECT_TRUE(FindNoCase(dir / "term", "C/DATA/U.TXT").empty());
     EXPECT_FALSE(Node(terminal, "C:\\DATA\\T.TXT"));
-    EXPECT_EQ(Lines().value(0), QString::fromStdString(trf(txt::kDeleted, {"C:\\DATA\\T.TXT"})));
-    EXPECT_TRUE(shown.empty()) << "no question, no message box";
+}
+
+// Several chosen files travel together when the drag starts on one of them; a plain click on one
+// of them, without a drag, chooses it alone.
+TEST_F(AdvancedModeTest, ADragFromOneOfSeveralChosenFilesCarriesThemAll)
+{
+    for (const char* name : {"A.TXT", "B.TXT", "C.TXT"})
+        WriteFile(home / name, Pattern(40, name[0]));
+    Open();
+    OpenPc(home);
+    Click(terminal, terminal->DriveNode('C'));
+    auto choose = [&] {
+        Click(pc, Node(pc, (home / "A.TXT").string()));
+        for (const char* name : {"B.TXT", "C.TXT"})
+            QTest::mouseClick(pc->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              pc->visualItemRect(Node(pc, (home / name).string())).center());
+        ASSERT_EQ(pc->List().Count(), 3);
+    };
+    const QPoint onB = [&] { return pc->visualItemRect(Node(pc, (home / "B.TXT").string())).center(); }();
+    choose();
+    QTest::mouseClick(pc->viewport(), Qt::LeftButton, Qt::NoModifier, onB);
+    EXPECT_EQ(pc->List().Count(), 1) << "a click chooses one";
+
+    choose();
+    QTest::mousePress(pc->viewport(), Qt::LeftButton, Qt::NoModifier, onB);
+    EXPECT_EQ(pc->List().Count(), 3);
+    ASSERT_TRUE(Drop(terminal, Node(terminal, "C:\\DATA"), CExplorerTree::ChosenData(TreeSide::Pc)));
+    for (const char* name : {"A.TXT", "B.TXT", "C.TXT"})
+        EXPECT_EQ(ReadFile(FindNoCase(dir / "term", fs::path("C/DATA") / name)), Pattern(40, name[0])) << name;
+}
+
+// Keys alone: Tab between the trees, Enter lists and opens, the arrows move without listing,
+// Ctrl+C in the terminal tree and Ctrl+V on a PC folder download; the trees show sizes and dates
+// with folders before files.
+TEST_F(AdvancedModeTest, TheKeyboardCopiesATerminalFileIntoAPcFolder)
+{
+    WriteFile(dir / "term" / "C" / "DATA" / "K.TXT", Pattern(3000, 12));
+    fs::create_directories(home / "IN");
+    WriteFile(home / "AA.TXT", Pattern(5, 1));
+    Open();
+    terminal->setFocus();
+    auto key = [&](QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(w, k, m);
+        Settle();
+    };
+    terminal->setCurrentItem(terminal->DriveNode('C'));
+    key(terminal, Qt::Key_Down);
+    key(terminal, Qt::Key_Up);
+    EXPECT_EQ(terminal->DriveNode('C')->childCount(), 1) << "moving lists nothing";
+    key(terminal, Qt::Key_Return);
+    ASSERT_TRUE(Node(terminal, "C:\\DATA"));
+    EXPECT_TRUE(terminal->DriveNode('C')->isExpanded());
+    key(terminal, Qt::Key_Down);
+    ASSERT_EQ(terminal->currentItem(), Node(terminal, "C:\\DATA"));
+    key(terminal, Qt::Key_Return);
+    key(terminal, Qt::Key_Down);
+    ASSERT_EQ(terminal->currentItem(), Node(terminal, "C:\\DATA\\K.TXT"));
+    EXPECT_EQ(terminal->currentItem()->text(CExplorerTree::kSizeColumn), QStringLiteral("2.9 KiB"));
+    EXPECT_FALSE(terminal->currentItem()->text(CExplorerTree::kDateColumn).isEmpty());
+    key(terminal, Qt::Key_C, Qt::ControlModifier);
+
+    pc->setCurrentItem(Node(pc, home.string()));
+    key(pc, Qt::Key_Return);
+    QTreeWidgetItem* homeNode = Node(pc, home.string());
+    ASSERT_EQ(homeNode->childCount(), 2);
+    EXPECT_EQ(CExplorerTree::KindOf(homeNode->child(0)), kNodeFolder) << "folders first";
+    pc->sortByColumn(CExplorerTree::kNameColumn, Qt::DescendingOrder);
+    EXPECT_EQ(CExplorerTree::KindOf(homeNode->child(0)), kNodeFolder) << "folders first either way";
+    pc->setCurrentItem(Node(pc, (home / "IN").string()));
+    key(pc, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ReadFile(home / "IN" / "K.TXT"), Pattern(3000, 12));
 }
 
 TEST_F(AdvancedModeTest, TheRootListsTheDrivesAndFormatAsksFirstThenListsTheDriveAnew)
@@ -274,6 +383,7 @@ TEST_F(AdvancedModeTest, TheRootListsTheDrivesAndFormatAsksFirstThenListsTheDriv
     ASSERT_TRUE(Command(terminal, terminal->DriveNode('C'), treecmd::kFormat));
     EXPECT_FALSE(FindNoCase(dir / "term", "C/DATA/F.TXT").empty());
     EXPECT_EQ(asked, std::vector<int>{txt::kFormatConfirm});
+    EXPECT_TRUE(askedTexts.at(0).contains(QStringLiteral("C:"))) << "the question names the drive";
     answers = {Answer::Yes};
     ASSERT_TRUE(Command(terminal, terminal->DriveNode('C'), treecmd::kFormat));
     EXPECT_TRUE(Shown(txt::kFormatDone));

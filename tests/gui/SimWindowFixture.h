@@ -95,6 +95,7 @@ protected:
     std::unique_ptr<gui::App> app;
     std::vector<int> shown;
     std::vector<int> asked;      // the questions asked, by text id
+    std::vector<QString> askedTexts;  // and as worded
     std::deque<Answer> answers;  // their answers in turn; No or Cancel once they run out
 
     void SetUp() override
@@ -117,8 +118,9 @@ protected:
         app->ui().quietMessages = true;
         app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
         // A question is never shown: a box nobody answers would stop the test.
-        app->ui().answerQuestions = [this](int id, const QString&, Buttons buttons) {
+        app->ui().answerQuestions = [this](int id, const QString& text, Buttons buttons) {
             asked.push_back(id);
+            askedTexts.push_back(text);
             if (answers.empty())
                 return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
             const Answer a = answers.front();

@@ -20,6 +20,7 @@
 #include "gui/app/Commands.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/Icons.h"
+#include "gui/app/Mnemonics.h"
 #include "gui/app/OperationRunner.h"
 #include "gui/app/QtUi.h"
 #include "gui/cradle/CradleDialogs.h"
@@ -119,7 +120,7 @@ void CMainFrame::CreateActions()
     MakeAction(kNewProject, "cmd.newProject", "新增一個專案", &CMainFrame::OnAddProject)->setIcon(icons::newProject());
     MakeAction(kAddProject, "cmd.addProject", "加入", &CMainFrame::OnAddProject)->setShortcut(QKeySequence::Open);
     MakeAction(kReceive, "cmd.receive", "接收", &CMainFrame::OnReceive)->setIcon(icons::receive());
-    MakeAction(kExit, "cmd.exit", "離開", &CMainFrame::OnExit);
+    MakeAction(kExit, "cmd.exit", "離開", &CMainFrame::OnExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MakeAction(kProjectMode, "cmd.projectMode", "專案模式", &CMainFrame::OnProjectMode)->setCheckable(true);
     MakeAction(kAdvancedMode, "cmd.advancedMode", "進階模式", &CMainFrame::OnAdvancedMode)->setCheckable(true);
     MakeAction(kPortUsb, "cmd.portUsb", "USB", &CMainFrame::OnPortUsb)->setCheckable(true);
@@ -145,6 +146,15 @@ void CMainFrame::CreateActions()
     MakeAction(kHelp, "cmd.help", "說明", &CMainFrame::OnHelp)->setShortcut(QKeySequence::HelpContents);
     MakeAction(kTrayShow, nullptr, "Show", &CMainFrame::OnTrayShow);
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
+
+    // The Alt-key letters wanted first, where a pack's words have them (the English ones).
+    const std::pair<int, char> letters[] = {{kAddProject, 'A'}, {kReceive, 'R'},      {kExit, 'X'},       {kProjectMode, 'P'},
+                                            {kAdvancedMode, 'A'}, {kPortUsb, 'U'},    {kPortSerial, 'S'}, {kPortSettings, 'P'},
+                                            {kFormatC, 'C'},     {kFormatD, 'D'},     {kFirmware, 'F'},   {kCradleUpdate, 'U'},
+                                            {kDefragment, 'E'},  {kLanguageDownload, 'L'}, {kAbout, 'A'}, {kHelp, 'H'},
+                                            {kTrayShow, 'S'},    {kTrayExit, 'X'}};
+    for (const auto& [id, letter] : letters)
+        actions_[id]->setProperty("mnemonic", QString(QLatin1Char(letter)));
 
     // A command present before its part of the program is there goes into later_: greyed, never
     // silently idle. Every command works now.
@@ -246,8 +256,13 @@ int CMainFrame::LoadModeMenu(int advanced)
     toolBar_->addAction(actions_[kReceive]);
     toolBar_->addSeparator();
     toolBar_->addAction(actions_[kFirmwareButton]);
+    const std::pair<QMenu*, char> menuLetters[] = {{file, 'F'},       {window, 'W'},  {settings, 'S'}, {portChoice, 'P'},
+                                                   {receive, 'D'},    {resident, 'R'}, {toolsMenu_, 'T'}, {help, 'H'}};
+    for (const auto& [menu, letter] : menuLetters)
+        menu->menuAction()->setProperty("mnemonic", QString(QLatin1Char(letter)));
     menuInstalled_ = true;
     RebuildToolsMenu();
+    GiveMnemonics(bar);
     return 1;
 }
 
@@ -267,6 +282,7 @@ void CMainFrame::RebuildToolsMenu()
         toolsMenu_->addAction(actions_[kDumpC]);
         toolsMenu_->addAction(actions_[kDumpD]);
     }
+    GiveMnemonics(toolsMenu_);
 }
 
 // ---- status bar ------------------------------------------------------------------------------
@@ -514,6 +530,7 @@ void CMainFrame::OnResident()
         residentTimer_->stop();
         session_.SetResidentTimerArmed(false);
         actions_[kResident]->setText(qtr(txt::kStartResident));
+        GiveMnemonics(menuBar());
         return;
     }
     auto connected = std::make_shared<int>(0);
@@ -528,6 +545,7 @@ void CMainFrame::EnterResident()
 {
     resident_ = true;
     actions_[cmd::kResident]->setText(qtr(txt::kStopResident));
+    GiveMnemonics(menuBar());
     session_.SetResidentTimerArmed(true);
     collector_->Restart();
     residentTimer_->start();
@@ -644,6 +662,7 @@ void CMainFrame::CreateTray()
     QMenu* status = trayMenu_->addMenu(QStringLiteral("Status"));
     status->addAction(actions_[cmd::kTrayShow]);
     status->addAction(actions_[cmd::kTrayExit]);
+    GiveMnemonics(status);
     tray_->setContextMenu(status);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
         if (why == QSystemTrayIcon::Trigger)

@@ -155,6 +155,10 @@ Answer QtUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
                                                                         : QMessageBox::StandardButtons(QMessageBox::Ok);
         QMessageBox box(boxIcon(icon), QApplication::applicationDisplayName(), t, b, window_);
         box.setWindowModality(Qt::ApplicationModal);
+        // Every yes-or-no question here guards something that cannot be undone (a format, a
+        // delete, an overwrite, a cancelled transfer): Enter answers No.
+        if (buttons == Buttons::YesNo)
+            box.setDefaultButton(QMessageBox::No);
         switch (box.exec()) {
         case QMessageBox::Yes: answer = Answer::Yes; break;
         case QMessageBox::Ok: answer = Answer::Ok; break;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "base/SizeText.h"
 #include "base/Texts.h"
 #include "gui/app/QtUi.h"
 
@@ -32,7 +33,9 @@ QGroupBox* drive(QWidget* parent, const QString& title, const QString& prefix)
     for (int i = 0; i < 3; ++i) {
         grid->addWidget(new QLabel(labels[i], box), i, 0);
         grid->addWidget(value(box, names[i]), i, 1);
-        grid->addWidget(new QLabel(qtk("status.bytes", "bytes"), box), i, 2);
+        auto* readable = new QLabel(qtk("status.bytes", "bytes"), box);
+        readable->setObjectName(names[i] + QStringLiteral("Readable"));
+        grid->addWidget(readable, i, 2);
     }
     return box;
 }
@@ -77,6 +80,15 @@ void StatusDialog::SetValues(int version, int cTotal, int cUsed, int cFree, int 
         field(prefix + QStringLiteral("Total"))->setText(unformatted ? unf : QString::number(total));
         field(prefix + QStringLiteral("Used"))->setText(unformatted ? unf : QString::number(used));
         field(prefix + QStringLiteral("Free"))->setText(unformatted ? unf : QString::number(free));
+        // Beside each count of bytes the same size as one reads it: "bytes (1.9 MiB)".
+        const std::pair<const char*, int> sizes[] = {{"Total", total}, {"Used", used}, {"Free", free}};
+        for (const auto& [name, bytes] : sizes) {
+            const QString unit = qtk("status.bytes", "bytes");
+            field(prefix + QLatin1String(name) + QStringLiteral("Readable"))
+                ->setText(unformatted || bytes < 1024 ? unit
+                                                      : unit + QStringLiteral(" (") + qs(ReadableSize(static_cast<std::uint64_t>(bytes))) +
+                                                            QLatin1Char(')'));
+        }
     };
     fill(QStringLiteral("c"), cTotal, cUsed, cFree);
     fill(QStringLiteral("d"), dTotal, dUsed, dFree);

@@ -1,6 +1,9 @@
 #include "gui/explorer/CExplorerTree.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMenu>
@@ -8,17 +11,75 @@
 #include <QMouseEvent>
 #include <QTreeWidgetItemIterator>
 
+#include "base/SizeText.h"
 #include "explorer/NodeKind.h"
 #include "gui/app/Icons.h"
+#include "gui/app/Mnemonics.h"
 #include "gui/app/QtUi.h"
 
 namespace feld::gui {
 
+namespace {
+
+// A node that sorts as a file manager does: drives and places first in the order they were made,
+// then folders, then files, whichever column is sorted and in which direction; within folders and
+// files by the sorted column, then by name.
+class TreeNode : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const QTreeWidget* tree = treeWidget();
+        const int column = tree ? tree->sortColumn() : 0;
+        const bool ascending = !tree || tree->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+        const int a = group(*this), b = group(other);
+        if (a != b || a == 0) {
+            // The same order both ways: a descending sort asks "other < this".
+            const auto key = [](const QTreeWidgetItem& i) { return std::pair(group(i), order(i)); };
+            return ascending ? key(*this) < key(other) : key(other) < key(*this);
+        }
+        const auto by = [&](int role) {
+            const qlonglong x = data(0, role).toLongLong(), y = other.data(0, role).toLongLong();
+            return x != y ? std::optional<bool>(x < y) : std::nullopt;
+        };
+        std::optional<bool> less;
+        if (column == CExplorerTree::kSizeColumn)
+            less = by(CExplorerTree::kSizeRole);
+        else if (column == CExplorerTree::kDateColumn)
+            less = by(CExplorerTree::kTimeRole);
+        if (less)
+            return *less;
+        return QString::compare(text(0), other.text(0), Qt::CaseInsensitive) < 0;
+    }
+
+private:
+    static int group(const QTreeWidgetItem& i)
+    {
+        const int kind = CExplorerTree::KindOf(&i);
+        return kind == kNodeFolder ? 1 : kind == kNodeFile ? 2 : kind == kNodeComputer && i.parent() ? 3 : 0;
+    }
+    static qlonglong order(const QTreeWidgetItem& i) { return i.data(0, CExplorerTree::kOrderRole).toLongLong(); }
+};
+
+}  // namespace
+
 CExplorerTree::CExplorerTree(TreeSide side, CMainFrame& frame, TransferList& list, QWidget* parent)
     : QTreeWidget(parent), frame_(frame), list_(list), side_(side)
 {
-    setHeaderHidden(true);
-    setColumnCount(1);
+    setColumnCount(3);
+    setHeaderLabels({qtk("tree.name", "名稱"), qtk("tree.size", "大小"), qtk("tree.date", "日期")});
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    header()->setSectionResizeMode(kSizeColumn, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(kDateColumn, QHeaderView::ResizeToContents);
+    headerItem()->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    setSortingEnabled(true);
+    sortByColumn(kNameColumn, Qt::AscendingOrder);
+    setAllColumnsShowFocus(true);
+    // The tree that has the keys says so with its frame.
+    setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(QStringLiteral("QTreeView:focus { border: 2px solid palette(highlight); }"));
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(false);  // the drag is ours: it carries the shared list, not the view's items
@@ -30,15 +91,18 @@ CExplorerTree::CExplorerTree(TreeSide side, CMainFrame& frame, TransferList& lis
 
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("PopupsTools"));
+    // The keys are the tree's own (keyPressEvent); the menu shows them beside its entries.
     const struct {
         int id;
         QString text;
-    } items[] = {{treecmd::kCut, qtk("tree.cut", "剪下")},
-                 {treecmd::kCopy, qtk("tree.copy", "複製")},
-                 {treecmd::kDelete, qtk("tree.delete", "刪除")},
-                 {treecmd::kPaste, qtk("tree.paste", "貼上")},
-                 {treecmd::kFormat, qtk("tree.format", "格式化")},
-                 {treecmd::kProperties, qtk("tree.properties", "內容")}};
+        char letter;
+        QKeySequence keys;
+    } items[] = {{treecmd::kCut, qtk("tree.cut", "剪下"), 'T', QKeySequence(Qt::CTRL | Qt::Key_X)},
+                 {treecmd::kCopy, qtk("tree.copy", "複製"), 'C', QKeySequence(Qt::CTRL | Qt::Key_C)},
+                 {treecmd::kDelete, qtk("tree.delete", "刪除"), 'D', QKeySequence(Qt::Key_Delete)},
+                 {treecmd::kPaste, qtk("tree.paste", "貼上"), 'P', QKeySequence(Qt::CTRL | Qt::Key_V)},
+                 {treecmd::kFormat, qtk("tree.format", "格式化"), 'F', QKeySequence()},
+                 {treecmd::kProperties, qtk("tree.properties", "內容"), 'R', QKeySequence()}};
     for (const auto& item : items) {
         if (item.id == treecmd::kFormat)
             menu_->addSeparator();
@@ -46,8 +110,12 @@ CExplorerTree::CExplorerTree(TreeSide side, CMainFrame& frame, TransferList& lis
         a->setObjectName(QStringLiteral("cmd%1").arg(item.id));
         a->setData(item.id);
         a->setEnabled(false);
+        a->setProperty("mnemonic", QString(QLatin1Char(item.letter)));
+        a->setShortcut(item.keys);
+        a->setShortcutContext(Qt::WidgetShortcut);  // only while the menu itself has the keys
         connect(a, &QAction::triggered, this, [this, id = item.id] { RunCommand(id); });
     }
+    GiveMnemonics(menu_);
 }
 
 // ---- nodes ----------------------------------------------------------------------------------
@@ -64,15 +132,34 @@ QString CExplorerTree::PathOf(const QTreeWidgetItem* item)
 
 QTreeWidgetItem* CExplorerTree::AddNode(QTreeWidgetItem* parent, const QString& text, int kind, const QString& path)
 {
-    auto* item = new QTreeWidgetItem(QStringList{text});
+    static qlonglong made = 0;
+    auto* item = new TreeNode(QStringList{text});
     item->setData(0, kKindRole, kind);
     item->setData(0, kPathRole, path);
+    item->setData(0, kOrderRole, ++made);
     item->setIcon(0, icons::node(kind));
     if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
     return item;
+}
+
+void CExplorerTree::SetDetails(QTreeWidgetItem* item, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified)
+{
+    if (size) {
+        item->setText(kSizeColumn, qs(ReadableSize(*size)));
+        item->setToolTip(kSizeColumn, qs(BytesText(*size)));
+        item->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (modified) {
+        const QDateTime t = QDateTime::fromSecsSinceEpoch(*modified);
+        item->setText(kDateColumn, qs(DateTimeText(t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
+                                                   t.time().minute(), t.time().second())));
+    }
+    // Set last: with the tree sorted, a change of these data moves the node to its place.
+    item->setData(0, kTimeRole, modified ? QVariant(static_cast<qlonglong>(*modified)) : QVariant());
+    item->setData(0, kSizeRole, size ? QVariant(static_cast<qulonglong>(*size)) : QVariant());
 }
 
 void CExplorerTree::AddPlaceholder(QTreeWidgetItem* parent, const QString& text)
@@ -253,10 +340,14 @@ void CExplorerTree::mousePressEvent(QMouseEvent* event)
 void CExplorerTree::LeftDown(QMouseEvent* event)
 {
     const bool control = event->modifiers() == Qt::ControlModifier;
-    if (!control)
-        EmptyList();
     const QPoint at = event->position().toPoint();
     QTreeWidgetItem* item = itemAt(at);
+    // A drag that starts on a chosen file carries every file chosen with it; the press alone
+    // does not yet say whether this is a drag or a click.
+    clickOnRelease_ = !control && KindOf(item) == kNodeFile && list_.Count() > 1 && list_.Source() == side_ &&
+                      list_.Contains(item);
+    if (!control && !clickOnRelease_)
+        EmptyList();
     const bool wasExpanded = item && item->isExpanded();
     Select(item);
     QTreeWidget::mousePressEvent(event);  // opens or closes the branch when its sign was hit
@@ -274,16 +365,63 @@ void CExplorerTree::LeftDown(QMouseEvent* event)
         peer_->RefreshMarks();
 }
 
-void CExplorerTree::RightDown(QMouseEvent* event)
+void CExplorerTree::PrepareMenu(QTreeWidgetItem* item)
 {
-    const QPoint at = event->position().toPoint();
-    QTreeWidgetItem* item = itemAt(at);
     RightClicked(item);
     contextNode_ = item;
     RefreshMarks();
     if (peer_)
         peer_->RefreshMarks();
+}
+
+void CExplorerTree::RightDown(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    PrepareMenu(itemAt(at));
     menu_->popup(viewport()->mapToGlobal(at));
+}
+
+void CExplorerTree::KeyboardMenu()
+{
+    QTreeWidgetItem* item = currentItem();
+    PrepareMenu(item);
+    const QRect rect = item ? visualItemRect(item) : QRect();
+    menu_->popup(viewport()->mapToGlobal(item ? QPoint(rect.left() + 24, rect.bottom()) : QPoint(0, 0)));
+}
+
+void CExplorerTree::KeyCommand(int id)
+{
+    PrepareMenu(currentItem());
+    if (MenuAction(id)->isEnabled())
+        RunCommand(id);
+}
+
+void CExplorerTree::Activate(QTreeWidgetItem* item, bool control)
+{
+    if (!item)
+        return;
+    const bool file = KindOf(item) == kNodeFile;
+    // Choosing a file starts afresh as a click does; listing a folder keeps what was chosen, so a
+    // copy in one tree can be pasted into a folder opened from the keyboard in the other.
+    if (file && !control)
+        EmptyList();
+    if (file || !control)
+        Select(item);
+    LeftClicked(item, false);
+    list_.Drag().armed = false;  // a key starts no drag
+    RefreshMarks();
+    if (peer_)
+        peer_->RefreshMarks();
+}
+
+void CExplorerTree::ListAnew(QTreeWidgetItem* item)
+{
+    if (KindOf(item) == kNodeFile) {
+        item = item->parent();
+        Select(item);
+    }
+    if (item && KindOf(item) != kNodeComputer)
+        LeftClicked(item, true);  // listed as it is: a closed folder stays closed
 }
 
 void CExplorerTree::mouseMoveEvent(QMouseEvent* event)
@@ -300,8 +438,16 @@ void CExplorerTree::mouseMoveEvent(QMouseEvent* event)
 
 void CExplorerTree::mouseReleaseEvent(QMouseEvent* event)
 {
+    QTreeWidgetItem* item = pressed_;
     pressed_ = nullptr;
     QTreeWidget::mouseReleaseEvent(event);
+    if (clickOnRelease_ && item) {
+        clickOnRelease_ = false;
+        EmptyList();
+        LeftClicked(item, false);
+        RefreshMarks();
+    }
+    clickOnRelease_ = false;
 }
 
 void CExplorerTree::mouseDoubleClickEvent(QMouseEvent* event)
@@ -312,21 +458,58 @@ void CExplorerTree::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CExplorerTree::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        event->accept();  // the selection does not wander from the chosen files
-        return;
-    case Qt::Key_Delete:
-        OnDelete();
-        Select(nullptr);
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool control = mods == Qt::ControlModifier;
+    QTreeWidgetItem* item = currentItem();
+    // The clipboard keys do what the context menu's commands do.
+    static constexpr struct {
+        int key;
+        int command;
+    } clipboard[] = {{Qt::Key_C, treecmd::kCopy}, {Qt::Key_X, treecmd::kCut}, {Qt::Key_V, treecmd::kPaste}};
+    for (const auto& k : clipboard)
+        if (control && event->key() == k.key) {
+            KeyCommand(k.command);
+            event->accept();
+            return;
+        }
+    const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+        KeyboardMenu();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Activate(item, control);
+    } else if (key == Qt::Key_Space) {
+        if (KindOf(item) == kNodeFile)
+            Activate(item, control);
+    } else if (key == Qt::Key_F5) {
+        ListAnew(item);
+    } else if (key == Qt::Key_Delete) {
+        KeyCommand(treecmd::kDelete);
+        SetDropTarget(nullptr);
+    } else if (key == Qt::Key_Right && item && !item->isExpanded() && item->childCount() == 1 &&
+               KindOf(item->child(0)) == kNodeComputer) {
+        // An unlisted drive or folder holds only its placeholder: Enter lists it.
+    } else {
+        // The arrows, Home, End and the page keys move the current node and nothing else.
         QTreeWidget::keyPressEvent(event);
         return;
-    default:
-        QTreeWidget::keyPressEvent(event);
     }
+    event->accept();
+}
+
+void CExplorerTree::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    // Keys need a node to start from; reaching the tree by Tab gives its root.
+    if (!currentItem() && Root())
+        setCurrentItem(Root());
+}
+
+void CExplorerTree::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The right button opened the menu on its press already; the keyboard's menu comes here.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        KeyboardMenu();
+    event->accept();
 }
 
 // ---- drag and drop --------------------------------------------------------------------------
@@ -350,6 +533,7 @@ void CExplorerTree::StartDrag()
 {
     QTreeWidgetItem* from = pressed_;
     pressed_ = nullptr;
+    clickOnRelease_ = false;
     list_.Drag().source = side_;
     auto* drag = new QDrag(this);
     drag->setMimeData(ChosenData(side_));

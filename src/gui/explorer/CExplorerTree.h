@@ -7,6 +7,9 @@
 #include <QPoint>
 #include <QTreeWidget>
 
+#include <cstdint>
+#include <optional>
+
 #include "explorer/TransferList.h"
 
 class QMenu;
@@ -27,6 +30,10 @@ public:
     static constexpr int kKindRole = Qt::UserRole;      // the node's kind (NodeKind)
     static constexpr int kPathRole = Qt::UserRole + 1;  // the node's full path (a PC path is the real one)
     static constexpr int kMarkRole = Qt::UserRole + 2;  // true while the node shows the drop highlight
+    static constexpr int kSizeRole = Qt::UserRole + 3;  // a file's size in bytes (qulonglong)
+    static constexpr int kTimeRole = Qt::UserRole + 4;  // last written, Unix time (qlonglong)
+    static constexpr int kOrderRole = Qt::UserRole + 5; // when the node was made: places keep that order
+    enum Column { kNameColumn = 0, kSizeColumn = 1, kDateColumn = 2 };
     // The drag's data: which tree the chosen files come from. The files themselves are the list's.
     static constexpr const char* kChosenMime = "application/x-feldspan-chosen";
 
@@ -84,6 +91,9 @@ protected:
     // A node appended under `parent` (at the top when nullptr). A listing sorts its nodes by name
     // first, so a listed folder shows them in name order.
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& text, int kind, const QString& path);
+    // The Size and Date columns of a node: the size readable with the bytes in its tooltip, the
+    // date as the properties write it; either may be unknown.
+    static void SetDetails(QTreeWidgetItem* item, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified);
     // The child that gives an unlisted drive or folder its expand button.
     void AddPlaceholder(QTreeWidgetItem* parent, const QString& text = QString());
     // Deletes every child of a node.
@@ -104,6 +114,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -113,8 +125,22 @@ protected:
     TransferList& list_;
     CExplorerTree* peer_ = nullptr;
 
+    // What the keys do on the current node. Moving it never lists (the line is slow); Enter does.
+    // Enter on a drive or folder lists it and opens it; on a file it chooses the file as a click
+    // does (Ctrl+Enter or Ctrl+Space adds it).
+    void Activate(QTreeWidgetItem* item, bool control);
+    // A command of the context menu for the current node, as if the menu had been opened there
+    // (Ctrl+C, Ctrl+X, Ctrl+V, Delete); nothing when the menu would have it greyed.
+    void KeyCommand(int id);
+    // The context menu for the current node (Shift+F10, the Menu key).
+    void KeyboardMenu();
+    // F5: the current drive or folder, or the folder of the current file, listed anew.
+    void ListAnew(QTreeWidgetItem* item);
+
 private:
     void LeftDown(QMouseEvent* event);
+    // Sets the menu's state for `item` and makes it the context node, as a right click does.
+    void PrepareMenu(QTreeWidgetItem* item);
     void RightDown(QMouseEvent* event);
     void StartDrag();
     // The tree of the chosen files a drag carries; None for anything else.
@@ -129,6 +155,9 @@ private:
     QTreeWidgetItem* dropTarget_ = nullptr;
     QPoint pressPoint_;
     QTreeWidgetItem* pressed_ = nullptr;
+    // A press on one of several chosen files keeps them all for a drag; let go without a drag, it
+    // is a click that chooses that file alone.
+    bool clickOnRelease_ = false;
 };
 
 }  // namespace feld::gui

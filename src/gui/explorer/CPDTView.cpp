@@ -80,6 +80,8 @@ void CPDTView::ApplyListing(const QString& path, const Listing& nodes, bool expa
     const std::string parent = PathOf(node).toStdString();  // as the tree spells it
     for (const TerminalNode& n : sorted) {
         QTreeWidgetItem* child = AddNode(node, qs(n.text), n.kind, qs(TerminalChildPath(parent, n.text)));
+        if (n.kind == kNodeFile || n.kind == kNodeFolder)
+            SetDetails(child, n.kind == kNodeFile ? std::optional<std::uint64_t>(n.size) : std::nullopt, n.modified);
         if (n.kind == kNodeFile)
             Rebind(child);
         else
@@ -164,6 +166,13 @@ void CPDTView::OnDelete()
         EmptyList();
         return;
     }
+    // The terminal has no trash: what goes is gone, so the files are named first.
+    if (frame_.Busy())
+        return;  // nothing is asked for a delete that could not start
+    const std::string question =
+        formatText(tk("tree.deleteAsk", "要從終端機永久刪除下列檔案嗎?\r\n%s"), {TreeCommands::NameList(paths)});
+    if (!accepted(frame_.ui().ask(0, question, Buttons::YesNo, Icon::Warning)))
+        return;
     auto deleted = std::make_shared<std::vector<std::string>>();
     Session& session = frame_.session();
     QtUi& ui = frame_.ui();

@@ -66,6 +66,7 @@ void CRemoteView::ListFolder(QTreeWidgetItem* item)
     for (const PcEntry& e : entries) {
         const QString name = qs(e.name);
         QTreeWidgetItem* node = AddNode(item, name, e.folder ? kNodeFolder : kNodeFile, childPath(folder, name));
+        SetDetails(node, e.folder ? std::nullopt : std::optional<std::uint64_t>(e.size), e.modified);
         if (e.folder)
             AddPlaceholder(node, name);
         else
@@ -129,7 +130,7 @@ void CRemoteView::OnDelete()
     std::vector<std::string> paths;
     for (const TransferEntry& e : list_.EntriesOf(TreeSide::Pc))
         paths.push_back(e.path);
-    const std::vector<std::string> deleted = TreeCommands(frame_.session(), frame_.ui()).DeletePcFiles(paths);
+    const std::vector<std::string> deleted = TreeCommands(frame_.session(), frame_.ui()).TrashPcFiles(paths);
     for (const std::string& path : deleted)
         RemoveNodes(qs(path));
     EmptyList();
