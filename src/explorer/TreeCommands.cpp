@@ -109,7 +109,11 @@ bool MoveToTrash(const std::string& path)
     QString landed;
     if (!QFile::moveToTrash(source, &landed))
         return false;
-    if (QFileInfo(landed).isAbsolute() && QFileInfo(landed).absolutePath().endsWith(QLatin1String("/files")))
+    // A trash keeps its files in "files/" of a folder named for it: ~/.local/share/Trash, or
+    // .Trash-UID on another mount.
+    const QFileInfo where(landed);
+    if (where.isAbsolute() && where.absolutePath().endsWith(QLatin1String("/files")) &&
+        QFileInfo(where.absolutePath()).absolutePath().contains(QLatin1String("Trash")))
         return true;
     QFile::rename(landed, source);
     return false;
