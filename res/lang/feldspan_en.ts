@@ -780,7 +780,7 @@ Example:
         <translation>Add &lt;Carriage-Return&gt; Character</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Add &lt;Line-Feed&gt; Character</translation>
     </message>
     <message id="cmd.addProject">
@@ -830,6 +830,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>Language Support Download</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>System language</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1667,6 +1671,10 @@ Example:
         <source>FeldSpan 說明</source>
         <translation>FeldSpan Help</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan will use the chosen language the next time it starts.</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</translation>
@@ -1991,6 +1999,10 @@ Example:
         <source>說明</source>
         <translation>&amp;Help</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>Language</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>Port Choice</translation>
@@ -2087,13 +2099,21 @@ Example:
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>The send was cancelled: the message view lists the files not sent.</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>not sent %s: the send was cancelled here</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s: %s is not on this PC (looked for %s)</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>kept %s on the terminal (not overwritten): %s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>skipped %s: the terminal's file was kept, not overwritten: %s</translation>
     </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
@@ -2192,11 +2212,11 @@ Example:
         <translation>Write format:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>Add &lt;Carriage-Return&gt; characters</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Add &lt;Line-Feed&gt; characters</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2406,6 +2426,14 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>the terminal refused (status %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>Cancelled at %s: it and the files after it were not copied</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>Skipped %s: the file there was not replaced</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

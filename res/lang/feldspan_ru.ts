@@ -780,7 +780,7 @@ Example:
         <translation>Добавлять символ &lt;Carriage-Return&gt;</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Добавлять символ &lt;Line-Feed&gt;</translation>
     </message>
     <message id="cmd.addProject">
@@ -830,6 +830,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>Загрузка языковой поддержки</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>Язык системы</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1667,6 +1671,10 @@ Example:
         <source>FeldSpan 說明</source>
         <translation>Справка FeldSpan</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan будет использовать выбранный язык при следующем запуске.</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>добавьте пользователя в группу-владельца (%s), например &quot;sudo usermod -aG %s $USER&quot;, затем войдите в систему заново</translation>
@@ -1991,6 +1999,10 @@ Example:
         <source>說明</source>
         <translation>&amp;Справка</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>Язык</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>Выбор порта</translation>
@@ -2087,13 +2099,21 @@ Example:
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s: %s не отправляется: проект содержит только справочные файлы и файлы данных с 1 по 20</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>Отправка отменена: файлы, которые не были отправлены, перечислены в окне сообщений.</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>не отправлен %s: здесь отправка была отменена</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s: %s нет на этом компьютере (искали: %s)</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>%s оставлен на терминале (не перезаписан): %s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>пропущен %s: файл терминала сохранён, не перезаписан: %s</translation>
     </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
@@ -2192,11 +2212,11 @@ Example:
         <translation>Способ записи:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>Добавлять символы &lt;Carriage-Return&gt;</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Добавлять символы &lt;Line-Feed&gt;</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2406,6 +2426,14 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>терминал отказал (состояние %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>Отменено на %s: этот и следующие файлы не скопированы</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>Пропущен %s: файл там не был заменён</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -780,7 +780,7 @@ Example:
         <translation>加入 &lt;Carriage-Return&gt; 字符</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>加入 &lt;Line-Feed&gt; 字符</translation>
     </message>
     <message id="cmd.addProject">
@@ -830,6 +830,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>语言支持下载</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>跟随系统设置</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1667,6 +1671,10 @@ Example:
         <source>FeldSpan 說明</source>
         <translation>FeldSpan 帮助</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan 下次启动时将使用所选的语言。</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>请将用户加入拥有它的组 (%s), 例如 &quot;sudo usermod -aG %s $USER&quot;, 然后重新登录</translation>
@@ -1991,6 +1999,10 @@ Example:
         <source>說明</source>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>语言</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>端口选择</translation>
@@ -2087,13 +2099,21 @@ Example:
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s：%s 不会传送：一个项目只包含第 1 到 20 个查找文件和数据文件</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>发送已取消：未发送的文件列在消息视图中。</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>未发送 %s：发送在此处被取消</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s：本机上没有 %s（查找位置：%s）</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>终端上的 %s 已保留（未覆盖）：%s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>已跳过 %s：终端机上的文件已保留，未覆盖：%s</translation>
     </message>
     <message id="project.noFiles">
         <source>%s: no file to send; a project file names its files in lines such as &quot;Program=C:\Project\APP.ABP&quot;, &quot;Lookup1=...&quot;, &quot;DataFile1=...&quot;, &quot;SysFont=...&quot; and &quot;UserFont=...&quot;</source>
@@ -2192,11 +2212,11 @@ Example:
         <translation>写入格式:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>加入 &lt;Carriage-Return&gt; 字符</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>加入 &lt;Line-Feed&gt; 字符</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2406,6 +2426,14 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>终端机拒绝了(状态 %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>在 %s 处取消：该文件及其后的文件均未复制</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>已跳过 %s：那里的文件未被替换</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -123,6 +123,27 @@ TEST_F(MainFrameTest, MenusSpeakTheLanguageTheRuleChooses)
     gui::ApplyLanguage(2);
 }
 
+// Settings > Language stores the choice at once, and the next start speaks it.
+TEST_F(MainFrameTest, TheLanguageMenuStoresTheChoiceForTheNextStart)
+{
+    gui::StartOptions options;
+    options.langFolder = BinDir() + "/../share/feldspan/lang";
+    CMainFrame& frame = Start(options);
+    QMenu* language = frame.findChild<QMenu*>(QStringLiteral("menuLanguage"));
+    ASSERT_TRUE(language);
+    EXPECT_EQ(language->actions().size(), 6) << "the system's language and the five packs";
+    int messages = 0;
+    QObject::connect(&app->ui(), &gui::QtUi::messageShown, [&](int, const QString&, int) { ++messages; });
+    frame.Action(cmd::kLanguage + 3)->trigger();
+    EXPECT_EQ(messages, 1) << "says when the language changes";
+    EXPECT_TRUE(frame.Action(cmd::kLanguage + 3)->isChecked());
+    EXPECT_FALSE(frame.Action(cmd::kLanguage + 2)->isChecked());
+    app.reset();  // exit writes the settings back; the choice must survive that
+    EXPECT_EQ(Start(options).menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    app.reset();
+    gui::ApplyLanguage(2);
+}
+
 TEST_F(MainFrameTest, ToolsMenuShowsTheDumpCommandsOnlyWithDumpSetAfterEveryModeSwitch)
 {
     for (int dump : {0, 1}) {

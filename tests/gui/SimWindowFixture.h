@@ -120,7 +120,7 @@ protected:
         app->ui().answerQuestions = [this](int id, const QString&, Buttons buttons) {
             asked.push_back(id);
             if (answers.empty())
-                return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+                return unanswered(buttons);
             const Answer a = answers.front();
             answers.pop_front();
             return a;

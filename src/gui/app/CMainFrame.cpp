@@ -1,6 +1,7 @@
 #include "gui/app/CMainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -126,7 +127,7 @@ void CMainFrame::CreateActions()
     MakeAction(kPortSerial, "cmd.portSerial", "序列埠", &CMainFrame::OnPortSerial)->setCheckable(true);
     MakeAction(kPortSettings, "cmd.portSettings", "連接埠設定", &CMainFrame::OnPortSettings);
     MakeAction(kAddCr, "cmd.addCr", "加入 <Carriage-Return> 字元", &CMainFrame::OnAddCr)->setCheckable(true);
-    MakeAction(kAddLf, "cmd.addLf", "加入<Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
+    MakeAction(kAddLf, "cmd.addLf", "加入 <Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
     MakeAction(kDeleteAfter, "cmd.deleteAfter", "刪除檔案", &CMainFrame::OnDeleteAfter)->setCheckable(true);
     MakeAction(kResident, nullptr, "", &CMainFrame::OnResident)->setText(qtr(txt::kStartResident));
     MakeAction(kResidentSettings, "cmd.residentSettings", "設定", &CMainFrame::OnResidentSettings);
@@ -145,6 +146,18 @@ void CMainFrame::CreateActions()
     MakeAction(kHelp, "cmd.help", "說明", &CMainFrame::OnHelp)->setShortcut(QKeySequence::HelpContents);
     MakeAction(kTrayShow, nullptr, "Show", &CMainFrame::OnTrayShow);
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
+    // Each pack by its own name, so that a user who cannot read the current language finds theirs.
+    auto* languages = new QActionGroup(this);
+    const std::pair<int, const char*> packs[] = {{3, "English"}, {1, "简体中文"}, {2, "繁體中文"}, {4, "Polski"}, {5, "Русский"}};
+    MakeAction(kLanguage, "cmd.languageSystem", "依系統設定", nullptr);
+    for (const auto& [code, name] : packs)
+        MakeAction(kLanguage + code, nullptr, name, nullptr);
+    for (int code = 0; code <= 5; ++code) {
+        QAction* a = actions_[kLanguage + code];
+        a->setCheckable(true);
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { OnLanguage(code); });
+    }
 
     // A command present before its part of the program is there goes into later_: greyed, never
     // silently idle. Every command works now.
@@ -166,6 +179,8 @@ void CMainFrame::UpdateCheckMarks()
     actions_[kAddCr]->setChecked(config_.carriageReturn == 1);
     actions_[kAddLf]->setChecked(config_.lineFeed == 1);
     actions_[kDeleteAfter]->setChecked(config_.deleteAfterReceive == 1);
+    for (int code = 0; code <= 5; ++code)
+        actions_[kLanguage + code]->setChecked(config_.languageCode == code);
     actions_[kProjectMode]->setChecked(!advanced_);
     actions_[kAdvancedMode]->setChecked(advanced_);
 }
@@ -228,6 +243,11 @@ int CMainFrame::LoadModeMenu(int advanced)
     QMenu* resident = settings->addMenu(qtk("menu.resident", "常駐"));
     add(resident, kResident);
     add(resident, kResidentSettings);
+    settings->addSeparator();
+    QMenu* language = settings->addMenu(qtk("menu.language", "語言"));
+    language->setObjectName(QStringLiteral("menuLanguage"));
+    for (int code : {0, 3, 1, 2, 4, 5})
+        add(language, kLanguage + code);
 
     toolsMenu_ = bar->addMenu(qtk("menu.tools", "工具"));
     toolsMenu_->setObjectName(QStringLiteral("menuTools"));
@@ -399,6 +419,24 @@ void CMainFrame::OnAddLf()
 void CMainFrame::OnDeleteAfter()
 {
     config_.deleteAfterReceive = 1 - config_.deleteAfterReceive;
+    UpdateCheckMarks();
+}
+
+void CMainFrame::OnLanguage(int code)
+{
+    if (code != config_.languageCode) {
+        // Kept at once (exit does not write it): the window's texts are made when it is built, so
+        // the new language shows from the next start.
+        const int before = config_.languageCode;
+        config_.languageCode = code;
+        std::string error;
+        if (!config_.storeValue("PATH/LANGUAGE", &error)) {
+            config_.languageCode = before;
+            ui_.fixedMessage(error, Icon::Exclamation);
+        } else {
+            ui_.fixedMessage(tk("language.nextStart", "FeldSpan 下次啟動時就會使用所選的語言。"), Icon::Information);
+        }
+    }
     UpdateCheckMarks();
 }
 

@@ -121,6 +121,8 @@ private:
     void OnAddCr();
     void OnAddLf();
     void OnDeleteAfter();
+    // Settings > Language: stores the code; the texts change at the next start.
+    void OnLanguage(int code);
     void OnExit();
     void OnAbout();
     void OnAboutCradle();
