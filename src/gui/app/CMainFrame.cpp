@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -207,7 +208,7 @@ void CMainFrame::SwitchMode(bool advanced)
     LoadModeMenu(advanced ? 1 : 0);
     UpdateCheckMarks();
     if (advanced)
-        advancedChild_->SplitInHalves();
+        advancedChild_->ApplySplit();
 }
 
 int CMainFrame::LoadModeMenu(int advanced)
@@ -653,17 +654,42 @@ void CMainFrame::ShutDown()
     // The settings first, then the link: the order the program has always ended in.
     if (runOnlyPort_ && session_.PortValues() == runOnlyValues_)
         session_.SetPortValues(storedPort_);
+    RememberPlace();
     std::string error;
     if (!config_.save(&error))
         QMessageBox::warning(this, windowTitle(), qs(error));
     session_.DropLink();
 }
 
+void CMainFrame::RememberPlace()
+{
+    // A window that was never shown has no place of its own to remember.
+    if (placeShown_)
+        config_.windowGeometry = saveGeometry().toBase64().toStdString();
+    config_.windowMode = advanced_ ? 1 : 0;
+    config_.windowSplit = ss(advancedChild_->SplitText());
+}
+
+void CMainFrame::RestorePlace()
+{
+    // Nothing stored: the window manager places the window; it is never put at 0,0 by us, where
+    // the title bar would be off the screen. restoreGeometry keeps a stored place on a screen.
+    if (!config_.windowGeometry.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(config_.windowGeometry)));
+    advancedChild_->SetSplitText(qs(config_.windowSplit));
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    placeShown_ = true;
+}
+
 void CMainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (!(resident_ && width() == 0 && height() == 0))
-        QTimer::singleShot(0, this, [this] { advancedChild_->SplitInHalves(); });
+        QTimer::singleShot(0, this, [this] { advancedChild_->ApplySplit(); });
 }
 
 // ---- tray ------------------------------------------------------------------------------------

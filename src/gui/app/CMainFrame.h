@@ -85,6 +85,8 @@ public:
     // The port values given on the command line hold for this run only: at exit the stored ones
     // are written back unless the user set the port up anew meanwhile.
     void SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly);
+    // The size, place and split the window was left with (stored at exit), put back at start.
+    void RestorePlace();
 
     // ---- parts for the views and the tests -----------------------------------------------------
     QAction* Action(int id) const { return actions_.value(id); }
@@ -100,6 +102,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateActions();
@@ -111,6 +114,8 @@ private:
     void ConnectUi();
     // Writes the configuration back and lets go of the link, in the order the program ends in.
     void ShutDown();
+    // Puts the window's place, mode and split into the configuration, for save().
+    void RememberPlace();
 
     // Command handlers.
     void OnProjectMode() { SwitchMode(false); }
@@ -187,6 +192,7 @@ private:
     int activityCode_ = 0;
     int waitCursors_ = 0;
     bool runOnlyPort_ = false;
+    bool placeShown_ = false;  // shown at least once: its geometry is worth remembering
     PortSettings storedPort_;
     PortSettings runOnlyValues_;
 };
