@@ -2251,6 +2251,10 @@ Example:
         <source>偵測一次</source>
         <translation>check once</translation>
     </message>
+    <message id="standby.choose">
+        <source>從終端機的 C:\Data 選擇檔案</source>
+        <translation>Choose a file from the terminal's C:\Data</translation>
+    </message>
     <message id="standby.every">
         <source>每隔</source>
         <translation>Every</translation>
@@ -2282,6 +2286,10 @@ Example:
     <message id="standby.m3">
         <source>3 分</source>
         <translation>3 min</translation>
+    </message>
+    <message id="standby.noDataFiles">
+        <source>終端機的 C:\Data 中沒有檔案</source>
+        <translation>The terminal's C:\Data holds no files</translation>
     </message>
     <message id="standby.ok">
         <source>確定(&amp;O)</source>

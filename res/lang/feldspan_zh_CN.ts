@@ -2251,6 +2251,10 @@ Example:
         <source>偵測一次</source>
         <translation>检测一次</translation>
     </message>
+    <message id="standby.choose">
+        <source>從終端機的 C:\Data 選擇檔案</source>
+        <translation>从终端机的 C:\Data 选择文件</translation>
+    </message>
     <message id="standby.every">
         <source>每隔</source>
         <translation>每隔</translation>
@@ -2282,6 +2286,10 @@ Example:
     <message id="standby.m3">
         <source>3 分</source>
         <translation>3 分</translation>
+    </message>
+    <message id="standby.noDataFiles">
+        <source>終端機的 C:\Data 中沒有檔案</source>
+        <translation>终端机的 C:\Data 中没有文件</translation>
     </message>
     <message id="standby.ok">
         <source>確定(&amp;O)</source>

@@ -16,7 +16,9 @@
 
 #include "app/Resident.h"
 #include "app/UpdateCommands.h"
+#include "explorer/NodeKind.h"
 #include "explorer/TransferProcedures.h"
+#include "explorer/TreeCommands.h"
 #include "base/Texts.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/Commands.h"
@@ -598,9 +600,27 @@ void CMainFrame::ResidentTick()
         tickRunning_ = false;
 }
 
+std::function<void(std::function<void(const std::vector<std::string>&)>)> CMainFrame::TerminalDataLister()
+{
+    return [this](std::function<void(const std::vector<std::string>&)> deliver) {
+        auto nodes = std::make_shared<std::optional<std::vector<TerminalNode>>>();
+        RunOperation([this, nodes] { *nodes = TreeCommands(session_, ui_).ListFolder("C:\\DATA"); },
+                     [nodes, deliver = std::move(deliver)] {
+                         if (!*nodes)
+                             return;  // the connection's failure was said
+                         std::vector<std::string> files;
+                         for (const TerminalNode& n : **nodes)
+                             if (n.kind == kNodeFile)
+                                 files.push_back(n.text);
+                         deliver(files);
+                     });
+    };
+}
+
 void CMainFrame::OnResidentSettings()
 {
     CStandbyDlg dialog(config_.standby, config_.projectPath, ui_, session_.clock(), this);
+    dialog.SetDataFileLister(TerminalDataLister());
     if (dialog.exec() == QDialog::Accepted)
         collector_->Restart();  // the interval counts from now
 }

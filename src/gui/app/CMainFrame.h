@@ -12,6 +12,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "base/PortSettings.h"
 
@@ -85,6 +87,9 @@ public:
     // The port values given on the command line hold for this run only: at exit the stored ones
     // are written back unless the user set the port up anew meanwhile.
     void SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly);
+    // The resident settings' chooser: lists the terminal's C:\Data as an operation (nothing while
+    // another one runs) and hands the file names over on this thread.
+    std::function<void(std::function<void(const std::vector<std::string>&)>)> TerminalDataLister();
     // The size, place and split the window was left with (stored at exit), put back at start.
     void RestorePlace();
 
