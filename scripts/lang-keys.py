@@ -10,8 +10,8 @@ them:
   - the translation keeps the source's printf directives (%s, %02d, ...) and Qt markers (%1, %2),
     in the same order;
   - no text is there that the code no longer has.
-feldspan_zh_TW.ts carries only the keyed texts whose fallback in the code is English: the program's
-own texts are Traditional Chinese already.
+feldspan_zh_TW.ts carries only the texts (numbered or keyed) whose text in the code is English: the
+program's other texts are Traditional Chinese already.
 
   scripts/lang-keys.py            report what each translation lacks; exit 1 when anything does
   scripts/lang-keys.py --list     list the ids and keys the code uses, with the code's texts
@@ -111,7 +111,11 @@ def english_fallback(text):
 def expected(language, ids, keys):
     """id or key -> the code's text, for one language."""
     if language == "zh_TW":
-        return {k: v[0] for k, v in keys.items() if english_fallback(v[0])}
+        # The program's own texts that are English (the project tree's labels among them) need
+        # their Traditional Chinese as much as the keyed ones do.
+        out = {k: v for k, v in ids.items() if english_fallback(v)}
+        out.update({k: v[0] for k, v in keys.items() if english_fallback(v[0])})
+        return out
     out = dict(ids)
     out.update({k: v[0] for k, v in keys.items()})
     return out

@@ -7,7 +7,7 @@ packages=(
   g++ cmake git ninja-build pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-serialport-dev
   libusb-1.0-0-dev libgtest-dev
-  xvfb xauth fonts-wqy-microhei
+  xvfb xauth fonts-wqy-microhei qt6-translations-l10n
   dfu-util srecord socat
 )
 # scripts/check-package.sh also makes and checks the Debian package.

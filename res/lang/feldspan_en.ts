@@ -788,7 +788,7 @@ Example:
         <translation>Add &lt;Carriage-Return&gt; Character</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Add &lt;Line-Feed&gt; Character</translation>
     </message>
     <message id="cmd.addProject">
@@ -838,6 +838,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>Language Support Download</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>System language</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1681,6 +1685,10 @@ Are you sure you want to format drive %s?</translation>
         <source>FeldSpan 說明</source>
         <translation>FeldSpan Help</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan will use the chosen language the next time it starts.</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</translation>
@@ -2021,6 +2029,10 @@ Are you sure you want to format drive %s?</translation>
         <source>說明</source>
         <translation>&amp;Help</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>Language</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>Port Choice</translation>
@@ -2117,13 +2129,21 @@ Are you sure you want to format drive %s?</translation>
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>The send was cancelled: the message view lists the files not sent.</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>not sent %s: the send was cancelled here</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s: %s is not on this PC (looked for %s)</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>kept %s on the terminal (not overwritten): %s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>skipped %s: the terminal's file was kept, not overwritten: %s</translation>
     </message>
     <message id="project.listFailed">
         <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
@@ -2238,11 +2258,11 @@ Are you sure you want to format drive %s?</translation>
         <translation>Write format:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>Add &lt;Carriage-Return&gt; characters</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Add &lt;Line-Feed&gt; characters</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2277,6 +2297,10 @@ Are you sure you want to format drive %s?</translation>
         <source>偵測一次</source>
         <translation>check once</translation>
     </message>
+    <message id="standby.choose">
+        <source>從終端機的 C:\Data 選擇檔案</source>
+        <translation>Choose a file from the terminal's C:\Data</translation>
+    </message>
     <message id="standby.every">
         <source>每隔</source>
         <translation>Every</translation>
@@ -2308,6 +2332,10 @@ Are you sure you want to format drive %s?</translation>
     <message id="standby.m3">
         <source>3 分</source>
         <translation>3 min</translation>
+    </message>
+    <message id="standby.noDataFiles">
+        <source>終端機的 C:\Data 中沒有檔案</source>
+        <translation>The terminal's C:\Data holds no files</translation>
     </message>
     <message id="standby.ok">
         <source>確定(&amp;O)</source>
@@ -2456,6 +2484,14 @@ Are you sure you want to format drive %s?</translation>
     <message id="tree.andMore">
         <source>……以及另外 %d 個檔案</source>
         <translation>… and %d more files</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>Cancelled at %s: it and the files after it were not copied</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>Skipped %s: the file there was not replaced</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -788,7 +788,7 @@ Example:
         <translation>Dodaj znak &lt;Carriage-Return&gt;</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Dodaj znak &lt;Line-Feed&gt;</translation>
     </message>
     <message id="cmd.addProject">
@@ -838,6 +838,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>Pobieranie obsługi języków</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>Język systemu</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1681,6 +1685,10 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>FeldSpan 說明</source>
         <translation>Pomoc programu FeldSpan</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan użyje wybranego języka przy następnym uruchomieniu.</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>dodaj użytkownika do grupy, do której należy (%s), np. &quot;sudo usermod -aG %s $USER&quot;, a następnie zaloguj się ponownie</translation>
@@ -2021,6 +2029,10 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>說明</source>
         <translation>Pomo&amp;c</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>Język</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>Wybór portu</translation>
@@ -2117,13 +2129,21 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s: %s nie zostanie wysłany: projekt obejmuje tylko pliki przeglądowe i pliki danych od 1 do 20</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>Wysyłanie anulowano: okno komunikatów wymienia pliki, których nie wysłano.</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>nie wysłano %s: tu anulowano wysyłanie</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s: %s nie ma na tym komputerze (szukano: %s)</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>pozostawiono %s w terminalu (bez nadpisania): %s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>pominięto %s: plik w terminalu zachowano, bez nadpisania: %s</translation>
     </message>
     <message id="project.listFailed">
         <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
@@ -2238,11 +2258,11 @@ Czy na pewno sformatować dysk %s?</translation>
         <translation>Sposób zapisu:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>Dodaj znaki &lt;Carriage-Return&gt;</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Dodaj znaki &lt;Line-Feed&gt;</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2277,6 +2297,10 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>偵測一次</source>
         <translation>sprawdzaj raz</translation>
     </message>
+    <message id="standby.choose">
+        <source>從終端機的 C:\Data 選擇檔案</source>
+        <translation>Wybierz plik z folderu C:\Data terminala</translation>
+    </message>
     <message id="standby.every">
         <source>每隔</source>
         <translation>Co</translation>
@@ -2308,6 +2332,10 @@ Czy na pewno sformatować dysk %s?</translation>
     <message id="standby.m3">
         <source>3 分</source>
         <translation>3 min</translation>
+    </message>
+    <message id="standby.noDataFiles">
+        <source>終端機的 C:\Data 中沒有檔案</source>
+        <translation>Folder C:\Data terminala nie zawiera plików</translation>
     </message>
     <message id="standby.ok">
         <source>確定(&amp;O)</source>
@@ -2456,6 +2484,14 @@ Czy na pewno sformatować dysk %s?</translation>
     <message id="tree.andMore">
         <source>……以及另外 %d 個檔案</source>
         <translation>… i %d innych plików</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>Anulowano przy %s: ten plik i następne nie zostały skopiowane</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>Pominięto %s: tamtejszego pliku nie zastąpiono</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -788,7 +788,7 @@ Example:
         <translation>Добавлять символ &lt;Carriage-Return&gt;</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Добавлять символ &lt;Line-Feed&gt;</translation>
     </message>
     <message id="cmd.addProject">
@@ -838,6 +838,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>Загрузка языковой поддержки</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>Язык системы</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1681,6 +1685,10 @@ Example:
         <source>FeldSpan 說明</source>
         <translation>Справка FeldSpan</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan будет использовать выбранный язык при следующем запуске.</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>добавьте пользователя в группу-владельца (%s), например &quot;sudo usermod -aG %s $USER&quot;, затем войдите в систему заново</translation>
@@ -2021,6 +2029,10 @@ Example:
         <source>說明</source>
         <translation>&amp;Справка</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>Язык</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>Выбор порта</translation>
@@ -2117,13 +2129,21 @@ Example:
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s: %s не отправляется: проект содержит только справочные файлы и файлы данных с 1 по 20</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>Отправка отменена: файлы, которые не были отправлены, перечислены в окне сообщений.</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>не отправлен %s: здесь отправка была отменена</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s: %s нет на этом компьютере (искали: %s)</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>%s оставлен на терминале (не перезаписан): %s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>пропущен %s: файл терминала сохранён, не перезаписан: %s</translation>
     </message>
     <message id="project.listFailed">
         <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
@@ -2238,11 +2258,11 @@ Example:
         <translation>Способ записи:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>Добавлять символы &lt;Carriage-Return&gt;</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>Добавлять символы &lt;Line-Feed&gt;</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2277,6 +2297,10 @@ Example:
         <source>偵測一次</source>
         <translation>проверять один раз</translation>
     </message>
+    <message id="standby.choose">
+        <source>從終端機的 C:\Data 選擇檔案</source>
+        <translation>Выбрать файл из папки C:\Data терминала</translation>
+    </message>
     <message id="standby.every">
         <source>每隔</source>
         <translation>Каждые</translation>
@@ -2308,6 +2332,10 @@ Example:
     <message id="standby.m3">
         <source>3 分</source>
         <translation>3 мин</translation>
+    </message>
+    <message id="standby.noDataFiles">
+        <source>終端機的 C:\Data 中沒有檔案</source>
+        <translation>В папке C:\Data терминала нет файлов</translation>
     </message>
     <message id="standby.ok">
         <source>確定(&amp;O)</source>
@@ -2456,6 +2484,14 @@ Example:
     <message id="tree.andMore">
         <source>……以及另外 %d 個檔案</source>
         <translation>… и ещё файлов: %d</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>Отменено на %s: этот и следующие файлы не скопированы</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>Пропущен %s: файл там не был заменён</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -787,7 +787,7 @@ Example:
         <translation>加入 &lt;Carriage-Return&gt; 字符</translation>
     </message>
     <message id="cmd.addLf">
-        <source>加入&lt;Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>加入 &lt;Line-Feed&gt; 字符</translation>
     </message>
     <message id="cmd.addProject">
@@ -837,6 +837,10 @@ Example:
     <message id="cmd.languageDownload">
         <source>語系支援下載</source>
         <translation>语言支持下载</translation>
+    </message>
+    <message id="cmd.languageSystem">
+        <source>依系統設定</source>
+        <translation>跟随系统设置</translation>
     </message>
     <message id="cmd.later">
         <source>這個指令尚未提供</source>
@@ -1680,6 +1684,10 @@ Example:
         <source>FeldSpan 說明</source>
         <translation>FeldSpan 帮助</translation>
     </message>
+    <message id="language.nextStart">
+        <source>FeldSpan 下次啟動時就會使用所選的語言。</source>
+        <translation>FeldSpan 下次启动时将使用所选的语言。</translation>
+    </message>
     <message id="link.access.joinGroup">
         <source>add your user to the group that owns it (%s), e.g. &quot;sudo usermod -aG %s $USER&quot;, then log in again</source>
         <translation>请将用户加入拥有它的组 (%s), 例如 &quot;sudo usermod -aG %s $USER&quot;, 然后重新登录</translation>
@@ -2020,6 +2028,10 @@ Example:
         <source>說明</source>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message id="menu.language">
+        <source>語言</source>
+        <translation>语言</translation>
+    </message>
     <message id="menu.portChoice">
         <source>連接埠選擇</source>
         <translation>端口选择</translation>
@@ -2116,13 +2128,21 @@ Example:
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s：%s 不会传送：一个项目只包含第 1 到 20 个查找文件和数据文件</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>发送已取消：未发送的文件列在消息视图中。</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>未发送 %s：发送在此处被取消</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s：本机上没有 %s（查找位置：%s）</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>终端上的 %s 已保留（未覆盖）：%s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>已跳过 %s：终端机上的文件已保留，未覆盖：%s</translation>
     </message>
     <message id="project.listFailed">
         <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
@@ -2237,11 +2257,11 @@ Example:
         <translation>写入格式:</translation>
     </message>
     <message id="receiveDialog.keepCr">
-        <source>加入  &lt;Carriage-Return&gt; 字元</source>
+        <source>加入 &lt;Carriage-Return&gt; 字元</source>
         <translation>加入 &lt;Carriage-Return&gt; 字符</translation>
     </message>
     <message id="receiveDialog.keepLf">
-        <source>加入 &lt; Line-Feed&gt; 字元</source>
+        <source>加入 &lt;Line-Feed&gt; 字元</source>
         <translation>加入 &lt;Line-Feed&gt; 字符</translation>
     </message>
     <message id="receiveDialog.overwrite">
@@ -2276,6 +2296,10 @@ Example:
         <source>偵測一次</source>
         <translation>检测一次</translation>
     </message>
+    <message id="standby.choose">
+        <source>從終端機的 C:\Data 選擇檔案</source>
+        <translation>从终端机的 C:\Data 选择文件</translation>
+    </message>
     <message id="standby.every">
         <source>每隔</source>
         <translation>每隔</translation>
@@ -2307,6 +2331,10 @@ Example:
     <message id="standby.m3">
         <source>3 分</source>
         <translation>3 分</translation>
+    </message>
+    <message id="standby.noDataFiles">
+        <source>終端機的 C:\Data 中沒有檔案</source>
+        <translation>终端机的 C:\Data 中没有文件</translation>
     </message>
     <message id="standby.ok">
         <source>確定(&amp;O)</source>
@@ -2455,6 +2483,14 @@ Example:
     <message id="tree.andMore">
         <source>……以及另外 %d 個檔案</source>
         <translation>……以及另外 %d 个文件</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>在 %s 处取消：该文件及其后的文件均未复制</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>已跳过 %s：那里的文件未被替换</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

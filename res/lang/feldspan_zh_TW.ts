@@ -3,6 +3,34 @@
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_TW">
 <context>
     <name>FeldSpan</name>
+    <message id="100">
+        <source>OLE initialization failed.  Make sure that the OLE libraries are the correct version.</source>
+        <translation>OLE 初始化失敗。請確認 OLE 程式庫的版本正確。</translation>
+    </message>
+    <message id="57344">
+        <source>FeldSpan</source>
+        <translation>FeldSpan</translation>
+    </message>
+    <message id="61299">
+        <source>Project:</source>
+        <translation>專案：</translation>
+    </message>
+    <message id="61300">
+        <source>Program:</source>
+        <translation>程式：</translation>
+    </message>
+    <message id="61301">
+        <source>Font:</source>
+        <translation>字型：</translation>
+    </message>
+    <message id="61302">
+        <source>Lookup File:</source>
+        <translation>查詢檔：</translation>
+    </message>
+    <message id="61303">
+        <source>Data File:</source>
+        <translation>資料檔：</translation>
+    </message>
     <message id="cli.collect.daily">
         <source>daily at </source>
         <translation>每天於 </translation>
@@ -1428,13 +1456,21 @@ Example:
         <source>%s: %s is not sent: a project holds lookup and data files 1 to 20 only</source>
         <translation>%s：%s 不會傳送：一個專案只包含第 1 到 20 個查詢檔案和資料檔案</translation>
     </message>
+    <message id="project.cancelled">
+        <source>The send was cancelled: the message view lists the files not sent.</source>
+        <translation>傳送已取消：未傳送的檔案列在訊息視窗中。</translation>
+    </message>
+    <message id="project.cancelledAt">
+        <source>not sent %s: the send was cancelled here</source>
+        <translation>未傳送 %s：傳送在此取消</translation>
+    </message>
     <message id="project.fileMissing">
         <source>%s: %s is not on this PC (looked for %s)</source>
         <translation>%s：本機上沒有 %s（尋找位置：%s）</translation>
     </message>
     <message id="project.kept">
-        <source>kept %s on the terminal (not overwritten): %s</source>
-        <translation>終端機上的 %s 已保留（未覆寫）：%s</translation>
+        <source>skipped %s: the terminal's file was kept, not overwritten: %s</source>
+        <translation>已略過 %s：終端機上的檔案已保留，未覆寫：%s</translation>
     </message>
     <message id="project.listFailed">
         <source>The terminal's folder %s could not be listed (%s): every file is sent.</source>
@@ -1583,6 +1619,14 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>終端機拒絕了(狀態 %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>Cancelled at %s: it and the files after it were not copied</source>
+        <translation>在 %s 取消：此檔案及其後的檔案都沒有複製</translation>
+    </message>
+    <message id="transfer.skipped">
+        <source>Skipped %s: the file there was not replaced</source>
+        <translation>已略過 %s：那裡的檔案沒有被取代</translation>
     </message>
 </context>
 </TS>

@@ -18,10 +18,19 @@ namespace feld {
 // Exclamation and Stop mark a failure; Warning something the user should know that does not stop
 // the command.
 enum class Icon { None, Information, Exclamation, Stop, Question, Warning };
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// YesAllNoAllCancel: whether to replace one of several files; "to all" answers for the files
+// after it too, Cancel stops before this file.
+enum class Buttons { Ok, OkCancel, YesNo, YesAllNoAllCancel };
+enum class Answer { Ok, Cancel, Yes, No, YesToAll, NoToAll };
 
-inline bool accepted(Answer a) { return a == Answer::Ok || a == Answer::Yes; }
+inline bool accepted(Answer a) { return a == Answer::Ok || a == Answer::Yes || a == Answer::YesToAll; }
+
+// The answer of a question nobody can answer (no terminal to ask, a box closed): No where there is
+// one, so that a batch goes on without replacing anything, else Cancel.
+inline Answer unanswered(Buttons buttons)
+{
+    return buttons == Buttons::YesNo || buttons == Buttons::YesAllNoAllCancel ? Answer::No : Answer::Cancel;
+}
 
 // The four kinds of the "Process" window.
 enum class ProgressKind { Sending = 0, Receiving = 1, Format = 2, Defragment = 3 };
@@ -88,7 +97,7 @@ public:
     void showMessage(int, const std::string& text, Icon) override { lastMessage = text; }
     Answer ask(int, const std::string&, Buttons buttons, Icon) override
     {
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return unanswered(buttons);
     }
     std::unique_ptr<ProgressView> openProgress(ProgressKind, const std::string&, const std::string&) override { return nullptr; }
     void setStatusText(const std::string&) override {}
@@ -100,6 +109,26 @@ public:
     void setWaitCursor(bool) override {}
     void addMessageLine(const std::string&) override {}
     void terminalFolderChanged(const std::string&) override {}
+};
+
+// The question before a file is replaced, asked once per file, or once for the rest of a batch
+// when the user answers "to all". With one file it is the plain OK/Cancel question.
+class OverwriteQuestion {
+public:
+    enum class Reply { Replace, Skip, Cancel };
+    // `files`: how many files the batch holds.
+    explicit OverwriteQuestion(std::size_t files = 1) : many_(files > 1) {}
+    // Asks text `id` with `args`, unless an earlier answer holds for all, or the batch was
+    // cancelled (then Cancel again).
+    Reply Ask(Ui& ui, int id, std::initializer_list<TextArg> args = {});
+    bool Cancelled() const { return cancelled_; }
+    // More than one file: the question names the file it is about.
+    bool Many() const { return many_; }
+
+private:
+    bool many_;
+    bool cancelled_ = false;
+    std::optional<Reply> forAll_;
 };
 
 // Shows the wait cursor for the life of the object.

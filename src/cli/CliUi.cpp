@@ -40,6 +40,7 @@ const char* buttonsHint(Buttons b)
     switch (b) {
     case Buttons::YesNo: return " [y/N] ";
     case Buttons::OkCancel: return " [ok/Cancel] ";
+    case Buttons::YesAllNoAllCancel: return " [y = yes, a = yes to all, N = no, none = no to all, c = cancel] ";
     default: return " [Enter] ";
     }
 }
@@ -51,6 +52,8 @@ const char* answerName(Answer a)
     case Answer::Cancel: return "Cancel";
     case Answer::Yes: return "Yes";
     case Answer::No: return "No";
+    case Answer::YesToAll: return "Yes to all";
+    case Answer::NoToAll: return "No to all";
     }
     return "";
 }
@@ -252,7 +255,7 @@ Answer CliUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
     (void)id;
     (void)icon;
     const Answer positive = buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    const Answer negative = buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+    const Answer negative = buttons == Buttons::Ok ? Answer::Ok : unanswered(buttons);
     std::lock_guard lock(mutex_);
     std::string question = plainLines(text);
     if (yes_ || buttons == Buttons::Ok) {
@@ -279,6 +282,17 @@ Answer CliUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
     while (!reply.empty() && std::isspace(static_cast<unsigned char>(reply.back())))
         reply.pop_back();
     reply = asciiLower(reply);
+    if (buttons == Buttons::YesAllNoAllCancel) {
+        if (reply == "y" || reply == "yes")
+            return Answer::Yes;
+        if (reply == "a" || reply == "all")
+            return Answer::YesToAll;
+        if (reply == "none")
+            return Answer::NoToAll;
+        if (reply == "c" || reply == "cancel")
+            return Answer::Cancel;
+        return Answer::No;
+    }
     bool yes = buttons == Buttons::YesNo ? (reply == "y" || reply == "yes") : (reply == "o" || reply == "ok" || reply == "y" || reply == "yes");
     return yes ? positive : negative;
 }

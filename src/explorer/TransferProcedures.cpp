@@ -28,6 +28,16 @@ constexpr std::uint64_t kMaxUploadBytes = 0xFFFFFFFFull - 8;
 
 }  // namespace
 
+std::string TransferProcedures::SkippedLine(const std::string& path)
+{
+    return formatText(tk("transfer.skipped", "Skipped %s: the file there was not replaced"), {path});
+}
+
+std::string TransferProcedures::CancelledLine(const std::string& path)
+{
+    return formatText(tk("transfer.cancelled", "Cancelled at %s: it and the files after it were not copied"), {path});
+}
+
 std::string TransferProcedures::TerminalFileName(const std::string& path)
 {
     std::size_t cut = path.rfind('\\');
@@ -82,8 +92,10 @@ bool TransferProcedures::CheckUpload(const std::string& sourcePath, const std::s
     return true;
 }
 
-int TransferProcedures::Upload(const std::string& sourcePath, const std::string& terminalFolder)
+int TransferProcedures::Upload(const std::string& sourcePath, const std::string& terminalFolder, OverwriteQuestion* question)
 {
+    OverwriteQuestion single;
+    OverwriteQuestion& ask = question ? *question : single;
     declined_ = false;
     LocalFile source;
     if (!CheckUpload(sourcePath, terminalFolder, source))
@@ -127,14 +139,16 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
             ui_.setWaitCursor(false);
             if (result != term::kFileExists)
                 break;
-            if (accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question,
-                                      {PcFileName(sourcePath)}))) {
+            const OverwriteQuestion::Reply reply = ask.Ask(ui_, txt::kNameExistsOverwrite, {PcFileName(sourcePath)});
+            if (reply == OverwriteQuestion::Reply::Replace) {
                 overwrite = 1;
                 continue;
             }
+            // The user's choice, not a failure: the terminal keeps its file.
             cancelled = true;
             declined_ = true;
             result = term::kFailed;
+            line = reply == OverwriteQuestion::Reply::Skip ? SkippedLine(sourcePath) : CancelledLine(sourcePath);
             break;
         }
 
@@ -182,7 +196,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
             break;
         }
     }
-    if (result == term::kFailed)
+    if (result == term::kFailed && !declined_)
         failureBox = true;
     if (failureBox)
         ui_.message(txt::kTransferFailed, Icon::Exclamation);

@@ -10,6 +10,7 @@
 
 namespace feld {
 
+class OverwriteQuestion;
 class Session;
 class Ui;
 struct LocalFile;
@@ -22,8 +23,12 @@ public:
     // 1 (done) uploaded; 11 drive D: must be defragmented; 12-14 a file is in use; 0 failed or
     // declined; any other terminal status as it came. The outcome is reported as a message-view
     // line and, for failures, a message box; a refusal is reported with the terminal's reason.
-    int Upload(const std::string& sourcePath, const std::string& terminalFolder);
-    // Whether the last upload ended because the user declined to overwrite the terminal's file.
+    // A file the terminal has already is replaced only when `question` (one of a batch; the
+    // plain question of a single file when none is given) says so; a file not replaced is
+    // reported as skipped, not as a failure.
+    int Upload(const std::string& sourcePath, const std::string& terminalFolder, OverwriteQuestion* question = nullptr);
+    // Whether the last upload or transfer to the PC ended because the user chose not to replace
+    // the file there (skipped, or the batch cancelled).
     bool Declined() const { return declined_; }
 
     // Fetches a terminal file byte for byte into `localPath`. The bytes land in a temporary file
@@ -37,13 +42,20 @@ public:
     // move, asking 61258 before replacing a file; from the terminal tree a download through the
     // transfer temporary file with the receive settings' CR/LF filter, the terminal's file deleted
     // afterwards when `move` is set and the PC copy is on disk. 1 done, 0 failed (reported).
-    int TransferToPc(TreeSide source, const std::string& sourcePath, const std::string& destination, bool move);
+    // `question` as for Upload.
+    int TransferToPc(TreeSide source, const std::string& sourcePath, const std::string& destination, bool move,
+                     OverwriteQuestion* question = nullptr);
 
     // Fetches the terminal's image of drive 'C' or 'D' ("C:\DUMPCIMG.IMG", "D:\DUMPDIMG.IMG")
     // byte-exact into `out`, or into the project path + "DUMPCIMG.IMG" / "DUMPDIMG.IMG" when `out`
     // is empty. A previous image is replaced only by a complete new one. Reports 61235 or 61236
     // with the terminal path as a message-view line. 1 done, 0 failed.
     int DumpImage(char drive, const std::string& out = {});
+
+    // The message-view lines of a file not replaced: skipped by the user's choice, or the first
+    // file of a batch the user cancelled.
+    static std::string SkippedLine(const std::string& path);
+    static std::string CancelledLine(const std::string& path);
 
     // The file-name part of a terminal path: what follows the last backslash.
     static std::string TerminalFileName(const std::string& path);

@@ -35,9 +35,10 @@ int refuse(Ui& ui, const std::string& why)
     return 0;
 }
 
-// Copy or move within the PC. The user is asked before an existing file is replaced; Cancel keeps
-// both files.
-int localTransfer(Ui& ui, const std::string& from, const std::string& to, bool move)
+// Copy or move within the PC. The user is asked before an existing file is replaced; a file not
+// replaced keeps both files and sets `declined`.
+int localTransfer(Ui& ui, const std::string& from, const std::string& to, bool move, OverwriteQuestion& question,
+                  bool& declined)
 {
     const std::string name = PcFileName(to);
     if (name.empty() || name == "." || name == "..")
@@ -54,8 +55,12 @@ int localTransfer(Ui& ui, const std::string& from, const std::string& to, bool m
             return refuse(ui, formatText(tk("explorer.sameFile", "%s and %s are the same file; nothing was copied"), {from, to}));
         if (fs::is_directory(fs::status(to, ec)))
             return refuse(ui, to + ": " + std::make_error_code(std::errc::is_a_directory).message());
-        if (!accepted(ui.question(txt::kFileExistsOverwrite, Buttons::OkCancel)))
+        const OverwriteQuestion::Reply reply = question.Many() ? question.Ask(ui, txt::kNameExistsOverwrite, {to})
+                                                               : question.Ask(ui, txt::kFileExistsOverwrite);
+        if (reply != OverwriteQuestion::Reply::Replace) {
+            declined = true;
             return 0;
+        }
     }
 
     std::string why;
@@ -132,11 +137,14 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
 
 }  // namespace
 
-int TransferProcedures::TransferToPc(TreeSide source, const std::string& sourcePath, const std::string& destination, bool move)
+int TransferProcedures::TransferToPc(TreeSide source, const std::string& sourcePath, const std::string& destination, bool move,
+                                     OverwriteQuestion* question)
 {
+    declined_ = false;
+    OverwriteQuestion single;
     switch (source) {
     case TreeSide::Pc:
-        return localTransfer(ui_, sourcePath, destination, move);
+        return localTransfer(ui_, sourcePath, destination, move, question ? *question : single, declined_);
     case TreeSide::Terminal:
         return download(session_, ui_, sourcePath, destination, move);
     default:

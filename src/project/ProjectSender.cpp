@@ -113,10 +113,12 @@ int ProjectSender::SendOne(const Planned& planned, const std::string& folder, in
     std::uint8_t overwrite = 0;
     term::Result r;
     auto overwriteAsked = [&] {
-        if (accepted(ui_.question(txt::kNameExistsOverwrite, Buttons::OkCancel, Icon::Question, {ProjectFileName(source)})))
+        // Not replacing a file is the user's choice, not a failure; Cancel stops the send there.
+        const OverwriteQuestion::Reply reply = overwrite_.Ask(ui_, txt::kNameExistsOverwrite, {ProjectFileName(source)});
+        if (reply == OverwriteQuestion::Reply::Replace)
             return true;
-        ui_.message(txt::kCopyFailed, Icon::Exclamation, {source});
         outcome.declined = true;
+        outcome.stopped = reply == OverwriteQuestion::Reply::Cancel;
         r = term::kFileExists;
         return false;
     };
@@ -167,8 +169,10 @@ int ProjectSender::SendOne(const Planned& planned, const std::string& folder, in
     }
     if (!r.ok())
         allSent_ = false;
-    if (outcome.declined)
-        notSent_.push_back(formatText(tk("project.kept", "kept %s on the terminal (not overwritten): %s"), {target, source}));
+    if (outcome.declined && outcome.stopped)
+        notSent_.push_back(formatText(tk("project.cancelledAt", "not sent %s: the send was cancelled here"), {source}));
+    else if (outcome.declined)
+        notSent_.push_back(formatText(tk("project.kept", "skipped %s: the terminal's file was kept, not overwritten: %s"), {target, source}));
     else if (!r.ok()) {
         refused_ = true;
         notSent_.push_back(term::explained(formatText(tk("project.notSent", "not sent %s -> %s"), {source, target}), r));
@@ -256,6 +260,7 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
 
     allSent_ = true;
     refused_ = false;
+    overwrite_ = OverwriteQuestion(plan.size());
     bool stopped = false, lineLost = false;
     std::vector<FileOutcome> sent;
     std::vector<const Planned*> sentPlans;
@@ -297,8 +302,12 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
     // "Download complete" only when the terminal took every file it was sent. A file the user chose
     // to keep on the terminal was not sent, and is listed so, but it is the user's choice and not a
     // failure: the send still counts as complete.
-    const bool failed = stopped || refused_;
-    ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
+    const bool failed = (stopped && !overwrite_.Cancelled()) || refused_;
+    if (overwrite_.Cancelled() && !failed)
+        ui_.fixedMessage(tk("project.cancelled", "The send was cancelled: the message view lists the files not sent."),
+                         Icon::Information);
+    else
+        ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
     ui_.setStatusText(tr(txt::kSendFinished));
     session_.EndOperation();
     return stopped ? 0 : 1;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/LocalFile.h"
+#include "base/Ui.h"
 #include "link/wire/TermStatus.h"
 #include "project/ProjectFile.h"
 
@@ -95,6 +96,7 @@ private:
     bool allSent_ = false;
     bool refused_ = false;  // the terminal did not take a file of the last Send
     std::vector<std::string> notSent_;  // a line per file of the last Send that is not on the terminal
+    OverwriteQuestion overwrite_;       // one answer "to all" holds for the rest of a Send
 };
 
 }  // namespace feld

@@ -69,6 +69,13 @@ public:
 
     StandbyBlock standby;
 
+    // Where the window was left (Window group, written at exit): its geometry as the window
+    // toolkit saves it (base64), the mode (0 project, 1 advanced, -1 none yet) and advanced mode's
+    // split as "top row per mille,left column per mille".
+    std::string windowGeometry;
+    int windowMode = -1;
+    std::string windowSplit;
+
     // Folders, both ending in the platform's separator.
     std::string mainPath;          // the installation's data folder (flash writer in DP/, help)
     std::string projectPath;       // the project folder, root of all local work files

@@ -186,6 +186,15 @@ std::vector<ConfigKey> configKeysOf(Config& c)
     }
     text(standby + "SavePath", &b.savePath);
     text(standby + "SavePath1", &b.savePath1);
+
+    const std::string window = "FeldSpan/Window/";
+    text(window + "Geometry", &c.windowGeometry);
+    {
+        ConfigKey k{window + "Mode", KeyKind::Int, true, false, -1, -1, 1};
+        k.i = &c.windowMode;
+        f.push_back(k);
+    }
+    text(window + "Split", &c.windowSplit);
     return f;
 }
 

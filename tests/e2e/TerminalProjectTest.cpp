@@ -60,7 +60,7 @@ TEST_F(TerminalProject, TheHandedOverProjectArrivesWholeAndASecondSendKeepsWhatI
 
     CliRun again = Cli({"send"}, false);
     EXPECT_EQ(again.rc, 1);
-    EXPECT_TRUE(Has(again.out, "kept d:\\program\\SAMPLE.ABP on the terminal")) << again.out;
+    EXPECT_TRUE(Has(again.out, "skipped d:\\program\\SAMPLE.ABP: the terminal's file was kept")) << again.out;
 }
 
 // A project file the terminal does not take is named with its reason, the send goes on with the

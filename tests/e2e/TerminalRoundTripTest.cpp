@@ -117,7 +117,9 @@ TEST_F(TerminalCommands, ExistingFileIsReplacedOnlyWhenTheUserSaysSo)
     CliRun no = Cli({"put", src.string(), "C:\\Data"}, false);
     EXPECT_EQ(no.rc, 1);
     EXPECT_TRUE(Has(no.err, Text(txt::kNameExistsOverwrite, {"A.TXT"}))) << no.err;
-    EXPECT_TRUE(Has(no.err, Text(txt::kTransferFailed)));
+    // Declined, not failed: said as not sent, without "file transfer failed".
+    EXPECT_FALSE(Has(no.err, Text(txt::kTransferFailed))) << no.err;
+    EXPECT_TRUE(Has(no.err, "use --yes to overwrite")) << no.err;
     EXPECT_EQ(ReadFile(TermRoot("C") / "DATA" / "A.TXT"), Pattern(3));
 
     CliRun yes = Cli({"put", src.string(), "C:\\Data"});

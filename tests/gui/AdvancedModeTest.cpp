@@ -8,18 +8,21 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QMimeData>
+#include <QTimer>
+#include <QAbstractButton>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
 #include <atomic>
 #include <chrono>
+#include <deque>
 #include <thread>
 
 #include "base/Texts.h"
 #include "explorer/NodeKind.h"
+#include "explorer/TransferProcedures.h"
 #include "gui/app/Commands.h"
 #include "gui/app/OperationRunner.h"
 #include "gui/explorer/CMessageView.h"
@@ -190,6 +193,87 @@ TEST_F(AdvancedModeTest, UploadsByPasteByDragAndFromTheFileManager)
     EXPECT_TRUE(Drop(terminal, Node(terminal, "C:\\DATA"), urls({home / "C.TXT"})));
     EXPECT_EQ(ReadFile(FindNoCase(dir / "term", "C/DATA/C.TXT")), Pattern(50, 4));
     EXPECT_TRUE(homeNode);
+}
+
+// Several files pasted into a folder that has them: the question offers Yes, Yes to all, No, No to all
+// and Cancel; a file not replaced is skipped (no failure box), Cancel stops before the file it
+// was asked for. The last round answers the real message box, as a user would.
+TEST_F(AdvancedModeTest, OverwriteQuestionsForSeveralFilesSkipOrStopAsAnswered)
+{
+    const char* names[] = {"A.TXT", "B.TXT", "C.TXT"};
+    for (int i = 0; i < 3; ++i)
+        WriteFile(home / names[i], Pattern(200, i + 1));
+    Open();
+    OpenPc(home);
+    Click(terminal, terminal->DriveNode('C'));
+    struct Case {
+        const char* name;
+        std::deque<Answer> answers;  // empty: the real box, answered "Yes to all"
+        std::string replaced;        // per file: r replaced, k kept
+        std::size_t questions;
+        int skipped, cancelled;      // message-view lines
+    };
+    const Case cases[] = {
+        {"no, then yes to all", {Answer::No, Answer::YesToAll}, "krr", 2, 1, 0},
+        {"no to all", {Answer::NoToAll}, "kkk", 1, 3, 0},
+        {"yes, then cancel", {Answer::Yes, Answer::Cancel}, "rkk", 2, 0, 1},
+        {"the real box", {}, "rrr", 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* name : names)
+            WriteFile(dir / "term" / "C" / "DATA" / name, Pattern(3));
+        asked.clear();
+        shown.clear();
+        answers = c.answers;
+        QStringList boxButtons;
+        bool noIsDefault = false;
+        auto hook = app->ui().answerQuestions;
+        QTimer poll;
+        if (c.answers.empty()) {
+            app->ui().answerQuestions = nullptr;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                poll.stop();
+                for (QAbstractButton* b : box->buttons())
+                    boxButtons << b->text();
+                noIsDefault = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::No);
+                asked.push_back(0);
+                box->button(QMessageBox::YesToAll)->click();
+            });
+            poll.start(20);
+        }
+        const int before = Lines().size();
+        // The three files chosen anew: a paste empties the list.
+        Click(pc, Node(pc, (home / "A.TXT").string()));
+        for (const char* name : {"B.TXT", "C.TXT"})
+            QTest::mouseClick(pc->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              pc->visualItemRect(Node(pc, (home / name).string())).center());
+        ASSERT_TRUE(Command(pc, Node(pc, (home / "A.TXT").string()), treecmd::kCopy));
+        ASSERT_TRUE(Command(terminal, Node(terminal, "C:\\DATA"), treecmd::kPaste));
+        app->ui().answerQuestions = hook;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(ReadFile(FindNoCase(dir / "term", fs::path("C/DATA") / names[i])),
+                      c.replaced[static_cast<std::size_t>(i)] == 'r' ? Pattern(200, i + 1) : Pattern(3))
+                << names[i];
+        EXPECT_EQ(asked.size(), c.questions);
+        EXPECT_FALSE(Shown(txt::kTransferFailed)) << "not replacing is no failure";
+        const QStringList lines = Lines().mid(0, Lines().size() - before);
+        int skipped = 0, cancelled = 0;
+        for (const char* name : names) {
+            const std::string path = (home / name).string();
+            skipped += lines.count(QString::fromStdString(TransferProcedures::SkippedLine(path)));
+            cancelled += lines.count(QString::fromStdString(TransferProcedures::CancelledLine(path)));
+        }
+        EXPECT_EQ(skipped, c.skipped) << lines.join('\n').toStdString();
+        EXPECT_EQ(cancelled, c.cancelled) << lines.join('\n').toStdString();
+        if (c.answers.empty()) {
+            EXPECT_EQ(boxButtons.size(), 5) << boxButtons.join(',').toStdString();
+            EXPECT_TRUE(noIsDefault) << "Enter keeps the file";
+        }
+    }
 }
 
 TEST_F(AdvancedModeTest, MovesAFileBetweenTwoPcFoldersByDrag)

@@ -35,7 +35,7 @@ public:
                 answers.pop_front();
                 return a;
             }
-            return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+            return unanswered(buttons);
         };
     }
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QSplitter>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/Commands.h"
 #include "gui/app/Mnemonics.h"
+#include "gui/explorer/CSplitterFrame.h"
 #include "gui/app/OperationRunner.h"
 #include "gui/app/ProgressDialog.h"
 #include "gui/app/QtUi.h"
@@ -121,6 +123,54 @@ TEST_F(MainFrameTest, MenusSpeakTheLanguageTheRuleChooses)
         app.reset();
     }
     saved.empty() ? ::unsetenv("LC_ALL") : ::setenv("LC_ALL", saved.c_str(), 1);
+    gui::ApplyLanguage(2);
+}
+
+// The window opens where the window manager puts it the first time (never moved to 0,0 by the
+// program), and where, as large as and in the mode it was left the next time, its split kept in
+// proportion through a resize.
+TEST_F(MainFrameTest, TheWindowRemembersItsPlaceModeAndSplit)
+{
+    CMainFrame& first = Start();
+    EXPECT_FALSE(first.testAttribute(Qt::WA_Moved)) << "no place forced on a first start";
+    first.show();
+    first.setGeometry(130, 110, 820, 600);
+    first.AdvancedChild()->SetSplitText(QStringLiteral("300,650"));
+    first.SwitchMode(false);
+    const QRect left = first.geometry();
+    app.reset();
+
+    CMainFrame& again = Start();
+    again.show();
+    EXPECT_EQ(again.geometry(), left);
+    EXPECT_FALSE(again.Advanced());
+    again.SwitchMode(true);
+    again.resize(900, 700);
+    QTest::qWait(50);
+    const QList<int> rows = again.AdvancedChild()->outer()->sizes();
+    const QList<int> columns = again.AdvancedChild()->top()->sizes();
+    EXPECT_NEAR(rows.value(0) * 1000.0 / (rows.value(0) + rows.value(1)), 300, 15);
+    EXPECT_NEAR(columns.value(0) * 1000.0 / (columns.value(0) + columns.value(1)), 650, 15);
+}
+
+// Settings > Language stores the choice at once, and the next start speaks it.
+TEST_F(MainFrameTest, TheLanguageMenuStoresTheChoiceForTheNextStart)
+{
+    gui::StartOptions options;
+    options.langFolder = BinDir() + "/../share/feldspan/lang";
+    CMainFrame& frame = Start(options);
+    QMenu* language = frame.findChild<QMenu*>(QStringLiteral("menuLanguage"));
+    ASSERT_TRUE(language);
+    EXPECT_EQ(language->actions().size(), 6) << "the system's language and the five packs";
+    int messages = 0;
+    QObject::connect(&app->ui(), &gui::QtUi::messageShown, [&](int, const QString&, int) { ++messages; });
+    frame.Action(cmd::kLanguage + 3)->trigger();
+    EXPECT_EQ(messages, 1) << "says when the language changes";
+    EXPECT_TRUE(frame.Action(cmd::kLanguage + 3)->isChecked());
+    EXPECT_FALSE(frame.Action(cmd::kLanguage + 2)->isChecked());
+    app.reset();  // exit writes the settings back; the choice must survive that
+    EXPECT_EQ(Start(options).menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    app.reset();
     gui::ApplyLanguage(2);
 }
 

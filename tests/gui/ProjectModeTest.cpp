@@ -61,7 +61,8 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
     ASSERT_FALSE(frame.Advanced());
     CProjectView& view = *frame.ProjectChild();
     ASSERT_EQ(view.List().Count(), 1);
-    EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QStringLiteral("Project:SAMPLE.ABP"));
+    // Language code 2: the tree's labels in Traditional Chinese too.
+    EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QStringLiteral("專案：SAMPLE.ABP"));
 
     view.ButtonOf(CProjectView::Button::Send)->click();
     ASSERT_TRUE(frame.Busy());

@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -120,6 +122,37 @@ TEST_F(ResidentModeTest, SettingsDialogRefusesAMissingFolderAndWritesBackOnOk)
     EXPECT_EQ(block.fixTimeEnable, (std::array<int, 3>{0, 1, 0}));
     EXPECT_EQ(LocalTimeText(block.fixTime[1]), "08:30:00");
     EXPECT_TRUE(fs::is_empty(store)) << "the storage probe leaves nothing";
+}
+
+// The chooser beside an entry offers the files of the terminal's C:\Data; an entry that names no
+// terminal file is said as it is typed.
+TEST_F(ResidentModeTest, SettingsEntriesAreChosenFromTheTerminalAndCheckedAsTyped)
+{
+    for (const char* name : {"DATA1.TXT", "LOG.TXT"})
+        WriteFile(dir / "term" / "C" / "DATA" / name, Pattern(10));
+    fs::create_directories(dir / "term" / "C" / "DATA" / "SUB");
+    CMainFrame& frame = Start();
+    StandbyBlock block;
+    gui::CStandbyDlg dialog(block, dir.string(), app->ui(), app->session().clock());
+    EXPECT_FALSE(dialog.FileChooser(2)->isEnabled()) << "greyed without a terminal to ask";
+    dialog.SetDataFileLister(frame.TerminalDataLister());
+    dialog.FileChooser(2)->click();
+    ASSERT_TRUE(WaitFor([&] { return dialog.ChoiceMenu() != nullptr; }));
+    QStringList offered;
+    for (QAction* a : dialog.ChoiceMenu()->actions())
+        offered << a->text();
+    offered.sort();
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("DATA1.TXT"), QStringLiteral("LOG.TXT")})) << "files only";
+    for (QAction* a : dialog.ChoiceMenu()->actions())
+        if (a->text() == QStringLiteral("LOG.TXT"))
+            a->trigger();
+    EXPECT_EQ(dialog.FileEdit(2)->text(), QStringLiteral("LOG.TXT"));
+    EXPECT_TRUE(dialog.FileCheck(2)->isChecked());
+
+    dialog.FileEdit(4)->setText(QStringLiteral("C:\\DATA\\..\\X.TXT"));
+    EXPECT_FALSE(dialog.EntryProblem(4).isEmpty());
+    dialog.FileEdit(4)->setText(QStringLiteral("X.TXT"));
+    EXPECT_TRUE(dialog.EntryProblem(4).isEmpty());
 }
 
 }  // namespace

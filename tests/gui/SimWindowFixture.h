@@ -122,7 +122,7 @@ protected:
             asked.push_back(id);
             askedTexts.push_back(text);
             if (answers.empty())
-                return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+                return unanswered(buttons);
             const Answer a = answers.front();
             answers.pop_front();
             return a;

@@ -96,15 +96,18 @@ TEST_F(Procedures, UploadReportsFullAndUnformattedDrivesByDrive)
     EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kTransferFailed}));
 }
 
+// Not replacing the terminal's file is the user's choice: skipped, not a failed transfer.
 TEST_F(Procedures, CancelledOverwriteLeavesTheTerminalFile)
 {
     WriteFile(fs::path(simConfig.root) / "C" / "DATA" / "A.TXT", Pattern(3));
     Start();
     ui.answers = {Answer::Cancel};
     TransferProcedures procedures(*session, ui);
-    EXPECT_EQ(procedures.Upload(PcFile("A.TXT", 50), "c:\\data"), 0);
-    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kNameExistsOverwrite, txt::kTransferFailed}));
-    EXPECT_TRUE(ui.lines().empty());
+    const std::string src = PcFile("A.TXT", 50);
+    EXPECT_EQ(procedures.Upload(src, "c:\\data"), 0);
+    EXPECT_TRUE(procedures.Declined());
+    EXPECT_EQ(ui.shownIds(), (std::vector<int>{txt::kNameExistsOverwrite}));
+    EXPECT_EQ(ui.lines(), (std::vector<std::string>{TransferProcedures::SkippedLine(src)}));
     EXPECT_EQ(ReadFile(TermFile("C", "DATA/A.TXT")), Pattern(3));
 }
 

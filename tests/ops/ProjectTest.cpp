@@ -164,20 +164,46 @@ TEST_F(ProjectOps, FilesGoInTheBuildersOrderToTheirFoldersAtEachFirmware)
     }
 }
 
+// Yes repeats only that file; No keeps the terminal's file and goes on (skipped, no failure box);
+// an answer "to all" holds for the rest of the send; Cancel stops it there, said as a cancel.
 TEST_F(ProjectOps, OverwriteOkRepeatsOnlyThatFileAndCancelGoesOn)
 {
-    WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "A.DBF", Pattern(3));
-    WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "B.DBF", Pattern(3));
-    Start();
-    ProjectEntry p = MakeProject("X.ini", {{"Program", "X.ABP"}, {"Lookup1", "A.DBF"}, {"Lookup2", "B.DBF"}});
-    ui.answers = {Answer::Ok, Answer::Cancel};
-    ProjectSender sender(*session, ui);
-    EXPECT_EQ(sender.Send({p}), 1);
-    EXPECT_FALSE(sender.AllSent()) << "B.DBF was kept";
-    EXPECT_EQ(ReadFile(TermFile("D", "LOOKUP/A.DBF")), ReadFile(dir / "pc" / "A.DBF"));
-    EXPECT_EQ(ReadFile(TermFile("D", "LOOKUP/B.DBF")), Pattern(3));
-    EXPECT_EQ(Count(ui.shownIds(), txt::kCopyFailed), 1);
-    EXPECT_EQ(ui.shownIds().back(), txt::kDownloadDone);
+    struct Case {
+        const char* name;
+        std::deque<Answer> answers;
+        const char* replaced;  // A.DBF, B.DBF: r replaced, k kept
+        int questions;
+        int last;  // the final message; 0 for the cancel
+    };
+    const Case cases[] = {
+        {"yes, no", {Answer::Yes, Answer::No}, "rk", 2, txt::kDownloadDone},
+        {"yes to all", {Answer::YesToAll}, "rr", 1, txt::kDownloadDone},
+        {"no to all", {Answer::NoToAll}, "kk", 1, txt::kDownloadDone},
+        {"cancel", {Answer::Cancel}, "kk", 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.clear();
+        WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "A.DBF", Pattern(3));
+        WriteFile(fs::path(simConfig.root) / "D" / "LOOKUP" / "B.DBF", Pattern(3));
+        Start();
+        ProjectEntry p = MakeProject("X.ini", {{"Program", "X.ABP"}, {"Lookup1", "A.DBF"}, {"Lookup2", "B.DBF"}});
+        ui.answers = c.answers;
+        ProjectSender sender(*session, ui);
+        EXPECT_EQ(sender.Send({p}), c.last ? 1 : 0);
+        EXPECT_EQ(sender.AllSent(), std::string(c.replaced) == "rr");
+        for (int i = 0; i < 2; ++i) {
+            const std::string name = i ? "B.DBF" : "A.DBF";
+            EXPECT_EQ(ReadFile(TermFile("D", "LOOKUP/" + name)), c.replaced[i] == 'r' ? ReadFile(dir / "pc" / name) : Pattern(3))
+                << name;
+        }
+        EXPECT_EQ(Count(ui.shownIds(), txt::kNameExistsOverwrite), c.questions);
+        EXPECT_EQ(Count(ui.shownIds(), txt::kCopyFailed), 0) << "kept is no failure";
+        EXPECT_EQ(ui.shownIds().back(), c.last);
+        EXPECT_FALSE(session->Busy());
+        TearDown();
+        SetUp();
+    }
 }
 
 // A stop (drive full, a file that is not there) ends the whole send, every project.
@@ -301,7 +327,7 @@ TEST_F(ProjectOps, EveryFileNotSentIsListedWithItsReason)
         {"in use", {{"M1.DBF", 12}}, 0, false, txt::kTransferFailed, {"M1.DBF: a file is in use on the terminal"}},
         {"stop", {}, 1500, false, txt::kTransferFailed,
          {"M1.DBF: not enough space on the drive", "M2.TXT: the send stopped", "MF.FNT: the send stopped"}},
-        {"declined", {}, 0, true, txt::kDownloadDone, {"kept d:\\lookup\\M1.DBF on the terminal"}},
+        {"declined", {}, 0, true, txt::kDownloadDone, {"skipped d:\\lookup\\M1.DBF"}},
     };
     const std::int64_t dSize = simConfig.dSize;
     for (const Case& c : cases) {

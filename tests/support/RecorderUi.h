@@ -41,7 +41,7 @@ public:
         }
         if (defaultAnswer)
             return *defaultAnswer;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return unanswered(buttons);
     }
 
     class Progress : public ProgressView {

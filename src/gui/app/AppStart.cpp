@@ -83,11 +83,10 @@ App::App(const StartOptions& options)
     frame_ = std::make_unique<CMainFrame>(*config_, *session_, *ui_);
     if (!(config_->port == stored))
         frame_->SetRunOnlyPort(stored, config_->port);
-    // Project mode when the project builder handed a project over, else advanced mode; the window
-    // keeps the place it was created at.
-    const QRect created = frame_->geometry();
-    frame_->SwitchMode(!config_->builderIniFound);
-    frame_->setGeometry(created);
+    // Project mode when the project builder handed a project over, else the mode the window was
+    // left in (advanced mode the first time); the size, place and split it was left with.
+    frame_->RestorePlace();
+    frame_->SwitchMode(!config_->builderIniFound && config_->windowMode != 0);
 }
 
 App::~App()

@@ -1,8 +1,10 @@
 #include "gui/app/CMainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,7 +16,9 @@
 
 #include "app/Resident.h"
 #include "app/UpdateCommands.h"
+#include "explorer/NodeKind.h"
 #include "explorer/TransferProcedures.h"
+#include "explorer/TreeCommands.h"
 #include "base/Texts.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/Commands.h"
@@ -127,7 +131,7 @@ void CMainFrame::CreateActions()
     MakeAction(kPortSerial, "cmd.portSerial", "序列埠", &CMainFrame::OnPortSerial)->setCheckable(true);
     MakeAction(kPortSettings, "cmd.portSettings", "連接埠設定", &CMainFrame::OnPortSettings);
     MakeAction(kAddCr, "cmd.addCr", "加入 <Carriage-Return> 字元", &CMainFrame::OnAddCr)->setCheckable(true);
-    MakeAction(kAddLf, "cmd.addLf", "加入<Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
+    MakeAction(kAddLf, "cmd.addLf", "加入 <Line-Feed> 字元", &CMainFrame::OnAddLf)->setCheckable(true);
     MakeAction(kDeleteAfter, "cmd.deleteAfter", "刪除檔案", &CMainFrame::OnDeleteAfter)->setCheckable(true);
     MakeAction(kResident, nullptr, "", &CMainFrame::OnResident)->setText(qtr(txt::kStartResident));
     MakeAction(kResidentSettings, "cmd.residentSettings", "設定", &CMainFrame::OnResidentSettings);
@@ -146,6 +150,18 @@ void CMainFrame::CreateActions()
     MakeAction(kHelp, "cmd.help", "說明", &CMainFrame::OnHelp)->setShortcut(QKeySequence::HelpContents);
     MakeAction(kTrayShow, nullptr, "Show", &CMainFrame::OnTrayShow);
     MakeAction(kTrayExit, nullptr, "Exit", &CMainFrame::OnTrayExit);
+    // Each pack by its own name, so that a user who cannot read the current language finds theirs.
+    auto* languages = new QActionGroup(this);
+    const std::pair<int, const char*> packs[] = {{3, "English"}, {1, "简体中文"}, {2, "繁體中文"}, {4, "Polski"}, {5, "Русский"}};
+    MakeAction(kLanguage, "cmd.languageSystem", "依系統設定", nullptr);
+    for (const auto& [code, name] : packs)
+        MakeAction(kLanguage + code, nullptr, name, nullptr);
+    for (int code = 0; code <= 5; ++code) {
+        QAction* a = actions_[kLanguage + code];
+        a->setCheckable(true);
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { OnLanguage(code); });
+    }
 
     // The Alt-key letters wanted first, where a pack's words have them (the English ones).
     const std::pair<int, char> letters[] = {{kAddProject, 'A'}, {kReceive, 'R'},      {kExit, 'X'},       {kProjectMode, 'P'},
@@ -176,6 +192,8 @@ void CMainFrame::UpdateCheckMarks()
     actions_[kAddCr]->setChecked(config_.carriageReturn == 1);
     actions_[kAddLf]->setChecked(config_.lineFeed == 1);
     actions_[kDeleteAfter]->setChecked(config_.deleteAfterReceive == 1);
+    for (int code = 0; code <= 5; ++code)
+        actions_[kLanguage + code]->setChecked(config_.languageCode == code);
     actions_[kProjectMode]->setChecked(!advanced_);
     actions_[kAdvancedMode]->setChecked(advanced_);
 }
@@ -202,7 +220,7 @@ void CMainFrame::SwitchMode(bool advanced)
     LoadModeMenu(advanced ? 1 : 0);
     UpdateCheckMarks();
     if (advanced)
-        advancedChild_->SplitInHalves();
+        advancedChild_->ApplySplit();
 }
 
 int CMainFrame::LoadModeMenu(int advanced)
@@ -238,6 +256,11 @@ int CMainFrame::LoadModeMenu(int advanced)
     QMenu* resident = settings->addMenu(qtk("menu.resident", "常駐"));
     add(resident, kResident);
     add(resident, kResidentSettings);
+    settings->addSeparator();
+    QMenu* language = settings->addMenu(qtk("menu.language", "語言"));
+    language->setObjectName(QStringLiteral("menuLanguage"));
+    for (int code : {0, 3, 1, 2, 4, 5})
+        add(language, kLanguage + code);
 
     toolsMenu_ = bar->addMenu(qtk("menu.tools", "工具"));
     toolsMenu_->setObjectName(QStringLiteral("menuTools"));
@@ -418,6 +441,24 @@ void CMainFrame::OnDeleteAfter()
     UpdateCheckMarks();
 }
 
+void CMainFrame::OnLanguage(int code)
+{
+    if (code != config_.languageCode) {
+        // Kept at once (exit does not write it): the window's texts are made when it is built, so
+        // the new language shows from the next start.
+        const int before = config_.languageCode;
+        config_.languageCode = code;
+        std::string error;
+        if (!config_.storeValue("PATH/LANGUAGE", &error)) {
+            config_.languageCode = before;
+            ui_.fixedMessage(error, Icon::Exclamation);
+        } else {
+            ui_.fixedMessage(tk("language.nextStart", "FeldSpan 下次啟動時就會使用所選的語言。"), Icon::Information);
+        }
+    }
+    UpdateCheckMarks();
+}
+
 void CMainFrame::OnAbout()
 {
     AboutDialog about(this);
@@ -581,9 +622,27 @@ void CMainFrame::ResidentTick()
         tickRunning_ = false;
 }
 
+std::function<void(std::function<void(const std::vector<std::string>&)>)> CMainFrame::TerminalDataLister()
+{
+    return [this](std::function<void(const std::vector<std::string>&)> deliver) {
+        auto nodes = std::make_shared<std::optional<std::vector<TerminalNode>>>();
+        RunOperation([this, nodes] { *nodes = TreeCommands(session_, ui_).ListFolder("C:\\DATA"); },
+                     [nodes, deliver = std::move(deliver)] {
+                         if (!*nodes)
+                             return;  // the connection's failure was said
+                         std::vector<std::string> files;
+                         for (const TerminalNode& n : **nodes)
+                             if (n.kind == kNodeFile)
+                                 files.push_back(n.text);
+                         deliver(files);
+                     });
+    };
+}
+
 void CMainFrame::OnResidentSettings()
 {
     CStandbyDlg dialog(config_.standby, config_.projectPath, ui_, session_.clock(), this);
+    dialog.SetDataFileLister(TerminalDataLister());
     if (dialog.exec() == QDialog::Accepted)
         collector_->Restart();  // the interval counts from now
 }
@@ -637,17 +696,42 @@ void CMainFrame::ShutDown()
     // The settings first, then the link: the order the program has always ended in.
     if (runOnlyPort_ && session_.PortValues() == runOnlyValues_)
         session_.SetPortValues(storedPort_);
+    RememberPlace();
     std::string error;
     if (!config_.save(&error))
         QMessageBox::warning(this, windowTitle(), qs(error));
     session_.DropLink();
 }
 
+void CMainFrame::RememberPlace()
+{
+    // A window that was never shown has no place of its own to remember.
+    if (placeShown_)
+        config_.windowGeometry = saveGeometry().toBase64().toStdString();
+    config_.windowMode = advanced_ ? 1 : 0;
+    config_.windowSplit = ss(advancedChild_->SplitText());
+}
+
+void CMainFrame::RestorePlace()
+{
+    // Nothing stored: the window manager places the window; it is never put at 0,0 by us, where
+    // the title bar would be off the screen. restoreGeometry keeps a stored place on a screen.
+    if (!config_.windowGeometry.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(config_.windowGeometry)));
+    advancedChild_->SetSplitText(qs(config_.windowSplit));
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    placeShown_ = true;
+}
+
 void CMainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (!(resident_ && width() == 0 && height() == 0))
-        QTimer::singleShot(0, this, [this] { advancedChild_->SplitInHalves(); });
+        QTimer::singleShot(0, this, [this] { advancedChild_->ApplySplit(); });
 }
 
 // ---- tray ------------------------------------------------------------------------------------

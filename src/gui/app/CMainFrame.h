@@ -12,6 +12,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "base/PortSettings.h"
 
@@ -85,6 +87,11 @@ public:
     // The port values given on the command line hold for this run only: at exit the stored ones
     // are written back unless the user set the port up anew meanwhile.
     void SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly);
+    // The resident settings' chooser: lists the terminal's C:\Data as an operation (nothing while
+    // another one runs) and hands the file names over on this thread.
+    std::function<void(std::function<void(const std::vector<std::string>&)>)> TerminalDataLister();
+    // The size, place and split the window was left with (stored at exit), put back at start.
+    void RestorePlace();
 
     // ---- parts for the views and the tests -----------------------------------------------------
     QAction* Action(int id) const { return actions_.value(id); }
@@ -100,6 +107,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateActions();
@@ -111,6 +119,8 @@ private:
     void ConnectUi();
     // Writes the configuration back and lets go of the link, in the order the program ends in.
     void ShutDown();
+    // Puts the window's place, mode and split into the configuration, for save().
+    void RememberPlace();
 
     // Command handlers.
     void OnProjectMode() { SwitchMode(false); }
@@ -121,6 +131,8 @@ private:
     void OnAddCr();
     void OnAddLf();
     void OnDeleteAfter();
+    // Settings > Language: stores the code; the texts change at the next start.
+    void OnLanguage(int code);
     void OnExit();
     void OnAbout();
     void OnAboutCradle();
@@ -185,6 +197,7 @@ private:
     int activityCode_ = 0;
     int waitCursors_ = 0;
     bool runOnlyPort_ = false;
+    bool placeShown_ = false;  // shown at least once: its geometry is worth remembering
     PortSettings storedPort_;
     PortSettings runOnlyValues_;
 };

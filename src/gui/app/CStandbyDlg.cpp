@@ -9,6 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QToolButton>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -57,13 +60,28 @@ CStandbyDlg::CStandbyDlg(StandbyBlock& block, const std::string& projectPath, Ui
         check->setChecked(block.fileEnable[i] != 0);
         auto* edit = new QLineEdit(qs(block.fileName[i]), files);
         edit->setObjectName(QStringLiteral("edit%1").arg(1028 + 2 * i));
+        auto* chooser = new QToolButton(files);
+        chooser->setObjectName(QStringLiteral("choose%1").arg(i + 1));
+        chooser->setArrowType(Qt::DownArrow);
+        chooser->setToolTip(qtk("standby.choose", "從終端機的 C:\Data 選擇檔案"));
+        chooser->setEnabled(false);
         connect(check, &QCheckBox::toggled, edit, &QWidget::setEnabled);
-        const int row = static_cast<int>(i % 5), col = static_cast<int>(i / 5) * 2;
+        connect(edit, &QLineEdit::textChanged, this, [this, i] { CheckEntry(i); });
+        connect(chooser, &QToolButton::clicked, this, [this, i] { Choose(i); });
+        const int row = static_cast<int>(i % 5), col = static_cast<int>(i / 5) * 3;
         grid->addWidget(check, row, col);
         grid->addWidget(edit, row, col + 1);
+        grid->addWidget(chooser, row, col + 2);
         fileCheck_[i] = check;
         fileEdit_[i] = edit;
+        chooser_[i] = chooser;
     }
+    // An entry that names no terminal file is said here as it is typed, not only at OK.
+    entryNote_ = new QLabel(files);
+    entryNote_->setObjectName(QStringLiteral("entryNote"));
+    entryNote_->setWordWrap(true);
+    entryNote_->setStyleSheet(QStringLiteral("color: #b00000"));
+    grid->addWidget(entryNote_, 5, 0, 1, 6);
 
     every_ = new QRadioButton(qtk("standby.every", "每隔"), this);
     every_->setObjectName(QStringLiteral("radio1047"));
@@ -116,7 +134,62 @@ CStandbyDlg::CStandbyDlg(StandbyBlock& block, const std::string& projectPath, Ui
     layout->addLayout(everyRow);
     layout->addLayout(timesRow);
     layout->addWidget(buttons);
+    for (std::size_t i = 0; i < fileEdit_.size(); ++i)
+        CheckEntry(i);
     UpdateEnabled();
+}
+
+void CStandbyDlg::SetDataFileLister(DataFileLister lister)
+{
+    lister_ = std::move(lister);
+    for (QToolButton* chooser : chooser_)
+        chooser->setEnabled(static_cast<bool>(lister_));
+}
+
+QString CStandbyDlg::EntryProblem(int i) const { return problem_[static_cast<std::size_t>(i)]; }
+
+void CStandbyDlg::CheckEntry(std::size_t i)
+{
+    const std::string entry = ss(fileEdit_[i]->text());
+    problem_[i] = entry.empty() ? QString() : qs(CollectionEntryProblem(entry));
+    fileEdit_[i]->setToolTip(problem_[i]);
+    fileEdit_[i]->setStyleSheet(problem_[i].isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 1px solid #b00000; }"));
+    QString first;
+    for (const QString& p : problem_)
+        if (first.isEmpty())
+            first = p;
+    entryNote_->setText(first);
+    entryNote_->setVisible(!first.isEmpty());
+}
+
+void CStandbyDlg::Choose(std::size_t i)
+{
+    if (!lister_)
+        return;
+    // Listed at every click, so that a file the terminal made meanwhile is offered too. The
+    // listing comes later, from the terminal; the dialog may be closed by then.
+    QPointer<CStandbyDlg> self(this);
+    lister_([self, i](const std::vector<std::string>& names) {
+        if (!self)
+            return;
+        self->dataFiles_ = names;
+        self->ShowChoices(i);
+    });
+}
+
+void CStandbyDlg::ShowChoices(std::size_t i)
+{
+    delete choices_;
+    choices_ = new QMenu(this);
+    choices_->setObjectName(QStringLiteral("dataFiles"));
+    for (const std::string& name : dataFiles_)
+        connect(choices_->addAction(qs(name)), &QAction::triggered, this, [this, i, name] {
+            fileEdit_[i]->setText(qs(name));
+            fileCheck_[i]->setChecked(true);
+        });
+    if (dataFiles_.empty())
+        choices_->addAction(qtk("standby.noDataFiles", "終端機的 C:\Data 中沒有檔案"))->setEnabled(false);
+    choices_->popup(chooser_[i]->mapToGlobal(QPoint(0, chooser_[i]->height())));
 }
 
 void CStandbyDlg::UpdateEnabled()

@@ -6,12 +6,18 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "session/Config.h"
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QMenu;
+class QToolButton;
 class QPushButton;
 class QRadioButton;
 class QTimeEdit;
@@ -34,6 +40,12 @@ public:
     // block was written back; false after 61284, with the focus in the storage edit.
     bool Confirm();
 
+    // Lists the files of the terminal's C:\Data and hands their names to the callback, on the
+    // window's thread, once the listing is there (never, when it failed: the reason was shown).
+    using DataFileLister = std::function<void(std::function<void(const std::vector<std::string>&)>)>;
+    // Without one the choosers beside the entries are greyed.
+    void SetDataFileLister(DataFileLister lister);
+
     // Parts for the tests.
     QLineEdit* StorageEdit() const { return storage_; }
     QCheckBox* FileCheck(int i) const { return fileCheck_[static_cast<std::size_t>(i)]; }
@@ -43,6 +55,11 @@ public:
     QComboBox* IntervalList() const { return interval_; }
     QCheckBox* TimeCheck(int i) const { return timeCheck_[static_cast<std::size_t>(i)]; }
     QTimeEdit* TimePicker(int i) const { return timeEdit_[static_cast<std::size_t>(i)]; }
+    QToolButton* FileChooser(int i) const { return chooser_[static_cast<std::size_t>(i)]; }
+    // The names offered by the last chooser opened (its menu, shown beside it).
+    QMenu* ChoiceMenu() const { return choices_; }
+    // What is wrong with entry i as typed, said beside the entries at once; empty when nothing is.
+    QString EntryProblem(int i) const;
 
     // The interval list's entries in seconds, and the entry shown for a stored value (0 for a value
     // not in the list).
@@ -52,6 +69,9 @@ public:
 private:
     void UpdateEnabled();
     void Browse();
+    void CheckEntry(std::size_t i);
+    void Choose(std::size_t i);
+    void ShowChoices(std::size_t i);
 
     StandbyBlock& block_;
     std::string projectPath_;
@@ -61,6 +81,12 @@ private:
     QPushButton* browse_;
     std::array<QCheckBox*, 10> fileCheck_{};
     std::array<QLineEdit*, 10> fileEdit_{};
+    std::array<QToolButton*, 10> chooser_{};
+    std::array<QString, 10> problem_{};
+    QLabel* entryNote_ = nullptr;
+    QMenu* choices_ = nullptr;
+    DataFileLister lister_;
+    std::vector<std::string> dataFiles_;
     QRadioButton* every_;
     QRadioButton* fixed_;
     QComboBox* interval_;

@@ -32,6 +32,8 @@ enum Command : int {
     kHelp = 32775,
     kTrayShow = 32794,        // tray menu
     kTrayExit = 32795,
+    // Settings > Language: kLanguage + the language code (0 the system's language, 1 to 5 a pack).
+    kLanguage = 33000,
 };
 
 }  // namespace feld::gui::cmd

@@ -144,26 +144,40 @@ void QtUi::showMessage(int id, const std::string& text, Icon icon)
 Answer QtUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
 {
     const QString t = plain(text);
-    Answer answer = buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    Answer answer = unanswered(buttons);
     onUiThread([&] {
         if (answerQuestions) {
             answer = answerQuestions(id, t, buttons);
             return;
         }
-        QMessageBox::StandardButtons b = buttons == Buttons::YesNo      ? QMessageBox::Yes | QMessageBox::No
-                                         : buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                                        : QMessageBox::StandardButtons(QMessageBox::Ok);
+        QMessageBox::StandardButtons b = QMessageBox::Ok;
+        switch (buttons) {
+        case Buttons::YesNo: b = QMessageBox::Yes | QMessageBox::No; break;
+        case Buttons::OkCancel: b = QMessageBox::Ok | QMessageBox::Cancel; break;
+        case Buttons::YesAllNoAllCancel:
+            b = QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll | QMessageBox::Cancel;
+            break;
+        case Buttons::Ok: break;
+        }
         QMessageBox box(boxIcon(icon), QApplication::applicationDisplayName(), t, b, window_);
         box.setWindowModality(Qt::ApplicationModal);
         // Every yes-or-no question here guards something that cannot be undone (a format, a
         // delete, an overwrite, a cancelled transfer): Enter answers No.
         if (buttons == Buttons::YesNo)
             box.setDefaultButton(QMessageBox::No);
+        if (buttons == Buttons::YesAllNoAllCancel) {
+            // Replacing is not undone: Enter keeps the file, Esc stops the batch.
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::Cancel);
+        }
         switch (box.exec()) {
         case QMessageBox::Yes: answer = Answer::Yes; break;
+        case QMessageBox::YesToAll: answer = Answer::YesToAll; break;
         case QMessageBox::Ok: answer = Answer::Ok; break;
         case QMessageBox::No: answer = Answer::No; break;
-        default: answer = buttons == Buttons::YesNo ? Answer::No : Answer::Cancel; break;
+        case QMessageBox::NoToAll: answer = Answer::NoToAll; break;
+        case QMessageBox::Cancel: answer = Answer::Cancel; break;
+        default: answer = unanswered(buttons); break;
         }
     });
     return answer;

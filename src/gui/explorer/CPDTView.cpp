@@ -298,8 +298,11 @@ void CPDTView::Upload(const QString& folder, const std::vector<TransferEntry>& f
         [files, deleteAfter, destination, removed, listAgain, &session, &ui] {
             TransferProcedures procedures(session, ui);
             TreeCommands commands(session, ui);
+            OverwriteQuestion question(files.size());
             for (const TransferEntry& e : files) {
-                const int result = procedures.Upload(e.path, destination);
+                const int result = procedures.Upload(e.path, destination, &question);
+                if (question.Cancelled())
+                    break;
                 if (result == term::kDone)
                     *listAgain = true;
                 // A cut file leaves the PC only once its own upload succeeded.

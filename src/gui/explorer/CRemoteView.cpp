@@ -160,9 +160,18 @@ void CRemoteView::TransferInto(QTreeWidgetItem* target, bool paste)
     QtUi& ui = frame_.ui();
     auto job = [steps, from, &session, &ui] {
         TransferProcedures procedures(session, ui);
+        OverwriteQuestion question(steps->size());
         for (Step& s : *steps) {
             const bool move = s.entry.move != 0;
-            s.ok = procedures.TransferToPc(from, s.entry.path, s.destination, move) == 1;
+            s.ok = procedures.TransferToPc(from, s.entry.path, s.destination, move, &question) == 1;
+            if (question.Cancelled()) {
+                ui.addMessageLine(TransferProcedures::CancelledLine(s.entry.path));
+                break;
+            }
+            if (procedures.Declined()) {
+                ui.addMessageLine(TransferProcedures::SkippedLine(s.entry.path));
+                continue;
+            }
             const int id = s.ok ? (move ? txt::kMoved : txt::kCopied) : (move ? txt::kMoveFailed : txt::kCopyFailed);
             ui.addMessageLine(trf(id, {s.entry.path}));
         }

@@ -29,9 +29,9 @@ ReceiveDialog::ReceiveDialog(Config& config, Ui& ui, const std::vector<std::stri
     format_->addItem(qtk("receiveDialog.append", "Append"));
     format_->addItem(qtk("receiveDialog.overwrite", "New/Overwrite"));
     format_->setCurrentIndex(0);  // append, every time the dialog opens
-    keepCr_ = new QCheckBox(qtk("receiveDialog.keepCr", "加入  <Carriage-Return> 字元"), this);
+    keepCr_ = new QCheckBox(qtk("receiveDialog.keepCr", "加入 <Carriage-Return> 字元"), this);
     keepCr_->setChecked(config_.carriageReturn != 0);
-    keepLf_ = new QCheckBox(qtk("receiveDialog.keepLf", "加入 < Line-Feed> 字元"), this);
+    keepLf_ = new QCheckBox(qtk("receiveDialog.keepLf", "加入 <Line-Feed> 字元"), this);
     keepLf_->setChecked(config_.lineFeed != 0);
     path_ = new QLineEdit(qs(config_.standby.savePath1), this);
     path_->setMinimumWidth(260);
