@@ -2067,6 +2067,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 bytes</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>Stopping the transfer...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -2118,6 +2126,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s, and %s in any letter case</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Sends every project of the list to the terminal, in the list&apos;s order</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2406,6 +2418,10 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>the terminal refused (status %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>The transfer was cancelled: nothing of the file was kept.</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

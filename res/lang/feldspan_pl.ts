@@ -2067,6 +2067,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 B</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>Zatrzymywanie transferu...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -2118,6 +2126,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s oraz %s w dowolnej wielkości liter</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Wysyła do terminala wszystkie projekty z listy, w kolejności listy</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2406,6 +2418,10 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>terminal odmówił (stan %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>Transfer został anulowany: nic z pliku nie zostało zachowane.</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

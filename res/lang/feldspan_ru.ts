@@ -2067,6 +2067,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 байт</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>Остановка передачи...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 КБ</translation>
@@ -2118,6 +2126,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s, а также %s в любом регистре букв</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Отправляет в терминал все проекты списка в порядке списка</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2406,6 +2418,10 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>терминал отказал (состояние %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>Передача отменена: ничего из файла не сохранено.</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

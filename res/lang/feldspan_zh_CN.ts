@@ -2067,6 +2067,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 字节</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>正在停止传输...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -2118,6 +2126,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s，以及不区分大小写的 %s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>按列表顺序将列表中的所有项目发送到终端</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2406,6 +2418,10 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>终端机拒绝了(状态 %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>传输已取消:文件的任何部分都未保留。</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

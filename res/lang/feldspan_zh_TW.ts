@@ -1385,6 +1385,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 位元組</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>正在停止傳輸...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -1432,6 +1440,10 @@ Example:
     <message id="project.places">
         <source>%s, and %s in any letter case</source>
         <translation>%s，以及不分大小寫的 %s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>依清單順序將清單中的所有專案傳送到終端機</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -1544,6 +1556,10 @@ Example:
     <message id="term.status.unknown">
         <source>the terminal refused (status %d)</source>
         <translation>終端機拒絕了(狀態 %d)</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>傳輸已取消:檔案的任何部分都未保留。</translation>
     </message>
 </context>
 </TS>

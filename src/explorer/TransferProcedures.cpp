@@ -172,7 +172,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
     }
     if (result == term::kFailed)
         failureBox = true;
-    if (failureBox)
+    if (failureBox && !session_.ReportCancelled())
         ui_.message(txt::kTransferFailed, Icon::Exclamation);
     if (!line.empty())
         ui_.addMessageLine(line);
@@ -184,6 +184,8 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
 int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
 {
     auto failed = [&](const std::string& why) {
+        if (session_.ReportCancelled())
+            return 0;
         if (!why.empty())
             ui_.fixedMessage(why, Icon::Exclamation);
         ui_.message(txt::kCopyFailed, Icon::Exclamation, {terminalPath});

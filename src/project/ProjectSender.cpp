@@ -218,7 +218,8 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
     // to keep on the terminal was not sent, and is listed so, but it is the user's choice and not a
     // failure: the send still counts as complete.
     const bool failed = stopped || refused_;
-    ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
+    if (!(failed && session_.ReportCancelled()))
+        ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
     ui_.setStatusText(tr(txt::kSendFinished));
     session_.EndOperation();
     return stopped ? 0 : 1;

@@ -1,6 +1,8 @@
 // Connecting, the link-alive window, the reply timer and the progress model.
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 #include <unistd.h>
 
 #include "LinkFixture.h"
@@ -137,6 +139,26 @@ TEST_F(ConnectionTest, FailuresSayWhyAndMarkThePortDisconnected)
     EXPECT_EQ(link->Connect(1), 0);
     EXPECT_EQ(term.opens, opens);
     EXPECT_FALSE(link->LastConnectError().empty());
+}
+
+// The window cancels from its own thread while the worker may be reopening the port (a
+// reconnect): the cancel reaches whichever port there is, and the reopen is not disturbed.
+TEST_F(ConnectionTest, CancelFromAnotherThreadWhileThePortIsReopened)
+{
+    Connected();
+    std::atomic<bool> done{false};
+    std::thread canceller([&] {
+        while (!done)
+            link->Cancel();
+    });
+    int reopened = 0;
+    for (int i = 0; i < 200; ++i)
+        reopened += link->ReopenPort(0);
+    done = true;
+    canceller.join();
+    EXPECT_EQ(reopened, 200);
+    EXPECT_TRUE(link->Engine().Cancelled());
+    EXPECT_EQ(link->IsPortOpen(), 1);
 }
 
 TEST_F(ConnectionTest, FirmwareUpdateFlagSkipsTheLinkCheck)

@@ -67,6 +67,8 @@ CProjectView::CProjectView(Config& config, QtUi& ui, QWidget* parent) : QWidget(
                 bigButton(QStringLiteral("receive"), icons::receive(), qtr(txt::kReceiveLabel), this),
                 bigButton(QStringLiteral("setup"), icons::setup(), qtr(txt::kSetupLabel), this),
                 button(QStringLiteral("about"), qtr(txt::kAboutLabel), this)};
+    // Send takes the whole list, not the project chosen in it.
+    ButtonOf(Button::Send)->setToolTip(qtk("project.sendTip", "Sends every project of the list to the terminal, in the list's order"));
     connect(ButtonOf(Button::Add), &QAbstractButton::clicked, this, &CProjectView::Add);
     connect(ButtonOf(Button::Remove), &QAbstractButton::clicked, this, &CProjectView::Remove);
     connect(ButtonOf(Button::Status), &QAbstractButton::clicked, this, &CProjectView::statusRequested);
