@@ -39,7 +39,7 @@ fi
 # With a display: the desktop program against the simulated terminal, set up to connect to it.
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${FELDSPAN_DEMO:-window}" != "cli" ]; then
   echo "== FeldSpan against the simulated terminal on $device (close the window to end) =="
-  echo "   (Settings > Port settings connects; FELDSPAN_DEMO=cli $0 runs the command-line session instead)"
+  echo "   (the first terminal command connects to it; FELDSPAN_DEMO=cli $0 runs the command-line session instead)"
   if build/bin/feldspan --settings "$work/settings.ini" --device "$device"; then
     exit 0
   fi

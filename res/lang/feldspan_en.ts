@@ -2109,6 +2109,14 @@ Are you sure you want to format drive %s?</translation>
         <source>%1 bytes</source>
         <translation>%1 bytes</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>Stopping the transfer...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -2184,6 +2192,10 @@ Are you sure you want to format drive %s?</translation>
     <message id="project.unchanged">
         <source>unchanged: %s</source>
         <translation>unchanged: %s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Sends every project of the list to the terminal, in the list&apos;s order</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2485,13 +2497,17 @@ Are you sure you want to format drive %s?</translation>
         <source>……以及另外 %d 個檔案</source>
         <translation>… and %d more files</translation>
     </message>
-    <message id="transfer.cancelled">
+    <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
         <translation>Cancelled at %s: it and the files after it were not copied</translation>
     </message>
     <message id="transfer.skipped">
         <source>Skipped %s: the file there was not replaced</source>
         <translation>Skipped %s: the file there was not replaced</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>The transfer was cancelled: nothing of the file was kept.</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -2109,6 +2109,14 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>%1 bytes</source>
         <translation>%1 B</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>Zatrzymywanie transferu...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -2184,6 +2192,10 @@ Czy na pewno sformatować dysk %s?</translation>
     <message id="project.unchanged">
         <source>unchanged: %s</source>
         <translation>bez zmian: %s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Wysyła do terminala wszystkie projekty z listy, w kolejności listy</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2485,13 +2497,17 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>……以及另外 %d 個檔案</source>
         <translation>… i %d innych plików</translation>
     </message>
-    <message id="transfer.cancelled">
+    <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
         <translation>Anulowano przy %s: ten plik i następne nie zostały skopiowane</translation>
     </message>
     <message id="transfer.skipped">
         <source>Skipped %s: the file there was not replaced</source>
         <translation>Pominięto %s: tamtejszego pliku nie zastąpiono</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>Transfer został anulowany: nic z pliku nie zostało zachowane.</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

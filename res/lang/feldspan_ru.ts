@@ -2109,6 +2109,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 байт</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>Остановка передачи...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 КБ</translation>
@@ -2184,6 +2192,10 @@ Example:
     <message id="project.unchanged">
         <source>unchanged: %s</source>
         <translation>без изменений: %s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Отправляет в терминал все проекты списка в порядке списка</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2485,13 +2497,17 @@ Example:
         <source>……以及另外 %d 個檔案</source>
         <translation>… и ещё файлов: %d</translation>
     </message>
-    <message id="transfer.cancelled">
+    <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
         <translation>Отменено на %s: этот и следующие файлы не скопированы</translation>
     </message>
     <message id="transfer.skipped">
         <source>Skipped %s: the file there was not replaced</source>
         <translation>Пропущен %s: файл там не был заменён</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>Передача отменена: ничего из файла не сохранено.</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

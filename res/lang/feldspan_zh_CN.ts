@@ -2108,6 +2108,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 字节</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>正在停止传输...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -2183,6 +2191,10 @@ Example:
     <message id="project.unchanged">
         <source>unchanged: %s</source>
         <translation>未更改:%s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>按列表顺序将列表中的所有项目发送到终端</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2484,13 +2496,17 @@ Example:
         <source>……以及另外 %d 個檔案</source>
         <translation>……以及另外 %d 个文件</translation>
     </message>
-    <message id="transfer.cancelled">
+    <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
         <translation>在 %s 处取消：该文件及其后的文件均未复制</translation>
     </message>
     <message id="transfer.skipped">
         <source>Skipped %s: the file there was not replaced</source>
         <translation>已跳过 %s：那里的文件未被替换</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>传输已取消:文件的任何部分都未保留。</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -1436,6 +1436,14 @@ Example:
         <source>%1 bytes</source>
         <translation>%1 位元組</translation>
     </message>
+    <message id="progress.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="progress.cancelling">
+        <source>Stopping the transfer...</source>
+        <translation>正在停止傳輸...</translation>
+    </message>
     <message id="progress.kib">
         <source>%1 KB</source>
         <translation>%1 KB</translation>
@@ -1507,6 +1515,10 @@ Example:
     <message id="project.unchanged">
         <source>unchanged: %s</source>
         <translation>未變更:%s</translation>
+    </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>依清單順序將清單中的所有專案傳送到終端機</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -1620,13 +1632,17 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>終端機拒絕了(狀態 %d)</translation>
     </message>
-    <message id="transfer.cancelled">
+    <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
         <translation>在 %s 取消：此檔案及其後的檔案都沒有複製</translation>
     </message>
     <message id="transfer.skipped">
         <source>Skipped %s: the file there was not replaced</source>
         <translation>已略過 %s：那裡的檔案沒有被取代</translation>
+    </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>傳輸已取消:檔案的任何部分都未保留。</translation>
     </message>
 </context>
 </TS>

@@ -35,7 +35,7 @@ std::string TransferProcedures::SkippedLine(const std::string& path)
 
 std::string TransferProcedures::CancelledLine(const std::string& path)
 {
-    return formatText(tk("transfer.cancelled", "Cancelled at %s: it and the files after it were not copied"), {path});
+    return formatText(tk("transfer.cancelledAt", "Cancelled at %s: it and the files after it were not copied"), {path});
 }
 
 std::string TransferProcedures::TerminalFileName(const std::string& path)
@@ -198,7 +198,7 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
     }
     if (result == term::kFailed && !declined_)
         failureBox = true;
-    if (failureBox)
+    if (failureBox && !session_.ReportCancelled())
         ui_.message(txt::kTransferFailed, Icon::Exclamation);
     if (!line.empty())
         ui_.addMessageLine(line);
@@ -210,6 +210,8 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
 int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
 {
     auto failed = [&](const std::string& why) {
+        if (session_.ReportCancelled())
+            return 0;
         if (!why.empty())
             ui_.fixedMessage(why, Icon::Exclamation);
         ui_.message(txt::kCopyFailed, Icon::Exclamation, {terminalPath});

@@ -123,7 +123,7 @@ int download(Session& session, Ui& ui, const std::string& from, const std::strin
         got = ReceiveFile(*session.Link(), order);
     }
     if (!got.stored)
-        return receiveFailed(ui, got.why);
+        return session.ReportCancelled() ? 0 : receiveFailed(ui, got.why);
     if (move) {
         // The copy is there and the transfer stands; a terminal file that stays is said as the
         // tree's own delete says it.

@@ -37,6 +37,9 @@ struct LinkEnv {
     const std::atomic<int>* firmwareUpdateFlag = nullptr;    // set: Connect skips the link check
     PortFactory makePort;                                    // empty = the real serial port
     std::string tracePath;                                   // empty = no transfer trace
+    // The user named the port for this run (--device, --usb): a connection without force opens it
+    // as it is, without the port settings dialog.
+    bool portGiven = false;
 };
 
 class PdtLink {

@@ -146,7 +146,9 @@ int PdtLink::Connect(int force)
         }
         port->Device().SetPortSerial();
         port->SetOwner(this);
-        if (!port->ShowSettings()) {
+        if (env_.portGiven && !force) {
+            // The port was chosen on the command line: it is opened as given.
+        } else if (!port->ShowSettings()) {
             lastConnectError_ = tk("link.settingsCancelled", "the port settings were cancelled");
             ShowPortStatus(1);
             return 0;

@@ -93,12 +93,20 @@ TransferEngine::TransferEngine(Clock& clock, Ui* ui, const PortSettings* setting
 TransferEngine::~TransferEngine()
 {
     CloseTrace();
-    port_.reset();
+    SetPort(nullptr);
 }
 
 void TransferEngine::SetPort(std::unique_ptr<LinkPort> port)
 {
-    port_.reset();  // the old device is released before a new one opens it
+    std::unique_ptr<LinkPort> old;
+    {
+        std::lock_guard lock(portMutex_);
+        old = std::move(port_);
+    }
+    // The old device is released before a new one opens it; its reader thread is stopped outside
+    // the lock, so a Cancel meanwhile waits for nothing but the hand-over.
+    old.reset();
+    std::lock_guard lock(portMutex_);
     port_ = std::move(port);
 }
 
@@ -134,6 +142,7 @@ void TransferEngine::CloseTrace()
 void TransferEngine::Cancel()
 {
     cancel_.store(true);
+    std::lock_guard lock(portMutex_);
     if (port_)
         port_->Ring().Wake();  // a reader waiting for the terminal looks at once
 }

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -73,7 +74,8 @@ public:
     TransferEngine(const TransferEngine&) = delete;
     TransferEngine& operator=(const TransferEngine&) = delete;
 
-    // The port the transfers use (owned); replacing it releases the old device first.
+    // The port the transfers use (owned); replacing it releases the old device first. Safe against
+    // Cancel from another thread.
     void SetPort(std::unique_ptr<LinkPort> port);
     LinkPort* Port() { return port_.get(); }
 
@@ -153,6 +155,9 @@ private:
     Ui* ui_;
     const PortSettings* settings_;
     std::unique_ptr<LinkPort> port_;
+    // Guards port_ being replaced (on the link's thread) against Cancel waking it (from any thread);
+    // the link's own thread reads port_ without it.
+    std::mutex portMutex_;
     std::string title_;
     std::uint32_t sendHeaderBytes_ = 0;
     std::function<void(std::int16_t, std::int16_t)> onModel_;

@@ -24,7 +24,8 @@ TransferProgress::TransferProgress(ProgressKind kind, int low, int high, const s
     : kind_(kind), low_(low), high_(high), ui_(ui), clock_(clock)
 {
     caption_ = TextCatalog::instance().text(captionId(kind));
-    if (kind == ProgressKind::Sending)
+    // Both directions name their file: a receive of several files says which one is coming.
+    if (kind == ProgressKind::Sending || (kind == ProgressKind::Receiving && !path.empty()))
         label_ = "...\\" + FileNamePart(path);
 }
 

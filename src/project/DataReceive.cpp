@@ -80,9 +80,11 @@ std::optional<std::vector<std::string>> DataReceive::ListFiles()
 
 int DataReceive::Fail(const std::string& why)
 {
-    if (!why.empty())
-        ui_.fixedMessage(why, Icon::Exclamation);
-    ui_.message(txt::kReceiveFailed, Icon::Exclamation);
+    if (!session_.ReportCancelled()) {
+        if (!why.empty())
+            ui_.fixedMessage(why, Icon::Exclamation);
+        ui_.message(txt::kReceiveFailed, Icon::Exclamation);
+    }
     End();
     return 0;
 }

@@ -306,7 +306,7 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
     if (overwrite_.Cancelled() && !failed)
         ui_.fixedMessage(tk("project.cancelled", "The send was cancelled: the message view lists the files not sent."),
                          Icon::Information);
-    else
+    else if (!(failed && session_.ReportCancelled()))
         ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
     ui_.setStatusText(tr(txt::kSendFinished));
     session_.EndOperation();

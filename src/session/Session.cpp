@@ -52,6 +52,7 @@ void Session::ChangePortValues(const PortSettings& port)
 {
     SetPortValues(port);
     portChanged_.store(true);
+    portGiven_.store(false);
 }
 
 int Session::ConnectLink(int force)
@@ -71,6 +72,7 @@ int Session::ConnectLink(int force)
         env.firmwareUpdateFlag = &firmwareUpdate_;
         env.makePort = makePort_;
         env.tracePath = tracePath_;
+        env.portGiven = portGiven_.load();
         auto link = std::make_unique<PdtLink>(std::move(env));
         if (cancel_.load())
             link->Cancel();
@@ -124,9 +126,19 @@ void Session::CancelOperation()
         link_->Cancel();
 }
 
+bool Session::ReportCancelled()
+{
+    if (!cancel_.load())
+        return false;
+    if (!cancelReported_.exchange(true))
+        ui_.fixedMessage(tk("transfer.cancelled", "The transfer was cancelled: nothing of the file was kept."), Icon::Information);
+    return true;
+}
+
 void Session::ResetCancel()
 {
     cancel_.store(false);
+    cancelReported_.store(false);
     std::lock_guard lock(linkMutex_);
     if (link_)
         link_->ResetCancel();

@@ -39,6 +39,11 @@ public:
     // link on the old port and connects with these.
     void ChangePortValues(const PortSettings& port);
 
+    // The port was named for this run (--device, --usb): connecting without force uses it without
+    // the port settings dialog, until the user changes the port values.
+    void SetPortGiven(bool given) { portGiven_.store(given); }
+    bool PortGiven() const { return portGiven_.load(); }
+
     // kNotConnected without a link, kPortFailed when its port is closed; 1 when connected.
     int CheckConnected();
     // The link, or nullptr before the first successful ConnectLink.
@@ -50,6 +55,9 @@ public:
     void CancelOperation();
     void ResetCancel();
     bool CancelRequested() const { return cancel_.load(); }
+    // For an operation whose transfer failed: when the user stopped it, says so (once per
+    // operation, as a cancel and not as a failure) and returns true; false when nobody stopped it.
+    bool ReportCancelled();
 
     // ---- the busy window (LinkHost) --------------------------------------------------------------
     void BeginOperation() override;
@@ -103,6 +111,8 @@ private:
     std::mutex linkMutex_;          // guards link_ being made or dropped against CancelOperation
     std::atomic<bool> cancel_{false};
     std::atomic<bool> portChanged_{false};
+    std::atomic<bool> portGiven_{false};
+    std::atomic<bool> cancelReported_{false};
 };
 
 // The busy window of a long operation, ended however the operation leaves.

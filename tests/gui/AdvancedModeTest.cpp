@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <optional>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -132,6 +133,47 @@ protected:
     }
     QStringList Lines() const { return frame->MessageView()->Lines(); }
 };
+
+// A port named on the command line is the user's choice already: the first click on a terminal
+// drive connects to it without the port settings dialog, and one that cannot be opened says why in
+// one message. A port that is only stored is offered in the dialog first.
+TEST_F(AdvancedModeTest, APortNamedOnTheCommandLineConnectsAtTheFirstClickWithoutTheDialog)
+{
+    const std::string stored = "Settings\\PortChoice=1\nSettings\\SerialDevice=" + sim.Device().toStdString() + "\n";
+    const QString missing = QString::fromStdString((dir / "no-such-tty").string());
+    struct Case {
+        const char* what;
+        std::string settings;
+        std::optional<QString> device;
+        int dialogs;
+        bool listed;
+    } cases[] = {
+        {"--device", {}, std::nullopt, 0, true},
+        {"stored port only", stored, QString(), 1, true},
+        {"--device that cannot be opened", {}, missing, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app.reset();
+        frame = &Start(c.settings, c.device);
+        frame->SwitchMode(true);
+        frame->show();
+        terminal = frame->AdvancedChild()->terminalTree();
+        int dialogs = 0;
+        app->ui().editPortSettingsHook = [&](PortSettings&) { return ++dialogs, true; };
+        QStringList texts;
+        QObject::connect(&app->ui(), &gui::QtUi::messageShown, [&](int, const QString& text, int) { texts << text; });
+        Click(terminal, terminal->DriveNode('C'));
+        EXPECT_EQ(dialogs, c.dialogs);
+        EXPECT_EQ(Node(terminal, "C:\\DATA") != nullptr, c.listed);
+        if (c.listed) {
+            EXPECT_TRUE(texts.isEmpty()) << texts.join(QStringLiteral(" | ")).toStdString();
+        } else {
+            ASSERT_EQ(texts.size(), 1) << texts.join(QStringLiteral(" | ")).toStdString();
+            EXPECT_TRUE(texts[0].contains(missing) || texts[0].contains(QStringLiteral("\n"))) << "the reason is given";
+        }
+    }
+}
 
 TEST_F(AdvancedModeTest, UploadsByPasteByDragAndFromTheFileManager)
 {

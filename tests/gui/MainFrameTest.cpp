@@ -9,12 +9,18 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QMenuBar>
+#include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <thread>
 #include <fstream>
 
 #include "base/Texts.h"
@@ -273,6 +279,12 @@ protected:
 
     CMainFrame& StartSlowFetch()
     {
+        CMainFrame& frame = StartSlowTerminal();
+        BeginFetch(frame);
+        return frame;
+    }
+    CMainFrame& StartSlowTerminal()
+    {
         sim::SimConfig config = SimAt(dir / "term");
         config.baud = 115200;
         std::string error;
@@ -282,14 +294,93 @@ protected:
         fetch.target = dir / "BIG.DAT";
         CMainFrame& frame = Start({.device = fetch.sim.Device()});
         app->ui().editPortSettingsHook = [](PortSettings&) { return true; };
+        return frame;
+    }
+    void BeginFetch(CMainFrame& frame)
+    {
         EXPECT_TRUE(frame.RunOperation(
             [this] { TransferProcedures(app->session(), app->ui()).FetchExact("C:\\Data\\BIG.DAT", fetch.target.string()); }));
         for (int i = 0; i < 200 && !fetch.Growing(); ++i)
             QTest::qWait(25);
         EXPECT_TRUE(fetch.Growing()) << "the fetch did not start";
-        return frame;
+    }
+    // The progress window on screen, if any.
+    static gui::ProgressDialog* Progress()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<gui::ProgressDialog*>(w); d && d->isVisible())
+                return d;
+        return nullptr;
+    }
+    // The transfer ended, the window is free, and neither side has a partial file: the PC has no
+    // copy nor temporary, the terminal still has its file.
+    void EndedWithNothingPartial(CMainFrame& frame)
+    {
+        for (int i = 0; i < 200 && frame.Busy(); ++i)
+            QTest::qWait(25);
+        EXPECT_FALSE(frame.Busy());
+        EXPECT_FALSE(fs::exists(fetch.target));
+        EXPECT_FALSE(fetch.PartLeft());
+        EXPECT_EQ(fs::file_size(dir / "term" / "C" / "DATA" / "BIG.DAT"), 100'000u);
     }
 };
+
+// The progress window's Cancel stops the fetch at its next frame: the window names the file, and
+// the end is said once, as a cancel, never as a failure.
+TEST_F(MainFrameFetchTest, TheProgressWindowsCancelStopsTheTransferAndSaysSoOnce)
+{
+    CMainFrame& frame = StartSlowFetch();
+    gui::ProgressDialog* progress = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (progress = Progress()) != nullptr; }, 5000));
+    EXPECT_TRUE(progress->findChild<QLabel*>(QStringLiteral("label"))->text().contains(QStringLiteral("BIG.DAT")));
+    QSignalSpy shown(&app->ui(), &gui::QtUi::messageShown);
+    QElapsedTimer t;
+    t.start();
+    auto* cancel = progress->findChild<QPushButton*>(QStringLiteral("cancel"));
+    ASSERT_TRUE(cancel && cancel->isVisible()) << "the window has a Cancel button";
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EndedWithNothingPartial(frame);
+    EXPECT_LT(t.elapsed(), 3000) << "at the next frame, not after the file";
+    ASSERT_EQ(shown.count(), 1);
+    for (int failure : {txt::kCopyFailed, txt::kReceiveFailed, txt::kTransferFailed})
+        EXPECT_NE(shown[0][0].toInt(), failure);
+    EXPECT_EQ(shown[0][2].toInt(), static_cast<int>(Icon::Information)) << shown[0][1].toString().toStdString();
+    EXPECT_EQ(Progress(), nullptr);
+}
+
+// The tray's Exit during a resident pass, after "Yes": the transfer stops with no further box,
+// the resident tick is stopped before the link goes, and nothing new starts.
+TEST_F(MainFrameFetchTest, ExitDuringATransferWhileResidentStopsTheTickAndShowsNoFailure)
+{
+    CMainFrame& frame = StartSlowTerminal();
+    frame.Action(cmd::kResident)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.Resident() && !frame.Busy(); }, 10000));
+    ASSERT_TRUE(frame.ResidentTimerActive());
+    BeginFetch(frame);
+    app->ui().answerQuestions = [](int, const QString&, Buttons) { return Answer::Yes; };
+    QSignalSpy shown(&app->ui(), &gui::QtUi::messageShown);
+    frame.ExitProgram();
+    EndedWithNothingPartial(frame);
+    EXPECT_EQ(shown.count(), 0);
+    EXPECT_FALSE(frame.ResidentTimerActive());
+    EXPECT_FALSE(frame.RunOperation([] {})) << "nothing starts while the program ends";
+}
+
+// SIGTERM (as SIGHUP and SIGINT) ends the window as "Yes" on its close box does: the transfer
+// stops and leaves nothing partial, no box comes up, the settings are written back.
+TEST_F(MainFrameFetchTest, SigtermStopsTheTransferAndSavesTheSettings)
+{
+    CMainFrame& frame = StartSlowFetch();
+    app->config().lineFeed = 1 - app->config().lineFeed;
+    const int lineFeed = app->config().lineFeed;
+    QSignalSpy shown(&app->ui(), &gui::QtUi::messageShown);
+    ::raise(SIGTERM);
+    EndedWithNothingPartial(frame);
+    EXPECT_EQ(shown.count(), 0);
+    Config read((dir / "settings.ini").string());
+    read.load();
+    EXPECT_EQ(read.lineFeed, lineFeed);
+}
 
 // Closing the window during a transfer asks, then stops the transfer before the program ends: the
 // fetch leaves nothing partial behind.
@@ -343,6 +434,50 @@ TEST_F(MainFrameTest, ClosingWhileResidentHidesTheWindowAndExitEndsIt)
     frame.SetResident(false);
 }
 
+// Without a notification area there is no tray Exit: File > Exit ends the program even while
+// resident.
+TEST_F(MainFrameTest, FileExitEndsTheProgramWhileResidentWithoutATray)
+{
+    CMainFrame& frame = Start();
+    ASSERT_FALSE(frame.HasTray());
+    frame.show();
+    frame.SetResident(true);
+    frame.Action(cmd::kExit)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_FALSE(frame.ResidentTimerActive());
+}
+
+// The receive switches and the resident settings are read by the operation under way: they wait
+// for it like the terminal commands do.
+TEST_F(MainFrameTest, ReceiveSwitchesAndResidentSettingsWaitForARunningOperation)
+{
+    CMainFrame& frame = Start();
+    Config& config = app->config();
+    const int cr = config.carriageReturn, lf = config.lineFeed, del = config.deleteAfterReceive;
+    std::atomic<bool> release{false};
+    std::atomic<int> reads{0};
+    ASSERT_TRUE(frame.RunOperation([&] {
+        while (!release) {
+            // What a receive and a resident pass read while they run.
+            reads += config.carriageReturn + config.lineFeed + config.deleteAfterReceive +
+                     static_cast<int>(config.standby.fixTime[0] & 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }));
+    QCoreApplication::processEvents();
+    for (int id : {cmd::kAddCr, cmd::kAddLf, cmd::kDeleteAfter, cmd::kResidentSettings}) {
+        EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
+        frame.Action(id)->trigger();
+    }
+    EXPECT_EQ(config.carriageReturn, cr);
+    EXPECT_EQ(config.lineFeed, lf);
+    EXPECT_EQ(config.deleteAfterReceive, del);
+    release = true;
+    frame.Runner().waitWhileRunning();
+    EXPECT_TRUE(frame.Action(cmd::kAddCr)->isEnabled());
+}
+
 TEST_F(MainFrameTest, ReceiveOptionsToggleWithCheckMarksAndAreSavedAtExit)
 {
     CMainFrame& frame = Start();
@@ -369,6 +504,30 @@ TEST(WindowParts, StatusDialogShowsUnFormatForANegativeFreeValue)
     d.SetValues(200, 1000, 1000, 0, 5, 5, 0);
     EXPECT_EQ(d.FieldText(QStringLiteral("version")), QStringLiteral("2.00"));
     EXPECT_EQ(d.FieldText(QStringLiteral("cFree")), QStringLiteral("0"));
+}
+
+// A transfer's window stops it by its Cancel button, Esc or close box, once, and stays until the
+// operation closes it; a format's or a defragmentation's cannot be stopped.
+TEST(WindowParts, ProgressWindowOfATransferAsksToStopByButtonEscAndCloseBoxOnce)
+{
+    const std::pair<ProgressKind, bool> kinds[] = {{ProgressKind::Sending, true},
+                                                   {ProgressKind::Receiving, true},
+                                                   {ProgressKind::Format, false},
+                                                   {ProgressKind::Defragment, false}};
+    for (auto [kind, cancellable] : kinds) {
+        gui::ProgressDialog d(kind, QStringLiteral("Process"), QStringLiteral("...\\A.TXT"), nullptr);
+        d.show();
+        QSignalSpy asked(&d, &gui::ProgressDialog::cancelRequested);
+        auto* button = d.findChild<QPushButton*>(QStringLiteral("cancel"));
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->isVisible(), cancellable);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_EQ(asked.count(), cancellable ? 1 : 0) << static_cast<int>(kind);
+        d.close();
+        button->click();
+        EXPECT_EQ(asked.count(), cancellable ? 1 : 0) << "once";
+        EXPECT_TRUE(d.isVisible()) << "the operation closes it";
+    }
 }
 
 TEST(WindowParts, MessageViewShowsTheNewestLineFirst)

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,14 +107,15 @@ protected:
     }
     void TearDown() override { app.reset(); }
 
-    // `extraSettings`: more lines for the settings file's [FeldSpan] group.
-    gui::CMainFrame& Start(const std::string& extraSettings = {})
+    // `extraSettings`: more lines for the settings file's [FeldSpan] group. `device`: the --device
+    // value (empty: none); the simulated terminal's when not given.
+    gui::CMainFrame& Start(const std::string& extraSettings = {}, std::optional<QString> device = std::nullopt)
     {
         std::ofstream(dir / "settings.ini") << "[FeldSpan]\nPATH\\PROJECTPATH=" << (dir / "project").string() << "/\n"
                                             << extraSettings << "[PATH]\nLANGUAGE=2\n";
         gui::StartOptions options;
         options.settingsFile = QString::fromStdString((dir / "settings.ini").string());
-        options.device = sim.Device();
+        options.device = device ? *device : sim.Device();
         app = std::make_unique<gui::App>(options);
         app->ui().quietMessages = true;
         app->ui().editPortSettingsHook = [](PortSettings&) { return true; };

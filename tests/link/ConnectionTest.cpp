@@ -1,6 +1,8 @@
 // Connecting, the link-alive window, the reply timer and the progress model.
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 #include <unistd.h>
 
 #include "LinkFixture.h"
@@ -139,6 +141,31 @@ TEST_F(ConnectionTest, FailuresSayWhyAndMarkThePortDisconnected)
     EXPECT_FALSE(link->LastConnectError().empty());
 }
 
+// The window cancels from its own thread while the worker may be reopening the port (a
+// reconnect): the cancel reaches whichever port there is, and the reopen is not disturbed.
+TEST_F(ConnectionTest, CancelFromAnotherThreadWhileThePortIsReopened)
+{
+    Connected();
+    std::atomic<bool> done{false};
+    std::atomic<int> cancels{0};
+    std::thread canceller([&] {
+        while (!done) {
+            link->Cancel();
+            ++cancels;
+        }
+    });
+    while (cancels == 0)
+        std::this_thread::yield();  // the reopens below overlap the cancels
+    int reopened = 0;
+    for (int i = 0; i < 200; ++i)
+        reopened += link->ReopenPort(0);
+    done = true;
+    canceller.join();
+    EXPECT_EQ(reopened, 200);
+    EXPECT_TRUE(link->Engine().Cancelled());
+    EXPECT_EQ(link->IsPortOpen(), 1);
+}
+
 TEST_F(ConnectionTest, FirmwareUpdateFlagSkipsTheLinkCheck)
 {
     firmwareFlag = 1;
@@ -198,7 +225,7 @@ TEST(TransferProgressTest, ReceivingRaisesHighAndTimedModeClosesAfterTwelveSecon
     recv.SetHigh(1000);
     recv.SetPos(5);
     EXPECT_EQ(recv.Percent(), 0);
-    EXPECT_TRUE(recv.Label().empty());
+    EXPECT_EQ(recv.Label(), "...\\X") << "a receive names its file too";
 
     TransferProgress fmt(ProgressKind::Format, 0, 0, "", &ui, &clock);
     fmt.Create();

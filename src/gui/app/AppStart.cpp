@@ -80,6 +80,7 @@ App::App(const StartOptions& options)
         config_->port.connectEnabled = true;
 
     session_ = std::make_unique<Session>(*config_, *ui_);
+    session_->SetPortGiven(!options.device.isEmpty() || options.usb);
     frame_ = std::make_unique<CMainFrame>(*config_, *session_, *ui_);
     if (!(config_->port == stored))
         frame_->SetRunOnlyPort(stored, config_->port);

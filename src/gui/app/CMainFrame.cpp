@@ -22,6 +22,7 @@
 #include "base/Texts.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/Commands.h"
+#include "gui/app/EndSignals.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/Icons.h"
 #include "gui/app/Mnemonics.h"
@@ -82,6 +83,12 @@ CMainFrame::CMainFrame(Config& config, Session& session, QtUi& ui, QWidget* pare
     CreateTray();
     ConnectUi();
     connect(runner_, &OperationRunner::busyChanged, this, [this](bool) { UpdateEnabled(); });
+    // A transfer's progress window asks to stop it; the operation reports the cancel itself.
+    connect(&ui_, &QtUi::cancelRequested, this, [this] {
+        if (Busy())
+            session_.CancelOperation();
+    });
+    new EndSignals([this](int signal) { EndOnSignal(signal); }, this);
     connect(projectChild_, &CProjectView::statusRequested, this, &CMainFrame::OnProjectStatus);
     connect(projectChild_, &CProjectView::sendRequested, this, &CMainFrame::OnSendProjects);
     connect(projectChild_, &CProjectView::receiveRequested, this, &CMainFrame::OnReceive);
@@ -175,8 +182,11 @@ void CMainFrame::CreateActions()
     // A command present before its part of the program is there goes into later_: greyed, never
     // silently idle. Every command works now.
     later_ = {};
+    // The receive switches and the resident settings are read by the operation under way: they
+    // wait for it too.
     startsOperation_ = {kReceive, kPortSettings, kFormatC, kFormatD, kFirmware, kFirmwareButton, kDefragment,
-                        kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial};
+                        kLanguageDownload, kDumpC, kDumpD, kAboutCradle, kCradleUpdate, kPortUsb, kPortSerial,
+                        kAddCr, kAddLf, kDeleteAfter, kResidentSettings};
     for (int id : later_)
         actions_[id]->setStatusTip(qtk("cmd.later", "這個指令尚未提供"));
     UpdateCheckMarks();
@@ -382,6 +392,8 @@ bool CMainFrame::Busy() const { return runner_->running(); }
 
 bool CMainFrame::RunOperation(std::function<void()> job, std::function<void()> done)
 {
+    if (ending_)
+        return false;  // the program is ending: the link is about to go
     if (!runner_->start(std::move(job), [this, done = std::move(done)] {
             if (done)
                 done();
@@ -604,7 +616,7 @@ void CMainFrame::ResidentTick()
         residentTimer_->stop();
         return;
     }
-    if (session_.Busy() || runner_->running() || tickRunning_)
+    if (session_.Busy() || runner_->running() || tickRunning_ || standbyDialogOpen_ || ending_)
         return;
     tickRunning_ = true;
     if (!collector_->TakeDue()) {
@@ -641,9 +653,14 @@ std::function<void(std::function<void(const std::vector<std::string>&)>)> CMainF
 
 void CMainFrame::OnResidentSettings()
 {
+    if (Busy())
+        return;  // a pass reads the schedule it would change
     CStandbyDlg dialog(config_.standby, config_.projectPath, ui_, session_.clock(), this);
     dialog.SetDataFileLister(TerminalDataLister());
-    if (dialog.exec() == QDialog::Accepted)
+    standbyDialogOpen_ = true;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    standbyDialogOpen_ = false;
+    if (accepted)
         collector_->Restart();  // the interval counts from now
 }
 
@@ -654,7 +671,37 @@ void CMainFrame::SetRunOnlyPort(const PortSettings& stored, const PortSettings& 
     runOnlyValues_ = runOnly;
 }
 
-void CMainFrame::OnExit() { close(); }
+void CMainFrame::OnExit()
+{
+    // Without a notification area there is no tray Exit: File > Exit ends the program even while
+    // resident, or nothing would.
+    if (!tray_)
+        exiting_ = true;
+    close();
+}
+
+void CMainFrame::EndOnSignal(int)
+{
+    if (ending_)
+        return;
+    exiting_ = true;
+    if (!isHidden())
+        hide();
+    EndProgram();
+}
+
+void CMainFrame::EndProgram()
+{
+    ending_ = true;
+    ui_.setClosing(true);
+    // The resident tick would start a pass the moment the operation below has ended.
+    residentTimer_->stop();
+    session_.SetResidentTimerArmed(false);
+    // The transfer stops at its next step; a fetch throws its temporary away.
+    runner_->cancelAndWait();
+    ShutDown();
+    QApplication::quit();
+}
 
 void CMainFrame::ExitProgram()
 {
@@ -680,12 +727,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
-        // The transfer stops at its next step; a fetch throws its temporary away.
-        runner_->cancelAndWait();
     }
-    ShutDown();
     event->accept();
-    QApplication::quit();
+    EndProgram();
 }
 
 void CMainFrame::ShutDown()

@@ -84,6 +84,9 @@ public:
     bool HasTray() const { return tray_ != nullptr; }
     // Ends the program whatever the resident flag says (the tray's Exit).
     void ExitProgram();
+    // Ends the program without asking (SIGTERM, SIGHUP, SIGINT): the operation under way stops,
+    // the settings are written back.
+    void EndOnSignal(int signal);
     // The port values given on the command line hold for this run only: at exit the stored ones
     // are written back unless the user set the port up anew meanwhile.
     void SetRunOnlyPort(const PortSettings& stored, const PortSettings& runOnly);
@@ -121,6 +124,9 @@ private:
     void ShutDown();
     // Puts the window's place, mode and split into the configuration, for save().
     void RememberPlace();
+    // The end once it is decided: no tick and no new operation, the one under way stopped without
+    // further boxes, then ShutDown and the event loop's end.
+    void EndProgram();
 
     // Command handlers.
     void OnProjectMode() { SwitchMode(false); }
@@ -192,6 +198,8 @@ private:
     QTimer* residentTimer_ = nullptr;
     bool tickRunning_ = false;  // a tick's pass is under way
     bool exiting_ = false;
+    bool ending_ = false;        // EndProgram runs: nothing new starts
+    bool standbyDialogOpen_ = false;  // the resident settings are being edited: no pass starts
     bool shutDown_ = false;
     bool portDisconnected_ = true;
     int activityCode_ = 0;

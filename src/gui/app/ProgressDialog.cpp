@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "gui/app/QtUi.h"
@@ -38,7 +39,16 @@ ProgressDialog::ProgressDialog(ProgressKind kind, const QString& caption, const 
     layout->addWidget(label_);
     layout->addWidget(bar_);
     layout->addWidget(detail_);
-    detail_->setVisible(kind == ProgressKind::Sending || kind == ProgressKind::Receiving);
+    const bool transfer = kind == ProgressKind::Sending || kind == ProgressKind::Receiving;
+    detail_->setVisible(transfer);
+    cancel_ = new QPushButton(qtk("progress.cancel", "Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    cancel_->setAutoDefault(false);
+    cancel_->setVisible(transfer);
+    layout->addWidget(cancel_, 0, Qt::AlignRight);
+    connect(cancel_, &QPushButton::clicked, this, &ProgressDialog::RequestCancel);
+    if (transfer)
+        setWindowFlag(Qt::WindowCloseButtonHint, true);
     clock_.start();
 }
 
@@ -67,16 +77,30 @@ void ProgressDialog::setBytes(qint64 done, qint64 total)
     detail_->setText(text);
 }
 
+bool ProgressDialog::Cancellable() const { return kind_ == ProgressKind::Sending || kind_ == ProgressKind::Receiving; }
+
+void ProgressDialog::RequestCancel()
+{
+    if (!Cancellable() || !cancel_->isEnabled())
+        return;
+    cancel_->setEnabled(false);
+    label_->setText(qtk("progress.cancelling", "Stopping the transfer..."));
+    emit cancelRequested();
+}
+
 void ProgressDialog::closeEvent(QCloseEvent* event)
 {
-    // The operation decides when its window goes; the window cannot stop it.
+    // The operation decides when its window goes: the close box only asks a transfer to stop.
     event->ignore();
+    RequestCancel();
 }
 
 void ProgressDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (event->key() == Qt::Key_Escape) {
+        RequestCancel();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The "Process" window of a transfer, a format or a defragmentation: a percentage, the file's
-// name, and for transfers the bytes done, the rate and the time left. It cannot be cancelled
-// from itself (closing the main window asks to cancel the operation instead).
+// name, and for transfers the bytes done, the rate and the time left. A transfer's window has a
+// Cancel button (Esc and its close box do the same): it asks the operation to stop, and the
+// operation closes the window when it has. A format or a defragmentation cannot be stopped from it
+// (the terminal is busy with the drive by then).
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -10,6 +12,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace feld::gui {
 
@@ -25,6 +28,12 @@ public:
     int percent() const;
     QString detailText() const;
     ProgressKind kind() const { return kind_; }
+    bool Cancellable() const;
+    // The user asked the transfer to stop (once; the button is greyed after).
+    void RequestCancel();
+
+signals:
+    void cancelRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,6 +44,7 @@ private:
     QProgressBar* bar_;
     QLabel* label_;
     QLabel* detail_;
+    QPushButton* cancel_;
     QElapsedTimer clock_;
     qint64 firstDone_ = -1;
 };

@@ -133,6 +133,8 @@ void QtUi::showMessage(int id, const std::string& text, Icon icon)
 {
     const QString t = plain(text);
     onUiThread([&] {
+        if (closing_)
+            return;  // the user is ending the program: what the stopped operation says is moot
         emit messageShown(id, t, static_cast<int>(icon));
         if (quietMessages)
             return;
@@ -146,6 +148,8 @@ Answer QtUi::ask(int id, const std::string& text, Buttons buttons, Icon icon)
     const QString t = plain(text);
     Answer answer = unanswered(buttons);
     onUiThread([&] {
+        if (closing_)
+            return;  // the safe answer: nothing more is started while the program ends
         if (answerQuestions) {
             answer = answerQuestions(id, t, buttons);
             return;
@@ -190,6 +194,7 @@ std::unique_ptr<ProgressView> QtUi::openProgress(ProgressKind kind, const std::s
     onUiThread([&] {
         dialog = new ProgressDialog(kind, c, l, window_);
         dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+        connect(dialog, &ProgressDialog::cancelRequested, this, &QtUi::cancelRequested);
         dialog->show();
         dialog->raise();
     });

@@ -51,6 +51,10 @@ public:
 
     // Runs `fn` on the window's thread and waits for it (at once when called there).
     void onUiThread(const std::function<void()>& fn);
+    // The program is ending (the user said so): the operation being stopped shows no more boxes
+    // and its questions take their safe answer.
+    void setClosing(bool closing) { closing_ = closing; }
+    bool closing() const { return closing_; }
 
     // For tests: answer questions without showing them (nullptr: ask the user).
     std::function<Answer(int id, const QString& text, Buttons buttons)> answerQuestions;
@@ -67,10 +71,13 @@ signals:
     void terminalFolderChangedSignal(const QString& terminalPath);
     void waitCursor(bool on);
     void messageShown(int id, const QString& text, int icon);
+    // The user asked the transfer under way to stop (its progress window's Cancel, Esc or close box).
+    void cancelRequested();
 
 private:
     QPointer<QWidget> window_;
     CallQueue* calls_;  // functions the worker hands to the window's thread
+    bool closing_ = false;  // read and written on the window's thread only
 };
 
 // The filter text the core words ("Kernel File (*.bin) | *.bin ||") as a Qt file-dialog filter.

@@ -74,6 +74,8 @@ CProjectView::CProjectView(Config& config, QtUi& ui, QWidget* parent) : QWidget(
                                    "Skip each file the terminal already holds with the same name, size, date and time")));
     onlyChanged_->setChecked(config_.sendOnlyChanged != 0);
     connect(onlyChanged_, &QCheckBox::toggled, this, [this](bool on) { config_.sendOnlyChanged = on ? 1 : 0; });
+    // Send takes the whole list, not the project chosen in it.
+    ButtonOf(Button::Send)->setToolTip(qtk("project.sendTip", "Sends every project of the list to the terminal, in the list's order"));
     connect(ButtonOf(Button::Add), &QAbstractButton::clicked, this, &CProjectView::Add);
     connect(ButtonOf(Button::Remove), &QAbstractButton::clicked, this, &CProjectView::Remove);
     connect(ButtonOf(Button::Status), &QAbstractButton::clicked, this, &CProjectView::statusRequested);

@@ -1,0 +1,31 @@
+#pragma once
+// The window ends on SIGTERM, SIGHUP and SIGINT the way it ends on its close box after "Yes": the
+// operation under way is stopped (its temporaries go with it), the settings are written back. The
+// handler only writes the signal's number into a pipe; the window's thread reads it and ends the
+// program there. A second signal while the first is being handled ends the program at once, its
+// temporaries removed first.
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+namespace feld::gui {
+
+class EndSignals : public QObject {
+    Q_OBJECT
+public:
+    // `onSignal` runs on the window's thread with the signal's number. One watcher at a time.
+    explicit EndSignals(std::function<void(int)> onSignal, QObject* parent = nullptr);
+    ~EndSignals() override;  // the default handlers come back
+
+private:
+    void Read();
+
+    std::function<void(int)> onSignal_;
+    int fds_[2] = {-1, -1};
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace feld::gui
