@@ -2189,13 +2189,17 @@ Are you sure you want to format drive %s?</translation>
         <source>%s, and %s in any letter case</source>
         <translation>%s, and %s in any letter case</translation>
     </message>
+    <message id="project.sendTip">
+        <source>Sends every project of the list to the terminal, in the list's order</source>
+        <translation>Sends every project of the list to the terminal, in the list's order</translation>
+    </message>
+    <message id="project.sentLine">
+        <source>sent %s -&gt; %s</source>
+        <translation>sent %s -&gt; %s</translation>
+    </message>
     <message id="project.unchanged">
         <source>unchanged: %s</source>
         <translation>unchanged: %s</translation>
-    </message>
-    <message id="project.sendTip">
-        <source>Sends every project of the list to the terminal, in the list's order</source>
-        <translation>Sends every project of the list to the terminal, in the list&apos;s order</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2493,9 +2497,9 @@ Are you sure you want to format drive %s?</translation>
         <source>the terminal refused (status %d)</source>
         <translation>the terminal refused (status %d)</translation>
     </message>
-    <message id="tree.andMore">
-        <source>……以及另外 %d 個檔案</source>
-        <translation>… and %d more files</translation>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>The transfer was cancelled: nothing of the file was kept.</translation>
     </message>
     <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
@@ -2505,9 +2509,9 @@ Are you sure you want to format drive %s?</translation>
         <source>Skipped %s: the file there was not replaced</source>
         <translation>Skipped %s: the file there was not replaced</translation>
     </message>
-    <message id="transfer.cancelled">
-        <source>The transfer was cancelled: nothing of the file was kept.</source>
-        <translation>The transfer was cancelled: nothing of the file was kept.</translation>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>… and %d more files</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -2189,13 +2189,17 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>%s, and %s in any letter case</source>
         <translation>%s oraz %s w dowolnej wielkości liter</translation>
     </message>
-    <message id="project.unchanged">
-        <source>unchanged: %s</source>
-        <translation>bez zmian: %s</translation>
-    </message>
     <message id="project.sendTip">
         <source>Sends every project of the list to the terminal, in the list's order</source>
         <translation>Wysyła do terminala wszystkie projekty z listy, w kolejności listy</translation>
+    </message>
+    <message id="project.sentLine">
+        <source>sent %s -&gt; %s</source>
+        <translation>wysłano %s -&gt; %s</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>bez zmian: %s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2493,9 +2497,9 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>the terminal refused (status %d)</source>
         <translation>terminal odmówił (stan %d)</translation>
     </message>
-    <message id="tree.andMore">
-        <source>……以及另外 %d 個檔案</source>
-        <translation>… i %d innych plików</translation>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>Transfer został anulowany: nic z pliku nie zostało zachowane.</translation>
     </message>
     <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
@@ -2505,9 +2509,9 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>Skipped %s: the file there was not replaced</source>
         <translation>Pominięto %s: tamtejszego pliku nie zastąpiono</translation>
     </message>
-    <message id="transfer.cancelled">
-        <source>The transfer was cancelled: nothing of the file was kept.</source>
-        <translation>Transfer został anulowany: nic z pliku nie zostało zachowane.</translation>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>… i %d innych plików</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

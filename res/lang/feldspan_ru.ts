@@ -2189,13 +2189,17 @@ Example:
         <source>%s, and %s in any letter case</source>
         <translation>%s, а также %s в любом регистре букв</translation>
     </message>
-    <message id="project.unchanged">
-        <source>unchanged: %s</source>
-        <translation>без изменений: %s</translation>
-    </message>
     <message id="project.sendTip">
         <source>Sends every project of the list to the terminal, in the list's order</source>
         <translation>Отправляет в терминал все проекты списка в порядке списка</translation>
+    </message>
+    <message id="project.sentLine">
+        <source>sent %s -&gt; %s</source>
+        <translation>отправлено %s -&gt; %s</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>без изменений: %s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2493,9 +2497,9 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>терминал отказал (состояние %d)</translation>
     </message>
-    <message id="tree.andMore">
-        <source>……以及另外 %d 個檔案</source>
-        <translation>… и ещё файлов: %d</translation>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>Передача отменена: ничего из файла не сохранено.</translation>
     </message>
     <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
@@ -2505,9 +2509,9 @@ Example:
         <source>Skipped %s: the file there was not replaced</source>
         <translation>Пропущен %s: файл там не был заменён</translation>
     </message>
-    <message id="transfer.cancelled">
-        <source>The transfer was cancelled: nothing of the file was kept.</source>
-        <translation>Передача отменена: ничего из файла не сохранено.</translation>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>… и ещё файлов: %d</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -2188,13 +2188,17 @@ Example:
         <source>%s, and %s in any letter case</source>
         <translation>%s，以及不区分大小写的 %s</translation>
     </message>
-    <message id="project.unchanged">
-        <source>unchanged: %s</source>
-        <translation>未更改:%s</translation>
-    </message>
     <message id="project.sendTip">
         <source>Sends every project of the list to the terminal, in the list's order</source>
         <translation>按列表顺序将列表中的所有项目发送到终端</translation>
+    </message>
+    <message id="project.sentLine">
+        <source>sent %s -&gt; %s</source>
+        <translation>已发送 %s -&gt; %s</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>未更改:%s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -2492,9 +2496,9 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>终端机拒绝了(状态 %d)</translation>
     </message>
-    <message id="tree.andMore">
-        <source>……以及另外 %d 個檔案</source>
-        <translation>……以及另外 %d 个文件</translation>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>传输已取消:文件的任何部分都未保留。</translation>
     </message>
     <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
@@ -2504,9 +2508,9 @@ Example:
         <source>Skipped %s: the file there was not replaced</source>
         <translation>已跳过 %s：那里的文件未被替换</translation>
     </message>
-    <message id="transfer.cancelled">
-        <source>The transfer was cancelled: nothing of the file was kept.</source>
-        <translation>传输已取消:文件的任何部分都未保留。</translation>
+    <message id="tree.andMore">
+        <source>……以及另外 %d 個檔案</source>
+        <translation>……以及另外 %d 个文件</translation>
     </message>
     <message id="tree.copy">
         <source>複製</source>

@@ -1512,13 +1512,17 @@ Example:
         <source>%s, and %s in any letter case</source>
         <translation>%s，以及不分大小寫的 %s</translation>
     </message>
-    <message id="project.unchanged">
-        <source>unchanged: %s</source>
-        <translation>未變更:%s</translation>
-    </message>
     <message id="project.sendTip">
         <source>Sends every project of the list to the terminal, in the list's order</source>
         <translation>依清單順序將清單中的所有專案傳送到終端機</translation>
+    </message>
+    <message id="project.sentLine">
+        <source>sent %s -&gt; %s</source>
+        <translation>已傳送 %s -&gt; %s</translation>
+    </message>
+    <message id="project.unchanged">
+        <source>unchanged: %s</source>
+        <translation>未變更:%s</translation>
     </message>
     <message id="project.warnings">
         <source>Some entries of the projects are not sent:</source>
@@ -1632,6 +1636,10 @@ Example:
         <source>the terminal refused (status %d)</source>
         <translation>終端機拒絕了(狀態 %d)</translation>
     </message>
+    <message id="transfer.cancelled">
+        <source>The transfer was cancelled: nothing of the file was kept.</source>
+        <translation>傳輸已取消:檔案的任何部分都未保留。</translation>
+    </message>
     <message id="transfer.cancelledAt">
         <source>Cancelled at %s: it and the files after it were not copied</source>
         <translation>在 %s 取消：此檔案及其後的檔案都沒有複製</translation>
@@ -1639,10 +1647,6 @@ Example:
     <message id="transfer.skipped">
         <source>Skipped %s: the file there was not replaced</source>
         <translation>已略過 %s：那裡的檔案沒有被取代</translation>
-    </message>
-    <message id="transfer.cancelled">
-        <source>The transfer was cancelled: nothing of the file was kept.</source>
-        <translation>傳輸已取消:檔案的任何部分都未保留。</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,9 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
     frame.Runner().waitWhileRunning();
     EXPECT_TRUE(Shown(txt::kDownloadDone));
     EXPECT_TRUE(view.ButtonOf(CProjectView::Button::Receive)->isEnabled());
+    // One message-view line a file, as the terminal took it.
+    const QString sentLine = QString::fromStdString(tk("project.sentLine", "sent %s -> %s")).section(QStringLiteral("%s"), 0, 0);
+    EXPECT_EQ(frame.MessageView()->Lines().filter(sentLine).size(), 7) << frame.MessageView()->Lines().join('\n').toStdString();
     for (const File& f : files) {
         const fs::path there = FindNoCase(dir / "term", fs::path(f.terminal) / f.name);
         ASSERT_FALSE(there.empty()) << f.terminal << "/" << f.name;

@@ -503,6 +503,11 @@ void CMainFrame::OnSendProjects()
     RunOperation([this, projects = projectChild_->Projects(), onlyChanged = config_.sendOnlyChanged != 0] {
         ProjectSender sender(session_, ui_);
         sender.skipUnchanged = onlyChanged;
+        // A line for each file as the terminal takes it; the files not sent are listed at the end.
+        sender.onFile = [this](const ProjectSender::FileOutcome& o) {
+            if (o.result.ok() && !o.unchanged && o.unconfirmed.empty())
+                ui_.addMessageLine(formatText(tk("project.sentLine", "sent %s -> %s"), {o.source, o.target}));
+        };
         sender.Send(projects);
     });
 }
