@@ -156,6 +156,20 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
     EXPECT_FALSE(frame.Busy());
     EXPECT_TRUE(shown.empty());
     EXPECT_FALSE(fs::exists(saveFolder / "ORDERS.TXT"));
+
+    // A save folder that is not there fails the receive and does not become the default.
+    const std::string keptDefault = app->config().standby.savePath1;
+    gui::ReceiveDialog::answerHook = [&](gui::ReceiveDialog& d) {
+        d.FileBox()->setCurrentIndex(d.FileBox()->findText(QStringLiteral("orders.txt"), Qt::MatchFixedString));
+        d.PathEdit()->setText(QString::fromStdString((dir / "nowhere").string()));
+        d.accept();
+    };
+    shown.clear();
+    frame.Action(cmd::kReceive)->trigger();
+    frame.Runner().waitWhileRunning();
+    EXPECT_FALSE(Shown(txt::kReceiveDone));
+    EXPECT_EQ(app->config().standby.savePath1, keptDefault);
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -96,7 +97,10 @@ void ReceiveDialog::accept()
     config_.carriageReturn = c.keepCr ? 1 : 0;
     config_.lineFeed = c.keepLf ? 1 : 0;
     config_.deleteAfterReceive = c.deleteAfter ? 1 : 0;
-    config_.standby.savePath1 = c.saveFolder;
+    // A folder that is not there fails this receive, and would fail every later one: it does not
+    // become the default.
+    if (QFileInfo(qs(c.saveFolder)).isDir())
+        config_.standby.savePath1 = c.saveFolder;
     QDialog::accept();
 }
 
