@@ -83,20 +83,20 @@ for lang in en:3 zh_TW:2; do
   menu Right Down Return            # Window > Advanced mode
   eval "$(xdotool getwindowgeometry --shell "$main")"
   at() { local x=$1 y=$2; shift 2; xdotool mousemove $((X + x)) $((Y + y)) "$@"; }
-  at 84 104 click 1                 # PC tree: Home
+  at 84 122 click 1                 # PC tree: Home (below the column header)
   sleep 0.4
-  at 120 122 click 1                # Home/Documents
+  at 120 140 click 1                # Home/Documents
   sleep 0.4
-  at 456 86 click 1                 # terminal tree: C:\ listed over the link
+  at 456 104 click 1                # terminal tree: C:\ listed over the link
   sleep 1.5
-  at 482 104 click 1                # C:\Data
+  at 482 122 click 1                # C:\Data
   sleep 1.5
-  at 144 140 mousedown 1            # drag ORDERS.TXT onto C:\Data
-  for step in 160:145 300:130 470:106 482:104; do at "${step%%:*}" "${step##*:}"; sleep 0.2; done
+  at 144 158 mousedown 1            # drag ORDERS.TXT onto C:\Data
+  for step in 160:163 300:148 470:124 482:122; do at "${step%%:*}" "${step##*:}"; sleep 0.2; done
   xdotool mouseup 1
   sleep 2.5
   shot "$main" "advanced-$name.png"
-  at 520 122 click 3                # DATA1.TXT: the context menu, its last item (Properties)
+  at 520 140 click 3                # DATA1.TXT: the context menu, its last item (Properties)
   sleep 0.5
   xdotool key Up Return
   props=$(xdotool search --sync --onlyvisible --name "$([ "$name" = en ] && echo 'Properties' || echo '內容')" | head -1)
