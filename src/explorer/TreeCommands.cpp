@@ -37,7 +37,11 @@ std::optional<std::vector<TerminalNode>> TreeCommands::List(const std::string& p
 
 int TreeCommands::Firmware()
 {
-    // The dates of a listing are written the way this firmware writes them; asked once.
+    // The dates of a listing are written the way this firmware writes them. The link keeps the
+    // version of its last disk information: a click on a folder does not ask again over the line
+    // (that would cost each listing two more settling pauses), only a link that never asked does.
+    if (firmware_ < 0 && session_.Link()->firmwareVersion_ > 0)
+        firmware_ = session_.Link()->firmwareVersion_;
     if (firmware_ < 0) {
         int version = 0, cTotal = 0, cFree = 0, dTotal = 0, dFree = 0;
         firmware_ = session_.Link()->GetDiskInfo(version, cTotal, cFree, dTotal, dFree).ok() ? version : 0;
