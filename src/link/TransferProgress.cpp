@@ -42,10 +42,10 @@ void TransferProgress::Create()
 
 void TransferProgress::Close()
 {
-    view_.reset();
     if (activity_ != 0 && ui_)
         ui_->setActivityIcon(0);
     activity_ = 0;
+    view_.reset();
 }
 
 void TransferProgress::StepActivity()
