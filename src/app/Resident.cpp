@@ -116,13 +116,13 @@ void ResidentCollector::PassFinished()
 
 bool ResidentCollector::Tick(const std::function<bool()>& stop)
 {
+    // A tick with nothing due leaves the status bar alone: "Transfer finished" is said once, after
+    // a pass, not every second over whatever the window says meanwhile.
     const bool due = TakeDue();
-    if (due)
+    if (due) {
         Pass(stop);
-    if (due)
         PassFinished();
-    else
-        ui_.setStatusText(tr(txt::kSendFinished));
+    }
     return due;
 }
 

@@ -209,12 +209,18 @@ int TransferProcedures::Upload(const std::string& sourcePath, const std::string&
 
 int TransferProcedures::FetchExact(const std::string& terminalPath, const std::string& localPath)
 {
-    auto failed = [&](const std::string& why) {
+    // One box that says what failed and why: the PC file's trouble, the line's (a terminal that
+    // went away or stopped answering), or the terminal's refusal.
+    auto failed = [&](const std::string& why, term::Result r = term::kFailed) {
         if (session_.ReportCancelled())
             return 0;
-        if (!why.empty())
-            ui_.fixedMessage(why, Icon::Exclamation);
-        ui_.message(txt::kCopyFailed, Icon::Exclamation, {terminalPath});
+        const std::string what = trf(txt::kCopyFailed, {terminalPath});
+        std::string reason = why;
+        if (PdtLink* link = session_.Link(); reason.empty() && link && r == term::kFailed)
+            reason = link->LastFailure();
+        ui_.showMessage(txt::kCopyFailed,
+                        reason.empty() ? term::explained(what, r) : formatText(tk("term.refusedBecause", "%s: %s"), {what, reason}),
+                        Icon::Exclamation);
         return 0;
     };
     if (!session_.ConnectLink(0))
@@ -235,7 +241,7 @@ int TransferProcedures::FetchExact(const std::string& terminalPath, const std::s
         // Whatever part of the file arrived is thrown away; the old file stays as it was.
         std::string why = writer.Error();
         writer.Discard();
-        return failed(why);
+        return failed(why, result);
     }
     if (!writer.Commit())
         return failed(writer.Error());

@@ -41,7 +41,9 @@ int LinkPort::Finish(int result)
         if (errors != 0 && device_->Info().reportLineErrors && ui_)
             ui_->fixedMessage(formatText("<CE-%u>", {errors}), Icon::Exclamation);
     }
-    if (ui_)
+    // A write that went out leaves the icon to the transfer, which keeps it moving from frame to
+    // frame and removes it at its end; one that failed or timed out removes it now.
+    if (ui_ && result != kWriteOk)
         ui_->setActivityIcon(0);
     return result;
 }

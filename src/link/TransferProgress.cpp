@@ -40,7 +40,25 @@ void TransferProgress::Create()
     }
 }
 
-void TransferProgress::Close() { view_.reset(); }
+void TransferProgress::Close()
+{
+    if (activity_ != 0 && ui_)
+        ui_->setActivityIcon(0);
+    activity_ = 0;
+    view_.reset();
+}
+
+void TransferProgress::StepActivity()
+{
+    if (!ui_)
+        return;
+    const std::int64_t now = clock_ ? clock_->monotonicMs() : 0;
+    if (activity_ != 0 && now < nextActivityMs_)
+        return;
+    activity_ = activity_ % 4 + 1;
+    nextActivityMs_ = now + 100;
+    ui_->setActivityIcon(activity_);
+}
 
 int TransferProgress::PercentOf(std::int64_t value, std::int64_t low, std::int64_t high)
 {
@@ -61,8 +79,10 @@ std::string TransferProgress::FileNamePart(const std::string& path)
 
 void TransferProgress::SetPos(std::int64_t value)
 {
-    if (view_ && !timed_ && (kind_ == ProgressKind::Sending || kind_ == ProgressKind::Receiving))
+    if (view_ && !timed_ && (kind_ == ProgressKind::Sending || kind_ == ProgressKind::Receiving)) {
         view_->setBytes(std::max<std::int64_t>(value - low_ - header_, 0), std::max<std::int64_t>(high_ - low_ - header_, 0));
+        StepActivity();
+    }
     int p = PercentOf(value, low_, high_);
     if (p == percent_)
         return;  // the window only hears about real changes

@@ -27,7 +27,9 @@ public:
     bool IsShown() const { return view_ != nullptr; }
     void Close();
 
-    // Shows value * 100 / (high - low) percent.
+    // Shows value * 100 / (high - low) percent. A transfer's window also moves the status bar's
+    // activity icon on to its next frame (at most every 100 ms) while data is on its way; closing
+    // the window removes the icon.
     void SetPos(std::int64_t value);
     void SetHigh(std::int64_t high) { high_ = high; }
     // The first `bytes` of the count are the file's header, not the file: the bytes a window
@@ -55,6 +57,8 @@ public:
     static std::string FileNamePart(const std::string& path);
 
 private:
+    void StepActivity();
+
     ProgressKind kind_;
     std::int64_t low_;
     std::int64_t high_;
@@ -67,6 +71,8 @@ private:
     std::unique_ptr<ProgressView> view_;
     int percent_ = 0;
     bool timed_ = false;
+    int activity_ = 0;  // the activity icon's frame shown, 1-4; 0: none
+    std::int64_t nextActivityMs_ = 0;
     std::int64_t endTime_ = 0;
 };
 

@@ -306,8 +306,18 @@ int ProjectSender::Send(const std::vector<ProjectEntry>& projects)
     if (overwrite_.Cancelled() && !failed)
         ui_.fixedMessage(tk("project.cancelled", "The send was cancelled: the message view lists the files not sent."),
                          Icon::Information);
-    else if (!(failed && session_.ReportCancelled()))
-        ui_.message(failed ? txt::kTransferFailed : txt::kDownloadDone, failed ? Icon::Exclamation : Icon::Information);
+    else if (!failed)
+        ui_.message(txt::kDownloadDone, Icon::Information);
+    else if (!session_.ReportCancelled()) {
+        // A line that failed (the terminal went away or stopped answering) is said in the one box.
+        const PdtLink* link = session_.Link();
+        const std::string why = lineLost && link ? link->LastFailure() : std::string();
+        if (why.empty())
+            ui_.message(txt::kTransferFailed, Icon::Exclamation);
+        else
+            ui_.showMessage(txt::kTransferFailed, formatText(tk("term.refusedBecause", "%s: %s"), {tr(txt::kTransferFailed), why}),
+                            Icon::Exclamation);
+    }
     ui_.setStatusText(tr(txt::kSendFinished));
     session_.EndOperation();
     return stopped ? 0 : 1;

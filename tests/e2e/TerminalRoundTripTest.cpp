@@ -268,7 +268,12 @@ TEST_F(TerminalCommands, FetchOntoAFullDiskFailsAndLeavesNoFile)
                            " --settings " + ShellQuote((dir / "settings.ini").string()) + " --device " +
                            ShellQuote(sim.device()) + " get 'C:\\Data\\BIG.DAT' " + ShellQuote(target.string()));
     EXPECT_EQ(full.rc, 1) << full.err;
-    EXPECT_TRUE(Has(full.err, "error: " + target.string() + ": File too large")) << full.err;
+    // One error line: the failed copy with the system's reason.
+    EXPECT_TRUE(Has(full.err, target.string() + ": File too large")) << full.err;
+    std::size_t errors = 0;
+    for (std::size_t at = full.err.find("error: "); at != std::string::npos; at = full.err.find("error: ", at + 1))
+        ++errors;
+    EXPECT_EQ(errors, 1u) << full.err;
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(fs::is_empty(dir / "pc" / "full")) << "no temporary file may stay behind";
 

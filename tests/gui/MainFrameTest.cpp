@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <set>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -222,9 +223,10 @@ TEST_F(MainFrameTest, TerminalCommandsWaitForARunningOperation)
     EXPECT_TRUE(frame.Action(cmd::kPortSettings)->isEnabled());
 }
 
-// Choosing USB while a serial connection is open changes only the setting and the status text;
-// the next terminal command connects over USB.
-TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
+// Choosing USB while a serial connection is open changes only the setting: the port pane goes on
+// naming the serial port the link is open on (no USB device is there); the next terminal command
+// connects over USB.
+TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSetting)
 {
     SimOnPty sim;
     std::string error;
@@ -239,13 +241,15 @@ TEST_F(MainFrameTest, ChoosingUsbWhileConnectedChangesOnlyTheSettingAndTheText)
     QCoreApplication::processEvents();
     ASSERT_FALSE(frame.PortPaneDisconnected());
     EXPECT_TRUE(frame.PortPaneText().endsWith(QStringLiteral(",115200,N,8,1"))) << frame.PortPaneText().toStdString();
+    const QString serialText = frame.PortPaneText();
 
     frame.Action(cmd::kPortUsb)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(app->session().PortValues().portChoice, 0);
     EXPECT_TRUE(frame.Action(cmd::kPortUsb)->isChecked());
     EXPECT_FALSE(frame.Action(cmd::kPortSerial)->isChecked());
-    EXPECT_EQ(frame.PortPaneText(), QStringLiteral("USB"));
+    EXPECT_FALSE(frame.PortPaneDisconnected());
+    EXPECT_EQ(frame.PortPaneText(), serialText);
     ASSERT_NE(app->session().Link(), nullptr);
     EXPECT_TRUE(app->session().Link()->IsPortOpen()) << "the serial connection stays until the next command";
 }
@@ -403,10 +407,17 @@ TEST_F(MainFrameFetchTest, ClosingDuringATransferAsksThenCancelsItCleanly)
 }
 
 // The terminal's end of the line goes away mid-fetch: the operation ends with a failure within its
-// time-out, the window is free again, and nothing partial is left.
+// time-out, said once with its cause, the window is free again, and nothing partial is left. While
+// the data came, the status bar's activity icon went through its frames; at the end it is gone.
 TEST_F(MainFrameFetchTest, ATerminalThatVanishesMidFetchEndsTheOperationWithAFailure)
 {
     CMainFrame& frame = StartSlowFetch();
+    std::set<int> frames;
+    for (int i = 0; i < 40; ++i) {
+        frames.insert(frame.ActivityCode());
+        QTest::qWait(10);
+    }
+    EXPECT_GE(frames.size(), 2u) << "the activity icon stood still while the file came";
     QSignalSpy shown(&app->ui(), &gui::QtUi::messageShown);
     QElapsedTimer t;
     t.start();
@@ -416,7 +427,11 @@ TEST_F(MainFrameFetchTest, ATerminalThatVanishesMidFetchEndsTheOperationWithAFai
         QTest::qWait(25);
     EXPECT_FALSE(frame.Busy());
     EXPECT_LT(t.elapsed(), 5000) << "one reply time-out at most, not one per retry";
-    EXPECT_GE(shown.count(), 1) << "the failure is said";
+    ASSERT_EQ(shown.count(), 1) << "the failure is said, once";
+    EXPECT_TRUE(shown[0][1].toString().contains(fetch.sim.Device())) << "the box says the terminal's device went away: "
+                                                                   << shown[0][1].toString().toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame.ActivityCode(), 0);
     EXPECT_FALSE(fs::exists(fetch.target));
     EXPECT_FALSE(fetch.PartLeft());
 }

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -170,6 +171,34 @@ TEST_F(ProjectModeTest, SendsTheHandedOverProjectByteForByteThenReceivesADataFil
     EXPECT_FALSE(Shown(txt::kReceiveDone));
     EXPECT_EQ(app->config().standby.savePath1, keptDefault);
     EXPECT_FALSE(fs::exists(dir / "nowhere"));
+}
+
+}  // namespace
+}  // namespace feld::test
+namespace feld::test {
+namespace {
+
+// The terminal goes away while Send's third file is on its way: the send ends with one box that
+// says the line went (naming the terminal's device), and the status bar no longer says a file is
+// being sent.
+TEST_F(ProjectModeTest, ATerminalThatVanishesMidSendIsSaidOnceWithItsCause)
+{
+    fs::copy(fs::path(FELDSPAN_SAMPLES_DIR) / "FeldBuilder", dir / "project", fs::copy_options::recursive);
+    WriteFile(dir / "project" / "Project" / "SAMPLE" / "STOCK.TXT", Pattern(3'000'000));
+    CMainFrame& frame = Start();
+    QSignalSpy shownTexts(&app->ui(), &gui::QtUi::messageShown);
+    frame.ProjectChild()->ButtonOf(CProjectView::Button::Send)->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.StatusText().contains(QStringLiteral("STOCK.TXT")); }, 10000));
+    const QString sending = frame.StatusText();
+    sim.term->stop();
+    sim.pty.close();
+    frame.Runner().waitWhileRunning();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(shownTexts.count(), 1) << "one box for one failure";
+    EXPECT_EQ(shownTexts[0][0].toInt(), txt::kTransferFailed);
+    EXPECT_TRUE(shownTexts[0][1].toString().contains(sim.Device())) << shownTexts[0][1].toString().toStdString();
+    EXPECT_NE(frame.StatusText(), sending);
+    EXPECT_EQ(frame.ActivityCode(), 0);
 }
 
 }  // namespace

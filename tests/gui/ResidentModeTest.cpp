@@ -66,9 +66,12 @@ TEST_F(ResidentModeTest, OnHidesAndArmsADueTickCollectsOffStops)
     EXPECT_FALSE(frame.isVisible() && !frame.isMinimized());
     EXPECT_EQ(gui::WithoutMnemonic(frame.Action(cmd::kResident)->text()), qtr(txt::kStopResident));
 
-    // Ten seconds after turning on, the tick collects.
+    // Ten seconds after turning on, the tick collects; a tick before that transfers nothing and
+    // leaves the status bar as it was.
+    const QString before = frame.StatusText();
     frame.ResidentTick();
     EXPECT_FALSE(frame.Busy()) << "not due yet";
+    EXPECT_EQ(frame.StatusText(), before);
     frame.Collector().schedule().Restart(app->session().clock().calendarSeconds() - 10);
     frame.ResidentTick();
     ASSERT_TRUE(WaitFor([&] { return !frame.Busy() && fs::exists(dir / "save" / "X.TXT"); }));

@@ -129,9 +129,13 @@ TEST_F(Procedures, FetchLeavesNoPartialFileAndKeepsAnExistingOne)
         files += e.is_regular_file() ? 1 : 0;
     EXPECT_EQ(files, 1u) << "no temporary file is left behind";
 
-    // A destination folder that does not exist: the system's reason, no exchange needed.
+    // A destination folder that does not exist: the system's reason in the one failure box, no
+    // exchange needed.
+    const std::size_t boxes = ui.shownTexts().size();
     EXPECT_EQ(procedures.FetchExact("C:\\DATA\\G.TXT", (dir / "nowhere" / "g.txt").string()), 0);
-    EXPECT_NE(ui.shownTexts()[ui.shownTexts().size() - 2].find("No such file or directory"), std::string::npos);
+    ASSERT_EQ(ui.shownTexts().size(), boxes + 1);
+    EXPECT_EQ(ui.shownIds().back(), txt::kCopyFailed);
+    EXPECT_NE(ui.shownTexts().back().find("No such file or directory"), std::string::npos);
 }
 
 TEST_F(Procedures, FetchOntoAFullDiskLeavesNothing)

@@ -419,11 +419,13 @@ void CMainFrame::PortChoice(int choice)
     PortSettings port = session_.PortValues();
     port.portChoice = choice;
     session_.ChangePortValues(port);
-    // Only the setting and the text change now; the next terminal command connects the new way.
+    // Only the setting changes now; the next terminal command connects the new way. Until then the
+    // pane names the port the link is open on: "USB" while the terminal is on a serial port (and
+    // perhaps no USB device is there at all) would say a connection that does not exist.
     if (PdtLink* link = session_.Link(); link && !link->IsPortOpen())
         session_.ShowPortStatus(1);
-    else if (session_.Link())
-        session_.ShowPortStatus(0);
+    else if (link)
+        ShowPortStatus(false, qs(Session::PortStatusText(link->Settings())));
     UpdateCheckMarks();
 }
 
@@ -625,8 +627,7 @@ void CMainFrame::ResidentTick()
         return;
     tickRunning_ = true;
     if (!collector_->TakeDue()) {
-        SetStatusText(qtr(txt::kSendFinished));
-        tickRunning_ = false;
+        tickRunning_ = false;  // nothing was transferred: the status bar keeps what it says
         return;
     }
     const StandbyBlock block = config_.standby;  // the settings dialog may change it meanwhile
