@@ -158,13 +158,13 @@ bool parseLostFile(const std::string& text, SimConfig::LostFile& out, std::strin
     return true;
 }
 
-bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error)
+bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error, const char* option, int lowest)
 {
     RepeatFrame r;
     const auto colon = text.find(':');
     const std::string counter = text.substr(0, colon);
-    if (!toInt(counter, r.counter, 0, 49)) {
-        error = "--repeat-frame takes COUNTER[:COUNT] with COUNTER 0 to 49: " + text;
+    if (!toInt(counter, r.counter, lowest, 49)) {
+        error = std::string(option) + " takes COUNTER[:COUNT] with COUNTER " + std::to_string(lowest) + " to 49: " + text;
         return false;
     }
     if (colon != std::string::npos) {
@@ -172,7 +172,7 @@ bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& er
         if (count == "all")
             r.count = 0;
         else if (!toInt(count, r.count, 1, 1 << 30)) {
-            error = "--repeat-frame: COUNT must be a positive number or all: " + text;
+            error = std::string(option) + ": COUNT must be a positive number or all: " + text;
             return false;
         }
     }
@@ -312,6 +312,13 @@ bool parseSimArgs(int argc, char** argv, SimConfig& c, bool& help, std::string& 
             if (!parseRepeatFrame(v, r, error))
                 return false;
             c.repeats.push_back(r);
+        } else if (a == "--stale-reply") {
+            if (!need(v))
+                return false;
+            RepeatFrame r;
+            if (!parseRepeatFrame(v, r, error, "--stale-reply", 1))
+                return false;
+            c.staleReplies.push_back(r);
         } else if (a == "--force-status") {
             if (!need(v))
                 return false;
@@ -421,6 +428,11 @@ Faults (deterministic; --seed N shifts which frames are hit and which bytes are 
                          COUNTER (0-49) goes out again once the PC has taken it; COUNT transfers
                          (default 1), or "all" for every transfer that has such a frame; repeatable.
                          Examples: --repeat-frame 0  --repeat-frame 49:all
+  --stale-reply COUNTER[:COUNT]
+                         the PC's first data frame with this counter (1 to 49) in a transfer is
+                         lost on its way in, and a late "taken" with counter 0 (the answer to an
+                         earlier frame) arrives instead; COUNT as for --repeat-frame.
+                         Example: --stale-reply 5
   --force-status STATUS[:WHEN[:COUNT]]
                          answer with STATUS on demand; repeatable. STATUS is 0-255, or "none" for
                          no answer at all (with frame or header). WHEN:

@@ -56,6 +56,8 @@ struct SimConfig {
     int restartEvery = 0;     // a code-7 header before every Nth transfer the terminal sends
     int duplicateEvery = 0;   // every Nth data frame the terminal sends goes out again once taken
     std::vector<RepeatFrame> repeats;
+    // PC frames lost on their way in and answered by a stale "taken" with counter 0 (counter 1..49).
+    std::vector<RepeatFrame> staleReplies;
     bool needFlashWriter = false;
     bool emptyMissingFolders = false;  // a folder that is not there is listed as empty
     bool hostileNames = false;  // listings add entries named ".", ".." and with separators
@@ -93,7 +95,9 @@ bool parseRefusedFile(const std::string& text, SimConfig::RefusedFile& out, std:
 // Parses one --lose-file value: NAME or NAME=BYTES.
 bool parseLostFile(const std::string& text, SimConfig::LostFile& out, std::string& error);
 // Parses one --repeat-frame value: COUNTER[:COUNT], COUNTER 0 to 49, COUNT a number or "all".
-bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error);
+// `option` names the option in the error ("--repeat-frame", "--stale-reply"), `lowest` its first counter.
+bool parseRepeatFrame(const std::string& text, RepeatFrame& out, std::string& error, const char* option = "--repeat-frame",
+                      int lowest = 0);
 
 // Parses the command line (without argv[0] handling of --help: `help` is set instead).
 bool parseSimArgs(int argc, char** argv, SimConfig& config, bool& help, std::string& error);

@@ -7,7 +7,7 @@ namespace feld::sim {
 SimFaults::SimFaults(const SimConfig& c)
     : corruptEvery_(c.corruptEvery), dropEvery_(c.dropEvery), busyEvery_(c.busyEvery), restartEvery_(c.restartEvery),
       duplicateEvery_(c.duplicateEvery), seed_(c.seed), rng_(c.seed), forced_(c.forced),
-      refusedFiles_(c.refusedFiles), lostFiles_(c.lostFiles), repeats_(c.repeats)
+      refusedFiles_(c.refusedFiles), lostFiles_(c.lostFiles), repeats_(c.repeats), staleReplies_(c.staleReplies)
 {
 }
 
@@ -75,17 +75,26 @@ std::size_t SimFaults::corruptPosition(std::size_t size)
     return k < payload ? 6 + k : size - 2 + (k - payload);
 }
 
-bool SimFaults::repeatNow(std::uint16_t counter)
+namespace {
+
+// Uses up one of the transfers an entry for `counter` asks for.
+bool takeCounter(std::vector<RepeatFrame>& list, std::uint16_t counter)
 {
-    for (auto it = repeats_.begin(); it != repeats_.end(); ++it) {
+    for (auto it = list.begin(); it != list.end(); ++it) {
         if (it->counter != counter)
             continue;
         if (it->count > 0 && --it->count == 0)
-            repeats_.erase(it);
+            list.erase(it);
         return true;
     }
     return false;
 }
+
+}  // namespace
+
+bool SimFaults::repeatNow(std::uint16_t counter) { return takeCounter(repeats_, counter); }
+
+bool SimFaults::staleNow(std::uint16_t counter) { return takeCounter(staleReplies_, counter); }
 
 std::optional<ForcedStatus> SimFaults::takeForced(ForcedStatus::When when, int op, const std::string& argument)
 {

@@ -28,6 +28,9 @@ public:
     // had been lost (asked for with --repeat-frame). Ask once per transfer and counter: each yes
     // uses up one of the transfers asked for.
     bool repeatNow(std::uint16_t counter);
+    // Whether the PC's frame at `counter` is lost and a stale "taken" with counter 0 answers it
+    // instead (asked for with --stale-reply); once per transfer and counter, as repeatNow.
+    bool staleNow(std::uint16_t counter);
 
     // Which byte of a frame of `size` bytes to spoil: one of the payload bytes or the sum, never
     // the counter (a spoilt counter could pass for a duplicate, which the sum does not guard).
@@ -53,6 +56,7 @@ private:
     std::vector<SimConfig::RefusedFile> refusedFiles_;
     std::vector<SimConfig::LostFile> lostFiles_;
     std::vector<RepeatFrame> repeats_;
+    std::vector<RepeatFrame> staleReplies_;
 };
 
 }  // namespace feld::sim

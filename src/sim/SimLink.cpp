@@ -153,6 +153,7 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
     int retries = 0;
     bool awaitResend = false;  // our answer to the last frame was left out: the PC will send it again
     bool busyResend = false;   // we answered 7: the next copy is taken
+    std::uint64_t staleHere = 0;  // counters whose frame was lost to a stale answer in this transfer
     lastRx_.clear();
 
     for (;;) {
@@ -228,6 +229,15 @@ SimLink::Rx SimLink::receive(std::uint8_t code, std::uint32_t length, std::vecto
         if (check == wire::DataCheck::Duplicate) {
             line_.consume(size);
             reply(counter, term::kDone);
+            continue;
+        }
+        if (counter != 0 && !(staleHere >> counter & 1) && faults_.staleNow(counter)) {
+            // The frame is lost on its way in, and a late answer to an earlier frame arrives instead:
+            // "taken" with counter 0. Only a PC that reads the counter sends the frame again.
+            staleHere |= std::uint64_t(1) << counter;
+            log_.line("fault").str("kind", "stale-reply").num("counter", counter).write();
+            line_.consume(size);
+            reply(0, term::kDone);
             continue;
         }
         if (auto forced = faults_.takeForced(ForcedStatus::When::Frame)) {

@@ -313,6 +313,22 @@ TEST_F(TerminalCommands, FrameSentAgainIsKeptOnceWhateverItsCounter)
     }
 }
 
+// The other way: a frame of the PC's is lost and a late "taken" of an earlier frame (counter 0)
+// arrives in its place. Taking that answer as the frame's would leave a hole in the file.
+TEST_F(TerminalCommands, AStaleAnswerDoesNotCountAsTheLostFramesOwn)
+{
+    StartSim({"--stale-reply", "5:all", "--stale-reply", "49:all"});
+    const std::size_t size = 60 * 512;  // counters 0-49, then 0-10 again
+    const fs::path file = PcFile("STALE.DAT", size, 23);
+    CliRun put = Cli({"put", file.string(), "C:\\Data"}, true, 60);
+    EXPECT_EQ(put.rc, 0) << put.err;
+    const fs::path back = dir / "pc" / "back-STALE.DAT";
+    ASSERT_EQ(Cli({"get", "C:\\Data\\STALE.DAT", back.string()}).rc, 0);
+    EXPECT_EQ(ReadFile(back), Pattern(size, 23));
+    EXPECT_EQ(LogWith({"\"stale-reply\"", "\"counter\":5"}).size(), 1u);
+    EXPECT_EQ(LogWith({"\"stale-reply\"", "\"counter\":49"}).size(), 1u);
+}
+
 TEST_F(TerminalCommands, DumpKeepsCrLfAndAFailedDumpKeepsTheOldImage)
 {
     StartSim({"--unformatted", "D"});
