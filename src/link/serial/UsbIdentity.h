@@ -38,6 +38,8 @@ public:
     // Serial ports that sit on USB, in the order the system lists them (or as kPortsVariable gives
     // them). A malformed kPortsVariable gives no port and its fault in `error`.
     static std::vector<UsbSerialPort> List(std::string* error = nullptr);
+    // The system's own list of its serial ports on USB (the platform's hook file, os/).
+    static std::vector<UsbSerialPort> SystemPorts();
     // Parses a kPortsVariable value; false with the reason in `error`.
     static bool ParsePortList(const std::string& text, std::vector<UsbSerialPort>& out, std::string& error);
     // The terminal among the system's USB serial ports (see Choose).
