@@ -61,9 +61,11 @@ fi
 
 # --- 2. sources -----------------------------------------------------------------------------------
 src="$cache/src"
+apt_dir="$cache/apt"
+apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/sources.d"
+          -o "Dir::State::Lists=$apt_dir/lists" -o Debug::NoLocking=1)
 if [ ! -f "$src/.fetched" ]; then
   part "sources"
-  apt_dir="$cache/apt"
   mkdir -p "$apt_dir/sources.d" "$apt_dir/lists/partial" "$src"
   cat >"$apt_dir/sources.d/debian-src.sources" <<'EOS'
 Types: deb-src
@@ -72,10 +74,8 @@ Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOS
-  apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/sources.d"
-            -o "Dir::State::Lists=$apt_dir/lists" -o Debug::NoLocking=1)
   apt-get "${apt_opts[@]}" update
-  (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-base libusb-1.0)
+  (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-base qt6-svg libusb-1.0)
   touch "$src/.fetched"
   part_done
 fi
@@ -122,6 +122,8 @@ if [ ! -f "$cache/qt/.installed" ]; then
   if ! grep -q 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' "$integ"; then
     sed -i 's/QT_CONFIG(directwrite3)/QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$integ"
   fi
+  # A build that was stopped goes on where it stopped.
+  if [ ! -f "$cache/build/qt/build.ninja" ]; then
   rm -rf "$cache/build/qt" && mkdir -p "$cache/build/qt"
   (cd "$cache/build/qt" &&
    "$src/qtbase/configure" -prefix "$cache/qt" -release -opensource -confirm-license \
@@ -131,10 +133,31 @@ if [ ! -f "$cache/qt/.installed" ]; then
      -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$cache/build/qt-configure.log" 2>&1) || {
     tail -40 "$cache/build/qt-configure.log" >&2; exit 1; }
+  fi
   cmake --build "$cache/build/qt" -j "$jobs" >"$cache/build/qt-build.log" 2>&1 || {
     grep -m20 -B2 -A8 'error' "$cache/build/qt-build.log" >&2; exit 1; }
   cmake --install "$cache/build/qt" >/dev/null
   touch "$cache/qt/.installed"
+  part_done
+fi
+
+# --- 3d. Qt svg (the window's icons are SVG pictures) -------------------------------------------------
+if [ ! -f "$cache/qt/.svg-installed" ]; then
+  part "Qt 6.4.2 qtsvg"
+  if ! ls "$src"/qt6-svg_*.dsc >/dev/null 2>&1; then
+    (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-svg)
+  fi
+  unpack qtsvg 'qt6-svg_6.4.2-*.dsc'
+  rm -rf "$cache/build/qtsvg"
+  cmake -S "$src/qtsvg" -B "$cache/build/qtsvg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$cache/qt" -DCMAKE_INSTALL_PREFIX="$cache/qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF >"$cache/build/qtsvg-configure.log" 2>&1 || {
+    tail -30 "$cache/build/qtsvg-configure.log" >&2; exit 1; }
+  cmake --build "$cache/build/qtsvg" -j "$jobs" >"$cache/build/qtsvg-build.log" 2>&1 || {
+    grep -m20 -B2 -A8 'error' "$cache/build/qtsvg-build.log" >&2; exit 1; }
+  cmake --install "$cache/build/qtsvg" >/dev/null
+  touch "$cache/qt/.svg-installed"
   part_done
 fi
 
