@@ -34,7 +34,7 @@ packages=(
   wine wine64 nsis
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   cmake ninja-build make pkg-config dpkg-dev debian-archive-keyring xz-utils bzip2 perl python3
-  xvfb xauth socat
+  xvfb xauth socat xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

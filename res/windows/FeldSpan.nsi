@@ -17,6 +17,8 @@ RequestExecutionLevel admin
 !define UNINST "Software\Microsoft\Windows\CurrentVersion\Uninstall\FeldSpan"
 
 Name "${APP} ${VERSION}"
+Icon "${__FILEDIR__}/feldspan.ico"
+UninstallIcon "${__FILEDIR__}/feldspan.ico"
 OutFile "${OUT}"
 InstallDir "$PROGRAMFILES64\TOLVERA\FeldBuilder"
 InstallDirRegKey HKLM "${UNINST}" "InstallLocation"
