@@ -138,4 +138,19 @@ std::vector<PcPlace> ChoosePlaces(const std::vector<MountFacts>& mounts, const s
     return out;
 }
 
+std::vector<PcPlace> ChooseDrivePlaces(const std::vector<DriveFacts>& drives)
+{
+    enum : unsigned { kRemovable = 2, kFixed = 3, kRemote = 4, kCdRom = 5, kRamDisk = 6 };
+    std::vector<PcPlace> out;
+    for (const DriveFacts& d : drives) {
+        if (d.type == kRemote || d.type == kRamDisk)
+            continue;
+        const int kind = d.type == kRemovable ? kNodeRemovable : d.type == kFixed ? kNodeFixed : d.type == kCdRom ? kNodeCdRom : kNodeTerminal;
+        const std::string root = std::string(1, d.letter) + ":\\";
+        out.push_back({root, root, kind});
+    }
+    std::sort(out.begin(), out.end(), [](const PcPlace& a, const PcPlace& b) { return a.label < b.label; });
+    return out;
+}
+
 }  // namespace feld
