@@ -963,17 +963,9 @@ Example:
         <source>cannot read back %s</source>
         <translation>cannot read back %s</translation>
     </message>
-    <message id="config.store.rename">
-        <source>cannot rename %s to %s</source>
-        <translation>cannot rename %s to %s</translation>
-    </message>
     <message id="config.store.resolve">
         <source>%s cannot be resolved</source>
         <translation>%s cannot be resolved</translation>
-    </message>
-    <message id="config.store.sync">
-        <source>the settings were replaced, but the folder %s could not be synced</source>
-        <translation>the settings were replaced, but the folder %s could not be synced</translation>
     </message>
     <message id="config.store.unknown">
         <source>unknown error</source>

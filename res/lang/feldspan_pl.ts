@@ -963,17 +963,9 @@ Example:
         <source>cannot read back %s</source>
         <translation>nie można odczytać z powrotem %s</translation>
     </message>
-    <message id="config.store.rename">
-        <source>cannot rename %s to %s</source>
-        <translation>nie można zmienić nazwy %s na %s</translation>
-    </message>
     <message id="config.store.resolve">
         <source>%s cannot be resolved</source>
         <translation>nie można rozwiązać ścieżki %s</translation>
-    </message>
-    <message id="config.store.sync">
-        <source>the settings were replaced, but the folder %s could not be synced</source>
-        <translation>ustawienia zostały zastąpione, ale nie udało się zsynchronizować folderu %s</translation>
     </message>
     <message id="config.store.unknown">
         <source>unknown error</source>

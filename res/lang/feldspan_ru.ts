@@ -963,17 +963,9 @@ Example:
         <source>cannot read back %s</source>
         <translation>не удалось прочитать обратно %s</translation>
     </message>
-    <message id="config.store.rename">
-        <source>cannot rename %s to %s</source>
-        <translation>не удалось переименовать %s в %s</translation>
-    </message>
     <message id="config.store.resolve">
         <source>%s cannot be resolved</source>
         <translation>не удалось разрешить путь %s</translation>
-    </message>
-    <message id="config.store.sync">
-        <source>the settings were replaced, but the folder %s could not be synced</source>
-        <translation>настройки заменены, но папку %s не удалось синхронизировать</translation>
     </message>
     <message id="config.store.unknown">
         <source>unknown error</source>

@@ -962,17 +962,9 @@ Example:
         <source>cannot read back %s</source>
         <translation>无法读回 %s</translation>
     </message>
-    <message id="config.store.rename">
-        <source>cannot rename %s to %s</source>
-        <translation>无法将 %s 重命名为 %s</translation>
-    </message>
     <message id="config.store.resolve">
         <source>%s cannot be resolved</source>
         <translation>无法解析 %s</translation>
-    </message>
-    <message id="config.store.sync">
-        <source>the settings were replaced, but the folder %s could not be synced</source>
-        <translation>设置已替换, 但无法同步文件夹 %s</translation>
     </message>
     <message id="config.store.unknown">
         <source>unknown error</source>

@@ -528,17 +528,9 @@ Example:
         <source>cannot read back %s</source>
         <translation>無法讀回 %s</translation>
     </message>
-    <message id="config.store.rename">
-        <source>cannot rename %s to %s</source>
-        <translation>無法將 %s 改名為 %s</translation>
-    </message>
     <message id="config.store.resolve">
         <source>%s cannot be resolved</source>
         <translation>無法解析 %s</translation>
-    </message>
-    <message id="config.store.sync">
-        <source>the settings were replaced, but the folder %s could not be synced</source>
-        <translation>設定已取代, 但無法同步資料夾 %s</translation>
     </message>
     <message id="config.store.unknown">
         <source>unknown error</source>

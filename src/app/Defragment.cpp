@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "base/LocalFile.h"
+#include "base/PcFiles.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -77,7 +78,7 @@ int Defragment::Run()
     filesBack_ = filesKept_ = 0;
     const std::string manifest = ManifestPath();
     std::error_code ec;
-    if (!fs::exists(fs::symlink_status(manifest, ec)))
+    if (!fs::exists(fs::symlink_status(FsPath(manifest), ec)))
         return Fresh();
 
     // An earlier run formatted D: and did not get every file back: finish it from the copies.
@@ -138,7 +139,7 @@ bool Defragment::CheckRoom(const std::vector<DefragCopy>& copies)
     for (const auto& c : copies)
         need += c.size;
     std::error_code ec;
-    const fs::space_info space = fs::space(session_.config().projectPath, ec);
+    const fs::space_info space = fs::space(FsPath(session_.config().projectPath), ec);
     if (ec) {
         Refuse(formatText(tk("defrag.noSpaceInfo", "無法得知 %s 的可用空間(%s),磁碟機 D: 沒有被變更。"),
                           {session_.config().projectPath, ec.message()}));
@@ -203,17 +204,17 @@ void Defragment::RemoveCopies(const std::vector<DefragCopy>& copies)
 {
     std::error_code ec;
     for (const auto& c : copies)
-        fs::remove(CopyPath(c), ec);
+        fs::remove(FsPath(CopyPath(c)), ec);
     for (const auto& f : kDefragFolders)
-        fs::remove(session_.config().projectPath + f.work, ec);  // only an empty folder goes
+        fs::remove(FsPath(session_.config().projectPath + f.work), ec);  // only an empty folder goes
 }
 
 void Defragment::CleanUp()
 {
     std::error_code ec;
-    fs::remove(ManifestPath(), ec);
+    fs::remove(FsPath(ManifestPath()), ec);
     for (const auto& f : kDefragFolders)
-        fs::remove(session_.config().projectPath + f.work, ec);  // a folder that still holds files stays
+        fs::remove(FsPath(session_.config().projectPath + f.work), ec);  // a folder that still holds files stays
 }
 
 void Defragment::Finish(int kept)
@@ -235,7 +236,7 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
     for (const auto& copy : copies) {
         const std::string local = CopyPath(copy);
         std::error_code ec;
-        if (!fs::exists(fs::symlink_status(local, ec))) {
+        if (!fs::exists(fs::symlink_status(FsPath(local), ec))) {
             ++filesBack_;  // back on D: in an earlier run
             continue;
         }
@@ -258,7 +259,7 @@ int Defragment::SendBack(const std::vector<DefragCopy>& copies, int firmware)
                 why = failureText(*link, r.status());
         }
         if (r.ok()) {
-            fs::remove(local, ec);
+            fs::remove(FsPath(local), ec);
             ++filesBack_;
         } else {
             ++kept;
@@ -315,8 +316,8 @@ int Defragment::Fresh()
         for (const auto& f : kDefragFolders) {
             const std::string work = session_.config().projectPath + f.work;
             std::error_code ec;
-            fs::create_directories(work, ec);
-            if (ec || !fs::is_directory(work, ec)) {
+            fs::create_directories(FsPath(work), ec);
+            if (ec || !fs::is_directory(FsPath(work), ec)) {
                 Refuse(formatText(tk("defrag.noFolder", "無法建立資料夾 %s(%s),磁碟機 D: 沒有被變更。"),
                                   {work, ec ? ec.message() : std::make_error_code(std::errc::not_a_directory).message()}));
                 return 0;
@@ -378,7 +379,7 @@ int Defragment::Resume(const std::vector<DefragCopy>& copies)
     int pending = 0;
     for (const auto& c : copies) {
         std::error_code ec;
-        if (fs::exists(fs::symlink_status(CopyPath(c), ec)))
+        if (fs::exists(fs::symlink_status(FsPath(CopyPath(c)), ec)))
             ++pending;
     }
     if (pending == 0) {

@@ -1,11 +1,10 @@
 #include "app/Resident.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <ctime>
 
 #include "base/Clock.h"
+#include "base/LocalTime.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -23,10 +22,7 @@ constexpr std::int64_t kDay = 86400;
 
 std::tm localTm(std::int64_t t)
 {
-    const std::time_t tt = static_cast<std::time_t>(t);
-    std::tm out{};
-    ::localtime_r(&tt, &out);
-    return out;
+    return LocalCalendar(static_cast<std::time_t>(t));
 }
 
 

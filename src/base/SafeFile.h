@@ -6,6 +6,7 @@
 // written through, as cp would; other kinds of target are refused with the reason.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -45,7 +46,7 @@ public:
 private:
     bool Fail(const std::string& what, int err);
 
-    int fd_ = -1;
+    std::intptr_t fd_ = -1;  // the descriptor, or on Windows the handle
     bool through_ = false;
     int slot_ = -1;  // the temporary's place in the list a signal clears
     std::string target_;

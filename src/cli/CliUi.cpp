@@ -1,11 +1,11 @@
 #include "cli/CliUi.h"
 
-#include <unistd.h>
 
 #include <cctype>
 #include <chrono>
 
 #include "base/AsciiCase.h"
+#include "base/PcFiles.h"
 #include "cli/CliLog.h"
 
 namespace feld::cli {
@@ -201,8 +201,8 @@ CliUi::CliUi(bool yes, bool verbose) : CliUi(yes, verbose, Streams{}) {}
 
 CliUi::CliUi(bool yes, bool verbose, Streams streams) : yes_(yes), verbose_(verbose), io_(streams)
 {
-    interactive_ = io_.interactive ? *io_.interactive : ::isatty(::fileno(io_.in)) == 1;
-    errTerminal_ = io_.errIsTerminal ? *io_.errIsTerminal : ::isatty(::fileno(io_.err)) == 1;
+    interactive_ = io_.interactive ? *io_.interactive : IsTerminal(io_.in);
+    errTerminal_ = io_.errIsTerminal ? *io_.errIsTerminal : IsTerminal(io_.err);
 }
 
 void CliUi::presetFile(const std::string& path)

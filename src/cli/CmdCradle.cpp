@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "base/PcFiles.h"
 #include "base/SafeFile.h"
 #include "base/Ui.h"
 #include "cli/CliCommand.h"
@@ -177,7 +178,7 @@ int imageCommand(CliContext& ctx, const std::string& path, const std::string& ou
     }
     // An image already at OUT is replaced only when the user says so.
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(out, ec)) &&
+    if (std::filesystem::exists(std::filesystem::symlink_status(FsPath(out), ec)) &&
         !accepted(ctx.ui().ask(0, formatText(tk("cli.replaceLocal", "%s exists on this PC. Replace it?"), {out}), Buttons::YesNo,
                                Icon::Question))) {
         ctx.ui().fixedMessage(formatText(tk("cradle.imageExists", "not written: %s exists (use --yes to replace it)"), {out}),

@@ -2,7 +2,6 @@
 // cradle's version. Each is a thin shell over the core procedures: they ask, report and keep the
 // busy window; this file only parses arguments and prints results.
 
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "app/UpdateCommands.h"
 #include "base/AsciiCase.h"
 #include "base/LocalFile.h"
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
 #include "cli/CliJson.h"
@@ -63,12 +63,6 @@ std::string printable(const std::string& s)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';
     return out;
-}
-
-bool isDirectory(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // "1 byte", "2 bytes".
@@ -265,7 +259,7 @@ int fetchOutcome(CliContext& ctx, CliSession& cli, int shownBefore, bool fetched
         return kExitFailure;
     }
     std::error_code ec;
-    auto size = std::filesystem::file_size(local, ec);
+    auto size = std::filesystem::file_size(FsPath(local), ec);
     std::printf("%s -> %s (%s)\n", terminalPath.c_str(), local.c_str(),
                 ec ? "written through" : bytesText(static_cast<long long>(size)).c_str());
     return kExitOk;
@@ -279,7 +273,7 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
     if (!terminalPathArg(ctx, terminalPath))
         return kExitFailure;
     std::string local = args[1];
-    if (isDirectory(local) || local.back() == '/') {
+    if (IsDirectory(local) || local.back() == '/') {
         // Into a folder: under the terminal file's own name, which must stay inside that folder.
         std::string name = TransferProcedures::TerminalFileName(terminalPath);
         if (!wire::isSafeTerminalName(name)) {
@@ -292,8 +286,7 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
         local += name;
     }
     // A file already on the PC is replaced only when the user says so, as put asks on the terminal.
-    struct stat st {};
-    if (::stat(local.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+    if (IsRegularFile(local, true) &&
         !accepted(ctx.ui().ask(0, formatText(tk("cli.replaceLocal", "%s exists on this PC. Replace it?"), {local}), Buttons::YesNo,
                                Icon::Question))) {
         problem(ctx, formatText(tk("cli.notFetchedExists", "not fetched: %s exists (use --yes to replace it)"), {local}));
@@ -323,7 +316,7 @@ int dumpCommand(CliContext& ctx, const std::vector<std::string>& args)
     const char letter = (drive == "C" || drive == "c") ? 'C' : 'D';
     const std::string image = letter == 'C' ? "DUMPCIMG.IMG" : "DUMPDIMG.IMG";
     std::string out = args.size() == 2 ? args[1] : std::string();
-    if (!out.empty() && (isDirectory(out) || out.back() == '/'))
+    if (!out.empty() && (IsDirectory(out) || out.back() == '/'))
         out += (out.back() == '/' ? "" : "/") + image;
     CliSession cli(ctx);
     TransferProcedures procedures(cli.session(), ctx.ui());

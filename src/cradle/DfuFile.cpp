@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 
 namespace feld {
@@ -258,7 +259,7 @@ DfuFileResult LoadDfuFile(const std::string& path, DfuImage* image)
 {
     DfuFileResult r;
     r.code = kDfuFileCannotOpen;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = OpenFile(path, "rb");
     if (!f) {
         r.reason = formatText(tk("cradle.file.cannotOpen", "cannot open %s: %s"), {path, std::strerror(errno)});
         return r;

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 
 namespace feld {
@@ -81,9 +82,9 @@ std::vector<PcEntry> ListPcFolder(const std::string& folder)
 {
     std::vector<PcEntry> out;
     std::error_code ec;
-    fs::directory_iterator it(fs::path(folder), fs::directory_options::skip_permission_denied, ec);
+    fs::directory_iterator it(FsPath(folder), fs::directory_options::skip_permission_denied, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = FsString(it->path().filename());
         std::error_code kindError;
         // Links count as what they point at; devices, pipes and sockets are no files to transfer.
         if (it->is_directory(kindError)) {
@@ -130,11 +131,26 @@ std::vector<PcPlace> ChoosePlaces(const std::vector<MountFacts>& mounts, const s
         const int kind = PlaceKindOf(m);
         if (kind == kNodeComputer)
             continue;
-        std::string label = m.label.empty() ? fs::path(m.root).filename().string() : m.label;
+        std::string label = m.label.empty() ? FsString(FsPath(m.root).filename()) : m.label;
         media.push_back({label, m.root, kind});
     }
     std::sort(media.begin(), media.end(), [](const PcPlace& a, const PcPlace& b) { return a.label < b.label; });
     out.insert(out.end(), media.begin(), media.end());
+    return out;
+}
+
+std::vector<PcPlace> ChooseDrivePlaces(const std::vector<DriveFacts>& drives)
+{
+    enum : unsigned { kRemovable = 2, kFixed = 3, kRemote = 4, kCdRom = 5, kRamDisk = 6 };
+    std::vector<PcPlace> out;
+    for (const DriveFacts& d : drives) {
+        if (d.type == kRemote || d.type == kRamDisk)
+            continue;
+        const int kind = d.type == kRemovable ? kNodeRemovable : d.type == kFixed ? kNodeFixed : d.type == kCdRom ? kNodeCdRom : kNodeTerminal;
+        const std::string root = std::string(1, d.letter) + ":\\";
+        out.push_back({root, root, kind});
+    }
+    std::sort(out.begin(), out.end(), [](const PcPlace& a, const PcPlace& b) { return a.label < b.label; });
     return out;
 }
 

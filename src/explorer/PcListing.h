@@ -50,6 +50,16 @@ struct PcPlace {
 // /var/...) and everything PlaceKindOf leaves out are not places.
 std::vector<PcPlace> ChoosePlaces(const std::vector<MountFacts>& mounts, const std::string& home);
 
+// One drive letter as Windows reports it: the letter and its drive type (GetDriveType's numbers:
+// 2 removable, 3 fixed, 4 network, 5 CD-ROM, 6 RAM disk, anything else another kind).
+struct DriveFacts {
+    char letter = 'C';
+    unsigned type = 0;
+};
+// The places of the PC tree on Windows: every drive but network drives and RAM disks, shown as
+// "C:\" in the order of their letters, each with its kind.
+std::vector<PcPlace> ChooseDrivePlaces(const std::vector<DriveFacts>& drives);
+
 // The hook: the system's mounts (os/PcPlaces*.cpp).
 std::vector<MountFacts> ReadMounts();
 // ChoosePlaces over ReadMounts and the user's home folder.

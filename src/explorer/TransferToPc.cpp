@@ -9,6 +9,7 @@
 
 #include "base/AsciiCase.h"
 #include "base/LocalFile.h"
+#include "base/PcFiles.h"
 #include "base/PcPath.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
@@ -47,13 +48,13 @@ int localTransfer(Ui& ui, const std::string& from, const std::string& to, bool m
         return refuse(ui, why);
 
     std::error_code ec;
-    const fs::file_status target = fs::symlink_status(to, ec);
+    const fs::file_status target = fs::symlink_status(FsPath(to), ec);
     const bool exists = fs::exists(target);
     if (exists) {
         // Copying a file onto itself would empty it; moving it onto itself means nothing.
-        if (fs::equivalent(from, to, ec))
+        if (fs::equivalent(FsPath(from), FsPath(to), ec))
             return refuse(ui, formatText(tk("explorer.sameFile", "%s and %s are the same file; nothing was copied"), {from, to}));
-        if (fs::is_directory(fs::status(to, ec)))
+        if (fs::is_directory(fs::status(FsPath(to), ec)))
             return refuse(ui, to + ": " + std::make_error_code(std::errc::is_a_directory).message());
         const OverwriteQuestion::Reply reply = question.Many() ? question.Ask(ui, txt::kNameExistsOverwrite, {to})
                                                                : question.Ask(ui, txt::kFileExistsOverwrite);
@@ -70,7 +71,7 @@ int localTransfer(Ui& ui, const std::string& from, const std::string& to, bool m
     // On the same file system a move is a rename, which replaces the destination in one step. A
     // device or a FIFO at the destination is written through instead, never replaced.
     if (!exists || fs::is_regular_file(target) || fs::is_symlink(target)) {
-        fs::rename(from, to, ec);
+        fs::rename(FsPath(from), FsPath(to), ec);
         if (!ec)
             return 1;
         if (ec != std::errc::cross_device_link)
@@ -79,7 +80,7 @@ int localTransfer(Ui& ui, const std::string& from, const std::string& to, bool m
     if (!CopyLocalFile(from, to, why))
         return refuse(ui, why);
     // The copy is complete on disk: only now may the source go.
-    if (!fs::remove(from, ec) || ec)
+    if (!fs::remove(FsPath(from), ec) || ec)
         ui.addMessageLine(trf(txt::kDeleteFailed, {from}));
     return 1;
 }

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -90,7 +91,7 @@ std::vector<std::string> TreeCommands::DeletePcFiles(const std::vector<std::stri
     for (const std::string& path : paths) {
         std::error_code ec;
         // Only a file: a path that became a folder meanwhile is not emptied.
-        const bool ok = !std::filesystem::is_directory(path, ec) && std::filesystem::remove(path, ec) && !ec;
+        const bool ok = !std::filesystem::is_directory(FsPath(path), ec) && std::filesystem::remove(FsPath(path), ec) && !ec;
         ui_.addMessageLine(trf(ok ? txt::kDeleted : txt::kDeleteFailed, {path}));
         if (ok)
             deleted.push_back(path);
@@ -130,14 +131,14 @@ std::vector<std::string> TreeCommands::TrashPcFiles(const std::vector<std::strin
     std::vector<std::string> gone, refused;
     for (const std::string& path : paths) {
         std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
+        if (std::filesystem::is_directory(FsPath(path), ec)) {
             ui_.addMessageLine(trf(txt::kDeleteFailed, {path}));
             continue;
         }
         if (MoveToTrash(path)) {
             ui_.addMessageLine(formatText(tk("tree.trashed", "已將%s移到垃圾桶"), {path}));
             gone.push_back(path);
-        } else if (std::filesystem::exists(path, ec)) {
+        } else if (std::filesystem::exists(FsPath(path), ec)) {
             refused.push_back(path);
         } else {
             ui_.addMessageLine(trf(txt::kDeleteFailed, {path}));

@@ -1,11 +1,6 @@
 #include "project/DataReceive.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/PdtLink.h"
@@ -24,15 +19,16 @@ constexpr const char* kDataFolder = "C:\\Data";
 // Whether `folder` is a folder this program may write into; the reason when not.
 std::string folderProblem(const std::string& folder)
 {
-    struct stat st {};
     if (folder.empty())
         return "no save folder is set";
-    if (::stat(folder.c_str(), &st) != 0)
-        return folder + ": " + std::strerror(errno) + " (the save folder is not created by itself: choose one that exists)";
-    if (!S_ISDIR(st.st_mode))
+    const PathStatus st = StatPath(folder, true);
+    if (st.kind == PathKind::Missing || st.kind == PathKind::Unknown)
+        return folder + ": " + (st.kind == PathKind::Missing ? FolderWriteProblem(folder) : st.error) +
+               " (the save folder is not created by itself: choose one that exists)";
+    if (st.kind != PathKind::Folder)
         return folder + ": not a folder";
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return folder + ": " + std::strerror(errno);
+    if (std::string why = FolderWriteProblem(folder); !why.empty())
+        return folder + ": " + why;
     return {};
 }
 

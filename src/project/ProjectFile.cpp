@@ -7,6 +7,7 @@
 #include "base/AsciiCase.h"
 #include "base/KeyText.h"
 #include "base/LocalFile.h"
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 
 namespace feld {
@@ -75,9 +76,9 @@ std::optional<ProjectEntry> ReadProjectFile(const std::string& path, std::string
     std::string reason;
     // A file longer than any project file is read up to that size, not refused.
     std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
+    const auto size = std::filesystem::file_size(FsPath(path), ec);
     if (!ec && size > kMaxProjectFile) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(FsPath(path), std::ios::binary);
         std::string head(kMaxProjectFile, '\0');
         in.read(head.data(), static_cast<std::streamsize>(head.size()));
         if (!in && in.gcount() == 0) {
@@ -110,15 +111,15 @@ std::string ResolveProjectPath(const std::string& path, const std::string& proje
 {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (path.empty() || fs::exists(path, ec))
+    if (path.empty() || fs::exists(FsPath(path), ec))
         return path;
     const std::string name = ProjectFileName(path);
-    const fs::path folder = fs::path(projectFile).parent_path();
+    const fs::path folder = FsPath(projectFile).parent_path();
     if (name.empty() || folder.empty())
         return path;
     for (const auto& e : fs::directory_iterator(folder, ec))
-        if (e.is_regular_file(ec) && equalsNoCase(e.path().filename().string(), name))
-            return e.path().string();
+        if (e.is_regular_file(ec) && equalsNoCase(FsString(e.path().filename()), name))
+            return FsString(e.path());
     return path;
 }
 
@@ -126,10 +127,10 @@ std::string ProjectPathPlaces(const std::string& path, const std::string& projec
 {
     namespace fs = std::filesystem;
     const std::string name = ProjectFileName(path);
-    const fs::path folder = fs::path(projectFile).parent_path();
+    const fs::path folder = FsPath(projectFile).parent_path();
     if (name.empty() || folder.empty())
         return path;
-    return formatText(tk("project.places", "%s, and %s in any letter case"), {path, (folder / name).string()});
+    return formatText(tk("project.places", "%s, and %s in any letter case"), {path, FsString(folder / FsPath(name))});
 }
 
 std::string ResolveHandedOverProject(const std::string& handedOver, const std::string& projectPath)
@@ -138,14 +139,14 @@ std::string ResolveHandedOverProject(const std::string& handedOver, const std::s
     std::error_code ec;
     if (handedOver.empty())
         return {};
-    if (fs::exists(handedOver, ec))
+    if (fs::exists(FsPath(handedOver), ec))
         return handedOver;
-    const fs::path relative = fs::path(projectPath) / handedOver;
+    const fs::path relative = FsPath(projectPath) / FsPath(handedOver);
     if (handedOver.front() != '/' && fs::exists(relative, ec))
-        return relative.string();
+        return FsString(relative);
     const std::string name = ProjectFileName(handedOver);
-    const fs::path projects = fs::path(projectPath) / "Project";
-    if (const std::string found = ResolveProjectPath(name, (projects / "x").string()); found != name)
+    const fs::path projects = FsPath(projectPath) / "Project";
+    if (const std::string found = ResolveProjectPath(name, FsString(projects / "x")); found != name)
         return found;
     for (const auto& folder : fs::directory_iterator(projects, ec)) {
         if (!folder.is_directory(ec))

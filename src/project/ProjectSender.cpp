@@ -6,6 +6,7 @@
 
 #include "base/AsciiCase.h"
 #include "base/LocalFile.h"
+#include "base/PcFiles.h"
 #include "base/PcPath.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -45,7 +46,7 @@ bool ProjectSender::Plan(const std::vector<ProjectEntry>& projects, std::vector<
                 return;
             const std::string source = ResolveProjectPath(written, p.file);
             std::error_code ec;
-            if (!std::filesystem::exists(source, ec)) {
+            if (!std::filesystem::exists(FsPath(source), ec)) {
                 problems.push_back(formatText(tk("project.fileMissing", "%s: %s is not on this PC (looked for %s)"),
                                               {p.file, written, ProjectPathPlaces(written, p.file)}));
                 return;

@@ -7,15 +7,13 @@
 #include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "base/KeyText.h"
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "session/ConfigKeys.h"
@@ -43,16 +41,8 @@ std::string executableFolder()
 {
     if (QCoreApplication::instance())
         return s(QCoreApplication::applicationDirPath());
-#ifndef _WIN32
-    char buf[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n > 0) {
-        std::string exe(buf, static_cast<std::size_t>(n));
-        auto slash = exe.rfind('/');
-        if (slash != std::string::npos)
-            return exe.substr(0, slash);
-    }
-#endif
+    if (std::string folder = ExecutableFolder(); !folder.empty())
+        return folder;
     return s(QDir::currentPath());
 }
 
@@ -204,20 +194,16 @@ bool Config::startUp(Ui& ui, StartUpWrites writes, ProjectFolders folders)
 
     // Installation check: can a file be created in the project folder? Another running copy may
     // be using FSSPAN.tmp right now, so probe with a name of our own and leave that file alone.
-    std::string probe = transferTempFile + ".probe-" + std::to_string(::getpid());
+    std::string probe = transferTempFile + ".probe-" + std::to_string(ProcessId());
     std::error_code ec;
-    const bool probed = folders == ProjectFolders::Create || std::filesystem::exists(projectPath, ec);
-    int fd = probed ? ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600) : -1;
-    const int probeError = errno;
-    if (fd >= 0) {
-        ::close(fd);
-        ::unlink(probe.c_str());
-    } else if (probed) {
+    const bool probed = folders == ProjectFolders::Create || std::filesystem::exists(FsPath(projectPath), ec);
+    const std::string probeError = probed ? ProbeCreate(probe) : std::string();
+    if (probed && !probeError.empty()) {
         // A folder the user cannot write to is not a broken installation: say which and why.
         ui.fixedMessage(formatText(tk("config.projectNotWritable",
                                       "The project folder %s cannot be written to (%s): files from the terminal "
                                       "cannot be kept there. Make it writable, or choose another project folder."),
-                                   {projectPath, std::strerror(probeError)}),
+                                   {projectPath, probeError}),
                         Icon::Warning);
     }
     if (!pathsFound)
@@ -234,9 +220,9 @@ std::optional<std::string> Config::readFileBounded(const std::string& path, std:
 {
     // Only a regular file: a FIFO or a device in its place would block or never end.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    if (!std::filesystem::is_regular_file(FsPath(path), ec))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FsPath(path), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string data(maxBytes, '\0');

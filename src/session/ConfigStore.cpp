@@ -4,17 +4,15 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <map>
 
+#include "base/LocalFile.h"
+#include "base/PcFiles.h"
+#include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "session/ConfigIni.h"
 
@@ -89,97 +87,49 @@ namespace {
 constexpr int kLockWaitMs = 10000;
 
 std::string errnoText(const std::string& what, int err) { return what + " (" + std::strerror(err) + ")"; }
+std::string reasonText(const std::string& what, const std::string& reason) { return what + " (" + reason + ")"; }
+
+// Settings files are small; one past this size is not read whole.
+constexpr std::uint64_t kMaxSettingsFile = 64u * 1024 * 1024;
 
 // The file a settings path names in the end: a link to the settings stays a link, and the file it
 // points to is what gets replaced. Nothing when the links go round in a circle.
 std::optional<std::string> finalTarget(std::string path)
 {
     for (int depth = 0; depth < 40; ++depth) {
-        struct stat st;
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        if (!IsLink(path))
             return path;
         std::error_code ec;
-        fs::path target = fs::read_symlink(path, ec);
+        fs::path target = fs::read_symlink(FsPath(path), ec);
         if (ec)
             return path;
         if (target.is_relative())
-            target = fs::path(path).parent_path() / target;
-        path = target.string();
+            target = FsPath(path).parent_path() / target;
+        path = FsString(target);
     }
     return std::nullopt;
 }
 
 std::string folderOf(const std::string& path)
 {
-    std::string folder = fs::path(path).parent_path().string();
+    std::string folder = FsString(FsPath(path).parent_path());
     return folder.empty() ? std::string(".") : folder;
 }
 
-// A new file beside `target` under a name of its own, opened exclusively: whatever already has
-// that name, a link planted there included, is never opened. -1 with errno when none can be made.
-int createBeside(const std::string& target, std::string& name)
+// A new file beside `target` holding `data`, not yet in place: the writer's temporary, made
+// exclusively under a name of its own (a link planted there included is never opened), which a
+// reader can open by its name before the writer commits or discards it. False with the reason.
+bool writeBeside(SafeFileWriter& writer, const std::string& target, const std::string& data, std::string& why)
 {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-bool writeAll(int fd, const char* data, std::size_t size)
-{
-    while (size > 0) {
-        ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Names made beside the target that must not outlive the write.
-class TemporaryNames {
-public:
-    ~TemporaryNames()
-    {
-        for (const std::string& n : names_)
-            ::unlink(n.c_str());
-    }
-    void add(const std::string& name) { names_.push_back(name); }
-    // The name is gone by a rename: nothing to remove under it any more.
-    void forget(const std::string& name) { names_.erase(std::remove(names_.begin(), names_.end(), name), names_.end()); }
-
-private:
-    std::vector<std::string> names_;
-};
-
-// A new file beside `target` holding `data`, flushed to disk, with the mode given (when mode is
-// not 0). Its name goes into `made`. False with the reason.
-bool writeBeside(const std::string& target, const std::string& data, mode_t mode, TemporaryNames& made,
-                 std::string& name, std::string& why)
-{
-    int fd = createBeside(target, name);
-    if (fd < 0) {
-        why = errnoText(formatText(tk("config.store.create", "cannot create a file in %s"), {folderOf(target)}), errno);
+    if (!writer.Open(target, LinkAtTarget::Refuse)) {
+        why = reasonText(formatText(tk("config.store.create", "cannot create a file in %s"), {folderOf(target)}), writer.Error());
         return false;
     }
-    made.add(name);
-    bool ok = writeAll(fd, data.data(), data.size()) && (mode == 0 || ::fchmod(fd, mode) == 0) && ::fsync(fd) == 0;
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
+    if (!writer.Write(data.data(), data.size())) {
+        why = reasonText(formatText(tk("config.store.write", "cannot write %s"), {writer.TempPath()}), writer.Error());
+        return false;
     }
-    if (!ok)
-        why = errnoText(formatText(tk("config.store.write", "cannot write %s"), {name}), err);
-    return ok;
+    return true;
 }
 
 // What QSettings reads from an INI file. Only ever asked of a name it has not seen in this
@@ -254,10 +204,11 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     }
     const std::string folder = folderOf(*target);
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(FsPath(folder), ec);
     std::error_code isDir;
-    if (!fs::is_directory(folder, isDir)) {
-        why = errnoText(formatText(tk("config.store.folder", "cannot create the folder %s"), {folder}), ec ? ec.value() : ENOTDIR);
+    if (!fs::is_directory(FsPath(folder), isDir)) {
+        why = reasonText(formatText(tk("config.store.folder", "cannot create the folder %s"), {folder}),
+                         ec ? ec.message() : std::string(std::strerror(ENOTDIR)));
         return StoreWrite::Failed;
     }
 
@@ -277,37 +228,25 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     }
 
     // The current settings.
-    mode_t mode = 0;
     std::string old;
-    int in = ::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    const bool existed = in >= 0;
-    if (in < 0 && errno != ENOENT) {
-        why = errnoText(formatText(tk("config.store.read", "cannot read %s"), {*target}), errno);
+    const PathStatus status = StatPath(*target, true);
+    const bool existed = status.kind != PathKind::Missing;
+    if (status.kind == PathKind::Unknown) {
+        why = reasonText(formatText(tk("config.store.read", "cannot read %s"), {*target}), status.error);
+        return StoreWrite::Failed;
+    }
+    if (existed && status.kind != PathKind::File) {
+        why = formatText(tk("config.store.notFile", "%s is not a regular file"), {*target});
         return StoreWrite::Failed;
     }
     if (existed) {
-        struct stat st;
-        bool regular = ::fstat(in, &st) == 0 && S_ISREG(st.st_mode);
-        mode = st.st_mode & 07777;
-        char buf[65536];
-        ssize_t n = 0;
-        while (regular && (n = ::read(in, buf, sizeof buf)) != 0) {
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                break;
-            old.append(buf, static_cast<std::size_t>(n));
-        }
-        int readError = errno;
-        ::close(in);
-        if (!regular) {
-            why = formatText(tk("config.store.notFile", "%s is not a regular file"), {*target});
+        LocalFile file;
+        std::string readWhy;
+        if (!ReadLocalFile(*target, kMaxSettingsFile, file, readWhy)) {
+            why = reasonText(formatText(tk("config.store.read", "cannot read %s"), {*target}), readWhy);
             return StoreWrite::Failed;
         }
-        if (n < 0) {
-            why = errnoText(formatText(tk("config.store.read", "cannot read %s"), {*target}), readError);
-            return StoreWrite::Failed;
-        }
+        old.assign(file.bytes.begin(), file.bytes.end());
     }
 
     ini::EditResult edit = ini::setValues(old, values);
@@ -318,40 +257,27 @@ StoreWrite replaceStoreFile(const std::string& path, const std::vector<ini::Assi
     if (edit.text == old)
         return StoreWrite::Ok;
 
-    TemporaryNames made;
     std::map<QString, QVariant> before, after;
-    std::string copy, work;
-    // What QSettings reads from the old text, from a private copy under a name new to it.
-    if (!old.empty() && (!writeBeside(*target, old, 0600, made, copy, why) || !readIni(copy, before))) {
+    // What QSettings reads from the old text, from a private copy under a name new to it; the copy
+    // is never put in place (its writer throws it away).
+    SafeFileWriter copy, work;
+    if (!old.empty() && (!writeBeside(copy, *target, old, why) || !readIni(copy.TempPath(), before))) {
         if (why.empty())
-            why = formatText(tk("config.store.readBack", "cannot read back %s"), {copy});
+            why = formatText(tk("config.store.readBack", "cannot read back %s"), {copy.TempPath()});
         return StoreWrite::Failed;
     }
-    if (!writeBeside(*target, edit.text, existed ? mode : 0, made, work, why))
+    if (!writeBeside(work, *target, edit.text, why))
         return StoreWrite::Failed;
-    if (!readIni(work, after) || !readsAsIntended(before, after, values)) {
+    if (!readIni(work.TempPath(), after) || !readsAsIntended(before, after, values)) {
         why = formatText(tk("config.store.notAsIntended", "the changed settings did not read back as intended; %s was left as it was"),
                          {*target});
         return StoreWrite::Failed;
     }
-    if (::rename(work.c_str(), target->c_str()) != 0) {
-        why = errnoText(formatText(tk("config.store.rename", "cannot rename %s to %s"), {work, *target}), errno);
+    // Flushed, renamed over the old file, the folder synced; a failure before the rename leaves the
+    // old file and removes the new one.
+    if (!work.Commit()) {
+        why = reasonText(formatText(tk("config.store.write", "cannot write %s"), {*target}), work.Error());
         return StoreWrite::Failed;
-    }
-    made.forget(work);
-
-    // The rename itself lasts only once the folder is on disk too.
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        int rc = ::fsync(dir);
-        int err = errno;
-        ::close(dir);
-        if (rc != 0 && err != EINVAL) {
-            why = errnoText(formatText(tk("config.store.sync", "the settings were replaced, but the folder %s could not be synced"),
-                                       {folder}),
-                            err);
-            return StoreWrite::Failed;
-        }
     }
     return StoreWrite::Ok;
 }

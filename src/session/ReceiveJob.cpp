@@ -1,16 +1,13 @@
 #include "session/ReceiveJob.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCryptographicHash>
 
-#include <cerrno>
 #include <cstring>
 #include <string_view>
 
 #include "base/LineEnds.h"
 #include "base/LocalFile.h"
+#include "base/PcFiles.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "link/PdtLink.h"
@@ -56,8 +53,7 @@ KeptMemory readMemory(const std::string& path)
     KeptMemory m;
     LocalFile file;
     std::string ignored;
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !ReadLocalFile(path, 256, file, ignored))
+    if (!IsRegularFile(path, false) || !ReadLocalFile(path, 256, file, ignored))
         return m;
     const std::string text(file.bytes.begin(), file.bytes.end());
     char hash[65] = {};
@@ -83,9 +79,8 @@ bool writeMemory(const std::string& path, std::string_view raw, std::uint64_t pc
 
 void forgetMemory(const std::string& path)
 {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::unlink(path.c_str());
+    if (IsRegularFile(path, false))
+        RemoveFile(path);
 }
 
 // Why a fetch failed, in words: the line's fault, the terminal's refusal, or no such file.
@@ -134,16 +129,16 @@ ReceiveOutcome ReceiveFile(PdtLink& link, const ReceiveOrder& order)
         return failed(out.Error());
     std::string old;
     if (order.append && !out.WritesThrough()) {
-        struct stat st {};
-        if (::stat(out.Target().c_str(), &st) == 0) {
+        const PathStatus st = StatPath(out.Target(), true);
+        if (st.kind != PathKind::Missing && st.kind != PathKind::Unknown) {
             LocalFile existing;
             std::string why;
             if (!ReadLocalFile(out.Target(), kMaxAppendedFile, existing, why))
                 return failed(formatText(tk("receive.oldUnreadable", "%s cannot be read, so nothing is added to it: %s"),
                                          {out.Target(), why}));
             old.assign(existing.bytes.begin(), existing.bytes.end());
-        } else if (errno != ENOENT) {
-            return failed(out.Target() + ": " + std::strerror(errno));
+        } else if (st.kind == PathKind::Unknown) {
+            return failed(out.Target() + ": " + st.error);
         }
     }
     const std::string memory = memoryPath(out.Target());

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "base/Language.h"
+#include "base/PcFiles.h"
 
 namespace feld {
 
@@ -151,7 +152,7 @@ std::shared_ptr<QtTextSource> QtTextSource::load(const std::string& qmPath)
     // Only the file named is meant (QTranslator's own loading tries other spellings of the name).
     if (!QFileInfo(QString::fromStdString(qmPath)).isFile())
         return nullptr;
-    std::ifstream in(qmPath, std::ios::binary);
+    std::ifstream in(FsPath(qmPath), std::ios::binary);
     in.seekg(0, std::ios::end);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
     if (size < 0 || static_cast<std::uint64_t>(size) > kQmMaxSize)

@@ -46,6 +46,25 @@ TEST(Language, ConfiguredCodeWinsOverTheLocale)
     EXPECT_EQ(effectiveLanguageCode(4, "zh_TW.UTF-8"), 4);
 }
 
+// The environment, set and cleared the same way on every system (an empty value reads as unset).
+void setVar(const char* name, const char* value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    setenv(name, value, 1);
+#endif
+}
+
+void unsetVar(const char* name)
+{
+#ifdef _WIN32
+    _putenv_s(name, "");
+#else
+    unsetenv(name);
+#endif
+}
+
 TEST(Language, MessageLocaleFollowsThePosixOrder)
 {
     // Keep the process environment as found.
@@ -60,23 +79,23 @@ TEST(Language, MessageLocaleFollowsThePosixOrder)
             s.set = true;
         }
 
-    setenv("LC_ALL", "", 1);
-    setenv("LC_MESSAGES", "pl_PL", 1);
-    setenv("LANG", "ru_RU", 1);
+    setVar("LC_ALL", "");
+    setVar("LC_MESSAGES", "pl_PL");
+    setVar("LANG", "ru_RU");
     EXPECT_EQ(posixMessageLocale(), "pl_PL");
-    setenv("LC_ALL", "zh_TW.UTF-8", 1);
+    setVar("LC_ALL", "zh_TW.UTF-8");
     EXPECT_EQ(posixMessageLocale(), "zh_TW.UTF-8");
-    unsetenv("LC_ALL");
-    unsetenv("LC_MESSAGES");
+    unsetVar("LC_ALL");
+    unsetVar("LC_MESSAGES");
     EXPECT_EQ(posixMessageLocale(), "ru_RU");
-    unsetenv("LANG");
+    unsetVar("LANG");
     EXPECT_EQ(posixMessageLocale(), "C");
 
     for (auto& s : saved) {
         if (s.set)
-            setenv(s.name, s.value.c_str(), 1);
+            setVar(s.name, s.value.c_str());
         else
-            unsetenv(s.name);
+            unsetVar(s.name);
     }
 }
 

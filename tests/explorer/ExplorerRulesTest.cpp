@@ -62,6 +62,22 @@ TEST(PcListingRules, PlacesAndTheirKinds)
     EXPECT_EQ(networkHome[0].path, "/");
 }
 
+TEST(PcListingRules, DriveLettersAndTheirKinds)
+{
+    // Given out of order: D: a CD-ROM, A: removable, Z: network, R: a RAM disk, C: fixed, X: unknown.
+    const auto places = ChooseDrivePlaces({{'D', 5}, {'A', 2}, {'Z', 4}, {'R', 6}, {'C', 3}, {'X', 1}});
+    ASSERT_EQ(places.size(), 4u);
+    const struct {
+        const char* root;
+        int kind;
+    } expected[] = {{"A:\\", kNodeRemovable}, {"C:\\", kNodeFixed}, {"D:\\", kNodeCdRom}, {"X:\\", kNodeTerminal}};
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        EXPECT_EQ(places[i].label, expected[i].root);
+        EXPECT_EQ(places[i].path, expected[i].root);
+        EXPECT_EQ(places[i].kind, expected[i].kind) << expected[i].root;
+    }
+}
+
 std::array<std::uint8_t, 28> Entry(const char* name, const char* ext, std::uint8_t attribute)
 {
     std::array<std::uint8_t, 28> e{};

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -61,11 +62,14 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "feldspan-test-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        if (const char* made = mkdtemp(buf.data()))
-            path_ = made;
+        // A name nobody else has: create_directory makes it only when it is new.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            auto candidate = std::filesystem::temp_directory_path() / ("feldspan-test-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec))
+                path_ = candidate;
+        }
     }
     ~TempDir()
     {
@@ -73,7 +77,8 @@ public:
         std::filesystem::remove_all(path_, ec);
     }
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // `name` is UTF-8, on every system.
+    std::filesystem::path operator/(const std::string& name) const { return path_ / std::u8string(name.begin(), name.end()); }
 
 private:
     std::filesystem::path path_;

@@ -1,4 +1,5 @@
 #include "cradle/stdfu/SimDfuBackend.h"
+#include "base/PcFiles.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -147,7 +148,7 @@ std::shared_ptr<SimDfuBackend> SimDfuBackend::fromDescription(const std::string&
     if (description == "none")
         return std::make_shared<SimDfuBackend>(std::vector<std::shared_ptr<SimDfuDevice>>{});
     if (description != "1") {
-        std::ifstream in(description, std::ios::binary);
+        std::ifstream in(FsPath(description), std::ios::binary);
         if (!in && description.find('=') != std::string::npos) {
             text = description;
         } else {

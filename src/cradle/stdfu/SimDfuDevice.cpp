@@ -1,12 +1,10 @@
 #include "cradle/stdfu/SimDfuDevice.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
+
+#include "base/PcFiles.h"
+#include "base/SafeFile.h"
 
 namespace feld::stdfu {
 
@@ -24,37 +22,12 @@ std::string hex4(unsigned v)
     return b;
 }
 
-// Replaces `path` with the bytes: a new file beside it, made exclusively (never through a link
-// planted at its name), flushed, renamed over it, the folder synced. A failure leaves the old dump.
+// Replaces `path` with the bytes through a safe replacement: a failure leaves the old dump.
 void replaceDump(const std::string& path, const std::array<std::uint8_t, 0x10000>& bytes)
 {
-    static std::atomic<unsigned> counter{0};
-    const std::string part = path + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    bool ok = done == bytes.size() && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || std::rename(part.c_str(), path.c_str()) != 0) {
-        ::unlink(part.c_str());
-        return;
-    }
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    SafeFileWriter out;
+    if (out.Open(path, LinkAtTarget::Refuse) && out.Write(bytes.data(), bytes.size()))
+        out.Commit();
 }
 
 }  // namespace
@@ -63,7 +36,7 @@ SimDfuDevice::SimDfuDevice(SimDfuConfig config) : config_(std::move(config))
 {
     memory_.fill(config_.fill);
     if (!config_.memoryFile.empty()) {
-        std::ifstream in(config_.memoryFile, std::ios::binary);
+        std::ifstream in(FsPath(config_.memoryFile), std::ios::binary);
         in.read(reinterpret_cast<char*>(memory_.data()), static_cast<std::streamsize>(memory_.size()));
     }
     dfuMode_ = config_.dfuMode;
@@ -110,7 +83,7 @@ std::uint32_t SimDfuDevice::writeAreaStart() const
 void SimDfuDevice::record(SimDfuEvent event)
 {
     if (!config_.logPath.empty()) {
-        if (std::FILE* f = std::fopen(config_.logPath.c_str(), "a")) {
+        if (std::FILE* f = OpenFile(config_.logPath, "a")) {
             if (event.op == "dnload")
                 std::fprintf(f, "dnload block=%s length=%u%s\n", hex4(event.block).c_str(), event.length,
                              event.accepted ? "" : " stalled");

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "base/LocalTime.h"
 #include "link/wire/Frames.h"
 
 namespace feld::wire {
@@ -139,9 +140,7 @@ TermDateTime decodeDateTime(const std::uint8_t* date, const std::uint8_t* time, 
 
 TermDateTime termDateTimeFromUnix(std::int64_t unixSeconds)
 {
-    std::time_t tt = static_cast<std::time_t>(unixSeconds);
-    std::tm tm{};
-    localtime_r(&tt, &tm);
+    const std::tm tm = LocalCalendar(static_cast<std::time_t>(unixSeconds));
     return TermDateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 

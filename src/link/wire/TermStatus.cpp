@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "base/PcFiles.h"
 #include "base/Texts.h"
 
 namespace feld::term {
@@ -55,7 +56,7 @@ std::string unsupportedModelText(std::int16_t modelClass, std::int16_t modelNumb
 
 std::string FlashWriterPath(const std::string& mainPath)
 {
-    return (std::filesystem::path(mainPath) / kFlashWriterFolder / kFlashWriterFile).string();
+    return FsString(FsPath(mainPath) / kFlashWriterFolder / kFlashWriterFile);
 }
 
 }  // namespace feld::term
