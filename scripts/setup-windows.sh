@@ -116,6 +116,8 @@ fi
 if [ ! -f "$cache/qt/.installed" ]; then
   part "Qt 6.4.2 qtbase"
   unpack qtbase 'qt6-base_6.4.2+dfsg-*.dsc'
+  # Not built: OpenGL, D-Bus, SQL, networking and printing (FeldSpan uses none of them; printing
+  # does not link without Direct2D), and tablet events (Debian's source lacks their library).
   # Without Direct2D the DirectWrite 3 font database is not built, yet Qt 6.4.2 still asks for it
   # when DirectWrite 3 is there: ask only when both are.
   integ="$src/qtbase/src/plugins/platforms/windows/qwindowsintegration.cpp"
@@ -128,7 +130,7 @@ if [ ! -f "$cache/qt/.installed" ]; then
   (cd "$cache/build/qt" &&
    "$src/qtbase/configure" -prefix "$cache/qt" -release -opensource -confirm-license \
      -xplatform win32-g++ -qt-host-path /usr -nomake examples -nomake tests \
-     -no-opengl -no-dbus -no-feature-sql -no-feature-network -no-feature-tabletevent \
+     -no-opengl -no-dbus -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-tabletevent \
      -no-feature-direct2d -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype \
      -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$cache/build/qt-configure.log" 2>&1) || {
