@@ -147,8 +147,12 @@ fi
 if [ ! -f "$cache/qt/.svg-installed" ]; then
   part "Qt 6.4.2 qtsvg"
   if ! ls "$src"/qt6-svg_*.dsc >/dev/null 2>&1; then
-    (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-svg)
+    apt-get "${apt_opts[@]}" update >/dev/null 2>&1 || true
+    (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-svg) || true
   fi
+  if ! ls "$src"/qt6-svg_*.dsc >/dev/null 2>&1; then
+    echo "setup-windows: Debian's qt6-svg source could not be fetched: the window's icons will be missing on Windows (run this again later)" >&2
+  else
   unpack qtsvg 'qt6-svg_6.4.2-*.dsc'
   rm -rf "$cache/build/qtsvg"
   cmake -S "$src/qtsvg" -B "$cache/build/qtsvg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -160,6 +164,7 @@ if [ ! -f "$cache/qt/.svg-installed" ]; then
     grep -m20 -B2 -A8 'error' "$cache/build/qtsvg-build.log" >&2; exit 1; }
   cmake --install "$cache/build/qtsvg" >/dev/null
   touch "$cache/qt/.svg-installed"
+  fi
   part_done
 fi
 
