@@ -146,11 +146,11 @@ fi
 # --- 3d. Qt svg (the window's icons are SVG pictures) -------------------------------------------------
 if [ ! -f "$cache/qt/.svg-installed" ]; then
   part "Qt 6.4.2 qtsvg"
-  if ! ls "$src"/qt6-svg_*.dsc >/dev/null 2>&1; then
+  if ! ls "$src"/qt6-svg_*.orig.tar.* >/dev/null 2>&1; then
     apt-get "${apt_opts[@]}" update >/dev/null 2>&1 || true
     (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-svg) || true
   fi
-  if ! ls "$src"/qt6-svg_*.dsc >/dev/null 2>&1; then
+  if ! ls "$src"/qt6-svg_*.orig.tar.* >/dev/null 2>&1; then
     echo "setup-windows: Debian's qt6-svg source could not be fetched: the window's icons will be missing on Windows (run this again later)" >&2
   else
   unpack qtsvg 'qt6-svg_6.4.2-*.dsc'
