@@ -36,28 +36,9 @@ packages=(
   cmake ninja-build make pkg-config dpkg-dev debian-archive-keyring xz-utils bzip2 perl python3
   xvfb xauth socat xdotool imagemagick
 )
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  part "packages"
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || {
-      echo "setup-windows: these packages are missing and sudo is not available: ${missing[*]}" >&2
-      echo "setup-windows: install them as root (apt-get install ${missing[*]}) and run this again" >&2
-      exit 1
-    }
-    sudo=(sudo)
-  fi
-  apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
-  "${apt[@]}" update
-  "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
-  part_done
-fi
+. "$here/scripts/apt-install.sh"
+part "packages"
+if install_missing setup-windows "${packages[@]}"; then part_done; fi
 
 # --- 2. sources -----------------------------------------------------------------------------------
 src="$cache/src"

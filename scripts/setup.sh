@@ -15,28 +15,8 @@ if [ "${FELDSPAN_SETUP_PACKAGING:-0}" = 1 ]; then
   packages+=(dpkg-dev desktop-file-utils appstream lintian debootstrap)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
-    missing+=("$p")
-  fi
-done
-
-if ((${#missing[@]})); then
-  echo "setup: installing ${missing[*]}"
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null; then
-      echo "setup: these packages are missing and sudo is not available: ${missing[*]}" >&2
-      echo "setup: install them as root (apt-get install ${missing[*]}) and run this again" >&2
-      exit 1
-    fi
-    sudo=(sudo)
-  fi
-  apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
-  "${apt[@]}" update
-  "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
-fi
+. scripts/apt-install.sh
+install_missing setup "${packages[@]}" || true
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build

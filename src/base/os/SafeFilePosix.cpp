@@ -1,5 +1,6 @@
 // POSIX: exclusive creation beside the target, fsync, rename and a synced folder.
 #include "base/SafeFile.h"
+#include "base/os/RemovedList.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,18 +42,6 @@ int registerTemp(const std::string& path)
     return -1;
 }
 
-// The work files a signal removes (RemovedOnSignal): files, a null, folders, a null. A handler
-// counts itself in `listReaders` while it walks the list, so the list is never freed under it.
-std::atomic<const char* const*> removedList{nullptr};
-std::atomic<int> listReaders{0};
-
-// Withdraws the published list and waits until no handler is still reading it.
-void withdrawList()
-{
-    removedList.store(nullptr);
-    while (listReaders.load() != 0)
-        std::this_thread::yield();
-}
 
 void unregisterTemp(int slot)
 {
@@ -112,42 +101,13 @@ void RemoveTemporariesNow()
     for (auto& s : slots)
         if (s.state.load() == 2)
             ::unlink(s.path);
-    ++listReaders;
-    if (const char* const* p = removedList.load()) {
+    if (const char* const* p = removedlist::Enter()) {
         for (; *p; ++p)
             ::unlink(*p);
         for (++p; *p; ++p)
             ::rmdir(*p);
     }
-    --listReaders;
-}
-
-void RemovedOnSignal::Set(std::vector<std::string> files, std::vector<std::string> folders)
-{
-    withdrawList();
-    paths_ = std::move(files);
-    const std::size_t fileCount = paths_.size();
-    paths_.insert(paths_.end(), folders.begin(), folders.end());
-    list_.clear();
-    for (std::size_t i = 0; i < paths_.size(); ++i) {
-        if (i == fileCount)
-            list_.push_back(nullptr);
-        list_.push_back(paths_[i].c_str());
-    }
-    if (fileCount == paths_.size())
-        list_.push_back(nullptr);
-    list_.push_back(nullptr);
-    removedList.store(list_.data());
-}
-
-void RemovedOnSignal::Keep()
-{
-    if (list_.empty())
-        return;
-    if (removedList.load() == list_.data())
-        withdrawList();
-    list_.clear();
-    paths_.clear();
+    removedlist::Leave();
 }
 
 SafeFileWriter::~SafeFileWriter() { Discard(); }

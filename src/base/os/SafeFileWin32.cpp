@@ -2,6 +2,7 @@
 // with write-through. The console control handler that removes the temporaries runs on a thread
 // of its own; it finds them in fixed slots and a published list, as a signal handler does.
 #include "base/SafeFile.h"
+#include "base/os/RemovedList.h"
 
 #include <windows.h>
 
@@ -56,17 +57,6 @@ void unregisterTemp(int slot)
         slots[slot].state.store(0);
 }
 
-// The work files the handler removes (RemovedOnSignal): files, a null, folders, a null. The
-// handler counts itself in `listReaders` while it walks the list, so the list is never freed under it.
-std::atomic<const char* const*> removedList{nullptr};
-std::atomic<int> listReaders{0};
-
-void withdrawList()
-{
-    removedList.store(nullptr);
-    while (listReaders.load() != 0)
-        std::this_thread::yield();
-}
 
 std::size_t lastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
 
@@ -133,42 +123,13 @@ void RemoveTemporariesNow()
     for (auto& s : slots)
         if (s.state.load() == 2)
             ::DeleteFileW(s.path);  // opened with FILE_SHARE_DELETE: gone when its handle closes
-    ++listReaders;
-    if (const char* const* p = removedList.load()) {
+    if (const char* const* p = removedlist::Enter()) {
         for (; *p; ++p)
             ::DeleteFileW(os::Utf16(*p).c_str());
         for (++p; *p; ++p)
             ::RemoveDirectoryW(os::Utf16(*p).c_str());
     }
-    --listReaders;
-}
-
-void RemovedOnSignal::Set(std::vector<std::string> files, std::vector<std::string> folders)
-{
-    withdrawList();
-    paths_ = std::move(files);
-    const std::size_t fileCount = paths_.size();
-    paths_.insert(paths_.end(), folders.begin(), folders.end());
-    list_.clear();
-    for (std::size_t i = 0; i < paths_.size(); ++i) {
-        if (i == fileCount)
-            list_.push_back(nullptr);
-        list_.push_back(paths_[i].c_str());
-    }
-    if (fileCount == paths_.size())
-        list_.push_back(nullptr);
-    list_.push_back(nullptr);
-    removedList.store(list_.data());
-}
-
-void RemovedOnSignal::Keep()
-{
-    if (list_.empty())
-        return;
-    if (removedList.load() == list_.data())
-        withdrawList();
-    list_.clear();
-    paths_.clear();
+    removedlist::Leave();
 }
 
 SafeFileWriter::~SafeFileWriter() { Discard(); }
