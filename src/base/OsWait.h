@@ -1,7 +1,9 @@
 #pragma once
 // The few operating-system calls the program waits and wakes with, behind one small interface:
 // a word a thread can sleep on, a wake-up event that fits into a descriptor poll, and a poll of one
-// descriptor together with that event. One hook file per platform implements them (os/).
+// descriptor together with that event. One hook file per platform implements them (os/). On
+// Windows the event is an event object that a wait on handles takes in, and the poll serves the
+// event alone.
 
 #include <atomic>
 #include <cstdint>
@@ -23,18 +25,23 @@ public:
     WakeEvent(const WakeEvent&) = delete;
     WakeEvent& operator=(const WakeEvent&) = delete;
 
-    // False when the system could not make the event (errno tells why).
-    bool valid() const { return fd_ >= 0; }
+    // False when the system could not make the event (error() tells why).
+    bool valid() const { return fd_ >= 0 || handle_ != nullptr; }
     // Why the event could not be made; empty when it could.
     const std::string& error() const { return error_; }
     void signal();
     // Takes back every signal given so far.
     void drain();
+#ifdef _WIN32
+    void* handle() const { return handle_; }  // the event's HANDLE, for a wait on several handles
+#else
     int descriptor() const { return fd_; }
+#endif
 
 private:
     int fd_ = -1;
     int writeFd_ = -1;  // platforms without an event descriptor use a pipe
+    void* handle_ = nullptr;  // Windows: a manual-reset event
     std::string error_;
 };
 
@@ -48,6 +55,7 @@ struct PollResult {
 
 // Waits for `events` on `fd` (fd < 0: only for the event), for the event, or until `timeoutNs`
 // passed (negative: no time limit). An interrupted wait returns with only `interrupted` set.
+// Windows has no descriptors to poll: there it takes fd < 0 only.
 PollResult waitDescriptor(int fd, short events, const WakeEvent& wake, std::int64_t timeoutNs);
 
 // Monotonic nanoseconds.

@@ -2,8 +2,6 @@
 // numbers, the terminals that UsbIds names marked; --usb shows which one --usb connects to, and
 // refuses to guess when it would have to.
 
-#include <QSerialPortInfo>
-
 #include <cstdio>
 
 #include "base/Texts.h"
@@ -44,15 +42,9 @@ int portsCommand(CliContext& ctx, const std::vector<std::string>& args)
 
     std::vector<PortRow> rows;
     if (!usbOnly) {
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-            if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-                continue;  // listed below, as the connection finds them
+        for (const UsbSerialPort& p : UsbIdentity::OtherSystemPorts()) {
             PortRow row;
-            row.port.path = info.systemLocation().toStdString();
-            row.port.name = info.portName().toStdString();
-            row.port.description = info.description().toStdString();
-            row.port.manufacturer = info.manufacturer().toStdString();
-            row.port.serialNumber = info.serialNumber().toStdString();
+            row.port = p;
             rows.push_back(row);
         }
     }

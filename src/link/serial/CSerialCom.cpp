@@ -1,13 +1,9 @@
 #include "link/serial/CSerialCom.h"
 
-#include <QSerialPort>
 #include <QThread>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <optional>
-#include <poll.h>
 
 #include "base/OsWait.h"
 #include "base/Texts.h"
@@ -35,12 +31,6 @@ std::string baseName(const std::string& path)
 {
     std::size_t cut = path.rfind('/');
     return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-// A device as the user named it, with the device's own name when the user's is a link to it.
-std::string shownDevice(const std::string& path, const std::string& device)
-{
-    return device == path ? path : path + " (" + device + ")";
 }
 
 // One character's time on the line: start bit, data bits, parity bit, stop bits.
@@ -145,41 +135,10 @@ std::string CSerialCom::OpenNote() const
     return openNote_;
 }
 
-std::string CSerialCom::PathForPortNumber(int number)
-{
-    return "/dev/ttyS" + std::to_string(number > 0 ? number - 1 : 0);
-}
-
-std::string CSerialCom::DescribeOpenError(const std::string& path, int err)
+std::string CSerialCom::ShownDevice(const std::string& path)
 {
     const std::string device = portio::canonicalDevicePath(path);
-    const std::string shown = shownDevice(path, device);
-    switch (err) {
-    case 0:
-        return {};
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-        return formatText(tk("link.deviceMissing", "device missing: %s does not exist (is the terminal connected and switched on?)"),
-                          {shown});
-    case EACCES:
-    case EPERM: {
-        // The USB ids make the udev rule of the hint one to copy.
-        std::optional<UsbId> usb;
-        for (const UsbSerialPort& p : UsbIdentity::List()) {
-            if (portio::canonicalDevicePath(p.path) == device) {
-                usb = p.id;
-                break;
-            }
-        }
-        return formatText(tk("link.permissionDenied", "permission denied on %s: %s"),
-                          {shown, portio::permissionHint(portio::deviceAccess(device), usb ? &*usb : nullptr)});
-    }
-    case EBUSY:
-        return formatText(tk("link.deviceBusy", "device busy: %s is in use by another program"), {shown});
-    default:
-        return formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, portio::errorText(err)});
-    }
+    return device == path ? path : path + " (" + device + ")";
 }
 
 // ---- the I/O thread --------------------------------------------------------------------------
@@ -273,7 +232,7 @@ void CSerialCom::RunTasks()
 
 void CSerialCom::BreakIoLoop(int err)
 {
-    breakErr_.store(err == 0 ? EIO : err);
+    breakErr_.store(err == 0 ? portio::ioFailure() : err);
     if (wake_)
         wake_->signal();
 }
@@ -287,33 +246,32 @@ void CSerialCom::IoLoop()
             return;
         }
         const std::int64_t now = os::monotonicNs();
-        int fd = port_ ? fd_ : -1;  // fd_ changes only in this thread
-        short events = 0;
+        bool wantRead = false, wantWrite = false;
         std::int64_t timeout = -1;
-        if (fd >= 0) {
+        if (line_.isOpen()) {  // the line opens and closes only in this thread
             if (gatherUntilNs_ > now)
                 timeout = gatherUntilNs_ - now;  // the rest of the frame is still on its way
             else
-                events |= POLLIN;
+                wantRead = true;
             if (jobCount_.load() > 0) {
-                events |= POLLOUT;
+                wantWrite = true;
                 timeout = timeout < 0 ? kWatchNs : std::min(timeout, kWatchNs);
             }
         }
-        os::PollResult r = os::waitDescriptor(events ? fd : -1, events, *wake_, timeout);
+        portio::WaitResult r = line_.wait(wantRead, wantWrite, *wake_, timeout);
         if (!r.ok) {
             Die(formatText(tk("link.waitFailed", "its wait failed: %s"), {portio::errorText(r.err)}));
             return;
         }
         if (r.woken)
             wake_->drain();
-        if (!port_)
+        if (!line_.isOpen())
             continue;
-        if (r.revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))
-            ReadInput(r.revents);
-        if (port_ && (r.revents & POLLOUT))
+        if (r.readable)
+            ReadInput(r.hangup);
+        if (line_.isOpen() && r.writable)
             FlushOutput();
-        if (port_)
+        if (line_.isOpen())
             WatchOutput();
     }
     RunTasks();
@@ -403,36 +361,19 @@ void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
     // /dev/serial/by-id/... and the device it points to would each get a lock of their own and
     // two programs could share the line. It opens the device's own name; messages keep the user's.
     const std::string device = portio::canonicalDevicePath(info.devicePath);
-    const std::string shown = shownDevice(info.devicePath, device);
-    auto* port = new QSerialPort;
-    port->setPortName(QString::fromStdString(device));
-    if (!port->open(QIODevice::ReadWrite)) {
-        QSerialPort::SerialPortError e = port->error();
-        std::string why = port->errorString().toStdString();
-        if (e == QSerialPort::PermissionError)
-            SetError(formatText(tk("link.deviceBusyWhy", "device busy: %s is in use by another program (%s)"), {shown, why}));
-        else if (e == QSerialPort::DeviceNotFoundError)
-            SetError(DescribeOpenError(info.devicePath, ENOENT));
+    const std::string shown = ShownDevice(info.devicePath);
+    portio::OpenResult opened = line_.open(device, info);
+    if (!opened.ok) {
+        if (opened.busy)
+            SetError(formatText(tk("link.deviceBusyWhy", "device busy: %s is in use by another program (%s)"), {shown, opened.why}));
+        else if (opened.err != 0)
+            SetError(DescribeOpenError(info.devicePath, opened.err));
         else
-            SetError(formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, why}));
-        delete port;
+            SetError(formatText(tk("link.cannotOpen", "cannot open %s: %s"), {shown, opened.why}));
         ok = false;
         return;
     }
-    // A pseudo-terminal refuses some of these (no modem lines); that does not matter to it.
-    port->setBaudRate(info.baudRate > 0 ? info.baudRate : 115200);
-    port->setDataBits(info.dataBits == 7   ? QSerialPort::Data7
-                      : info.dataBits == 6 ? QSerialPort::Data6
-                      : info.dataBits == 5 ? QSerialPort::Data5
-                                           : QSerialPort::Data8);
-    port->setParity(info.parity == 1 ? QSerialPort::OddParity : info.parity == 2 ? QSerialPort::EvenParity : QSerialPort::NoParity);
-    port->setStopBits(info.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    port->clearError();
-    const int fd = static_cast<int>(port->handle());
-    portio::setNonBlocking(fd);
-    std::string note = portio::requestLowLatency(fd, info.devicePath);
-    port_ = port;
+    std::string note = std::move(opened.note);
     byteNs_ = characterNs(info);
     paced_ = false;
     gathered_ = false;
@@ -448,7 +389,6 @@ void CSerialCom::OpenInThread(const TtyInfo& info, bool& ok)
     {
         std::lock_guard lock(outMutex_);
         ioPath_ = info.devicePath;
-        fd_ = fd;
         open_.store(true);
     }
     ok = true;
@@ -465,34 +405,28 @@ void CSerialCom::CloseInThread()
 {
     bool wasOpen;
     {
-        // No writer is inside a write once fd_ is gone: they take the same lock.
+        // No writer is inside a write once open_ is false: they take the same lock.
         std::lock_guard lock(outMutex_);
         FailJobsLocked(kWriteFailed);
-        fd_ = -1;
         wasOpen = open_.exchange(false);
     }
     if (activityShown_ && activityHook_) {
         activityShown_ = false;
         activityHook_(0);
     }
-    if (port_) {
-        QSerialPort* p = port_;
-        port_ = nullptr;
-        p->close();
-        delete p;
-    }
+    line_.close();
     gatherUntilNs_ = 0;
     if (wasOpen && receiveHook_)
         receiveHook_(nullptr, 0);  // a reader waiting for bytes looks again
 }
 
-void CSerialCom::ReadInput(short revents)
+void CSerialCom::ReadInput(bool hangup)
 {
     const std::size_t shortfallBefore = shortfallAfterLast_;
     std::uint8_t buf[4096];
     std::size_t total = 0;
     for (;;) {
-        portio::IoResult r = portio::readSome(fd_, buf, sizeof buf);
+        portio::IoResult r = line_.read(buf, sizeof buf);
         if (r.bytes > 0) {
             if (receiveHook_)
                 receiveHook_(buf, static_cast<int>(r.bytes));
@@ -502,11 +436,11 @@ void CSerialCom::ReadInput(short revents)
             break;
         }
         if (r.err != 0) {
-            lineErrors_.store(static_cast<unsigned>(r.err));
+            lineErrors_.store(r.line);
             DeviceGone(portio::errorText(r.err));
             return;
         }
-        if (r.end || (total == 0 && (revents & (POLLHUP | POLLERR | POLLNVAL)))) {
+        if (r.end || (total == 0 && hangup)) {
             // Unplugged, or the other end of a pseudo-terminal closed: reading on would only spin.
             DeviceGone(tk("link.hungUp", "it hung up"));
             return;
@@ -561,16 +495,16 @@ int CSerialCom::WriteCommBlock_USB(const char* data, unsigned long count)
 // out here, on the link's own thread, the moment they are made.
 int CSerialCom::Queue(const WritePiece* pieces, std::size_t count, bool waited, bool animate, std::shared_ptr<Job>& job)
 {
-    if (fd_ < 0 || !open_.load())
+    if (!open_.load())
         return kWriteFailed;
     std::size_t total = 0;
     for (std::size_t i = 0; i < count; ++i)
         total += pieces[i].size;
     std::size_t written = 0;
     while (jobs_.empty() && written < total) {
-        portio::IoResult r = portio::writeSome(fd_, pieces, count, written);
+        portio::IoResult r = line_.write(pieces, count, written);
         if (r.err != 0) {
-            lineErrors_.store(static_cast<unsigned>(r.err));
+            lineErrors_.store(r.line);
             SetError(formatText(tk("link.cannotWrite", "cannot write to %s: %s"), {ioPath_, portio::errorText(r.err)}));
             return kWriteFailed;
         }
@@ -638,12 +572,12 @@ void CSerialCom::FailJobsLocked(int result)
 void CSerialCom::FlushOutput()
 {
     std::lock_guard lock(outMutex_);
-    while (!jobs_.empty() && fd_ >= 0) {
+    while (!jobs_.empty() && open_.load()) {
         Job& j = *jobs_.front();
         WritePiece rest{j.bytes.data(), j.bytes.size()};
-        portio::IoResult r = portio::writeSome(fd_, &rest, 1, j.done);
+        portio::IoResult r = line_.write(&rest, 1, j.done);
         if (r.err != 0) {
-            lineErrors_.store(static_cast<unsigned>(r.err));
+            lineErrors_.store(r.line);
             SetError(formatText(tk("link.cannotWrite", "cannot write to %s: %s"), {ioPath_, portio::errorText(r.err)}));
             FailJobsLocked(kWriteFailed);
             return;
@@ -674,8 +608,8 @@ void CSerialCom::WatchOutput()
         }
         if (IsTimeOut()) {
             // Nothing went out for the whole time-out: what is left is thrown away.
-            if (fd_ >= 0)
-                portio::discard(fd_, false, true);
+            if (open_.load())
+                line_.discard(false, true);
             for (auto& j : jobs_)
                 j->Finish(j->waited ? kWriteTimedOut : kWriteFailed);
             jobs_.clear();
@@ -696,8 +630,8 @@ void CSerialCom::WatchOutput()
 void CSerialCom::Purge()
 {
     std::lock_guard lock(outMutex_);
-    if (fd_ >= 0)
-        portio::discard(fd_, true, true);
+    if (open_.load())
+        line_.discard(true, true);
     FailJobsLocked(kWriteFailed);
 }
 

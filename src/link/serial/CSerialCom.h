@@ -1,6 +1,7 @@
 #pragma once
-// The real serial port: QSerialPort opens and configures the device in an I/O thread of its own,
-// which then reads the descriptor and hands every received byte to the receive hook in order.
+// The real serial port: the platform's serial line (PortIo.h) opens and configures the device in an
+// I/O thread of its own, which then reads it and hands every received byte to the receive hook in
+// order.
 // Writes go out from the caller's thread straight away; only what the driver cannot take at once
 // is left to the I/O thread, with a write time-out. Needs no QCoreApplication. Opens serial ports,
 // USB serial ports and pseudo-terminals alike.
@@ -18,9 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "link/serial/PortIo.h"
 #include "link/serial/SerialDevice.h"
 
-class QSerialPort;
 class QThread;
 
 namespace feld {
@@ -62,10 +63,13 @@ public:
     void TimeOut_Request();
     bool IsTimeOut() const;
 
-    // The device path a port number stands for when no path is set: "/dev/ttyS(n-1)".
+    // The device path a port number stands for when no path is set: "/dev/ttyS(n-1)"; "COMn" on
+    // Windows. (Both in the platform's hook file, os/OpenError*.cpp.)
     static std::string PathForPortNumber(int number);
     // Why a device cannot be opened, in words, from a failed open's error number; empty for 0.
     static std::string DescribeOpenError(const std::string& path, int err);
+    // A device as the user named it, with the device's own name when the user's is a link to it.
+    static std::string ShownDevice(const std::string& path);
 
     // Ends the I/O thread's loop as if its wait had failed with `err`: what a broken system call
     // would do. Every waiting and later request then fails at once. For tests of that failure.
@@ -87,7 +91,7 @@ private:
     void Die(const std::string& why);
     void OpenInThread(const TtyInfo& info, bool& ok);
     void CloseInThread();
-    void ReadInput(short revents);
+    void ReadInput(bool hangup);
     void DeviceGone(const std::string& why);
     void FlushOutput();
     void WatchOutput();
@@ -116,14 +120,15 @@ private:
     bool dead_ = false;               // under tasksMutex_: the loop ended, nothing runs any more
     std::atomic<int> breakErr_{0};
 
-    QSerialPort* port_ = nullptr;     // created, used and deleted in the I/O thread only
+    // Opened, read, waited on and closed in the I/O thread only; written and discarded under
+    // outMutex_ while open_ is true.
+    portio::SerialLine line_;
     std::atomic<bool> open_{false};
     std::atomic<unsigned> lineErrors_{0};
     std::atomic<std::int64_t> timeoutAt_{0};
 
-    // Output: the descriptor and what is still to go out, shared by the writers and the I/O thread.
+    // Output: what is still to go out, shared by the writers and the I/O thread.
     std::mutex outMutex_;
-    int fd_ = -1;
     std::deque<std::shared_ptr<Job>> jobs_;
     std::atomic<std::size_t> jobCount_{0};
 

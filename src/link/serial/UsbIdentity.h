@@ -11,7 +11,7 @@
 namespace feld {
 
 struct UsbSerialPort {
-    std::string path;          // "/dev/ttyACM0"
+    std::string path;          // "/dev/ttyACM0" ("COM5" on Windows)
     std::string name;          // "ttyACM0"
     UsbId id;
     std::string description;
@@ -40,6 +40,8 @@ public:
     static std::vector<UsbSerialPort> List(std::string* error = nullptr);
     // The system's own list of its serial ports on USB (the platform's hook file, os/).
     static std::vector<UsbSerialPort> SystemPorts();
+    // The system's other serial ports, those not on USB (no ids), in the order it lists them.
+    static std::vector<UsbSerialPort> OtherSystemPorts();
     // Parses a kPortsVariable value; false with the reason in `error`.
     static bool ParsePortList(const std::string& text, std::vector<UsbSerialPort>& out, std::string& error);
     // The terminal among the system's USB serial ports (see Choose).

@@ -1,9 +1,12 @@
-// POSIX: plain read, writev, tcflush and open on the device's descriptor; the device file's
-// canonical name, owner group and mode.
+// POSIX: QSerialPort opens and configures the device; then plain read, writev, tcflush and poll on
+// its descriptor. The device file's canonical name, owner group and mode.
 #include "link/serial/PortIo.h"
+
+#include <QSerialPort>
 
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <termios.h>
@@ -15,9 +18,12 @@
 #include <cstring>
 #include <vector>
 
+#include "base/OsWait.h"
 #include "base/Texts.h"
 
 namespace feld::portio {
+
+namespace {
 
 IoResult readSome(int fd, std::uint8_t* buffer, std::size_t size)
 {
@@ -32,6 +38,7 @@ IoResult readSome(int fd, std::uint8_t* buffer, std::size_t size)
             continue;
         } else if (errno != EAGAIN && errno != EWOULDBLOCK) {
             r.err = errno;
+            r.line = static_cast<unsigned>(errno);
         }
         return r;
     }
@@ -63,15 +70,10 @@ IoResult writeSome(int fd, const WritePiece* pieces, std::size_t count, std::siz
             continue;
         } else if (errno != EAGAIN && errno != EWOULDBLOCK) {
             r.err = errno;
+            r.line = static_cast<unsigned>(errno);
         }
         return r;
     }
-}
-
-void discard(int fd, bool input, bool output)
-{
-    if (input || output)
-        ::tcflush(fd, input && output ? TCIOFLUSH : input ? TCIFLUSH : TCOFLUSH);
 }
 
 void setNonBlocking(int fd)
@@ -79,6 +81,90 @@ void setNonBlocking(int fd)
     int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0 && !(flags & O_NONBLOCK))
         ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+}
+
+}  // namespace
+
+struct SerialLine::State {
+    QSerialPort* port = nullptr;
+    int fd = -1;
+};
+
+SerialLine::SerialLine() : s_(std::make_unique<State>()) {}
+
+SerialLine::~SerialLine() { close(); }
+
+OpenResult SerialLine::open(const std::string& device, const TtyInfo& info)
+{
+    OpenResult out;
+    close();
+    auto* port = new QSerialPort;
+    port->setPortName(QString::fromStdString(device));
+    if (!port->open(QIODevice::ReadWrite)) {
+        QSerialPort::SerialPortError e = port->error();
+        out.why = port->errorString().toStdString();
+        out.busy = e == QSerialPort::PermissionError;
+        out.err = e == QSerialPort::DeviceNotFoundError ? ENOENT : 0;
+        delete port;
+        return out;
+    }
+    // A pseudo-terminal refuses some of these (no modem lines); that does not matter to it.
+    port->setBaudRate(info.baudRate > 0 ? info.baudRate : 115200);
+    port->setDataBits(info.dataBits == 7   ? QSerialPort::Data7
+                      : info.dataBits == 6 ? QSerialPort::Data6
+                      : info.dataBits == 5 ? QSerialPort::Data5
+                                           : QSerialPort::Data8);
+    port->setParity(info.parity == 1 ? QSerialPort::OddParity : info.parity == 2 ? QSerialPort::EvenParity : QSerialPort::NoParity);
+    port->setStopBits(info.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->clearError();
+    const int fd = static_cast<int>(port->handle());
+    setNonBlocking(fd);
+    out.note = requestLowLatency(fd, info.devicePath);
+    s_->port = port;
+    s_->fd = fd;
+    out.ok = true;
+    return out;
+}
+
+void SerialLine::close()
+{
+    if (!s_->port)
+        return;
+    QSerialPort* p = s_->port;
+    s_->port = nullptr;
+    s_->fd = -1;
+    p->close();
+    delete p;
+}
+
+bool SerialLine::isOpen() const { return s_->fd >= 0; }
+
+IoResult SerialLine::read(std::uint8_t* buffer, std::size_t size) { return readSome(s_->fd, buffer, size); }
+
+IoResult SerialLine::write(const WritePiece* pieces, std::size_t count, std::size_t skip)
+{
+    return writeSome(s_->fd, pieces, count, skip);
+}
+
+void SerialLine::discard(bool input, bool output)
+{
+    if (s_->fd >= 0 && (input || output))
+        ::tcflush(s_->fd, input && output ? TCIOFLUSH : input ? TCIFLUSH : TCOFLUSH);
+}
+
+WaitResult SerialLine::wait(bool readable, bool writable, const os::WakeEvent& wake, std::int64_t timeoutNs)
+{
+    WaitResult out;
+    const short events = static_cast<short>((readable ? POLLIN : 0) | (writable ? POLLOUT : 0));
+    os::PollResult r = os::waitDescriptor(events && s_->fd >= 0 ? s_->fd : -1, events, wake, timeoutNs);
+    out.ok = r.ok;
+    out.err = r.err;
+    out.woken = r.woken;
+    out.readable = (r.revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) != 0;
+    out.writable = (r.revents & POLLOUT) != 0;
+    out.hangup = (r.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    return out;
 }
 
 int probeOpen(const std::string& path)
@@ -147,5 +233,7 @@ std::string permissionHint(const DeviceAccess& access, const UsbId* usb)
 }
 
 std::string errorText(int err) { return std::strerror(err); }
+
+int ioFailure() { return EIO; }
 
 }  // namespace feld::portio

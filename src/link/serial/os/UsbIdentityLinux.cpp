@@ -1,5 +1,5 @@
-// Linux: the serial ports on USB as Qt's port listing finds them (udev), and a device's release
-// number from sysfs.
+// Linux: the serial ports as Qt's port listing finds them (udev), and a USB device's release number
+// from sysfs.
 #include <QSerialPortInfo>
 
 #include <filesystem>
@@ -20,6 +20,23 @@ std::vector<UsbSerialPort> UsbIdentity::SystemPorts()
         p.path = info.systemLocation().toStdString();
         p.name = info.portName().toStdString();
         p.id = UsbId{info.vendorIdentifier(), info.productIdentifier()};
+        p.description = info.description().toStdString();
+        p.manufacturer = info.manufacturer().toStdString();
+        p.serialNumber = info.serialNumber().toStdString();
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+std::vector<UsbSerialPort> UsbIdentity::OtherSystemPorts()
+{
+    std::vector<UsbSerialPort> out;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+            continue;  // a USB port: SystemPorts lists it
+        UsbSerialPort p;
+        p.path = info.systemLocation().toStdString();
+        p.name = info.portName().toStdString();
         p.description = info.description().toStdString();
         p.manufacturer = info.manufacturer().toStdString();
         p.serialNumber = info.serialNumber().toStdString();
