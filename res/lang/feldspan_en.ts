@@ -1769,6 +1769,14 @@ Are you sure you want to format drive %s?</translation>
         <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
         <translation>device missing: %s does not exist (is the terminal connected and switched on?)</translation>
     </message>
+    <message id="link.deviceMissingNoPorts">
+        <source>device missing: %s does not exist, and this computer has no serial ports (is the terminal's cradle connected?)</source>
+        <translation>device missing: %s does not exist, and this computer has no serial ports (is the terminal's cradle connected?)</translation>
+    </message>
+    <message id="link.deviceMissingPorts">
+        <source>device missing: %s does not exist (ports here: %s)</source>
+        <translation>device missing: %s does not exist (ports here: %s)</translation>
+    </message>
     <message id="link.fileTooBig">
         <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
         <translation>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</translation>
@@ -1816,6 +1824,10 @@ Are you sure you want to format drive %s?</translation>
     <message id="link.kind.transfer">
         <source>a transfer</source>
         <translation>a transfer</translation>
+    </message>
+    <message id="link.lineNotSet">
+        <source>the line cannot be set to %s (%s)</source>
+        <translation>the line cannot be set to %s (%s)</translation>
     </message>
     <message id="link.name.base">
         <source>not an 8.3 name: the base is not 1-8 characters</source>

@@ -1769,6 +1769,14 @@ Czy na pewno sformatować dysk %s?</translation>
         <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
         <translation>brak urządzenia: %s nie istnieje (czy terminal jest podłączony i włączony?)</translation>
     </message>
+    <message id="link.deviceMissingNoPorts">
+        <source>device missing: %s does not exist, and this computer has no serial ports (is the terminal's cradle connected?)</source>
+        <translation>brak urządzenia: %s nie istnieje, a ten komputer nie ma żadnych portów szeregowych (czy stacja dokująca terminala jest podłączona?)</translation>
+    </message>
+    <message id="link.deviceMissingPorts">
+        <source>device missing: %s does not exist (ports here: %s)</source>
+        <translation>brak urządzenia: %s nie istnieje (porty w tym komputerze: %s)</translation>
+    </message>
     <message id="link.fileTooBig">
         <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
         <translation>Terminal zapowiedział plik o długości %u bajtów, większy niż mieszczą jego dyski; został odrzucony.</translation>
@@ -1816,6 +1824,10 @@ Czy na pewno sformatować dysk %s?</translation>
     <message id="link.kind.transfer">
         <source>a transfer</source>
         <translation>transmisję</translation>
+    </message>
+    <message id="link.lineNotSet">
+        <source>the line cannot be set to %s (%s)</source>
+        <translation>nie można ustawić linii na %s (%s)</translation>
     </message>
     <message id="link.name.base">
         <source>not an 8.3 name: the base is not 1-8 characters</source>

@@ -1769,6 +1769,14 @@ Example:
         <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
         <translation>устройство не найдено: %s не существует (терминал подключён и включён?)</translation>
     </message>
+    <message id="link.deviceMissingNoPorts">
+        <source>device missing: %s does not exist, and this computer has no serial ports (is the terminal's cradle connected?)</source>
+        <translation>устройство не найдено: %s не существует, а на этом компьютере нет последовательных портов (подставка терминала подключена?)</translation>
+    </message>
+    <message id="link.deviceMissingPorts">
+        <source>device missing: %s does not exist (ports here: %s)</source>
+        <translation>устройство не найдено: %s не существует (порты на этом компьютере: %s)</translation>
+    </message>
     <message id="link.fileTooBig">
         <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
         <translation>Терминал объявил файл длиной %u байт — больше, чем вмещают его диски; он отклонён.</translation>
@@ -1816,6 +1824,10 @@ Example:
     <message id="link.kind.transfer">
         <source>a transfer</source>
         <translation>передачу</translation>
+    </message>
+    <message id="link.lineNotSet">
+        <source>the line cannot be set to %s (%s)</source>
+        <translation>не удаётся установить параметры линии %s (%s)</translation>
     </message>
     <message id="link.name.base">
         <source>not an 8.3 name: the base is not 1-8 characters</source>

@@ -1768,6 +1768,14 @@ Example:
         <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
         <translation>找不到设备: %s 不存在 (终端机是否已连接并开机?)</translation>
     </message>
+    <message id="link.deviceMissingNoPorts">
+        <source>device missing: %s does not exist, and this computer has no serial ports (is the terminal's cradle connected?)</source>
+        <translation>找不到设备: %s 不存在, 且本机没有任何串行端口 (终端机的充电座是否已连接?)</translation>
+    </message>
+    <message id="link.deviceMissingPorts">
+        <source>device missing: %s does not exist (ports here: %s)</source>
+        <translation>找不到设备: %s 不存在 (本机的端口: %s)</translation>
+    </message>
     <message id="link.fileTooBig">
         <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
         <translation>终端机声明了 %u 字节的文件, 比它的驱动器所能容纳的还大; 已拒绝。</translation>
@@ -1815,6 +1823,10 @@ Example:
     <message id="link.kind.transfer">
         <source>a transfer</source>
         <translation>传输</translation>
+    </message>
+    <message id="link.lineNotSet">
+        <source>the line cannot be set to %s (%s)</source>
+        <translation>无法将线路设为 %s (%s)</translation>
     </message>
     <message id="link.name.base">
         <source>not an 8.3 name: the base is not 1-8 characters</source>

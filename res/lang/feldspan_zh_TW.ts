@@ -1184,6 +1184,14 @@ Example:
         <source>device missing: %s does not exist (is the terminal connected and switched on?)</source>
         <translation>找不到裝置: %s 不存在 (終端機是否已連接並開機?)</translation>
     </message>
+    <message id="link.deviceMissingNoPorts">
+        <source>device missing: %s does not exist, and this computer has no serial ports (is the terminal's cradle connected?)</source>
+        <translation>找不到裝置: %s 不存在, 且本機沒有任何序列埠 (終端機的充電座是否已連接?)</translation>
+    </message>
+    <message id="link.deviceMissingPorts">
+        <source>device missing: %s does not exist (ports here: %s)</source>
+        <translation>找不到裝置: %s 不存在 (本機的連接埠: %s)</translation>
+    </message>
     <message id="link.fileTooBig">
         <source>The terminal announced a file of %u bytes, more than its drives hold; it was refused.</source>
         <translation>終端機宣告了 %u 位元組的檔案, 比它的磁碟機所能容納的還大; 已拒絕。</translation>
@@ -1231,6 +1239,10 @@ Example:
     <message id="link.kind.transfer">
         <source>a transfer</source>
         <translation>傳輸</translation>
+    </message>
+    <message id="link.lineNotSet">
+        <source>the line cannot be set to %s (%s)</source>
+        <translation>無法將線路設為 %s (%s)</translation>
     </message>
     <message id="link.name.base">
         <source>not an 8.3 name: the base is not 1-8 characters</source>
