@@ -16,6 +16,7 @@
 #include "base/PcFiles.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
+#include "link/serial/CSerialCom.h"
 #include "session/ConfigKeys.h"
 #include "session/ConfigStore.h"
 
@@ -105,7 +106,7 @@ std::string Config::serialDevicePath(const PortSettings& port)
 {
     if (!port.serialDevice.empty())
         return port.serialDevice;
-    return "/dev/ttyS" + std::to_string(port.serialPort - 1);
+    return CSerialCom::PathForPortNumber(port.serialPort);
 }
 
 std::string Config::storeLocation() const

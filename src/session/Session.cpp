@@ -8,6 +8,7 @@
 #include "base/Texts.h"
 #include "base/Ui.h"
 #include "link/LinkPort.h"
+#include "link/serial/PortIo.h"
 #include "session/Config.h"
 
 namespace feld {
@@ -174,7 +175,10 @@ std::string Session::PortStatusText(const PortSettings& port)
     if (port.portChoice == 0)
         return "USB";
 #ifdef _WIN32
-    std::string name = formatText("Com%d", {port.serialPort});
+    // "Com5" for COM5 (given as a number or a name); another device as it is named.
+    std::string name = portio::canonicalDevicePath(Config::serialDevicePath(port));
+    if (name.rfind("COM", 0) == 0)
+        name = "Com" + name.substr(3);
 #else
     // The device's own name stands where Windows names the COM port: "ttyUSB0", "ttyS0", "pts/3".
     std::string name = Config::serialDevicePath(port);

@@ -1,7 +1,9 @@
-// Windows: the COM port's handle opened for overlapped I/O. One read is kept pending into a buffer
-// of the line's own; its time-outs make it end as soon as a byte is there (or after a span without
-// one, when it is issued again), so the I/O thread sleeps in WaitForMultipleObjects on that read's
-// event, the pending write's event and the wake-up event, and wakes when there is something to do.
+// Windows: the COM port's handle opened for overlapped I/O. One read of a single byte is kept
+// pending: it ends as soon as a byte is there (or after a span without one, when it is issued
+// again), and what else has come by then (ClearCommError counts it) is read at once behind it. So
+// the I/O thread sleeps in WaitForMultipleObjects on that read's event, the pending write's event
+// and the wake-up event, and wakes when there is something to do. (The time-outs that should end
+// a longer read at its first byte, MAXDWORD/MAXDWORD/n, leave it pending for good under Wine.)
 // Writes are copied into a buffer of the line's and handed to one overlapped WriteFile at a time.
 #include "link/serial/PortIo.h"
 
@@ -21,7 +23,8 @@ namespace feld::portio {
 
 namespace {
 
-// A read that has seen no byte ends after this long and is issued again.
+// A read that has seen no byte ends after this long and is issued again; and the read of what has
+// come behind the first byte ends after this long at the latest.
 constexpr DWORD kReadSpanMs = 500;
 constexpr std::size_t kReadBuffer = 4096;
 // The most one WriteFile takes; a longer write goes out in several.
@@ -93,7 +96,28 @@ struct SerialLine::State {
         readPending = false;
         readHave = n;
         readAt = 0;
+        if (n == 1)
+            readQueued();
         return true;
+    }
+
+    // What came with or after the first byte, read behind it: the driver holds it, so the read
+    // ends at once.
+    void readQueued()
+    {
+        DWORD errors = 0;
+        COMSTAT status{};
+        if (!::ClearCommError(h, &errors, &status) || status.cbInQue == 0)
+            return;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(status.cbInQue, kReadBuffer - readHave));
+        ::ResetEvent(readEvent);
+        std::memset(&readOv, 0, sizeof readOv);
+        readOv.hEvent = readEvent;
+        DWORD n = 0;
+        if (!::ReadFile(h, readBuf + readHave, want, nullptr, &readOv) && ::GetLastError() != ERROR_IO_PENDING)
+            return;
+        if (::GetOverlappedResult(h, &readOv, &n, TRUE))
+            readHave += n;
     }
 
     void startRead()
@@ -102,7 +126,7 @@ struct SerialLine::State {
         ::ResetEvent(readEvent);
         std::memset(&readOv, 0, sizeof readOv);
         readOv.hEvent = readEvent;
-        if (::ReadFile(h, readBuf, static_cast<DWORD>(kReadBuffer), nullptr, &readOv)) {
+        if (::ReadFile(h, readBuf, 1, nullptr, &readOv)) {
             readPending = true;
             collectRead();
             return;
@@ -195,11 +219,11 @@ OpenResult SerialLine::open(const std::string& device, const TtyInfo& info)
         }
         out.note = "the modem lines of " + info.devicePath + " cannot be set (" + os::ErrorText(e) + ")";
     }
-    // A read ends as soon as a byte is there, or after kReadSpanMs without one; writes take as long
-    // as the line needs (the link keeps its own write time-out).
+    // A read ends when it has all it asked for, or after kReadSpanMs; writes take as long as the
+    // line needs (the link keeps its own write time-out).
     COMMTIMEOUTS t{};
-    t.ReadIntervalTimeout = MAXDWORD;
-    t.ReadTotalTimeoutMultiplier = MAXDWORD;
+    t.ReadIntervalTimeout = 0;
+    t.ReadTotalTimeoutMultiplier = 0;
     t.ReadTotalTimeoutConstant = kReadSpanMs;
     t.WriteTotalTimeoutMultiplier = 0;
     t.WriteTotalTimeoutConstant = 0;
