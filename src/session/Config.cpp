@@ -16,7 +16,6 @@
 #include "base/PcFiles.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
-#include "link/serial/CSerialCom.h"
 #include "session/ConfigKeys.h"
 #include "session/ConfigStore.h"
 
@@ -106,7 +105,7 @@ std::string Config::serialDevicePath(const PortSettings& port)
 {
     if (!port.serialDevice.empty())
         return port.serialDevice;
-    return CSerialCom::PathForPortNumber(port.serialPort);
+    return "/dev/ttyS" + std::to_string(port.serialPort - 1);
 }
 
 std::string Config::storeLocation() const
