@@ -54,6 +54,8 @@ unsigned takeLineErrors(HANDLE h)
     return ::ClearCommError(h, &errors, &status) ? static_cast<unsigned>(errors) : 0;
 }
 
+bool spanEnded(DWORD e) { return e == ERROR_TIMEOUT || e == WAIT_TIMEOUT || e == ERROR_SEM_TIMEOUT; }
+
 char parityLetter(BYTE parity) { return parity == ODDPARITY ? 'O' : parity == EVENPARITY ? 'E' : 'N'; }
 
 }  // namespace
@@ -88,8 +90,9 @@ struct SerialLine::State {
             if (e == ERROR_IO_INCOMPLETE)
                 return false;
             readPending = false;
-            // A purge of the input ends a pending read: that is no fault of the device.
-            if (e != ERROR_OPERATION_ABORTED)
+            // A purge of the input ends a pending read, and so does its span without a byte (Wine
+            // reports that as a time-out, Windows as a read of nothing): no fault of the device.
+            if (e != ERROR_OPERATION_ABORTED && !spanEnded(e))
                 readErr = e;
             return true;
         }
