@@ -1,17 +1,14 @@
 // Resident collection without a window: the stored schedule ("Standby" settings and the receive
-// options) run from a shell, a kiosk or a service, until SIGINT or SIGTERM, or one pass with
+// options) run from a shell, a kiosk or a service, until Ctrl-C or SIGTERM, or one pass with
 // --once. One line per file, as the window's message view shows it.
 
-#include <signal.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/Resident.h"
 #include "base/Clock.h"
+#include "base/Interrupts.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "base/Ui.h"
@@ -23,28 +20,6 @@
 
 namespace feld::cli {
 namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-
-// The first SIGINT or SIGTERM ends the run after the file being fetched; a second one ends it at
-// once, as everywhere else in the program.
-extern "C" void onStopSignal(int sig)
-{
-    if (stopRequested) {
-        RemoveTemporariesNow();
-        ::_exit(128 + sig);
-    }
-    stopRequested = 1;
-}
-
-void installStopHandlers()
-{
-    struct sigaction sa {};
-    sa.sa_handler = onStopSignal;
-    sigemptyset(&sa.sa_mask);
-    for (int sig : {SIGINT, SIGTERM})
-        ::sigaction(sig, &sa, nullptr);
-}
 
 std::string scheduleText(const StandbyBlock& b)
 {
@@ -113,9 +88,10 @@ int collectCommand(CliContext& ctx, const std::vector<std::string>& args)
         return r.ok() ? kExitOk : kExitFailure;
     }
 
-    stopRequested = 0;
-    installStopHandlers();
-    auto stop = [] { return stopRequested != 0; };
+    // The first Ctrl-C ends the run after the file being fetched; a second one ends it at once, as
+    // everywhere else in the program.
+    StopOnInterrupt();
+    auto stop = [] { return StopRequested(); };
     std::fprintf(stderr, "%s\n",
                  formatText(tk("cli.collect.start", "collecting %d file(s) %s into %s; Ctrl-C stops"),
                             {files, scheduleText(block), block.savePath})

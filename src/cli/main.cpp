@@ -4,9 +4,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -15,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "base/Interrupts.h"
 #include "base/Language.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
+#include "base/WineQt.h"
 #include "cli/CliCommand.h"
 #include "cli/CliHelp.h"
 #include "cli/CliJson.h"
@@ -157,29 +156,11 @@ SplitLine splitCommandLine(int argc, char** argv)
 
 std::string local(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
-// Ctrl-C, SIGTERM and SIGHUP end the program at once, as a shell expects (exit 128 + the signal),
-// but never leave a half-fetched file behind: the temporaries go first.
-extern "C" void onTerminatingSignal(int sig)
-{
-    feld::RemoveTemporariesNow();
-    static const char kText[] = "\nfeldspan-cli: interrupted\n";
-    [[maybe_unused]] ssize_t w = ::write(2, kText, sizeof kText - 1);
-    ::_exit(128 + sig);
-}
-
-void installSignalHandlers()
-{
-    struct sigaction sa {};
-    sa.sa_handler = onTerminatingSignal;
-    sigemptyset(&sa.sa_mask);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        ::sigaction(sig, &sa, nullptr);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    TakeQtVariablesFromWine();
     // QtCore wants an application object for a few of its services; nothing here needs its
     // event loop.
     QCoreApplication app(argc, argv);
@@ -224,7 +205,7 @@ int main(int argc, char** argv)
         Config stored(options.settingsFile);
         stored.load();
         int code = effectiveLanguageCode(stored.languageCode, posixMessageLocale());
-        applyLanguage(TextCatalog::instance(), code, Config::withTrailingSeparator(Config::defaultMainPath()) + "lang");
+        applyLanguage(TextCatalog::instance(), code, Config::withTrailingSeparator(Config::dataFolder()) + "lang");
     }
 
     if (parser.isSet(opt.helpMan)) {
@@ -258,7 +239,9 @@ int main(int argc, char** argv)
     if (options.verbose)
         enableVerboseLogging();
 
-    installSignalHandlers();
+    // Ctrl-C and the like end the program at once, as a shell expects, but never leave a
+    // half-fetched file behind: the temporaries go first.
+    EndOnInterrupt("\nfeldspan-cli: interrupted\n");
     AppContext ctx(options, foldersFor(line.command));
     int rc = info->run(ctx, line.args);
     if (rc == kExitUsage)

@@ -6,10 +6,12 @@
 #include <cstdio>
 
 #include "gui/app/AppStart.h"
+#include "base/WineQt.h"
 #include "gui/app/CMainFrame.h"
 
 int main(int argc, char** argv)
 {
+    feld::TakeQtVariablesFromWine();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(feldspan);  // the icons live in the window library
     QApplication::setApplicationName(QStringLiteral("FeldSpan"));

@@ -78,14 +78,23 @@ std::string Config::withTrailingSeparator(std::string path)
     return path;
 }
 
+std::string Config::dataFolder()
+{
+    if (const char* env = std::getenv("FELDSPAN_DATA_DIR"); env && *env)
+        return env;
+#ifdef _WIN32
+    return s(QDir::toNativeSeparators(QDir::cleanPath(q(executableFolder()))));
+#else
+    return s(QDir::cleanPath(q(executableFolder() + "/../share/feldspan")));
+#endif
+}
+
 std::string Config::defaultMainPath()
 {
 #ifdef _WIN32
     return "C:\\Program Files\\TOLVERA\\FeldBuilder";
 #else
-    if (const char* env = std::getenv("FELDSPAN_DATA_DIR"); env && *env)
-        return env;
-    return s(QDir::cleanPath(q(executableFolder() + "/../share/feldspan")));
+    return dataFolder();
 #endif
 }
 
@@ -105,7 +114,11 @@ std::string Config::serialDevicePath(const PortSettings& port)
 {
     if (!port.serialDevice.empty())
         return port.serialDevice;
+#ifdef _WIN32
+    return "COM" + std::to_string(port.serialPort);
+#else
     return "/dev/ttyS" + std::to_string(port.serialPort - 1);
+#endif
 }
 
 std::string Config::storeLocation() const

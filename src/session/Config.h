@@ -149,9 +149,14 @@ public:
     static std::optional<std::string> readFileBounded(const std::string& path, std::size_t maxBytes);
     // Appends the separator when the path does not already end in one.
     static std::string withTrailingSeparator(std::string path);
-    // The Linux defaults.
+    // The defaults of MAINPATH and PROJECTPATH: on Linux the installation's data folder and the
+    // user's documents, on Windows the folders the companion program installs.
     static std::string defaultMainPath();
     static std::string defaultProjectPath();
+    // The installation's own data folder (language packs in lang, help pages in help, the flash
+    // writer in DP): FELDSPAN_DATA_DIR when set, else ../share/feldspan beside the program on
+    // Linux and the program's own folder on Windows.
+    static std::string dataFolder();
 
 private:
     // Sets the full keys to their texts in the store; false with the reason, worded for the user.

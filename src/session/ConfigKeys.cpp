@@ -268,6 +268,16 @@ std::string startValue(const ConfigKey& k, const std::optional<std::string>& v)
     return v ? *v : k.defText;
 }
 
+bool keyHoldsNumber(const std::string& key)
+{
+    Config scratch;
+    const std::string wanted = asciiLower(key);
+    for (const ConfigKey& k : configKeysOf(scratch))
+        if (asciiLower(k.key) == wanted)
+            return k.kind == KeyKind::Int || k.kind == KeyKind::Time32;
+    return false;
+}
+
 bool parseKey(const ConfigKey& k, const std::string& text, std::string& error)
 {
     switch (k.kind) {

@@ -56,6 +56,9 @@ std::string takesText(const ConfigKey& k);
 bool loadKey(const ConfigKey& k, const std::optional<std::string>& stored);
 // The value of a key written at start, from its stored text or its default.
 std::string startValue(const ConfigKey& k, const std::optional<std::string>& stored);
+// Whether a key of the table holds a number (the registry keeps it as a DWORD, as the profile
+// functions wrote it), whatever the case of its spelling.
+bool keyHoldsNumber(const std::string& key);
 // Sets the bound member from text the user gave. False with the reason when the text does not fit
 // (the member is then unchanged).
 bool parseKey(const ConfigKey& k, const std::string& text, std::string& error);

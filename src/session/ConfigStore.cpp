@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -15,6 +16,7 @@
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "session/ConfigIni.h"
+#include "session/ConfigKeys.h"
 
 namespace feld {
 namespace {
@@ -25,6 +27,19 @@ QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast
 std::string s(const QString& v) { return v.toStdString(); }
 
 #ifdef _WIN32
+// What a value is written to the registry as: a key of the table that holds a number, as a 32-bit
+// number (an unsigned one keeps its bits), everything else as a text.
+QVariant registryValue(const std::string& key, const std::string& text)
+{
+    if (keyHoldsNumber(key)) {
+        bool ok = false;
+        const qlonglong n = q(text).trimmed().toLongLong(&ok);
+        if (ok && n >= INT32_MIN && n <= static_cast<qlonglong>(UINT32_MAX))
+            return QVariant(static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(n))));
+    }
+    return QVariant(q(text));
+}
+
 std::string statusText(QSettings::Status st)
 {
     switch (st) {
@@ -288,11 +303,16 @@ StoreWrite writeStore(const std::string& settingsFile, const std::vector<ini::As
 {
 #ifdef _WIN32
     if (settingsFile.empty()) {
-        // The registry replaces each value by itself.
+        // The registry replaces each value by itself. A number goes in as a DWORD and a text as a
+        // string, as the profile functions stored them, so the values read the same to any program
+        // that reads them; a number stored with the other type is put right on its next write.
         auto store = openStore(settingsFile);
-        for (const auto& [key, value] : values)
-            if (!store->contains(q(key)) || store->value(q(key)).toString() != q(value))
-                store->setValue(q(key), q(value));
+        for (const auto& [key, value] : values) {
+            const QVariant wanted = registryValue(key, value);
+            const QVariant stored = store->value(q(key));
+            if (!store->contains(q(key)) || stored.typeId() != wanted.typeId() || stored != wanted)
+                store->setValue(q(key), wanted);
+        }
         store->sync();
         if (store->status() != QSettings::NoError) {
             why = statusText(store->status());

@@ -1,6 +1,8 @@
 #include "session/Translations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringList>
 #include <QLibraryInfo>
 
 #include <cstdint>
@@ -198,9 +200,16 @@ std::string qtBaseTranslationFile(int code)
     const char* name = languageName(code);
     if (!name)
         return {};
-    const QString path = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") +
-                         QString::fromLatin1(name) + QStringLiteral(".qm");
-    return QFileInfo(path).isFile() ? path.toStdString() : std::string();
+    const QString file = QStringLiteral("/qtbase_") + QString::fromLatin1(name) + QStringLiteral(".qm");
+    // A program folder that carries Qt with it (as on Windows) has Qt's translations in its own
+    // translations folder; otherwise they are Qt's installed ones.
+    QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    if (QCoreApplication::instance())
+        folders.prepend(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
+    for (const QString& folder : folders)
+        if (QFileInfo(folder + file).isFile())
+            return (folder + file).toStdString();
+    return {};
 }
 
 }  // namespace feld

@@ -35,7 +35,8 @@ private:
 bool applyLanguage(TextCatalog& catalog, int code, const std::string& langFolder);
 
 // Qt's own translation of its standard texts (the OK, Cancel, Yes and No of a message box) for a
-// code, from the system's Qt translations folder; empty when Qt has none for that language.
+// code, from the program folder's translations folder or else the system's Qt translations
+// folder; empty when Qt has none for that language.
 std::string qtBaseTranslationFile(int code);
 
 }  // namespace feld

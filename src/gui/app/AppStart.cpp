@@ -34,7 +34,7 @@ void ApplyLanguage(int configuredCode, const std::string& langFolder)
 {
     const int code = effectiveLanguageCode(configuredCode, posixMessageLocale());
     const std::string folder =
-        langFolder.empty() ? Config::withTrailingSeparator(Config::defaultMainPath()) + "lang" : langFolder;
+        langFolder.empty() ? Config::withTrailingSeparator(Config::dataFolder()) + "lang" : langFolder;
     applyLanguage(TextCatalog::instance(), code, folder);
     // Qt's standard buttons (OK, Cancel, Yes, No) in the same language, when Qt has it.
     static QTranslator* qtBase = nullptr;

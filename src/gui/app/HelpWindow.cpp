@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/QtUi.h"
+#include "session/Config.h"
 
 namespace feld::gui {
 
@@ -30,7 +31,11 @@ HelpWindow* HelpWindow::Show(const QString& mainPath, QWidget* parent)
 {
     static QPointer<HelpWindow> open;
     if (!open) {
-        open = new HelpWindow(IndexPage(mainPath), parent);
+        // MAINPATH may name a folder without help pages (on Windows it is the companion program's
+        // folder): then the pages that came with this program are shown.
+        const bool hasHelp = QFileInfo(QDir(mainPath).filePath(QStringLiteral("help"))).isDir();
+        const QString folder = hasHelp ? mainPath : QString::fromStdString(Config::dataFolder());
+        open = new HelpWindow(IndexPage(folder), parent);
         open->setAttribute(Qt::WA_DeleteOnClose);
     }
     open->show();

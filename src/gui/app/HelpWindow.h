@@ -10,7 +10,8 @@ namespace feld::gui {
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    // The help of the data folder `mainPath`; a second call brings the open window to the front.
+    // The help of the data folder `mainPath` (or, when it has none, of the program's own data
+    // folder); a second call brings the open window to the front.
     static HelpWindow* Show(const QString& mainPath, QWidget* parent);
     // The page shown: help/<language>/index.html when the language has one, else help/index.html.
     static QString IndexPage(const QString& mainPath);

@@ -70,8 +70,16 @@ void EndSignals::Read()
     if (::read(fds_[0], &byte, 1) != 1)
         return;
     notifier_->setEnabled(false);  // the program is ending: one end is enough
+    Deliver(byte);
+}
+
+void EndSignals::Deliver(int signal)
+{
+    if (delivered_)
+        return;
+    delivered_ = true;
     if (onSignal_)
-        onSignal_(byte);
+        onSignal_(signal);
 }
 
 }  // namespace feld::gui
