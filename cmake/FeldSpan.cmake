@@ -72,14 +72,18 @@ endfunction()
 # feldspan_gtest(<name> LINK libs...) builds the .cpp files of the calling folder into one test
 # program and registers its cases with ctest.
 function(feldspan_gtest name)
-  cmake_parse_arguments(ARG "" "" "LINK;SOURCES;POSIX_ONLY" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LINK;SOURCES;POSIX_ONLY;WINDOWS_ONLY" ${ARGN})
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(WIN32)
     # Cases that need a pseudo-terminal, fork or the simulated terminal in-process stay on Linux.
-    foreach(_f IN LISTS ARG_POSIX_ONLY)
-      list(REMOVE_ITEM _src ${CMAKE_CURRENT_SOURCE_DIR}/${_f})
-    endforeach()
+    set(_others ${ARG_POSIX_ONLY})
+  else()
+    # Cases of the Windows registry and its other services.
+    set(_others ${ARG_WINDOWS_ONLY})
   endif()
+  foreach(_f IN LISTS _others)
+    list(REMOVE_ITEM _src ${CMAKE_CURRENT_SOURCE_DIR}/${_f})
+  endforeach()
   if(NOT _src)
     # A test folder whose first file is still being written must not stop the whole tree.
     message(STATUS "${name}: no test files yet, skipped")
@@ -88,7 +92,13 @@ function(feldspan_gtest name)
   add_executable(${name} ${_src} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main Threads::Threads)
+  if(WIN32)
+    # A main of our own, which takes the QT_* variables that Wine keeps from a Windows program.
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/WindowsTestMain.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LINK} feldspan_base GTest::gtest Threads::Threads)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main Threads::Threads)
+  endif()
   # The tests' environment comes through `env` in front of the test program: a list-valued
   # ENVIRONMENT property does not survive gtest_discover_tests (only its first entry arrives).
   if(WIN32 AND CMAKE_CROSSCOMPILING)

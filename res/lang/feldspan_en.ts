@@ -1391,13 +1391,29 @@ Example:
         <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
         <translation>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</translation>
     </message>
+    <message id="doctor.busy.device">
+        <source>look at the port in the Device Manager; plug the cradle in again</source>
+        <translation>look at the port in the Device Manager; plug the cradle in again</translation>
+    </message>
+    <message id="doctor.busy.failed">
+        <source>%s cannot be opened: %s</source>
+        <translation>%s cannot be opened: %s</translation>
+    </message>
     <message id="doctor.busy.free">
         <source>no other process has %s open</source>
         <translation>no other process has %s open</translation>
     </message>
+    <message id="doctor.busy.freeWin">
+        <source>no other program holds %s</source>
+        <translation>no other program holds %s</translation>
+    </message>
     <message id="doctor.busy.held">
         <source>%s is open in process %s</source>
         <translation>%s is open in process %s</translation>
+    </message>
+    <message id="doctor.busy.heldWin">
+        <source>%s is in use by another program</source>
+        <translation>%s is in use by another program</translation>
     </message>
     <message id="doctor.busy.hidden">
         <source> (the open files of %d processes could not be looked at)</source>
@@ -1414,6 +1430,58 @@ Example:
     <message id="doctor.busy.unreadable">
         <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
         <translation> (the open files of %d processes of other users could not be looked at; run as root to see them)</translation>
+    </message>
+    <message id="doctor.com.choose">
+        <source>connect the cradle, then choose one of the ports here in the port settings (or give it for one run: --device COMn)</source>
+        <translation>connect the cradle, then choose one of the ports here in the port settings (or give it for one run: --device COMn)</translation>
+    </message>
+    <message id="doctor.com.missing">
+        <source>the settings name %s, which does not exist (ports here: %s)</source>
+        <translation>the settings name %s, which does not exist (ports here: %s)</translation>
+    </message>
+    <message id="doctor.com.none">
+        <source>this machine has no COM port now</source>
+        <translation>this machine has no COM port now</translation>
+    </message>
+    <message id="doctor.com.noneHere">
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message id="doctor.com.ok">
+        <source>ports here: %s</source>
+        <translation>ports here: %s</translation>
+    </message>
+    <message id="doctor.com.title">
+        <source>COM ports</source>
+        <translation>COM ports</translation>
+    </message>
+    <message id="doctor.com.unreadable">
+        <source>the system's list of serial ports could not be read</source>
+        <translation>the system's list of serial ports could not be read</translation>
+    </message>
+    <message id="doctor.driver.bind">
+        <source>bind the WinUSB driver to the device %s (with a driver installer such as Zadig: choose the device, then WinUSB), then plug the cradle in again</source>
+        <translation>bind the WinUSB driver to the device %s (with a driver installer such as Zadig: choose the device, then WinUSB), then plug the cradle in again</translation>
+    </message>
+    <message id="doctor.driver.noCradle">
+        <source>no cradle waiting for an update is connected</source>
+        <translation>no cradle waiting for an update is connected</translation>
+    </message>
+    <message id="doctor.driver.none">
+        <source>the cradle %s waits for an update, and no driver is bound to it</source>
+        <translation>the cradle %s waits for an update, and no driver is bound to it</translation>
+    </message>
+    <message id="doctor.driver.ok">
+        <source>the cradle uses a driver the update works through: %s</source>
+        <translation>the cradle uses a driver the update works through: %s</translation>
+    </message>
+    <message id="doctor.driver.other">
+        <source>the cradle %s waits for an update, and its driver %s cannot be used for it</source>
+        <translation>the cradle %s waits for an update, and its driver %s cannot be used for it</translation>
+    </message>
+    <message id="doctor.driver.title">
+        <source>USB driver for cradle updates</source>
+        <translation>USB driver for cradle updates</translation>
     </message>
     <message id="doctor.fixLabel">
         <source>fix:</source>

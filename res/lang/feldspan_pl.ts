@@ -1391,13 +1391,29 @@ Example:
         <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
         <translation>zakończ ten program (program terminalowy, menedżer modemów, inny FeldSpan) przed połączeniem</translation>
     </message>
+    <message id="doctor.busy.device">
+        <source>look at the port in the Device Manager; plug the cradle in again</source>
+        <translation>sprawdź port w Menedżerze urządzeń; podłącz stację dokującą ponownie</translation>
+    </message>
+    <message id="doctor.busy.failed">
+        <source>%s cannot be opened: %s</source>
+        <translation>nie można otworzyć %s: %s</translation>
+    </message>
     <message id="doctor.busy.free">
         <source>no other process has %s open</source>
         <translation>żaden inny proces nie ma otwartego %s</translation>
     </message>
+    <message id="doctor.busy.freeWin">
+        <source>no other program holds %s</source>
+        <translation>żaden inny program nie używa %s</translation>
+    </message>
     <message id="doctor.busy.held">
         <source>%s is open in process %s</source>
         <translation>%s jest otwarty w procesie %s</translation>
+    </message>
+    <message id="doctor.busy.heldWin">
+        <source>%s is in use by another program</source>
+        <translation>%s jest używany przez inny program</translation>
     </message>
     <message id="doctor.busy.hidden">
         <source> (the open files of %d processes could not be looked at)</source>
@@ -1414,6 +1430,58 @@ Example:
     <message id="doctor.busy.unreadable">
         <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
         <translation> (nie dało się zajrzeć do otwartych plików %d procesów innych użytkowników; uruchom jako root, by zobaczyć wszystkie)</translation>
+    </message>
+    <message id="doctor.com.choose">
+        <source>connect the cradle, then choose one of the ports here in the port settings (or give it for one run: --device COMn)</source>
+        <translation>podłącz stację dokującą, a następnie wybierz jeden z tutejszych portów w ustawieniach portu (albo podaj go na jedno uruchomienie: --device COMn)</translation>
+    </message>
+    <message id="doctor.com.missing">
+        <source>the settings name %s, which does not exist (ports here: %s)</source>
+        <translation>ustawienia wskazują %s, który nie istnieje (porty tutaj: %s)</translation>
+    </message>
+    <message id="doctor.com.none">
+        <source>this machine has no COM port now</source>
+        <translation>ten komputer nie ma teraz żadnego portu COM</translation>
+    </message>
+    <message id="doctor.com.noneHere">
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message id="doctor.com.ok">
+        <source>ports here: %s</source>
+        <translation>porty tutaj: %s</translation>
+    </message>
+    <message id="doctor.com.title">
+        <source>COM ports</source>
+        <translation>porty COM</translation>
+    </message>
+    <message id="doctor.com.unreadable">
+        <source>the system's list of serial ports could not be read</source>
+        <translation>nie udało się odczytać systemowej listy portów szeregowych</translation>
+    </message>
+    <message id="doctor.driver.bind">
+        <source>bind the WinUSB driver to the device %s (with a driver installer such as Zadig: choose the device, then WinUSB), then plug the cradle in again</source>
+        <translation>przypisz sterownik WinUSB do urządzenia %s (instalatorem sterowników, np. Zadig: wybierz urządzenie, potem WinUSB), a następnie podłącz stację dokującą ponownie</translation>
+    </message>
+    <message id="doctor.driver.noCradle">
+        <source>no cradle waiting for an update is connected</source>
+        <translation>nie jest podłączona żadna stacja dokująca czekająca na aktualizację</translation>
+    </message>
+    <message id="doctor.driver.none">
+        <source>the cradle %s waits for an update, and no driver is bound to it</source>
+        <translation>stacja dokująca %s czeka na aktualizację, a nie ma przypisanego sterownika</translation>
+    </message>
+    <message id="doctor.driver.ok">
+        <source>the cradle uses a driver the update works through: %s</source>
+        <translation>stacja dokująca używa sterownika, przez który działa aktualizacja: %s</translation>
+    </message>
+    <message id="doctor.driver.other">
+        <source>the cradle %s waits for an update, and its driver %s cannot be used for it</source>
+        <translation>stacja dokująca %s czeka na aktualizację, a jej sterownika %s nie da się do tego użyć</translation>
+    </message>
+    <message id="doctor.driver.title">
+        <source>USB driver for cradle updates</source>
+        <translation>sterownik USB do aktualizacji stacji dokującej</translation>
     </message>
     <message id="doctor.fixLabel">
         <source>fix:</source>

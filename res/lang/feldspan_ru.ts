@@ -1391,13 +1391,29 @@ Example:
         <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
         <translation>завершите эту программу (терминальную программу, менеджер модемов, другой FeldSpan) перед подключением</translation>
     </message>
+    <message id="doctor.busy.device">
+        <source>look at the port in the Device Manager; plug the cradle in again</source>
+        <translation>проверьте порт в диспетчере устройств; подключите подставку заново</translation>
+    </message>
+    <message id="doctor.busy.failed">
+        <source>%s cannot be opened: %s</source>
+        <translation>не удаётся открыть %s: %s</translation>
+    </message>
     <message id="doctor.busy.free">
         <source>no other process has %s open</source>
         <translation>ни один другой процесс не держит %s открытым</translation>
     </message>
+    <message id="doctor.busy.freeWin">
+        <source>no other program holds %s</source>
+        <translation>ни одна другая программа не занимает %s</translation>
+    </message>
     <message id="doctor.busy.held">
         <source>%s is open in process %s</source>
         <translation>%s открыт в процессе %s</translation>
+    </message>
+    <message id="doctor.busy.heldWin">
+        <source>%s is in use by another program</source>
+        <translation>%s занят другой программой</translation>
     </message>
     <message id="doctor.busy.hidden">
         <source> (the open files of %d processes could not be looked at)</source>
@@ -1414,6 +1430,58 @@ Example:
     <message id="doctor.busy.unreadable">
         <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
         <translation> (открытые файлы %d процессов других пользователей посмотреть не удалось; запустите от root, чтобы увидеть все)</translation>
+    </message>
+    <message id="doctor.com.choose">
+        <source>connect the cradle, then choose one of the ports here in the port settings (or give it for one run: --device COMn)</source>
+        <translation>подключите подставку, затем выберите один из имеющихся портов в настройках порта (или укажите его для одного запуска: --device COMn)</translation>
+    </message>
+    <message id="doctor.com.missing">
+        <source>the settings name %s, which does not exist (ports here: %s)</source>
+        <translation>в настройках указан %s, которого нет (порты здесь: %s)</translation>
+    </message>
+    <message id="doctor.com.none">
+        <source>this machine has no COM port now</source>
+        <translation>на этом компьютере сейчас нет ни одного COM-порта</translation>
+    </message>
+    <message id="doctor.com.noneHere">
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message id="doctor.com.ok">
+        <source>ports here: %s</source>
+        <translation>порты здесь: %s</translation>
+    </message>
+    <message id="doctor.com.title">
+        <source>COM ports</source>
+        <translation>COM-порты</translation>
+    </message>
+    <message id="doctor.com.unreadable">
+        <source>the system's list of serial ports could not be read</source>
+        <translation>не удалось прочитать системный список последовательных портов</translation>
+    </message>
+    <message id="doctor.driver.bind">
+        <source>bind the WinUSB driver to the device %s (with a driver installer such as Zadig: choose the device, then WinUSB), then plug the cradle in again</source>
+        <translation>назначьте устройству %s драйвер WinUSB (установщиком драйверов, например Zadig: выберите устройство, затем WinUSB), затем подключите подставку заново</translation>
+    </message>
+    <message id="doctor.driver.noCradle">
+        <source>no cradle waiting for an update is connected</source>
+        <translation>не подключена ни одна подставка, ожидающая обновления</translation>
+    </message>
+    <message id="doctor.driver.none">
+        <source>the cradle %s waits for an update, and no driver is bound to it</source>
+        <translation>подставка %s ожидает обновления, но драйвер ей не назначен</translation>
+    </message>
+    <message id="doctor.driver.ok">
+        <source>the cradle uses a driver the update works through: %s</source>
+        <translation>подставка использует драйвер, через который работает обновление: %s</translation>
+    </message>
+    <message id="doctor.driver.other">
+        <source>the cradle %s waits for an update, and its driver %s cannot be used for it</source>
+        <translation>подставка %s ожидает обновления, но её драйвер %s для этого не подходит</translation>
+    </message>
+    <message id="doctor.driver.title">
+        <source>USB driver for cradle updates</source>
+        <translation>драйвер USB для обновления подставки</translation>
     </message>
     <message id="doctor.fixLabel">
         <source>fix:</source>

@@ -1390,13 +1390,29 @@ Example:
         <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
         <translation>连接前请结束该程序（终端程序、调制解调器管理程序、另一个 FeldSpan）</translation>
     </message>
+    <message id="doctor.busy.device">
+        <source>look at the port in the Device Manager; plug the cradle in again</source>
+        <translation>请在设备管理器中查看该端口;重新插上充电座</translation>
+    </message>
+    <message id="doctor.busy.failed">
+        <source>%s cannot be opened: %s</source>
+        <translation>无法打开 %s:%s</translation>
+    </message>
     <message id="doctor.busy.free">
         <source>no other process has %s open</source>
         <translation>没有其他进程打开 %s</translation>
     </message>
+    <message id="doctor.busy.freeWin">
+        <source>no other program holds %s</source>
+        <translation>没有其他程序占用 %s</translation>
+    </message>
     <message id="doctor.busy.held">
         <source>%s is open in process %s</source>
         <translation>%s 已被进程 %s 打开</translation>
+    </message>
+    <message id="doctor.busy.heldWin">
+        <source>%s is in use by another program</source>
+        <translation>%s 正被其他程序使用</translation>
     </message>
     <message id="doctor.busy.hidden">
         <source> (the open files of %d processes could not be looked at)</source>
@@ -1413,6 +1429,58 @@ Example:
     <message id="doctor.busy.unreadable">
         <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
         <translation>（其他用户的 %d 个进程的打开文件无法查看；以 root 运行可看到全部）</translation>
+    </message>
+    <message id="doctor.com.choose">
+        <source>connect the cradle, then choose one of the ports here in the port settings (or give it for one run: --device COMn)</source>
+        <translation>请接上充电座,然后在通信端口设置中选择这里的一个端口(或只为这次执行指定:--device COMn)</translation>
+    </message>
+    <message id="doctor.com.missing">
+        <source>the settings name %s, which does not exist (ports here: %s)</source>
+        <translation>设置中指定的 %s 不存在(这里的端口:%s)</translation>
+    </message>
+    <message id="doctor.com.none">
+        <source>this machine has no COM port now</source>
+        <translation>这台电脑目前没有任何 COM 端口</translation>
+    </message>
+    <message id="doctor.com.noneHere">
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message id="doctor.com.ok">
+        <source>ports here: %s</source>
+        <translation>这里的端口:%s</translation>
+    </message>
+    <message id="doctor.com.title">
+        <source>COM ports</source>
+        <translation>COM 端口</translation>
+    </message>
+    <message id="doctor.com.unreadable">
+        <source>the system's list of serial ports could not be read</source>
+        <translation>无法读取系统的串行端口列表</translation>
+    </message>
+    <message id="doctor.driver.bind">
+        <source>bind the WinUSB driver to the device %s (with a driver installer such as Zadig: choose the device, then WinUSB), then plug the cradle in again</source>
+        <translation>请为设备 %s 绑定 WinUSB 驱动程序(使用驱动安装工具,例如 Zadig:选择该设备,再选 WinUSB),然后重新插上充电座</translation>
+    </message>
+    <message id="doctor.driver.noCradle">
+        <source>no cradle waiting for an update is connected</source>
+        <translation>没有接上等待更新的充电座</translation>
+    </message>
+    <message id="doctor.driver.none">
+        <source>the cradle %s waits for an update, and no driver is bound to it</source>
+        <translation>充电座 %s 正在等待更新,但没有绑定任何驱动程序</translation>
+    </message>
+    <message id="doctor.driver.ok">
+        <source>the cradle uses a driver the update works through: %s</source>
+        <translation>充电座使用的驱动程序可以进行更新:%s</translation>
+    </message>
+    <message id="doctor.driver.other">
+        <source>the cradle %s waits for an update, and its driver %s cannot be used for it</source>
+        <translation>充电座 %s 正在等待更新,但它的驱动程序 %s 无法用于更新</translation>
+    </message>
+    <message id="doctor.driver.title">
+        <source>USB driver for cradle updates</source>
+        <translation>充电座更新用的 USB 驱动程序</translation>
     </message>
     <message id="doctor.fixLabel">
         <source>fix:</source>

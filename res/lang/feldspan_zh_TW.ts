@@ -860,13 +860,29 @@ Example:
         <source>end that program (a terminal program, a modem manager, another FeldSpan) before connecting</source>
         <translation>連線前請結束該程式（終端程式、數據機管理程式、另一個 FeldSpan）</translation>
     </message>
+    <message id="doctor.busy.device">
+        <source>look at the port in the Device Manager; plug the cradle in again</source>
+        <translation>請在裝置管理員中查看該通訊埠;重新插上充電座</translation>
+    </message>
+    <message id="doctor.busy.failed">
+        <source>%s cannot be opened: %s</source>
+        <translation>無法開啟 %s:%s</translation>
+    </message>
     <message id="doctor.busy.free">
         <source>no other process has %s open</source>
         <translation>沒有其他行程開啟 %s</translation>
     </message>
+    <message id="doctor.busy.freeWin">
+        <source>no other program holds %s</source>
+        <translation>沒有其他程式佔用 %s</translation>
+    </message>
     <message id="doctor.busy.held">
         <source>%s is open in process %s</source>
         <translation>%s 已被行程 %s 開啟</translation>
+    </message>
+    <message id="doctor.busy.heldWin">
+        <source>%s is in use by another program</source>
+        <translation>%s 正被其他程式使用</translation>
     </message>
     <message id="doctor.busy.hidden">
         <source> (the open files of %d processes could not be looked at)</source>
@@ -883,6 +899,58 @@ Example:
     <message id="doctor.busy.unreadable">
         <source> (the open files of %d processes of other users could not be looked at; run as root to see them)</source>
         <translation>（其他使用者的 %d 個行程的開啟檔案無法查看；以 root 執行可看到全部）</translation>
+    </message>
+    <message id="doctor.com.choose">
+        <source>connect the cradle, then choose one of the ports here in the port settings (or give it for one run: --device COMn)</source>
+        <translation>請接上充電座,然後在通訊埠設定中選擇這裡的一個通訊埠(或只為這次執行指定:--device COMn)</translation>
+    </message>
+    <message id="doctor.com.missing">
+        <source>the settings name %s, which does not exist (ports here: %s)</source>
+        <translation>設定中指定的 %s 不存在(這裡的通訊埠:%s)</translation>
+    </message>
+    <message id="doctor.com.none">
+        <source>this machine has no COM port now</source>
+        <translation>這台電腦目前沒有任何 COM 通訊埠</translation>
+    </message>
+    <message id="doctor.com.noneHere">
+        <source>none</source>
+        <translation>無</translation>
+    </message>
+    <message id="doctor.com.ok">
+        <source>ports here: %s</source>
+        <translation>這裡的通訊埠:%s</translation>
+    </message>
+    <message id="doctor.com.title">
+        <source>COM ports</source>
+        <translation>COM 通訊埠</translation>
+    </message>
+    <message id="doctor.com.unreadable">
+        <source>the system's list of serial ports could not be read</source>
+        <translation>無法讀取系統的序列埠清單</translation>
+    </message>
+    <message id="doctor.driver.bind">
+        <source>bind the WinUSB driver to the device %s (with a driver installer such as Zadig: choose the device, then WinUSB), then plug the cradle in again</source>
+        <translation>請為裝置 %s 繫結 WinUSB 驅動程式(使用驅動程式安裝工具,例如 Zadig:選擇該裝置,再選 WinUSB),然後重新插上充電座</translation>
+    </message>
+    <message id="doctor.driver.noCradle">
+        <source>no cradle waiting for an update is connected</source>
+        <translation>沒有接上等待更新的充電座</translation>
+    </message>
+    <message id="doctor.driver.none">
+        <source>the cradle %s waits for an update, and no driver is bound to it</source>
+        <translation>充電座 %s 正在等待更新,但沒有繫結任何驅動程式</translation>
+    </message>
+    <message id="doctor.driver.ok">
+        <source>the cradle uses a driver the update works through: %s</source>
+        <translation>充電座使用的驅動程式可以進行更新:%s</translation>
+    </message>
+    <message id="doctor.driver.other">
+        <source>the cradle %s waits for an update, and its driver %s cannot be used for it</source>
+        <translation>充電座 %s 正在等待更新,但它的驅動程式 %s 無法用於更新</translation>
+    </message>
+    <message id="doctor.driver.title">
+        <source>USB driver for cradle updates</source>
+        <translation>充電座更新用的 USB 驅動程式</translation>
     </message>
     <message id="doctor.fixLabel">
         <source>fix:</source>

@@ -416,6 +416,106 @@ CheckResult chineseFont(const SystemView& system, bool chineseTexts)
     return r;
 }
 
+// ---- Windows: the COM ports, their holders and the cradle's driver -----------------------------
+
+CheckResult comPorts(const WindowsFacts& facts)
+{
+    CheckResult r = make("com-ports", tk("doctor.com.title", "COM ports"));
+    if (!facts.portsReadable) {
+        r.verdict = Verdict::Unchecked;
+        r.text = tk("doctor.com.unreadable", "the system's list of serial ports could not be read");
+        return r;
+    }
+    const std::string here = facts.comPorts.empty() ? tk("doctor.com.noneHere", "none") : joined(facts.comPorts);
+    const bool configuredThere =
+        std::any_of(facts.comPorts.begin(), facts.comPorts.end(), [&](const std::string& p) { return equalsNoCase(p, facts.configured); });
+    if (!facts.configured.empty() && !configuredThere) {
+        r.verdict = Verdict::Fix;
+        r.text = formatText(tk("doctor.com.missing", "the settings name %s, which does not exist (ports here: %s)"),
+                            {facts.configured, here});
+        r.fix = tk("doctor.com.choose", "connect the cradle, then choose one of the ports here in the port settings "
+                                        "(or give it for one run: --device COMn)");
+        return r;
+    }
+    if (facts.comPorts.empty()) {
+        r.verdict = Verdict::Unchecked;
+        r.text = tk("doctor.com.none", "this machine has no COM port now");
+        return r;
+    }
+    r.text = formatText(tk("doctor.com.ok", "ports here: %s"), {here});
+    return r;
+}
+
+CheckResult comPortBusy(const WindowsFacts& facts)
+{
+    CheckResult r = make("port-busy", tk("doctor.busy.title", "port in use"));
+    std::vector<std::string> free;
+    for (const ComPortProbe& p : facts.probed) {
+        switch (p.state) {
+        case ComPortProbe::State::Free: free.push_back(p.name); break;
+        case ComPortProbe::State::Missing: break;  // the port check above tells
+        case ComPortProbe::State::InUse:
+            r.verdict = Verdict::Fix;
+            r.text = formatText(tk("doctor.busy.heldWin", "%s is in use by another program"), {p.name});
+            r.fix = tk("doctor.busy.close", "end that program (a terminal program, a modem manager, another FeldSpan) before connecting");
+            return r;
+        case ComPortProbe::State::Failed:
+            r.verdict = Verdict::Fix;
+            r.text = formatText(tk("doctor.busy.failed", "%s cannot be opened: %s"), {p.name, p.error});
+            r.fix = tk("doctor.busy.device", "look at the port in the Device Manager; plug the cradle in again");
+            return r;
+        }
+    }
+    if (free.empty()) {
+        r.verdict = Verdict::Unchecked;
+        r.text = tk("doctor.busy.noPort", "no serial port to check");
+        return r;
+    }
+    r.text = formatText(tk("doctor.busy.freeWin", "no other program holds %s"), {joined(free)});
+    return r;
+}
+
+// The drivers through which the update reaches the cradle (libusb's Windows back ends).
+bool usableDriver(const std::string& service)
+{
+    for (const char* name : {"WinUSB", "libusbK", "libusb0"})
+        if (equalsNoCase(service, name))
+            return true;
+    return false;
+}
+
+CheckResult cradleDriver(const WindowsFacts& facts)
+{
+    CheckResult r = make("usb-driver", tk("doctor.driver.title", "USB driver for cradle updates"));
+    std::vector<std::string> fine;
+    for (const UsbDriverFacts& d : facts.cradles) {
+        char idText[16];
+        std::snprintf(idText, sizeof idText, "%04x:%04x", d.id.vendor, d.id.product);
+        const std::string id = idText;
+        if (usableDriver(d.service)) {
+            fine.push_back(id + " (" + d.service + ")");
+            continue;
+        }
+        r.verdict = Verdict::Fix;
+        r.text = d.service.empty()
+                     ? formatText(tk("doctor.driver.none", "the cradle %s waits for an update, and no driver is bound to it"), {id})
+                     : formatText(tk("doctor.driver.other", "the cradle %s waits for an update, and its driver %s cannot be "
+                                                            "used for it"),
+                                  {id, d.service});
+        r.fix = formatText(tk("doctor.driver.bind", "bind the WinUSB driver to the device %s (with a driver installer such "
+                                                    "as Zadig: choose the device, then WinUSB), then plug the cradle in again"),
+                           {id});
+        return r;
+    }
+    if (fine.empty()) {
+        r.verdict = Verdict::Unchecked;
+        r.text = tk("doctor.driver.noCradle", "no cradle waiting for an update is connected");
+        return r;
+    }
+    r.text = formatText(tk("doctor.driver.ok", "the cradle uses a driver the update works through: %s"), {joined(fine)});
+    return r;
+}
+
 }  // namespace
 
 const char* verdictName(Verdict v)
@@ -429,8 +529,16 @@ const char* verdictName(Verdict v)
     return "";
 }
 
+std::vector<CheckResult> RunWindowsChecks(const WindowsFacts& facts)
+{
+    return {comPorts(facts), comPortBusy(facts), cradleDriver(facts)};
+}
+
 std::vector<CheckResult> RunSystemChecks(const SystemView& system, const CheckInput& input)
 {
+    // Groups, udev, ModemManager and fonts are Linux matters.
+    if (const std::optional<WindowsFacts> facts = system.windowsFacts(input.port))
+        return RunWindowsChecks(*facts);
     const std::vector<std::string> ports = serialPorts(system, input.port);
     std::vector<std::string> usbPorts;
     for (const std::string& p : ports)

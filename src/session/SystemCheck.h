@@ -12,6 +12,7 @@
 namespace feld {
 
 class SystemView;
+struct WindowsFacts;
 
 enum class Verdict {
     Ok,         // nothing to do
@@ -38,6 +39,10 @@ const char* verdictName(Verdict v);
 
 // Every check, in the order a user would fix things.
 std::vector<CheckResult> RunSystemChecks(const SystemView& system, const CheckInput& input);
+
+// The checks on Windows (through RunSystemChecks there): the COM ports, a port held by another
+// program, the cradle's USB driver.
+std::vector<CheckResult> RunWindowsChecks(const WindowsFacts& facts);
 
 // True when no check asks for a fix.
 bool AllWell(const std::vector<CheckResult>& results);

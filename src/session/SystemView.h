@@ -7,7 +7,30 @@
 #include <string>
 #include <vector>
 
+#include "base/PortSettings.h"
+
 namespace feld {
+
+// What the checks look at on Windows, where the serial ports, their holders and the USB drivers
+// are the system's to tell rather than files to read.
+struct ComPortProbe {
+    enum class State { Free, InUse, Missing, Failed };
+    std::string name;  // "COM5"
+    State state = State::Free;
+    std::string error;  // the system's words, for Failed
+};
+struct UsbDriverFacts {
+    UsbId id;
+    std::string description;
+    std::string service;  // the driver bound to the device ("WinUSB"); empty when there is none
+};
+struct WindowsFacts {
+    bool portsReadable = true;          // the system's list of serial ports could be read
+    std::vector<std::string> comPorts;  // that list ("COM1", "COM5")
+    std::string configured;             // the COM port the settings name; empty when they choose USB
+    std::vector<ComPortProbe> probed;   // the ports opened to see whether another program holds one
+    std::vector<UsbDriverFacts> cradles;  // USB devices that are the cradle waiting for an update
+};
 
 // Who is asking: the user and groups this process runs with.
 struct Credentials {
@@ -57,6 +80,10 @@ public:
     std::optional<std::vector<std::string>> chineseFontFamilies() const;
     // The font files below the usual font folders, as paths from the root.
     std::vector<std::string> fontFiles() const;
+
+    // On Windows, what the Windows checks look at for these port settings (opening the ports they
+    // use for a moment); nothing on other systems.
+    std::optional<WindowsFacts> windowsFacts(const PortSettings& port) const;
 
 private:
     std::string at(const std::string& path) const;

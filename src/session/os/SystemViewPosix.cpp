@@ -218,4 +218,9 @@ std::vector<std::string> SystemView::fontFiles() const
     return files;
 }
 
+std::optional<WindowsFacts> SystemView::windowsFacts(const PortSettings&) const
+{
+    return std::nullopt;  // the files below the root tell everything here
+}
+
 }  // namespace feld

@@ -1,0 +1,86 @@
+// The checks of `feldspan-cli doctor` on Windows, judged from the facts the system gave.
+
+#include <gtest/gtest.h>
+
+#include "session/SystemCheck.h"
+#include "session/SystemView.h"
+
+namespace feld {
+namespace {
+
+const CheckResult& find(const std::vector<CheckResult>& results, const std::string& id)
+{
+    for (const auto& r : results)
+        if (r.id == id)
+            return r;
+    static CheckResult none;
+    ADD_FAILURE() << "no check " << id;
+    return none;
+}
+
+bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+TEST(WindowsCheckTest, AMachineWithNothingConnectedSaysWhatItCouldNotCheckAndAsksNothing)
+{
+    const auto r = RunWindowsChecks(WindowsFacts{});
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ(find(r, "com-ports").verdict, Verdict::Unchecked);
+    EXPECT_EQ(find(r, "port-busy").verdict, Verdict::Unchecked);
+    EXPECT_EQ(find(r, "usb-driver").verdict, Verdict::Unchecked);
+    EXPECT_TRUE(AllWell(r));
+}
+
+TEST(WindowsCheckTest, AConfiguredPortThatIsNotThereNamesThePortsThatAre)
+{
+    WindowsFacts f;
+    f.comPorts = {"COM1", "COM5"};
+    f.configured = "com7";
+    const CheckResult& c = find(RunWindowsChecks(f), "com-ports");
+    EXPECT_EQ(c.verdict, Verdict::Fix);
+    EXPECT_TRUE(has(c.text, "com7") && has(c.text, "COM1, COM5")) << c.text;
+    EXPECT_TRUE(has(c.fix, "--device")) << c.fix;
+
+    f.configured = "com5";  // names compare without case
+    EXPECT_EQ(find(RunWindowsChecks(f), "com-ports").verdict, Verdict::Ok);
+}
+
+TEST(WindowsCheckTest, APortHeldByAnotherProgramOrFailingToOpenIsToFix)
+{
+    WindowsFacts f;
+    f.comPorts = {"COM3", "COM5"};
+    f.probed = {{"COM3", ComPortProbe::State::Free, ""}, {"COM5", ComPortProbe::State::InUse, ""}};
+    const CheckResult& held = find(RunWindowsChecks(f), "port-busy");
+    EXPECT_EQ(held.verdict, Verdict::Fix);
+    EXPECT_TRUE(has(held.text, "COM5")) << held.text;
+
+    f.probed[1] = {"COM5", ComPortProbe::State::Failed, "The device is not ready"};
+    const CheckResult& failed = find(RunWindowsChecks(f), "port-busy");
+    EXPECT_EQ(failed.verdict, Verdict::Fix);
+    EXPECT_TRUE(has(failed.text, "The device is not ready")) << failed.text;
+
+    f.probed.pop_back();
+    const CheckResult& free = find(RunWindowsChecks(f), "port-busy");
+    EXPECT_EQ(free.verdict, Verdict::Ok);
+    EXPECT_TRUE(has(free.text, "COM3")) << free.text;
+}
+
+TEST(WindowsCheckTest, ACradleWaitingForAnUpdateNeedsAWinUsbDriver)
+{
+    WindowsFacts f;
+    f.cradles = {{{0x0483, 0xDF11}, "DFU in FS Mode", ""}};
+    const CheckResult& none = find(RunWindowsChecks(f), "usb-driver");
+    EXPECT_EQ(none.verdict, Verdict::Fix);
+    EXPECT_TRUE(has(none.text, "0483:df11")) << none.text;
+    EXPECT_TRUE(has(none.fix, "WinUSB")) << none.fix;
+
+    f.cradles[0].service = "STTub30";  // the vendor's own driver: libusb cannot use it
+    const CheckResult& other = find(RunWindowsChecks(f), "usb-driver");
+    EXPECT_EQ(other.verdict, Verdict::Fix);
+    EXPECT_TRUE(has(other.text, "STTub30")) << other.text;
+
+    f.cradles[0].service = "winusb";
+    EXPECT_EQ(find(RunWindowsChecks(f), "usb-driver").verdict, Verdict::Ok);
+}
+
+}  // namespace
+}  // namespace feld
