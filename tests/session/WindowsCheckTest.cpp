@@ -35,7 +35,8 @@ TEST(WindowsCheckTest, AConfiguredPortThatIsNotThereNamesThePortsThatAre)
     WindowsFacts f;
     f.comPorts = {"COM1", "COM5"};
     f.configured = "com7";
-    const CheckResult& c = find(RunWindowsChecks(f), "com-ports");
+    const auto cResults = RunWindowsChecks(f);
+    const CheckResult& c = find(cResults, "com-ports");
     EXPECT_EQ(c.verdict, Verdict::Fix);
     EXPECT_TRUE(has(c.text, "com7") && has(c.text, "COM1, COM5")) << c.text;
     EXPECT_TRUE(has(c.fix, "--device")) << c.fix;
@@ -49,17 +50,20 @@ TEST(WindowsCheckTest, APortHeldByAnotherProgramOrFailingToOpenIsToFix)
     WindowsFacts f;
     f.comPorts = {"COM3", "COM5"};
     f.probed = {{"COM3", ComPortProbe::State::Free, ""}, {"COM5", ComPortProbe::State::InUse, ""}};
-    const CheckResult& held = find(RunWindowsChecks(f), "port-busy");
+    const auto heldResults = RunWindowsChecks(f);
+    const CheckResult& held = find(heldResults, "port-busy");
     EXPECT_EQ(held.verdict, Verdict::Fix);
     EXPECT_TRUE(has(held.text, "COM5")) << held.text;
 
     f.probed[1] = {"COM5", ComPortProbe::State::Failed, "The device is not ready"};
-    const CheckResult& failed = find(RunWindowsChecks(f), "port-busy");
+    const auto failedResults = RunWindowsChecks(f);
+    const CheckResult& failed = find(failedResults, "port-busy");
     EXPECT_EQ(failed.verdict, Verdict::Fix);
     EXPECT_TRUE(has(failed.text, "The device is not ready")) << failed.text;
 
     f.probed.pop_back();
-    const CheckResult& free = find(RunWindowsChecks(f), "port-busy");
+    const auto freeResults = RunWindowsChecks(f);
+    const CheckResult& free = find(freeResults, "port-busy");
     EXPECT_EQ(free.verdict, Verdict::Ok);
     EXPECT_TRUE(has(free.text, "COM3")) << free.text;
 }
@@ -68,13 +72,15 @@ TEST(WindowsCheckTest, ACradleWaitingForAnUpdateNeedsAWinUsbDriver)
 {
     WindowsFacts f;
     f.cradles = {{{0x0483, 0xDF11}, "DFU in FS Mode", ""}};
-    const CheckResult& none = find(RunWindowsChecks(f), "usb-driver");
+    const auto noneResults = RunWindowsChecks(f);
+    const CheckResult& none = find(noneResults, "usb-driver");
     EXPECT_EQ(none.verdict, Verdict::Fix);
     EXPECT_TRUE(has(none.text, "0483:df11")) << none.text;
     EXPECT_TRUE(has(none.fix, "WinUSB")) << none.fix;
 
     f.cradles[0].service = "STTub30";  // the vendor's own driver: libusb cannot use it
-    const CheckResult& other = find(RunWindowsChecks(f), "usb-driver");
+    const auto otherResults = RunWindowsChecks(f);
+    const CheckResult& other = find(otherResults, "usb-driver");
     EXPECT_EQ(other.verdict, Verdict::Fix);
     EXPECT_TRUE(has(other.text, "STTub30")) << other.text;
 
