@@ -14,6 +14,7 @@
 #include "base/AsciiCase.h"
 #include "base/os/Utf16Win32.h"
 #include "link/serial/UsbIdentity.h"
+#include "link/serial/os/ComPortsWin32.h"
 
 namespace feld {
 namespace {
@@ -28,36 +29,17 @@ std::string portName(std::string path)
     return path;
 }
 
-// The values of HKLM\HARDWARE\DEVICEMAP\SERIALCOMM: one a port, its data the port's name. No key
-// at all means no port; false when the key is there and cannot be read.
+// The ports the serial drivers entered in the registry, as the link names them; false when the
+// registry's list cannot be read.
 bool registryComPorts(std::vector<std::string>& ports)
 {
-    HKEY key = nullptr;
-    const LSTATUS opened = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key);
-    if (opened == ERROR_FILE_NOT_FOUND)
-        return true;
-    if (opened != ERROR_SUCCESS)
-        return false;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[256];
-        DWORD nameLength = 256;
-        wchar_t data[256] = {};
-        DWORD type = 0, bytes = sizeof data - sizeof(wchar_t);  // room for a terminating null
-        const LSTATUS rc = ::RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes);
-        if (rc == ERROR_NO_MORE_ITEMS)
-            break;
-        if (rc != ERROR_SUCCESS || type != REG_SZ)
-            continue;  // a value too long or of another type names no port
-        const std::string port = portName(os::Utf8(data, static_cast<int>(::wcsnlen(data, bytes / sizeof(wchar_t)))));
+    bool readable = true;
+    for (const os::RegisteredPort& p : os::RegisteredComPorts(&readable)) {
+        const std::string port = portName(p.name);
         if (!port.empty() && std::find(ports.begin(), ports.end(), port) == ports.end())
             ports.push_back(port);
     }
-    ::RegCloseKey(key);
-    std::sort(ports.begin(), ports.end(), [](const std::string& a, const std::string& b) {
-        // COM2 before COM10.
-        return a.size() != b.size() ? a.size() < b.size() : a < b;
-    });
-    return true;
+    return readable;
 }
 
 // Opens the port as the link would, and closes it at once.

@@ -31,12 +31,16 @@ struct RegisteredPort {
     std::string driver;  // the value's name: the driver's device, "\Device\Serial0"
 };
 
-// In the order of their numbers (COM2 before COM10).
-inline std::vector<RegisteredPort> RegisteredComPorts()
+// In the order of their numbers (COM2 before COM10). No key at all means no port; *readable is
+// set false when the key is there and cannot be read.
+inline std::vector<RegisteredPort> RegisteredComPorts(bool* readable = nullptr)
 {
     std::vector<RegisteredPort> out;
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    const LONG opened = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key);
+    if (readable)
+        *readable = opened == ERROR_SUCCESS || opened == ERROR_FILE_NOT_FOUND;
+    if (opened != ERROR_SUCCESS)
         return out;
     for (DWORD i = 0;; ++i) {
         wchar_t valueName[256];
