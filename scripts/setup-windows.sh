@@ -34,7 +34,7 @@ packages=(
   wine wine64 nsis
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   cmake ninja-build make pkg-config dpkg-dev debian-archive-keyring xz-utils bzip2 perl python3
-  xvfb xauth socat xdotool imagemagick
+  librsvg2-bin xvfb xauth socat xdotool imagemagick
 )
 . "$here/scripts/apt-install.sh"
 part "packages"
@@ -56,7 +56,7 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOS
   apt-get "${apt_opts[@]}" update
-  (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-base qt6-svg libusb-1.0)
+  (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-base libusb-1.0)
   touch "$src/.fetched"
   part_done
 fi
@@ -121,31 +121,6 @@ if [ ! -f "$cache/qt/.installed" ]; then
     grep -m20 -B2 -A8 'error' "$cache/build/qt-build.log" >&2; exit 1; }
   cmake --install "$cache/build/qt" >/dev/null
   touch "$cache/qt/.installed"
-  part_done
-fi
-
-# --- 3d. Qt svg (the window's icons are SVG pictures) -------------------------------------------------
-if [ ! -f "$cache/qt/.svg-installed" ]; then
-  part "Qt 6.4.2 qtsvg"
-  if ! ls "$src"/qt6-svg_*.orig.tar.* >/dev/null 2>&1; then
-    apt-get "${apt_opts[@]}" update >/dev/null 2>&1 || true
-    (cd "$src" && apt-get "${apt_opts[@]}" source --download-only qt6-svg) || true
-  fi
-  if ! ls "$src"/qt6-svg_*.orig.tar.* >/dev/null 2>&1; then
-    echo "setup-windows: Debian's qt6-svg source could not be fetched: the window's icons will be missing on Windows (run this again later)" >&2
-  else
-  unpack qtsvg 'qt6-svg_6.4.2-*.dsc'
-  rm -rf "$cache/build/qtsvg"
-  cmake -S "$src/qtsvg" -B "$cache/build/qtsvg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$cache/qt" -DCMAKE_INSTALL_PREFIX="$cache/qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF >"$cache/build/qtsvg-configure.log" 2>&1 || {
-    tail -30 "$cache/build/qtsvg-configure.log" >&2; exit 1; }
-  cmake --build "$cache/build/qtsvg" -j "$jobs" >"$cache/build/qtsvg-build.log" 2>&1 || {
-    grep -m20 -B2 -A8 'error' "$cache/build/qtsvg-build.log" >&2; exit 1; }
-  cmake --install "$cache/build/qtsvg" >/dev/null
-  touch "$cache/qt/.svg-installed"
-  fi
   part_done
 fi
 

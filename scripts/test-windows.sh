@@ -6,7 +6,9 @@
 #      pseudo-terminal): ping, info, ls, put and get byte for byte, send a project, receive with
 #      each line-end option, collect --once, a terminal that vanishes mid-transfer, Ctrl-C;
 #   3. feldspan.exe under Xvfb in both modes, in English and in Traditional Chinese
-#      (with --screenshots DIR their pictures are kept there).
+#      (with --screenshots DIR their pictures are kept there);
+#   4. the setup program, when it is built: installs silently, the installed CLI runs, the
+#      uninstaller removes the programs and keeps the settings.
 # Needs scripts/setup-windows.sh once; builds with scripts/build-windows.sh when build-win/ is missing.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -18,8 +20,8 @@ only=
 while (($#)); do
   case "$1" in
     --screenshots) shots="$(mkdir -p "$2" && cd "$2" && pwd)"; shift 2 ;;
-    --only) only="$2"; shift 2 ;;   # core, cli or window
-    *) echo "test-windows: unknown option $1 (known: --screenshots DIR, --only core|cli|window)" >&2; exit 2 ;;
+    --only) only="$2"; shift 2 ;;   # core, cli, window or setup
+    *) echo "test-windows: unknown option $1 (known: --screenshots DIR, --only core|cli|window|setup)" >&2; exit 2 ;;
   esac
 done
 want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
@@ -75,7 +77,9 @@ fi
 link="$work/com5"
 mkdir -p "$work/term/C/Data" "$work/term/D/Program" "$work/pc" "$work/save" "$work/project"
 winpath() { echo "Z:${1//\//\\}"; }
-printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\n' "$(winpath "$work/project" | sed 's/\\/\\\\/g')" >"$work/settings.ini"
+# The main path of an installed program (build-win/bin holds what the setup program installs).
+printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nPATH\\MAINPATH=%s\n' "$(winpath "$work/project" | sed 's/\\/\\\\/g')" \
+  "$(winpath "$win/bin" | sed 's/\\/\\\\/g')" >"$work/settings.ini"
 settings="$(winpath "$work/settings.ini")"
 
 start_sim() { # start_sim [simulator options]: serves a new pseudo-terminal, COM5 points at it
@@ -170,7 +174,7 @@ EOF
   wait "$killer" 2>/dev/null || true
   sim_pid=
   if [ $rc != 0 ] && [ ! -e "$work/save/BIG.DAT" ] && [ -z "$(ls "$work/save" | grep -i '^BIG.DAT.' || true)" ]; then
-    pass "a terminal that vanishes mid-get: rc $rc, no file left ($(head -c 120 "$work/err"))"
+    pass "a terminal that vanishes mid-get: rc $rc, no file left ($(tr -d '\r' <"$work/err" | tail -3 | tr '\n' ' '))"
   else
     fail "vanishing terminal: rc $rc, save folder: $(ls "$work/save")"
   fi
@@ -193,7 +197,7 @@ EOF
 
   # A COM port that does not exist names the ports that do.
   rc=0; timeout 120 wine "$win/bin/feldspan-cli.exe" --settings "$settings" --device COM42 ping >"$work/out" 2>"$work/err" || rc=$?
-  if [ $rc != 0 ] && grep -qi 'COM42' "$work/err"; then pass "a missing COM port: $(tr -d '\r' <"$work/err" | head -c 160)"; else fail "missing COM port: rc $rc: $(cat "$work/err")"; fi
+  if [ $rc != 0 ] && grep -qi 'COM42' "$work/err"; then pass "a missing COM port: $(tr -d '\r' <"$work/err" | tail -2 | tr '\n' ' ')"; else fail "missing COM port: rc $rc: $(cat "$work/err")"; fi
 fi
 
 # ---- 3. the window under Xvfb ---------------------------------------------------------------------------
@@ -210,8 +214,8 @@ if want window; then
     for mode in project:0 explorer:1; do
       name=${lang%%:*} code=${lang##*:} m=${mode%%:*} mcode=${mode##*:}
       ini="$work/window-$name-$m.ini"
-      printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nWindow\\Mode=%s\n[PATH]\nLANGUAGE=%s\n' \
-        "$(winpath "$work/wproject" | sed 's/\\/\\\\/g')" "$mcode" "$code" >"$ini"
+      printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nPATH\\MAINPATH=%s\nWindow\\Mode=%s\n[PATH]\nLANGUAGE=%s\n' \
+        "$(winpath "$work/wproject" | sed 's/\\/\\\\/g')" "$(winpath "$win/bin" | sed 's/\\/\\\\/g')" "$mcode" "$code" >"$ini"
       [ "$m" = explorer ] && rm -f "$work/wproject/Builder.ini"
       wine "$win/bin/feldspan.exe" --settings "$(winpath "$ini")" >"$work/window.log" 2>&1 &
       wpid=$!
@@ -234,6 +238,35 @@ if want window; then
       wait "$wpid" 2>/dev/null || true
     done
   done
+fi
+
+# ---- 4. the setup program ----------------------------------------------------------------------------------
+setup_exe="$win/FeldSpan-3.0-setup.exe"
+if want setup && [ -f "$setup_exe" ]; then
+  echo "== the setup program ($(du -k "$setup_exe" | cut -f1) KB)"
+  installed="$WINEPREFIX/drive_c/Program Files/TOLVERA/FeldBuilder"
+  rc=0; timeout 300 wine "$setup_exe" /S >/dev/null 2>&1 || rc=$?
+  wineserver -w 2>/dev/null || true
+  if [ $rc = 0 ] && [ -f "$installed/feldspan.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] && [ -d "$installed/DP" ]; then
+    pass "setup installs into Program Files"
+  else
+    fail "setup: rc $rc: $(ls "$installed" 2>&1 | head -5)"
+  fi
+  rc=0; timeout 120 wine "$installed/feldspan-cli.exe" --version >"$work/out" 2>"$work/err" || rc=$?
+  if [ $rc = 0 ] && grep -q '[0-9]' "$work/out"; then pass "the installed CLI runs: $(tr -d '\r' <"$work/out" | head -1)"
+  else fail "installed CLI: rc $rc: $(cat "$work/err")"; fi
+  if wine reg query 'HKCU\Software\TOLVERANET SOFTWARE\FeldBuilder\FeldSpan\PATH' /v MAINPATH >/dev/null 2>&1; then
+    pass "setup wrote the default main path"
+  else fail "setup: no MAINPATH in the registry"; fi
+  # _?= runs the uninstaller in place, so that its end is this command's end.
+  rc=0; timeout 300 wine "$installed/uninstall.exe" /S "_?=$(winpath "$installed")" >/dev/null 2>&1 || rc=$?
+  wineserver -w 2>/dev/null || true
+  if [ $rc = 0 ] && [ ! -e "$installed/feldspan.exe" ] && [ ! -e "$installed/Qt6Core.dll" ] \
+     && wine reg query 'HKCU\Software\TOLVERANET SOFTWARE\FeldBuilder\FeldSpan\PATH' /v MAINPATH >/dev/null 2>&1; then
+    pass "uninstall removes the programs and keeps the settings"
+  else
+    fail "uninstall: rc $rc: $(ls "$installed" 2>&1 | head -5)"
+  fi
 fi
 
 s=$(( $(date +%s) - t0 ))

@@ -61,7 +61,6 @@ Section "FeldSpan" SecMain
   File "${BIN}\Qt6Core.dll"
   File "${BIN}\Qt6Gui.dll"
   File "${BIN}\Qt6Widgets.dll"
-  File /nonfatal "${BIN}\Qt6Svg.dll"
   File "${BIN}\libstdc++-6.dll"
   File "${BIN}\libgcc_s_seh-1.dll"
   File "${BIN}\libwinpthread-1.dll"

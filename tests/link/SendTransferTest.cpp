@@ -230,7 +230,11 @@ TEST_F(SendTransferTest, ModelReplyNamesTheFlashWriter)
     EXPECT_EQ(sendWithModel(191, 9067), 3);
     EXPECT_EQ(link->modelClass_, 191);
     EXPECT_EQ(link->modelNumber_, 9067);
+#ifdef _WIN32
+    EXPECT_EQ(link->flashWriterPath_, "/opt/feldspan/DP\\SST_RW.abp");  // Windows joins with a backslash
+#else
     EXPECT_EQ(link->flashWriterPath_, "/opt/feldspan/DP/SST_RW.abp");
+#endif
     EXPECT_TRUE(ui.shownIds().empty());
 
     link->flashWriterPath_.clear();

@@ -22,6 +22,13 @@ protected:
     }
 };
 
+// The port's name in the status text: Windows names COM ports, Linux the device.
+#ifdef _WIN32
+const std::string kPort3 = "Com3", kUsb0 = "/dev/ttyUSB0", kFake = "/dev/fake";
+#else
+const std::string kPort3 = "ttyS2", kUsb0 = "ttyUSB0", kFake = "fake";  // port 3 is /dev/ttyS2
+#endif
+
 TEST_F(SessionTest, PortTextNamesPortSpeedParityAndBits)
 {
     PortSettings p;
@@ -30,14 +37,14 @@ TEST_F(SessionTest, PortTextNamesPortSpeedParityAndBits)
     p.databits = 7;
     p.stopbits = 0;
     p.parity = 0;
-    EXPECT_EQ(Session::PortStatusText(p), "ttyS2,9600,N,7,1");  // port 3 is /dev/ttyS2
+    EXPECT_EQ(Session::PortStatusText(p), kPort3 + ",9600,N,7,1");
     p.parity = 1;
     p.stopbits = 2;
-    EXPECT_EQ(Session::PortStatusText(p), "ttyS2,9600,O,7,2");
+    EXPECT_EQ(Session::PortStatusText(p), kPort3 + ",9600,O,7,2");
     p.parity = 2;
-    EXPECT_EQ(Session::PortStatusText(p), "ttyS2,9600,E,7,2");
+    EXPECT_EQ(Session::PortStatusText(p), kPort3 + ",9600,E,7,2");
     p.serialDevice = "/dev/ttyUSB0";
-    EXPECT_EQ(Session::PortStatusText(p), "ttyUSB0,9600,E,7,2");
+    EXPECT_EQ(Session::PortStatusText(p), kUsb0 + ",9600,E,7,2");
     p.portChoice = 0;
     EXPECT_EQ(Session::PortStatusText(p), "USB");
 }
@@ -53,7 +60,7 @@ TEST_F(SessionTest, ConnectLinkKeepsAGoodLinkAndDropsAFailedOneWithOneMessage)
     EXPECT_EQ(session->CheckConnected(), 1);
     auto port = ui.eventsOf("port");
     ASSERT_FALSE(port.empty());
-    EXPECT_EQ(port.back().text, "fake,115200,N,8,1");
+    EXPECT_EQ(port.back().text, kFake + ",115200,N,8,1");
     EXPECT_EQ(port.back().value, 0);
 
     term.device->open_ = false;

@@ -6,7 +6,18 @@ namespace feld::gui::icons {
 
 namespace {
 
+#ifdef FELDSPAN_PNG_ICONS
+// Pictures rendered from the SVGs at build time, one per size a window asks for.
+QIcon load(const char* name)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size), QSize(size, size));
+    return icon;
+}
+#else
 QIcon load(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
+#endif
 
 }  // namespace
 

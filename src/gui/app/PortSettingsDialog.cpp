@@ -4,10 +4,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
 #include "gui/app/QtUi.h"
+#include "link/serial/UsbIdentity.h"
 #include "session/Config.h"
 
 namespace feld::gui {
@@ -26,19 +26,14 @@ void select(QComboBox* box, int value)
 
 QList<QPair<QString, QString>> PortSettingsDialog::systemPorts()
 {
+    // The USB serial ports first (a USB terminal is the usual case), then the system's others.
     QList<QPair<QString, QString>> out;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        QString path = info.systemLocation();
-        QString text = path;
-        if (info.hasVendorIdentifier()) {
-            QString what = info.description().isEmpty() ? info.manufacturer() : info.description();
-            text += QStringLiteral("  (USB %1:%2%3)")
-                        .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                        .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
-                        .arg(what.isEmpty() ? QString() : QStringLiteral(", ") + what);
-        }
-        out.append({path, text});
+    for (const UsbSerialPort& p : UsbIdentity::SystemPorts()) {
+        const std::string what = p.description.empty() ? p.manufacturer : p.description;
+        out.append({qs(p.path), qs(p.path + "  (USB " + UsbIdentity::IdText(p.id) + (what.empty() ? "" : ", " + what) + ")")});
     }
+    for (const UsbSerialPort& p : UsbIdentity::OtherSystemPorts())
+        out.append({qs(p.path), qs(p.path)});
     return out;
 }
 
