@@ -51,6 +51,9 @@ for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do
   cp -u "$gccdir/$dll" "$bin/"
 done
 cp -u /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$bin/"
+# The libraries as they are shipped: without their symbol tables and debugging sections (the
+# compiler's libstdc++ alone carries 20 MB of them). Stripping again is harmless.
+x86_64-w64-mingw32-strip --strip-unneeded "$bin"/*.dll "$bin"/*/*.dll
 # Qt's translations of its own dialogs' buttons, for the languages FeldSpan has.
 mkdir -p "$bin/translations"
 for lang in pl ru zh_CN zh_TW; do

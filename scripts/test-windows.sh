@@ -240,6 +240,59 @@ if want window; then
   done
 fi
 
+# ---- 3b. the window sends a project to the simulated terminal on COM5 -----------------------------------
+if want window; then
+  wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /t REG_SZ /d "$link" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  start_sim
+  rm -rf "$work/term/D"/* "$work/wproject/Builder.ini"
+  cp -r samples/FeldBuilder/. "$work/wproject/"
+  ini="$work/window-send.ini"
+  printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nPATH\\MAINPATH=%s\nSettings\\SerialDevice=COM5\n[PATH]\nLANGUAGE=3\n' \
+    "$(winpath "$work/wproject" | sed 's/\\/\\\\/g')" "$(winpath "$win/bin" | sed 's/\\/\\\\/g')" >"$ini"
+  wine "$win/bin/feldspan.exe" --settings "$(winpath "$ini")" >"$work/window.log" 2>&1 &
+  wpid=$!
+  main=
+  for _ in $(seq 1 60); do
+    main=$(xdotool search --onlyvisible --name 'FeldSpan 3' 2>/dev/null | head -1 || true)
+    [ -n "$main" ] && break
+    sleep 1
+  done
+  sent=
+  if [ -n "$main" ]; then
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove $((X + WIDTH - 89)) $((Y + 157)) click 1   # Send: not connected yet, so Port settings first
+    dialog=
+    for _ in $(seq 1 20); do
+      dialog=$(xdotool search --onlyvisible --name 'Port Settings' 2>/dev/null | head -1 || true)
+      [ -n "$dialog" ] && break
+      sleep 0.5
+    done
+    if [ -n "$dialog" ]; then
+      eval "$(xdotool getwindowgeometry --shell "$dialog")"
+      [ -n "$shots" ] && import -window root "$shots/windows-port-en.png"
+      xdotool mousemove $((X + 70)) $((Y + HEIGHT - 23)) click 1   # OK: connects on COM5, then sends
+      for _ in $(seq 1 60); do
+        [ "$(find "$work/term/D" "$work/term/C" -type f 2>/dev/null | wc -l)" -ge 7 ] && \
+          xdotool search --onlyvisible --name '^FeldSpan$' >/dev/null 2>&1 && { sent=1; break; }
+        sleep 1
+      done
+      sleep 1
+      [ -n "$shots" ] && import -window root "$shots/windows-sent-en.png"
+    fi
+  fi
+  if [ -n "$sent" ] && same "samples/FeldBuilder/Project/SAMPLE/SAMPLE.ABP" "$(find "$work/term/D" -iname SAMPLE.ABP | head -1)"; then
+    pass "window: Send puts the project on the terminal through COM5 ($(find "$work/term" -type f | wc -l) files)"
+  else
+    fail "window: Send did not finish ($(find "$work/term" -type f | wc -l) files on the terminal; $(head -c 300 "$work/window.log"))"
+  fi
+  kill "$wpid" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  wait "$wpid" 2>/dev/null || true
+  stop_sim
+fi
+
 # ---- 4. the setup program ----------------------------------------------------------------------------------
 setup_exe="$win/FeldSpan-3.0-setup.exe"
 if want setup && [ -f "$setup_exe" ]; then
@@ -247,10 +300,13 @@ if want setup && [ -f "$setup_exe" ]; then
   installed="$WINEPREFIX/drive_c/Program Files/TOLVERA/FeldBuilder"
   rc=0; timeout 300 wine "$setup_exe" /S >/dev/null 2>&1 || rc=$?
   wineserver -w 2>/dev/null || true
-  if [ $rc = 0 ] && [ -f "$installed/feldspan.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] && [ -d "$installed/DP" ]; then
-    pass "setup installs into Program Files"
+  data_folder=$(ls -d "$WINEPREFIX"/drive_c/users/*/Documents/TOLVERA/FeldBuilder/Data 2>/dev/null | head -1 || true)
+  menu=$(ls -d "$WINEPREFIX"/drive_c/*/Microsoft/Windows/"Start Menu"/Programs/FeldSpan "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/FeldSpan 2>/dev/null | head -1 || true)
+  if [ $rc = 0 ] && [ -f "$installed/feldspan.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] && [ -d "$installed/DP" ] \
+     && [ -n "$data_folder" ] && [ -n "$menu" ]; then
+    pass "setup installs into Program Files, makes the project's Data folder and the Start menu entries"
   else
-    fail "setup: rc $rc: $(ls "$installed" 2>&1 | head -5)"
+    fail "setup: rc $rc, data folder '$data_folder', menu '$menu': $(ls "$installed" 2>&1 | head -5)"
   fi
   rc=0; timeout 120 wine "$installed/feldspan-cli.exe" --version >"$work/out" 2>"$work/err" || rc=$?
   if [ $rc = 0 ] && grep -q '[0-9]' "$work/out"; then pass "the installed CLI runs: $(tr -d '\r' <"$work/out" | head -1)"
@@ -258,9 +314,10 @@ if want setup && [ -f "$setup_exe" ]; then
   if wine reg query 'HKCU\Software\TOLVERANET SOFTWARE\FeldBuilder\FeldSpan\PATH' /v MAINPATH >/dev/null 2>&1; then
     pass "setup wrote the default main path"
   else fail "setup: no MAINPATH in the registry"; fi
-  # _?= runs the uninstaller in place, so that its end is this command's end.
-  rc=0; timeout 300 wine "$installed/uninstall.exe" /S "_?=$(winpath "$installed")" >/dev/null 2>&1 || rc=$?
-  wineserver -w 2>/dev/null || true
+  # The uninstaller goes on from a copy of itself in the temporary folder: its end is the end of
+  # every process of the prefix.
+  rc=0; timeout 300 wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || rc=$?
+  timeout 300 wineserver -w 2>/dev/null || true
   if [ $rc = 0 ] && [ ! -e "$installed/feldspan.exe" ] && [ ! -e "$installed/Qt6Core.dll" ] \
      && wine reg query 'HKCU\Software\TOLVERANET SOFTWARE\FeldBuilder\FeldSpan\PATH' /v MAINPATH >/dev/null 2>&1; then
     pass "uninstall removes the programs and keeps the settings"

@@ -5,7 +5,8 @@
 ; FeldBuilder): the flash writer is looked for in its DP folder. The main and project paths are
 ; written only when they are not set yet, so a user's settings carry over.
 
-Unicode true
+; A 64-bit setup program, as the programs it installs (it also runs where no 32-bit layer is).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

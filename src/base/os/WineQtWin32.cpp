@@ -29,6 +29,12 @@ void TakeQtVariablesFromWine()
         // Through the C runtime, which keeps a copy of its own that Qt reads, and the process's block.
         ::_wputenv((name + L"=" + value).c_str());
     }
+    // Under Wine the platform plugin's GDI font engine draws no text in line edits (a path, a port
+    // name typed or shown): Qt's own FreeType engine draws them. Windows itself keeps its engine.
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    const bool underWine = ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    if (underWine && ::_wgetenv(L"QT_QPA_PLATFORM") == nullptr)
+        ::_wputenv(L"QT_QPA_PLATFORM=windows:fontengine=freetype");
 }
 
 }  // namespace feld

@@ -29,6 +29,9 @@ constexpr DWORD kReadSpanMs = 500;
 constexpr std::size_t kReadBuffer = 4096;
 // The most one WriteFile takes; a longer write goes out in several.
 constexpr std::size_t kWriteChunk = 65536;
+// A read that ends at once without a byte (Wine does that at times) sets no event to wait for:
+// the next one is issued after this long.
+constexpr DWORD kReadAgainMs = 20;
 // How long closing waits for a cancelled read or write to end.
 constexpr DWORD kCancelWaitMs = 1000;
 
@@ -386,12 +389,15 @@ WaitResult SerialLine::wait(bool readable, bool writable, const os::WakeEvent& w
         DWORD n = 0;
         handles[n++] = static_cast<HANDLE>(wake.handle());
         bool ready = false;
+        bool askAgain = false;
         if (readable) {
             if (!s.readReady() && !s.readPending)
                 s.startRead();
             ready = s.readReady();
             if (!ready && s.readPending)
                 handles[n++] = s.readEvent;
+            else if (!ready)
+                askAgain = true;  // the read ended at once without a byte: no event will come for it
         }
         if (writable)
             handles[n++] = s.writeEvent;
@@ -402,6 +408,8 @@ WaitResult SerialLine::wait(bool readable, bool writable, const os::WakeEvent& w
             const std::int64_t left = deadline - os::monotonicNs();
             ms = left <= 0 ? 0 : static_cast<DWORD>(std::min<std::int64_t>((left + 999'999) / 1'000'000, 1 << 30));
         }
+        if (askAgain)
+            ms = std::min(ms, kReadAgainMs);
         const DWORD r = ::WaitForMultipleObjects(n, handles, FALSE, ms);
         if (r == WAIT_FAILED) {
             out.ok = false;
@@ -414,9 +422,12 @@ WaitResult SerialLine::wait(bool readable, bool writable, const os::WakeEvent& w
         if (readable && s.readPending && ::WaitForSingleObject(s.readEvent, 0) == WAIT_OBJECT_0)
             s.collectRead();
         out.readable = readable && s.readReady();
-        if (out.readable || out.woken || out.writable || r == WAIT_TIMEOUT)
+        if (out.readable || out.woken || out.writable)
             return out;
-        // The read's span ended without a byte: the next one is issued above.
+        if (r == WAIT_TIMEOUT && deadline >= 0 && os::monotonicNs() >= deadline)
+            return out;
+        // The read's span ended without a byte, or the caller's time is not up yet: the next read
+        // is issued above.
     }
 }
 
