@@ -22,6 +22,10 @@ for a in "$@"; do
 done
 
 start=$(date +%s)
+# Tools that a cache prepared by an earlier setup-windows.sh may lack: rsvg-convert renders the
+# window's icons for Windows.
+. "$here/scripts/apt-install.sh"
+install_missing build-windows librsvg2-bin || true
 launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
