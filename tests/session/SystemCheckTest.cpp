@@ -9,6 +9,7 @@
 
 #include "session/SystemCheck.h"
 #include "session/SystemView.h"
+#include "support/CheckResults.h"
 #include "support/TestFiles.h"
 
 namespace feld {
@@ -43,32 +44,22 @@ protected:
         input.chineseTexts = chinese;
         return RunSystemChecks(SystemView(root.path().string()), input);
     }
-    static const CheckResult& find(const std::vector<CheckResult>& results, const std::string& id)
-    {
-        for (const auto& r : results)
-            if (r.id == id)
-                return r;
-        static CheckResult none;
-        ADD_FAILURE() << "no check " << id;
-        return none;
-    }
-    static bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 };
 
 TEST_F(SystemCheckTest, ABareMachineRunsEveryCheckAndSaysWhatItCouldNotCheck)
 {
     auto r = run("");
     ASSERT_EQ(r.size(), 7u);
-    EXPECT_EQ(find(r, "serial-group").verdict, Verdict::Unchecked);
-    EXPECT_EQ(find(r, "port-busy").verdict, Verdict::Unchecked);
-    EXPECT_EQ(find(r, "latency-timer").verdict, Verdict::Unchecked);
-    EXPECT_EQ(find(r, "usb-access").verdict, Verdict::Unchecked);
-    EXPECT_EQ(find(r, "modemmanager").verdict, Verdict::Ok);
-    EXPECT_EQ(find(r, "udev-rules").verdict, Verdict::Fix);
-    EXPECT_FALSE(find(r, "udev-rules").fix.empty());
+    EXPECT_EQ(test::FindCheck(r, "serial-group").verdict, Verdict::Unchecked);
+    EXPECT_EQ(test::FindCheck(r, "port-busy").verdict, Verdict::Unchecked);
+    EXPECT_EQ(test::FindCheck(r, "latency-timer").verdict, Verdict::Unchecked);
+    EXPECT_EQ(test::FindCheck(r, "usb-access").verdict, Verdict::Unchecked);
+    EXPECT_EQ(test::FindCheck(r, "modemmanager").verdict, Verdict::Ok);
+    EXPECT_EQ(test::FindCheck(r, "udev-rules").verdict, Verdict::Fix);
+    EXPECT_FALSE(test::FindCheck(r, "udev-rules").fix.empty());
     // No Chinese font is a problem only while the program speaks Chinese.
-    EXPECT_EQ(find(r, "cjk-font").verdict, Verdict::Fix);
-    EXPECT_EQ(find(run("", false), "cjk-font").verdict, Verdict::Note);
+    EXPECT_EQ(test::FindCheck(r, "cjk-font").verdict, Verdict::Fix);
+    EXPECT_EQ(test::FindCheck(run("", false), "cjk-font").verdict, Verdict::Note);
     EXPECT_FALSE(AllWell(r));
 }
 
@@ -96,20 +87,20 @@ TEST_F(SystemCheckTest, FindsEachProblemAndItsFixThenAllWellOnceFixed)
 
     auto r = run("");
     // In the group's list but not in this session's groups: logging in again is the fix.
-    EXPECT_EQ(find(r, "serial-group").verdict, Verdict::Fix);
-    EXPECT_TRUE(has(find(r, "serial-group").text, "dialout")) << find(r, "serial-group").text;
-    EXPECT_TRUE(has(find(r, "serial-group").fix, "log out and in")) << find(r, "serial-group").fix;
+    EXPECT_EQ(test::FindCheck(r, "serial-group").verdict, Verdict::Fix);
+    EXPECT_TRUE(test::Has(test::FindCheck(r, "serial-group").text, "dialout")) << test::FindCheck(r, "serial-group").text;
+    EXPECT_TRUE(test::Has(test::FindCheck(r, "serial-group").fix, "log out and in")) << test::FindCheck(r, "serial-group").fix;
     // Rules below /usr/local are never read by udev.
-    EXPECT_EQ(find(r, "udev-rules").verdict, Verdict::Fix);
-    EXPECT_TRUE(has(find(r, "udev-rules").fix, "/etc/udev/rules.d")) << find(r, "udev-rules").fix;
-    EXPECT_EQ(find(r, "modemmanager").verdict, Verdict::Fix);
-    EXPECT_EQ(find(r, "port-busy").verdict, Verdict::Fix);
-    EXPECT_TRUE(has(find(r, "port-busy").text, "77 (ModemManager)")) << find(r, "port-busy").text;
-    EXPECT_EQ(find(r, "latency-timer").verdict, Verdict::Fix);
-    EXPECT_TRUE(has(find(r, "latency-timer").fix, "echo 1 | sudo tee /sys/bus/usb-serial/devices/ttyUSB0/latency_timer"));
-    EXPECT_EQ(find(r, "usb-access").verdict, Verdict::Fix);
-    EXPECT_TRUE(has(find(r, "usb-access").text, "/dev/bus/usb/001/005")) << find(r, "usb-access").text;
-    EXPECT_EQ(find(r, "cjk-font").verdict, Verdict::Ok);
+    EXPECT_EQ(test::FindCheck(r, "udev-rules").verdict, Verdict::Fix);
+    EXPECT_TRUE(test::Has(test::FindCheck(r, "udev-rules").fix, "/etc/udev/rules.d")) << test::FindCheck(r, "udev-rules").fix;
+    EXPECT_EQ(test::FindCheck(r, "modemmanager").verdict, Verdict::Fix);
+    EXPECT_EQ(test::FindCheck(r, "port-busy").verdict, Verdict::Fix);
+    EXPECT_TRUE(test::Has(test::FindCheck(r, "port-busy").text, "77 (ModemManager)")) << test::FindCheck(r, "port-busy").text;
+    EXPECT_EQ(test::FindCheck(r, "latency-timer").verdict, Verdict::Fix);
+    EXPECT_TRUE(test::Has(test::FindCheck(r, "latency-timer").fix, "echo 1 | sudo tee /sys/bus/usb-serial/devices/ttyUSB0/latency_timer"));
+    EXPECT_EQ(test::FindCheck(r, "usb-access").verdict, Verdict::Fix);
+    EXPECT_TRUE(test::Has(test::FindCheck(r, "usb-access").text, "/dev/bus/usb/001/005")) << test::FindCheck(r, "usb-access").text;
+    EXPECT_EQ(test::FindCheck(r, "cjk-font").verdict, Verdict::Ok);
 
     // Fixed: in the group, rules where udev reads them, ModemManager gone, the timer at 1 ms and
     // the cradle's node open to the user.
