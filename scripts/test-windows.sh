@@ -82,6 +82,9 @@ printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nPATH\\MAINPATH=%s\n' "$(winpath "$
   "$(winpath "$win/bin" | sed 's/\\/\\\\/g')" >"$work/settings.ini"
 settings="$(winpath "$work/settings.ini")"
 
+said() { # said FILE N: the last N lines a program wrote, without the wineserver's handle dumps
+  tr -d '\r' <"$1" | grep -a -v -E '^[[:space:]]*(0x[0-9a-f]+|[0-9a-f]{4}:) ' | tail -"$2" | tr '\n' ' '
+}
 start_sim() { # start_sim [simulator options]: serves a new pseudo-terminal, COM5 points at it
   stop_sim
   build/bin/feldspan-pdtsim --root "$work/term" --baud 115200 --log "$work/sim.log" "$@" >"$work/sim.out" &
@@ -174,7 +177,7 @@ EOF
   wait "$killer" 2>/dev/null || true
   sim_pid=
   if [ $rc != 0 ] && [ ! -e "$work/save/BIG.DAT" ] && [ -z "$(ls "$work/save" | grep -i '^BIG.DAT.' || true)" ]; then
-    pass "a terminal that vanishes mid-get: rc $rc, no file left ($(tr -d '\r' <"$work/err" | grep -v '^0x' | tail -3 | tr '\n' ' '))"
+    pass "a terminal that vanishes mid-get: rc $rc, no file left ($(said "$work/err" 3))"
   else
     fail "vanishing terminal: rc $rc, save folder: $(ls "$work/save")"
   fi
@@ -197,7 +200,7 @@ EOF
 
   # A COM port that does not exist names the ports that do.
   rc=0; timeout 120 wine "$win/bin/feldspan-cli.exe" --settings "$settings" --device COM42 ping >"$work/out" 2>"$work/err" || rc=$?
-  if [ $rc != 0 ] && grep -qi 'COM42' "$work/err"; then pass "a missing COM port: $(tr -d '\r' <"$work/err" | grep -v '^0x' | tail -2 | tr '\n' ' ')"; else fail "missing COM port: rc $rc: $(cat "$work/err")"; fi
+  if [ $rc != 0 ] && grep -qi 'COM42' "$work/err"; then pass "a missing COM port: $(said "$work/err" 2)"; else fail "missing COM port: rc $rc: $(cat "$work/err")"; fi
 fi
 
 # ---- 3. the window under Xvfb ---------------------------------------------------------------------------
@@ -258,18 +261,20 @@ if want window; then
     [ -n "$main" ] && break
     sleep 1
   done
-  sent=
+  sent= step="the main window did not show"
   if [ -n "$main" ]; then
     sleep 2
     eval "$(xdotool getwindowgeometry --shell "$main")"
     xdotool mousemove $((X + WIDTH - 89)) $((Y + 157)) click 1   # Send: not connected yet, so Port settings first
     dialog=
-    for _ in $(seq 1 20); do
+    for _ in $(seq 1 40); do
       dialog=$(xdotool search --onlyvisible --name 'Port Settings' 2>/dev/null | head -1 || true)
       [ -n "$dialog" ] && break
       sleep 0.5
     done
+    step="Port Settings did not open after Send"
     if [ -n "$dialog" ]; then
+      step="the transfer did not finish within 60 s of OK"
       eval "$(xdotool getwindowgeometry --shell "$dialog")"
       [ -n "$shots" ] && import -window root "$shots/windows-port-en.png"
       xdotool mousemove $((X + 70)) $((Y + HEIGHT - 23)) click 1   # OK: connects on COM5, then sends
@@ -285,7 +290,7 @@ if want window; then
   if [ -n "$sent" ] && same "samples/FeldBuilder/Project/SAMPLE/SAMPLE.ABP" "$(find "$work/term/D" -iname SAMPLE.ABP | head -1)"; then
     pass "window: Send puts the project on the terminal through COM5 ($(find "$work/term" -type f | wc -l) files)"
   else
-    fail "window: Send did not finish ($(find "$work/term" -type f | wc -l) files on the terminal; $(head -c 300 "$work/window.log"))"
+    fail "window: Send did not finish: $step ($(find "$work/term" -type f | wc -l) files on the terminal; $(said "$work/window.log" 5))"
   fi
   kill "$wpid" 2>/dev/null || true
   wineserver -k 2>/dev/null || true

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "base/OsWait.h"
 #include "base/Texts.h"
@@ -64,31 +66,58 @@ private:
     CSerialCom* owner_;
 };
 
+// A result one thread settles and another waits for. A lock and a condition variable, not
+// std::atomic's wait: the MinGW runtime's atomic wait checks the value before it takes its lock,
+// so a notify that falls between the two is lost and the waiter sleeps for good (a close of the
+// port under Windows that never returned).
+namespace {
+
+class Outcome {
+public:
+    explicit Outcome(int pending) : pending_(pending), value_(pending) {}
+
+    void Set(int v)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            value_ = v;
+        }
+        settled_.notify_all();
+    }
+
+    int Wait()
+    {
+        std::unique_lock lock(mutex_);
+        settled_.wait(lock, [this] { return value_ != pending_; });
+        return value_;
+    }
+
+private:
+    const int pending_;
+    std::mutex mutex_;
+    std::condition_variable settled_;
+    int value_;
+};
+
+}  // namespace
+
 // Bytes the driver did not take at once, in the order they were handed over.
 struct CSerialCom::Job {
     std::vector<std::uint8_t> bytes;
     std::size_t done = 0;
     bool waited = false;   // a writer waits for the result
     bool animate = false;
-    std::atomic<int> result{-1};
+    Outcome result{-1};
 
-    void Finish(int r)
-    {
-        result.store(r, std::memory_order_release);
-        result.notify_all();
-    }
+    void Finish(int r) { result.Set(r); }
 };
 
 // Work for the I/O thread; `failed` when the thread ended before running it.
 struct CSerialCom::Task {
     std::function<void()> run;
-    std::atomic<int> state{0};  // 0 queued, 1 ran, 2 failed
+    Outcome state{0};  // 0 queued, 1 ran, 2 failed
 
-    void Settle(int s)
-    {
-        state.store(s, std::memory_order_release);
-        state.notify_all();
-    }
+    void Settle(int s) { state.Set(s); }
 };
 
 CSerialCom::CSerialCom(const PortSettings& s)
@@ -208,10 +237,7 @@ bool CSerialCom::RunInThread(const std::function<void()>& fn)
         tasks_.push_back(task);
     }
     wake_->signal();
-    int s;
-    while ((s = task->state.load(std::memory_order_acquire)) == 0)
-        task->state.wait(0, std::memory_order_acquire);
-    return s == 1;
+    return task->state.Wait() == 1;
 }
 
 void CSerialCom::RunTasks()
@@ -542,10 +568,7 @@ int CSerialCom::WritePieces(const WritePiece* pieces, std::size_t count, bool an
             return r;
     }
     wake_->signal();
-    int r;
-    while ((r = job->result.load(std::memory_order_acquire)) < 0)
-        job->result.wait(-1, std::memory_order_acquire);
-    return r;
+    return job->result.Wait();
 }
 
 int CSerialCom::PostPieces(const WritePiece* pieces, std::size_t count, bool animate)
