@@ -10,7 +10,7 @@ cd "$here"
 cache="${FELDSPAN_WIN_CACHE:-$HOME/.cache/feldspan-windows}"
 out="${FELDSPAN_WIN_BUILD:-$here/build-win}"
 if [ ! -f "$cache/qt/.installed" ] || [ ! -f "$cache/libusb/lib/libusb-1.0.a" ] || [ ! -f "$cache/gtest/lib/libgtest.a" ]; then
-  echo "build-windows: the Windows libraries are not in $cache: run scripts/setup-windows.sh first (about 50 minutes once)" >&2
+  echo "build-windows: the Windows libraries are not in $cache: run scripts/setup-windows.sh first (15 to 35 minutes, once)" >&2
   exit 1
 fi
 setup_program=0

@@ -4,7 +4,7 @@
 #   2. fetches Debian's qt6-base and libusb-1.0 source packages through a deb-src entry kept inside
 #      the cache (the machine's apt sources are not touched);
 #   3. builds, into the cache, libusb, GoogleTest (from /usr/src/googletest) and Qt's qtbase
-#      (Core, Gui, Widgets, Test and the Windows platform plugin; about 45 minutes on 2 cores);
+#      (Core, Gui, Widgets, Test and the Windows platform plugin; 15 to 30 minutes on 2 cores);
 #   4. makes a wine prefix in the cache for the tests.
 # The cache is FELDSPAN_WIN_CACHE, by default ~/.cache/feldspan-windows. Each part is done once:
 # running this again only redoes what is missing. The time of each part is printed and kept in

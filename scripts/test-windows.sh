@@ -82,8 +82,15 @@ printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nPATH\\MAINPATH=%s\n' "$(winpath "$
   "$(winpath "$win/bin" | sed 's/\\/\\\\/g')" >"$work/settings.ini"
 settings="$(winpath "$work/settings.ini")"
 
+# A new wineserver (it reads the COM port mapping when it starts), started here with its output
+# thrown away: one that a program starts writes its handle dumps into that program's stderr.
+restart_server() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p10 </dev/null >/dev/null 2>&1 || true
+}
 said() { # said FILE N: the last N lines a program wrote, without the wineserver's handle dumps
-  tr -d '\r' <"$1" | grep -a -v -E '^[[:space:]]*(0x[0-9a-f]+|[0-9a-f]{4}:) ' | tail -"$2" | tr '\n' ' '
+  tr -d '\r' <"$1" | grep -a -v -E '^[[:space:]]*(0x[0-9a-f]+|[0-9a-f]{4}):' | tail -"$2" | tr '\n' ' '
 }
 start_sim() { # start_sim [simulator options]: serves a new pseudo-terminal, COM5 points at it
   stop_sim
@@ -111,8 +118,7 @@ same() { cmp -s "$1" "$2"; }
 if want cli; then
   echo "== feldspan-cli.exe against the simulated terminal on COM5"
   wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /t REG_SZ /d "$link" /f >/dev/null 2>&1
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
+  restart_server
   start_sim
 
   cli ping; [ $rc = 0 ] && pass "ping" || fail "ping: rc $rc: $(cat "$work/err")"
@@ -237,7 +243,7 @@ if want window; then
         fail "window: $name, $m mode did not show ($(head -c 300 "$work/window.log"))"
       fi
       kill "$wpid" 2>/dev/null || true
-      wineserver -k 2>/dev/null || true
+      restart_server
       wait "$wpid" 2>/dev/null || true
     done
   done
@@ -246,7 +252,7 @@ fi
 # ---- 3b. the window sends a project to the simulated terminal on COM5 -----------------------------------
 if want window; then
   wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /t REG_SZ /d "$link" /f >/dev/null 2>&1
-  wineserver -k 2>/dev/null || true
+  restart_server
   start_sim
   rm -rf "$work/term/D"/* "$work/wproject/Builder.ini"
   cp -r samples/FeldBuilder/. "$work/wproject/"
@@ -293,7 +299,7 @@ if want window; then
     fail "window: Send did not finish: $step ($(find "$work/term" -type f | wc -l) files on the terminal; $(said "$work/window.log" 5))"
   fi
   kill "$wpid" 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
+  restart_server
   wait "$wpid" 2>/dev/null || true
   stop_sim
 fi
@@ -304,7 +310,7 @@ if want setup && [ -f "$setup_exe" ]; then
   echo "== the setup program ($(du -k "$setup_exe" | cut -f1) KB)"
   installed="$WINEPREFIX/drive_c/Program Files/TOLVERA/FeldBuilder"
   rc=0; timeout 300 wine "$setup_exe" /S >/dev/null 2>&1 || rc=$?
-  wineserver -w 2>/dev/null || true
+  timeout 300 wineserver -w 2>/dev/null || true
   data_folder=$(ls -d "$WINEPREFIX"/drive_c/users/*/Documents/TOLVERA/FeldBuilder/Data 2>/dev/null | head -1 || true)
   menu=$(ls -d "$WINEPREFIX"/drive_c/*/Microsoft/Windows/"Start Menu"/Programs/FeldSpan "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/FeldSpan 2>/dev/null | head -1 || true)
   if [ $rc = 0 ] && [ -f "$installed/feldspan.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] && [ -d "$installed/DP" ] \
