@@ -253,8 +253,11 @@ fi
 if want window; then
   wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /t REG_SZ /d "$link" /f >/dev/null 2>&1
   restart_server
+  # An empty terminal, so that no file of the project is there already (that would stop the send
+  # at a question of overwriting it).
+  rm -rf "$work/term/C"/* "$work/term/D"/* "$work/wproject/Builder.ini"
+  mkdir -p "$work/term/C/Data" "$work/term/D/Program"
   start_sim
-  rm -rf "$work/term/D"/* "$work/wproject/Builder.ini"
   cp -r samples/FeldBuilder/. "$work/wproject/"
   ini="$work/window-send.ini"
   printf '[FeldSpan]\nPATH\\PROJECTPATH=%s\\\\\nPATH\\MAINPATH=%s\nSettings\\SerialDevice=COM5\n[PATH]\nLANGUAGE=3\n' \
@@ -285,7 +288,7 @@ if want window; then
       [ -n "$shots" ] && import -window root "$shots/windows-port-en.png"
       xdotool mousemove $((X + 70)) $((Y + HEIGHT - 23)) click 1   # OK: connects on COM5, then sends
       for _ in $(seq 1 60); do
-        [ "$(find "$work/term/D" "$work/term/C" -type f 2>/dev/null | wc -l)" -ge 7 ] && \
+        [ "$(find "$work/term/D" "$work/term/C" -type f 2>/dev/null | wc -l)" -eq 7 ] && \
           xdotool search --onlyvisible --name '^FeldSpan$' >/dev/null 2>&1 && { sent=1; break; }
         sleep 1
       done
