@@ -16,6 +16,7 @@
 #include "base/AsciiCase.h"
 #include "base/LocalFile.h"
 #include "base/PcFiles.h"
+#include "base/PcPath.h"
 #include "base/Texts.h"
 #include "cli/CliCommand.h"
 #include "cli/CliJson.h"
@@ -273,7 +274,7 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
     if (!terminalPathArg(ctx, terminalPath))
         return kExitFailure;
     std::string local = args[1];
-    if (IsDirectory(local) || local.back() == '/') {
+    if (IsDirectory(local) || IsPcSeparator(local.back())) {
         // Into a folder: under the terminal file's own name, which must stay inside that folder.
         std::string name = TransferProcedures::TerminalFileName(terminalPath);
         if (!wire::isSafeTerminalName(name)) {
@@ -281,9 +282,7 @@ int getCommand(CliContext& ctx, const std::vector<std::string>& args)
                                     {printable(name)}));
             return kExitFailure;
         }
-        if (local.back() != '/')
-            local += '/';
-        local += name;
+        local = PcJoin(local, name);
     }
     // A file already on the PC is replaced only when the user says so, as put asks on the terminal.
     if (IsRegularFile(local, true) &&

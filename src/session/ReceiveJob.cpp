@@ -8,6 +8,7 @@
 #include "base/LineEnds.h"
 #include "base/LocalFile.h"
 #include "base/PcFiles.h"
+#include "base/PcPath.h"
 #include "base/SafeFile.h"
 #include "base/Texts.h"
 #include "link/PdtLink.h"
@@ -99,10 +100,7 @@ std::string fetchProblem(const PdtLink& link, const std::string& source, term::R
 
 std::string ReceiveDestination(const std::string& saveFolder, const std::string& name)
 {
-    std::string folder = saveFolder;
-    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
-        folder.pop_back();
-    return folder + "/" + name;
+    return PcJoin(saveFolder, name);
 }
 
 std::string CollectionEntryProblem(const std::string& entry)

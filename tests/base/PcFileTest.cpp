@@ -9,6 +9,7 @@
 
 #include "base/LocalFile.h"
 #include "base/PcFiles.h"
+#include "base/PcPath.h"
 #include "base/SafeFile.h"
 #include "support/TestFiles.h"
 
@@ -105,6 +106,23 @@ TEST(PcFiles, ALinkInASaveFolderIsRefusedAndAFollowedOneReplacesItsFile)
     ASSERT_TRUE(Replace(FsString(link), "followed"));
     EXPECT_TRUE(IsLink(FsString(link)));
     EXPECT_EQ(ReadText(real), "followed");
+}
+
+// A received file's place: one separator between folder and name whatever the folder ends with,
+// and on Windows the backslash throughout what a message shows.
+TEST(PcPath, JoinsAFolderAndANameWithOneSeparator)
+{
+#ifdef _WIN32
+    EXPECT_EQ(PcJoin("Z:\\tmp\\save\\", "F.DAT"), "Z:\\tmp\\save\\F.DAT");
+    EXPECT_EQ(PcJoin("C:\\Data/", "F.DAT"), "C:\\Data\\F.DAT");
+    EXPECT_EQ(PcJoin("C:\\", "F.DAT"), "C:\\F.DAT");
+    EXPECT_TRUE(IsPcSeparator('\\'));
+#else
+    EXPECT_EQ(PcJoin("/tmp/save//", "F.DAT"), "/tmp/save/F.DAT");
+    EXPECT_EQ(PcJoin("/", "F.DAT"), "/F.DAT");
+    EXPECT_FALSE(IsPcSeparator('\\'));
+#endif
+    EXPECT_EQ(PcFileName(PcJoin("save", "F.DAT")), "F.DAT");
 }
 
 }  // namespace
