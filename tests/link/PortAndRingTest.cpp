@@ -83,7 +83,7 @@ TEST(ReceiveRingTest, ResetRacingTheWriterNeverReplaysStaleBytes)
         }
     });
     int backwards = 0;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         ring.Reset();
         std::uint8_t out[64];
         std::uint16_t sum = 0;
